@@ -1,0 +1,32 @@
+# The commands a person remembers. Each one installs what the machine lacks,
+# configures and builds what it needs.
+.PHONY: all setup native win32 test test-native test-win32 demo dist fuzz format clean
+
+JOBS ?= $(shell nproc)
+
+all: native win32
+
+setup:
+	@bash scripts/setup.sh
+
+native: setup
+	@cmake --preset native >/dev/null
+	@cmake --build --preset native -j $(JOBS)
+
+win32: setup
+	@cmake --preset win32 >/dev/null
+	@cmake --build --preset win32 -j $(JOBS)
+
+test: test-native test-win32
+
+test-native: native
+	@ctest --preset native -j $(JOBS)
+
+test-win32: win32
+	@ctest --preset win32 -j $(JOBS)
+
+format:
+	@git ls-files '*.c' '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

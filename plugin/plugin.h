@@ -1,0 +1,32 @@
+/* Module-wide state of the plugin frame and the main menu's operations. */
+#ifndef HORALIS_PLUGIN_PLUGIN_H
+#define HORALIS_PLUGIN_PLUGIN_H
+
+#include "far_plugin.h"
+
+enum { FORMAT_SIZE = 512 };
+
+extern HINSTANCE ModuleInstance;
+extern int DialogLibraryReady;
+extern char QuickFormat[FORMAT_SIZE];
+
+/* The main menu; configureMode 1 when opened through Configure. Returns the
+   entry chosen (0..3) or -1. */
+int ShowMainMenu(int configureMode);
+
+/* Delivers a format for now where the host's OpenFrom says. */
+void DeliverDateText(const char *format, int openFrom);
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+BOOL WINAPI DllMain(HINSTANCE Instance, DWORD Reason, LPVOID Reserved);
+void WINAPI SetStartupInfo(const struct PluginStartupInfo *Info);
+void WINAPI GetPluginInfo(struct PluginInfo *Info);
+HANDLE WINAPI OpenPlugin(int OpenFrom, int Item);
+int WINAPI Configure(int ItemNumber);
+#ifdef __cplusplus
+}
+#endif
+
+#endif

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs what a fresh Debian machine lacks to build and test Horalis, from
+# Debian packages, as root. Quick when everything is already there.
+set -euo pipefail
+
+need=()
+have_cmd() { command -v "$1" >/dev/null 2>&1; }
+have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
+
+have_cmd cmake || need+=(cmake)
+have_cmd ninja || need+=(ninja-build)
+have_cmd g++ || need+=(g++)
+have_cmd clang++ || need+=(clang)
+have_cmd script || need+=(bsdutils)
+have_cmd i686-w64-mingw32-g++-posix || need+=(g++-mingw-w64-i686)
+have_cmd wine || need+=(wine)
+have_pkg wine32:i386 || need+=(wine32:i386)
+[ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
+# libFuzzer's runtime comes with clang's runtime package.
+compgen -G "/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a" >/dev/null ||
+  need+=(libclang-rt-dev)
+
+[ ${#need[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" != 0 ]; then
+  echo "setup: missing ${need[*]}; run as root to install them" >&2
+  exit 1
+fi
+echo "setup: installing ${need[*]}"
+export DEBIAN_FRONTEND=noninteractive
+dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+apt-get update -q
+apt-get install -y -q --no-install-recommends "${need[@]}"

@@ -1,0 +1,44 @@
+/* Every setting lives under HKEY_CURRENT_USER\<host root>\Horalis. One key
+   is open at a time, the current key; each open replaces it. */
+#ifndef HORALIS_SETTINGS_SETTINGS_STORE_H
+#define HORALIS_SETTINGS_SETTINGS_STORE_H
+
+#include <windows.h>
+
+enum { KEY_PATH_SIZE = 80, PRESET_TEXT_SIZE = 512 };
+
+/* Preset slots: 0 the free-format line, 1..9 the user's, 11 the calendar's. */
+enum { FREE_FORMAT_SLOT = 0, CALENDAR_SLOT = 11 };
+
+struct FormatPreset {
+  char Format[PRESET_TEXT_SIZE];
+  char Name[PRESET_TEXT_SIZE];
+  DWORD Mode;
+};
+
+/* "Mode" packs one flag per byte. */
+enum {
+  MODE_QUICK_INSERT_SHIFT = 0,
+  MODE_VIEW_ONLY_SHIFT = 8,
+  MODE_AT_CURSOR_SHIFT = 16
+};
+
+extern HKEY CurrentKey;
+
+/* A thread's sequence of one open and its reads and writes runs under this
+   lock, since another thread's open would replace the current key. */
+void LockSettings(void);
+void UnlockSettings(void);
+
+HKEY OpenPresetKey(int slot);
+HKEY OpenExistingPresetKey(int slot);
+HKEY OpenSettingsKey(const char *name);
+LONG DeletePresetKey(int slot);
+LONG ReadValue(const char *name, void *buffer, int size);
+LONG WriteValue(const char *name, const void *data, int type);
+void ReadPreset(struct FormatPreset *preset, int slot);
+
+/* Reads a number of the current key; 0 when it cannot be read. */
+DWORD ReadNumber(const char *name);
+
+#endif

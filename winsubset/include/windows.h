@@ -1,0 +1,234 @@
+/* The small Win32 subset that the native (Linux) build compiles against.
+   Only what the plugin, the dialog library and their tests call, with the
+   types, constants and result codes of the real headers. The Windows build
+   never sees this file. */
+#ifndef HORALIS_WINSUBSET_WINDOWS_H
+#define HORALIS_WINSUBSET_WINDOWS_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#define WINAPI
+#define CALLBACK
+#define APIENTRY
+#ifndef __cdecl
+#define __cdecl
+#endif
+#ifndef __stdcall
+#define __stdcall
+#endif
+
+typedef int BOOL;
+typedef unsigned char BYTE;
+typedef unsigned short WORD;
+typedef uint32_t DWORD;
+typedef int32_t LONG;
+typedef uint32_t ULONG;
+typedef short SHORT;
+typedef unsigned int UINT;
+typedef int INT;
+typedef char CHAR;
+typedef intptr_t INT_PTR;
+typedef uintptr_t UINT_PTR;
+typedef intptr_t LONG_PTR;
+typedef uintptr_t ULONG_PTR;
+typedef size_t SIZE_T;
+typedef LONG LSTATUS;
+typedef DWORD REGSAM;
+typedef void *HANDLE;
+typedef void *LPVOID;
+typedef const void *LPCVOID;
+typedef char *LPSTR;
+typedef const char *LPCSTR;
+typedef BYTE *LPBYTE;
+typedef DWORD *LPDWORD;
+typedef WORD *LPWORD;
+typedef LONG *PLONG;
+
+typedef struct HKEY__ *HKEY;
+typedef HKEY *PHKEY;
+typedef struct HINSTANCE__ *HINSTANCE;
+typedef HINSTANCE HMODULE;
+typedef struct HWND__ *HWND;
+typedef HANDLE HGLOBAL;
+typedef INT_PTR(WINAPI *FARPROC)(void);
+
+typedef struct _SECURITY_ATTRIBUTES {
+  DWORD nLength;
+  LPVOID lpSecurityDescriptor;
+  BOOL bInheritHandle;
+} SECURITY_ATTRIBUTES, *LPSECURITY_ATTRIBUTES;
+
+typedef struct _SYSTEMTIME {
+  WORD wYear;
+  WORD wMonth;
+  WORD wDayOfWeek;
+  WORD wDay;
+  WORD wHour;
+  WORD wMinute;
+  WORD wSecond;
+  WORD wMilliseconds;
+} SYSTEMTIME, *LPSYSTEMTIME;
+
+typedef struct _COORD {
+  SHORT X;
+  SHORT Y;
+} COORD;
+
+typedef struct _SMALL_RECT {
+  SHORT Left;
+  SHORT Top;
+  SHORT Right;
+  SHORT Bottom;
+} SMALL_RECT;
+
+typedef struct _CONSOLE_SCREEN_BUFFER_INFO {
+  COORD dwSize;
+  COORD dwCursorPosition;
+  WORD wAttributes;
+  SMALL_RECT srWindow;
+  COORD dwMaximumWindowSize;
+} CONSOLE_SCREEN_BUFFER_INFO, *PCONSOLE_SCREEN_BUFFER_INFO;
+
+#define TRUE 1
+#define FALSE 0
+#define MAX_PATH 260
+
+#define DLL_PROCESS_DETACH 0
+#define DLL_PROCESS_ATTACH 1
+#define DLL_THREAD_ATTACH 2
+#define DLL_THREAD_DETACH 3
+
+#define INVALID_HANDLE_VALUE ((HANDLE)(LONG_PTR)-1)
+#define STD_INPUT_HANDLE ((DWORD)-10)
+#define STD_OUTPUT_HANDLE ((DWORD)-11)
+
+#define ERROR_SUCCESS 0L
+#define ERROR_FILE_NOT_FOUND 2L
+#define ERROR_ACCESS_DENIED 5L
+#define ERROR_INVALID_HANDLE 6L
+#define ERROR_NOT_ENOUGH_MEMORY 8L
+#define ERROR_INVALID_PARAMETER 87L
+#define ERROR_MOD_NOT_FOUND 126L
+#define ERROR_PROC_NOT_FOUND 127L
+#define ERROR_MORE_DATA 234L
+#define ERROR_NO_MORE_ITEMS 259L
+#define ERROR_BADKEY 1010L
+#define ERROR_KEY_DELETED 1018L
+#define ERROR_CLIPBOARD_NOT_OPEN 1418L
+
+#define HKEY_CURRENT_USER ((HKEY)(ULONG_PTR)0x80000001u)
+
+#define REG_NONE 0
+#define REG_SZ 1
+#define REG_EXPAND_SZ 2
+#define REG_BINARY 3
+#define REG_DWORD 4
+
+#define REG_OPTION_NON_VOLATILE 0
+#define REG_CREATED_NEW_KEY 1
+#define REG_OPENED_EXISTING_KEY 2
+
+#define KEY_QUERY_VALUE 0x0001
+#define KEY_SET_VALUE 0x0002
+#define KEY_CREATE_SUB_KEY 0x0004
+#define KEY_ENUMERATE_SUB_KEYS 0x0008
+#define KEY_READ 0x20019
+#define KEY_WRITE 0x20006
+#define KEY_ALL_ACCESS 0xF003F
+
+#define GW_HWNDFIRST 0
+#define CF_TEXT 1
+#define GMEM_FIXED 0x0000
+#define GMEM_MOVEABLE 0x0002
+#define GMEM_ZEROINIT 0x0040
+
+#define VK_TAB 0x09
+#define VK_RETURN 0x0D
+#define VK_SHIFT 0x10
+#define VK_CONTROL 0x11
+#define VK_MENU 0x12
+#define VK_ESCAPE 0x1B
+#define VK_INSERT 0x2D
+#define VK_DELETE 0x2E
+#define VK_F1 0x70
+#define VK_F4 0x73
+
+/* kernel32 */
+DWORD WINAPI GetLastError(void);
+void WINAPI SetLastError(DWORD dwErrCode);
+DWORD WINAPI GetModuleFileNameA(HMODULE hModule, LPSTR lpFilename, DWORD nSize);
+HMODULE WINAPI LoadLibraryA(LPCSTR lpLibFileName);
+FARPROC WINAPI GetProcAddress(HMODULE hModule, LPCSTR lpProcName);
+BOOL WINAPI FreeLibrary(HMODULE hLibModule);
+void WINAPI OutputDebugStringA(LPCSTR lpOutputString);
+HGLOBAL WINAPI GlobalAlloc(UINT uFlags, SIZE_T dwBytes);
+LPVOID WINAPI GlobalLock(HGLOBAL hMem);
+BOOL WINAPI GlobalUnlock(HGLOBAL hMem);
+HGLOBAL WINAPI GlobalFree(HGLOBAL hMem);
+SIZE_T WINAPI GlobalSize(HGLOBAL hMem);
+DWORD WINAPI GetTickCount(void);
+void WINAPI GetLocalTime(LPSYSTEMTIME lpSystemTime);
+void WINAPI Sleep(DWORD dwMilliseconds);
+LONG WINAPI InterlockedExchange(LONG volatile *Target, LONG Value);
+LONG WINAPI InterlockedCompareExchange(LONG volatile *Destination, LONG Exchange, LONG Comperand);
+
+HANDLE WINAPI GetStdHandle(DWORD nStdHandle);
+BOOL WINAPI GetConsoleScreenBufferInfo(HANDLE hConsoleOutput,
+                                       PCONSOLE_SCREEN_BUFFER_INFO lpConsoleScreenBufferInfo);
+DWORD WINAPI GetConsoleTitleA(LPSTR lpConsoleTitle, DWORD nSize);
+BOOL WINAPI SetConsoleTitleA(LPCSTR lpConsoleTitle);
+BOOL WINAPI ReadConsoleOutputCharacterA(HANDLE hConsoleOutput, LPSTR lpCharacter, DWORD nLength,
+                                        COORD dwReadCoord, LPDWORD lpNumberOfCharsRead);
+BOOL WINAPI ReadConsoleOutputAttribute(HANDLE hConsoleOutput, LPWORD lpAttribute, DWORD nLength,
+                                       COORD dwReadCoord, LPDWORD lpNumberOfAttrsRead);
+BOOL WINAPI WriteConsoleOutputCharacterA(HANDLE hConsoleOutput, LPCSTR lpCharacter,
+                                         DWORD nLength, COORD dwWriteCoord,
+                                         LPDWORD lpNumberOfCharsWritten);
+BOOL WINAPI WriteConsoleOutputAttribute(HANDLE hConsoleOutput, const WORD *lpAttribute,
+                                        DWORD nLength, COORD dwWriteCoord,
+                                        LPDWORD lpNumberOfAttrsWritten);
+BOOL WINAPI FillConsoleOutputAttribute(HANDLE hConsoleOutput, WORD wAttribute, DWORD nLength,
+                                       COORD dwWriteCoord, LPDWORD lpNumberOfAttrsWritten);
+BOOL WINAPI SetConsoleOutputCP(UINT wCodePageID);
+UINT WINAPI GetConsoleOutputCP(void);
+
+/* advapi32 */
+LSTATUS WINAPI RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD Reserved, LPSTR lpClass,
+                               DWORD dwOptions, REGSAM samDesired,
+                               const LPSECURITY_ATTRIBUTES lpSecurityAttributes, PHKEY phkResult,
+                               LPDWORD lpdwDisposition);
+LSTATUS WINAPI RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD ulOptions, REGSAM samDesired,
+                             PHKEY phkResult);
+LSTATUS WINAPI RegDeleteKeyA(HKEY hKey, LPCSTR lpSubKey);
+LSTATUS WINAPI RegDeleteValueA(HKEY hKey, LPCSTR lpValueName);
+LSTATUS WINAPI RegEnumKeyExA(HKEY hKey, DWORD dwIndex, LPSTR lpName, LPDWORD lpcchName,
+                             LPDWORD lpReserved, LPSTR lpClass, LPDWORD lpcchClass,
+                             void *lpftLastWriteTime);
+LSTATUS WINAPI RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDWORD lpType,
+                                LPBYTE lpData, LPDWORD lpcbData);
+LSTATUS WINAPI RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType,
+                              const BYTE *lpData, DWORD cbData);
+LSTATUS WINAPI RegCloseKey(HKEY hKey);
+
+/* user32 */
+HWND WINAPI GetWindow(HWND hWnd, UINT uCmd);
+BOOL WINAPI OpenClipboard(HWND hWndNewOwner);
+BOOL WINAPI EmptyClipboard(void);
+HANDLE WINAPI SetClipboardData(UINT uFormat, HANDLE hMem);
+HANDLE WINAPI GetClipboardData(UINT uFormat);
+BOOL WINAPI IsClipboardFormatAvailable(UINT format);
+BOOL WINAPI CloseClipboard(void);
+BOOL WINAPI OemToCharA(LPCSTR pSrc, LPSTR pDst);
+BOOL WINAPI CharToOemA(LPCSTR pSrc, LPSTR pDst);
+short WINAPI GetAsyncKeyState(int vKey);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

@@ -1,0 +1,50 @@
+/* What tests of the native build can do to the Win32 subset that real
+   Windows offers no handle for: make calls fail, hold the clipboard as
+   another program would, take the console away, press keys, fix the clock.
+   Tests that use this run natively only. */
+#ifndef HORALIS_WINSUBSET_CONTROL_H
+#define HORALIS_WINSUBSET_CONTROL_H
+
+#include <windows.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* Back to a fresh process: empty registry and clipboard, an 80x25 console
+   with code page 866, no faults, no keys down, the real clock. */
+void WinSubset_Reset(void);
+
+/* The next `count` calls of the function named `name` (for example
+   "RegCreateKeyExA", "SetClipboardData") fail with `error`; a count of -1
+   makes every call fail until the next reset. */
+void WinSubset_FailCall(const char *name, DWORD error, int count);
+
+/* Another program holds the clipboard open (1) or lets it go (0). */
+void WinSubset_HoldClipboard(int held);
+
+/* The process has a console of the given size (1), or none at all (0). */
+void WinSubset_SetConsole(int present, SHORT width, SHORT height);
+
+/* A key is held down (1) or released (0), as GetAsyncKeyState sees it. */
+void WinSubset_SetKeyDown(int vk, int down);
+
+/* GetLocalTime reports this moment from now on; null goes back to the clock. */
+void WinSubset_SetLocalTime(const SYSTEMTIME *moment);
+
+/* GetTickCount reports this value plus the real milliseconds since the call
+   (so time still passes); handy for the 32-bit wrap. */
+void WinSubset_SetTickBase(DWORD tick);
+
+/* GetModuleFileNameA(NULL) reports this path from now on. */
+void WinSubset_SetExecutablePath(const char *path);
+
+/* Everything sent to OutputDebugStringA since the last reset or take. The
+   text is the caller's to free (free()). */
+char *WinSubset_TakeDebugOutput(void);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif
