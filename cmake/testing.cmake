@@ -6,8 +6,10 @@ add_subdirectory(${HORALIS_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_
 
 if(WIN32)
   # One Wine prefix per test run, made once before any test needs it.
+  set(HORALIS_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
   add_test(NAME wine_prefix COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-run --prepare)
-  set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine)
+  set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine
+                       ENVIRONMENT "HORALIS_WINEPREFIX=${HORALIS_WINEPREFIX}")
 endif()
 
 # A GoogleTest executable run once as a whole (a Wine process start is
@@ -23,8 +25,8 @@ function(horalis_test name)
   horalis_warnings(${name})
   target_link_libraries(${name} PRIVATE ${T_LIBRARIES} gtest_main platform)
   add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "HORALIS_TEST_DIR=$<TARGET_FILE_DIR:${name}>")
   if(WIN32)
-    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine)
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine
+                         ENVIRONMENT "HORALIS_WINEPREFIX=${HORALIS_WINEPREFIX}")
   endif()
 endfunction()
