@@ -19,8 +19,7 @@ typedef DialogHandle(__cdecl *DG_LOADDIALOGEX)(HINSTANCE Module, int ModuleNumbe
                                                const char *FileName, const char *DialogName);
 /* Copies the names of the dialogs of a file, each terminated, into Names;
    returns how many there are. */
-typedef int(__cdecl *DG_ENUMDIALOG)(HINSTANCE Module, const char *FileName, char *Names,
-                                    int Size);
+typedef int(__cdecl *DG_ENUMDIALOG)(HINSTANCE Module, const char *FileName, char *Names, int Size);
 typedef void(__cdecl *DG_FREEDIALOG)(DialogHandle Dialog);
 /* The position of an item number in the host's item array, or -1. */
 typedef int(__cdecl *DG_GETNUMBYID)(DialogHandle Dialog, int Item);

@@ -12,11 +12,7 @@ extern "C" {
 
 #pragma pack(push, 4)
 
-enum {
-  FAR_MODULE_NAME_SIZE = 260,
-  FAR_MENU_TEXT_SIZE = 128,
-  FAR_DIALOG_DATA_SIZE = 512
-};
+enum { FAR_MODULE_NAME_SIZE = 260, FAR_MENU_TEXT_SIZE = 128, FAR_DIALOG_DATA_SIZE = 512 };
 
 /* OpenPlugin's OpenFrom */
 enum {
@@ -30,12 +26,7 @@ enum {
 };
 
 /* PluginInfo.Flags */
-enum {
-  PF_PRELOAD = 0x0001,
-  PF_DISABLEPANELS = 0x0002,
-  PF_EDITOR = 0x0004,
-  PF_VIEWER = 0x0008
-};
+enum { PF_PRELOAD = 0x0001, PF_DISABLEPANELS = 0x0002, PF_EDITOR = 0x0004, PF_VIEWER = 0x0008 };
 
 /* Menu flags */
 enum { FMENU_SHOWAMPERSAND = 1, FMENU_WRAPMODE = 2 };
@@ -112,8 +103,7 @@ typedef void(WINAPI *FARAPIRESTORESCREEN)(HANDLE hScreen);
 typedef int(WINAPI *FARAPIGETDIRLIST)(const char *Dir, struct PluginPanelItem **pPanelItem,
                                       int *pItemsNumber);
 typedef int(WINAPI *FARAPIGETPLUGINDIRLIST)(int PluginNumber, HANDLE hPlugin, const char *Dir,
-                                            struct PluginPanelItem **pPanelItem,
-                                            int *pItemsNumber);
+                                            struct PluginPanelItem **pPanelItem, int *pItemsNumber);
 typedef void(WINAPI *FARAPIFREEDIRLIST)(const struct PluginPanelItem *PanelItem);
 typedef int(WINAPI *FARAPIVIEWER)(const char *FileName, const char *Title, int X1, int Y1, int X2,
                                   int Y2, DWORD Flags);
@@ -180,7 +170,8 @@ static_assert(sizeof(FarMenuItem) == 140, "FarMenuItem is 140 bytes");
 static_assert(sizeof(FarDialogItem) == 548, "FarDialogItem is 548 bytes");
 #endif
 #if defined(__cplusplus)
-static_assert(sizeof(FarDialogItem) == 36 + FAR_DIALOG_DATA_SIZE, "FarDialogItem: 9 ints then Data");
+static_assert(sizeof(FarDialogItem) == 36 + FAR_DIALOG_DATA_SIZE,
+              "FarDialogItem: 9 ints then Data");
 static_assert(sizeof(PluginStartupInfo) == 268 + 17 * sizeof(void *),
               "PluginStartupInfo: header, root key and 16 services");
 #endif

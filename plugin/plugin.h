@@ -14,8 +14,12 @@ extern char QuickFormat[FORMAT_SIZE];
    entry chosen (0..3) or -1. */
 int ShowMainMenu(int configureMode);
 
-/* Delivers a format for now where the host's OpenFrom says. */
+/* Delivers a format for now where the host's OpenFrom says: the editor,
+   the clipboard from the viewer, the command line otherwise. */
 void DeliverDateText(const char *format, int openFrom);
+
+/* Runs what Enter on a main-menu entry does from OpenPlugin; -1 nothing. */
+void RunMainMenuEntry(int entry, int openFrom);
 
 #ifdef __cplusplus
 extern "C" {

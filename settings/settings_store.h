@@ -17,11 +17,7 @@ struct FormatPreset {
 };
 
 /* "Mode" packs one flag per byte. */
-enum {
-  MODE_QUICK_INSERT_SHIFT = 0,
-  MODE_VIEW_ONLY_SHIFT = 8,
-  MODE_AT_CURSOR_SHIFT = 16
-};
+enum { MODE_QUICK_INSERT_SHIFT = 0, MODE_VIEW_ONLY_SHIFT = 8, MODE_AT_CURSOR_SHIFT = 16 };
 
 extern HKEY CurrentKey;
 
@@ -33,10 +29,17 @@ void UnlockSettings(void);
 HKEY OpenPresetKey(int slot);
 HKEY OpenExistingPresetKey(int slot);
 HKEY OpenSettingsKey(const char *name);
+/* The named key only if it exists, never creating it. */
+HKEY OpenExistingSettingsKey(const char *name);
 LONG DeletePresetKey(int slot);
 LONG ReadValue(const char *name, void *buffer, int size);
 LONG WriteValue(const char *name, const void *data, int type);
+/* A whole slot, its key created when missing; takes the settings lock. */
 void ReadPreset(struct FormatPreset *preset, int slot);
+
+/* Reads a text of the current key: always terminated inside the buffer;
+   empty when missing or too long for it. */
+LONG ReadText(const char *name, char *buffer, int size);
 
 /* Reads a number of the current key; 0 when it cannot be read. */
 DWORD ReadNumber(const char *name);

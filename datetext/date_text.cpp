@@ -1,0 +1,93 @@
+#include "datetext/date_text.h"
+
+#include <string.h>
+
+char DateText[DATE_TEXT_SIZE];
+
+// The conversions every C runtime the DLL may meet knows. Others would make
+// some runtimes end the process, so they never reach strftime: they are
+// copied as they stand.
+static int IsKnownConversion(char c) {
+  return c != 0 && strchr("aAbBcdHIjmMpSUwWxXyYzZ%", c) != NULL;
+}
+
+static int Clamp(int value, int low, int high) {
+  return value < low ? low : value > high ? high : value;
+}
+
+// Some runtimes also end the process for fields out of range; a record from
+// another module may hold anything.
+static void ClampTimeRecord(struct tm *record) {
+  record->tm_sec = Clamp(record->tm_sec, 0, 59);
+  record->tm_min = Clamp(record->tm_min, 0, 59);
+  record->tm_hour = Clamp(record->tm_hour, 0, 23);
+  record->tm_mday = Clamp(record->tm_mday, 1, 31);
+  record->tm_mon = Clamp(record->tm_mon, 0, 11);
+  record->tm_year = Clamp(record->tm_year, 0, 8099);
+  record->tm_wday = Clamp(record->tm_wday, 0, 6);
+  record->tm_yday = Clamp(record->tm_yday, 0, 365);
+}
+
+static void CurrentLocalTime(struct tm *record) {
+  time_t now = time(NULL);
+#ifdef _WIN32
+  localtime_s(record, &now);
+#else
+  localtime_r(&now, record);
+#endif
+}
+
+// Appends up to `count` characters; an expansion longer than the buffer is
+// cut, so the text is always terminated inside it.
+static int Append(char *buffer, int size, int used, const char *text, int count) {
+  int room = size - 1 - used;
+  if (count > room)
+    count = room;
+  if (count > 0) {
+    memcpy(buffer + used, text, (size_t)count);
+    used += count;
+  }
+  buffer[used] = 0;
+  return used;
+}
+
+int ExpandDateText(char *buffer, int size, const char *format, const struct tm *moment) {
+  if (!buffer || size <= 0)
+    return 0;
+  buffer[0] = 0;
+  if (!format)
+    return 0;
+  struct tm record;
+  if (moment)
+    record = *moment;
+  else
+    CurrentLocalTime(&record);
+  ClampTimeRecord(&record);
+
+  int used = 0;
+  const char *p = format;
+  while (*p && used < size - 1) {
+    const char *percent = strchr(p, '%');
+    if (!percent) {
+      used = Append(buffer, size, used, p, (int)strlen(p));
+      break;
+    }
+    used = Append(buffer, size, used, p, (int)(percent - p));
+    // "%#x": the alternate form every runtime here offers.
+    int flag = percent[1] == '#';
+    char conversion = percent[1 + flag];
+    if (!IsKnownConversion(conversion)) {
+      used = Append(buffer, size, used, percent, 1 + flag);
+      p = percent + 1 + flag;
+      continue;
+    }
+    char single[4] = {'%', 0, 0, 0};
+    single[1] = flag ? '#' : conversion;
+    single[2] = flag ? conversion : 0;
+    char expansion[256];
+    size_t count = strftime(expansion, sizeof expansion, single, &record);
+    used = Append(buffer, size, used, expansion, (int)count);
+    p = percent + 2 + flag;
+  }
+  return used;
+}

@@ -1,0 +1,107 @@
+// The four-entry main menu shared by OpenPlugin and Configure, and what
+// each entry does.
+#include <string.h>
+
+#include "datetext/date_text.h"
+#include "plugin/dialog_binding.h"
+#include "plugin/host_table.h"
+#include "plugin/plugin.h"
+#include "presets/preset_dialog.h"
+#include "presets/preset_menu.h"
+#include "presets/quick_format_settings.h"
+#include "settings/settings_store.h"
+
+enum { MAIN_MENU_ENTRIES = 4 };
+
+static struct FarMenuItem MainMenuItems[MAIN_MENU_ENTRIES];
+
+static void EditAutoFormat(void) { EditQuickFormat("Auto"); }
+static void EditMenuFormat(void) { EditQuickFormat("Menu"); }
+
+// The settings behind F4 (or Enter from Configure), one per entry. The
+// clock indicator's settings are not built yet: its entry opens nothing.
+static void (*const SettingsOperations[MAIN_MENU_ENTRIES])(void) = {EditAutoFormat, EditMenuFormat,
+                                                                    NULL, EditCalendarFormat};
+
+static void CopyMenuText(char *text, const char *message) {
+  // A longer message is cut to fit the item.
+  size_t length = message ? strlen(message) : 0;
+  if (length > FAR_MENU_TEXT_SIZE - 1)
+    length = FAR_MENU_TEXT_SIZE - 1;
+  memcpy(text, message ? message : "", length);
+  text[length] = 0;
+}
+
+int ShowMainMenu(int configureMode) {
+  for (int entry = 0; entry < MAIN_MENU_ENTRIES; entry++) {
+    CopyMenuText(MainMenuItems[entry].Text, GetMsgText(MSG_MENU_QUICK + entry));
+    MainMenuItems[entry].Selected = 0;
+    MainMenuItems[entry].Checked = 0;
+    MainMenuItems[entry].Separator = 0;
+  }
+  static const int BreakKeys[] = {VK_F4, 0};
+  for (;;) {
+    int breakCode = -1;
+    int chosen = -1;
+    if (HostReady && HostServices.Menu)
+      chosen = HostServices.Menu(HostServices.ModuleNumber, -1, -1, 0, FMENU_WRAPMODE,
+                                 GetMsgText(MSG_TITLE), GetMsgText(MSG_MAIN_BOTTOM), "Contents",
+                                 BreakKeys, &breakCode, MainMenuItems, MAIN_MENU_ENTRIES);
+    if (chosen >= MAIN_MENU_ENTRIES)
+      chosen = -1;
+    if ((breakCode == 0 || configureMode) && chosen >= 0 && DialogLibraryReady &&
+        SettingsOperations[chosen])
+      SettingsOperations[chosen]();
+    for (int entry = 0; entry < MAIN_MENU_ENTRIES; entry++)
+      MainMenuItems[entry].Selected = entry == chosen;
+    if (breakCode == -1)
+      return chosen;
+  }
+}
+
+void DeliverDateText(const char *format, int openFrom) {
+  if (openFrom == OPEN_EDITOR)
+    InsertDateText(format, OPEN_EDITOR, NULL);
+  else if (openFrom == OPEN_VIEWER)
+    PutHoralis(format, NULL);
+  else
+    InsertDateText(format, 0, NULL);
+}
+
+static void RunQuickInsertion(int openFrom) {
+  LockSettings();
+  DWORD custom = OpenSettingsKey("Auto") ? ReadNumber("Custom") : 0;
+  if (custom)
+    ReadText("Format", QuickFormat, sizeof QuickFormat);
+  UnlockSettings();
+  const char *format = custom ? QuickFormat : GetMsgText(MSG_QUICK_FORMAT);
+  DeliverDateText(format ? format : "", openFrom);
+}
+
+static void RunPresets(int openFrom) {
+  int result = RunPresetMenu();
+  if (result != PRESET_INSERT)
+    return;
+  // The dialog holds the chosen preset as the user left it.
+  const char *format = Dialogs.GetItemData(PresetDialog, PRESET_ITEM_FORMAT);
+  if (!format)
+    return;
+  if (Dialogs.GetItemStatus(PresetDialog, PRESET_ITEM_AT_CURSOR))
+    DeliverDateText(format, openFrom);
+  else
+    PutHoralis(format, NULL);
+}
+
+void RunMainMenuEntry(int entry, int openFrom) {
+  switch (entry) {
+  case 0:
+    RunQuickInsertion(openFrom);
+    break;
+  case 1:
+    RunPresets(openFrom);
+    break;
+  default:
+    // The clock indicator and the calendar are not built yet.
+    break;
+  }
+}

@@ -1,0 +1,82 @@
+#include "presets/preset_dialog.h"
+
+#include "plugin/dialog_binding.h"
+#include "presets/preset_menu.h"
+#include "settings/settings_store.h"
+
+DWORD PackPresetMode(int quickInsert, int viewOnly, int atCursor) {
+  return ((DWORD)(quickInsert != 0) << MODE_QUICK_INSERT_SHIFT) |
+         ((DWORD)(viewOnly != 0) << MODE_VIEW_ONLY_SHIFT) |
+         ((DWORD)(atCursor != 0) << MODE_AT_CURSOR_SHIFT);
+}
+
+int PresetModeQuickInsert(DWORD mode) { return ((mode >> MODE_QUICK_INSERT_SHIFT) & 0xFF) != 0; }
+int PresetModeViewOnly(DWORD mode) { return ((mode >> MODE_VIEW_ONLY_SHIFT) & 0xFF) != 0; }
+int PresetModeAtCursor(DWORD mode) { return ((mode >> MODE_AT_CURSOR_SHIFT) & 0xFF) != 0; }
+
+void LoadPresetIntoDialog(DialogHandle dialog, int slot) {
+  LockSettings();
+  OpenPresetKey(slot);
+  char *name = Dialogs.GetItemData(dialog, PRESET_ITEM_NAME);
+  if (name)
+    ReadText("Name", name, PRESET_TEXT_SIZE);
+  char *format = Dialogs.GetItemData(dialog, PRESET_ITEM_FORMAT);
+  if (format)
+    ReadText("Format", format, PRESET_TEXT_SIZE);
+  DWORD mode = ReadNumber("Mode");
+  UnlockSettings();
+
+  Dialogs.SetRadioStatus(dialog, PRESET_ITEM_AT_CURSOR,
+                         PresetModeAtCursor(mode) ? PRESET_ITEM_AT_CURSOR : PRESET_ITEM_CLIPBOARD);
+  Dialogs.SetItemStatus(dialog, PRESET_ITEM_QUICK_INSERT, PresetModeQuickInsert(mode));
+  Dialogs.SetItemStatus(dialog, PRESET_ITEM_VIEW_ONLY, PresetModeViewOnly(mode));
+}
+
+void SavePresetFromDialog(DialogHandle dialog, int slot) {
+  DWORD mode = PackPresetMode(Dialogs.GetItemStatus(dialog, PRESET_ITEM_QUICK_INSERT),
+                              Dialogs.GetItemStatus(dialog, PRESET_ITEM_VIEW_ONLY),
+                              Dialogs.GetItemStatus(dialog, PRESET_ITEM_AT_CURSOR));
+  const char *name = Dialogs.GetItemData(dialog, PRESET_ITEM_NAME);
+  const char *format = Dialogs.GetItemData(dialog, PRESET_ITEM_FORMAT);
+  LockSettings();
+  OpenPresetKey(slot);
+  if (name)
+    WriteValue("Name", name, REG_SZ);
+  if (format)
+    WriteValue("Format", format, REG_SZ);
+  WriteValue("Mode", &mode, REG_DWORD);
+  UnlockSettings();
+}
+
+// The free-format line is never saved into a slot of its own from the
+// dialog: its save control is hidden while it is shown.
+static void HideSaveForFreeFormat(DialogHandle dialog, int slot) {
+  if (slot == FREE_FORMAT_SLOT)
+    Dialogs.HideItem(dialog, PRESET_ITEM_SAVE);
+}
+
+static void RestoreSaveForFreeFormat(DialogHandle dialog, int slot) {
+  if (slot == FREE_FORMAT_SLOT)
+    Dialogs.RestoreItem(dialog, PRESET_ITEM_SAVE);
+}
+
+int RunPresetInsertDialog(int slot) {
+  HideSaveForFreeFormat(PresetDialog, slot);
+  int exitCode;
+  for (;;) {
+    exitCode = Dialogs.ShowDialog(PresetDialog);
+    if (!Dialogs.GetItemStatus(PresetDialog, PRESET_ITEM_SAVE))
+      break;
+    SavePresetFromDialog(PresetDialog, slot);
+  }
+  RestoreSaveForFreeFormat(PresetDialog, slot);
+  return exitCode;
+}
+
+void RunPresetEditDialog(DialogHandle dialog, int slot) {
+  HideSaveForFreeFormat(dialog, slot);
+  int exitCode = Dialogs.ShowDialog(dialog);
+  RestoreSaveForFreeFormat(dialog, slot);
+  if (exitCode != -1)
+    SavePresetFromDialog(dialog, slot);
+}

@@ -1,0 +1,136 @@
+#include "presets/preset_menu.h"
+
+#include <stdio.h>
+#include <string.h>
+
+#include "datetext/date_text.h"
+#include "plugin/dialog_binding.h"
+#include "plugin/host_table.h"
+#include "presets/preset_dialog.h"
+#include "presets/quick_format_settings.h"
+#include "settings/settings_store.h"
+
+struct PresetTableEntry PresetTable[PRESET_SLOTS];
+struct FarMenuItem PresetMenuItems[PRESET_SLOTS];
+DialogHandle PresetDialog;
+
+// The free-format line previews the presets-menu format the user chose in
+// the "Menu" settings, if any.
+static char FreeFormatCopy[PRESET_MENU_TEXT_SIZE];
+
+int LoadPresetTable(void) {
+  int width = PRESET_NAME_MIN_WIDTH;
+  PresetTable[0].Name = GetMsgText(MSG_FREE_FORMAT);
+  PresetTable[0].Format = NULL;
+  char buffer[PRESET_MENU_TEXT_SIZE];
+  LockSettings();
+  for (int slot = 1; slot < PRESET_SLOTS; slot++) {
+    struct PresetTableEntry *entry = &PresetTable[slot];
+    entry->Name = NULL;
+    entry->Format = NULL;
+    if (!OpenExistingPresetKey(slot) || ReadText("Name", buffer, sizeof buffer) != ERROR_SUCCESS)
+      continue;
+    strcpy(entry->NameCopy, buffer);
+    entry->Name = entry->NameCopy;
+    int length = (int)strlen(buffer);
+    if (length > width)
+      width = length;
+    ReadText("Format", buffer, sizeof buffer);
+    strcpy(entry->FormatCopy, buffer);
+    entry->Format = entry->FormatCopy;
+  }
+  UnlockSettings();
+  if (ReadMenuFreeFormat(FreeFormatCopy, sizeof FreeFormatCopy))
+    PresetTable[0].Format = FreeFormatCopy;
+  return width;
+}
+
+void BuildPresetMenu(int width) {
+  for (int slot = 0; slot < PRESET_SLOTS; slot++) {
+    const struct PresetTableEntry *entry = &PresetTable[slot];
+    struct FarMenuItem *item = &PresetMenuItems[slot];
+    DateText[0] = 0;
+    if (entry->Name && entry->Format)
+      ExpandDateText(DateText, DATE_TEXT_SIZE, entry->Format, NULL);
+    // snprintf cuts a line that would not fit the item, terminator included.
+    if (entry->Name)
+      snprintf(item->Text, sizeof item->Text, "&%-2d \xB3 %-*s \xB3 %-.*s", slot, width,
+               entry->Name, PRESET_PREVIEW_WIDTH, DateText);
+    else
+      snprintf(item->Text, sizeof item->Text, "&%-2d \xB3 %-*s \xB3 ", slot, width, "<None>");
+    item->Selected = 0;
+    item->Checked = 0;
+    item->Separator = 0;
+  }
+}
+
+int ShowPresetMenu(int *breakCode) {
+  static const int BreakKeys[] = {VK_INSERT, VK_F4, VK_DELETE, 0};
+  *breakCode = -1;
+  if (!HostReady || !HostServices.Menu)
+    return -1;
+  int chosen = HostServices.Menu(HostServices.ModuleNumber, -1, -1, 0, FMENU_WRAPMODE,
+                                 GetMsgText(MSG_TITLE), GetMsgText(MSG_PRESETS_BOTTOM), "Contents",
+                                 BreakKeys, breakCode, PresetMenuItems, PRESET_SLOTS);
+  return chosen >= 0 && chosen < PRESET_SLOTS ? chosen : -1;
+}
+
+void ReleasePresetDialog(void) {
+  if (PresetDialog)
+    Dialogs.FreeDialog(PresetDialog);
+  PresetDialog = 0;
+}
+
+static void ActOnBreakKey(int breakCode, int slot) {
+  switch (breakCode) {
+  case PRESET_KEY_INSERT:
+    RunPresetEditDialog(PresetDialog, slot);
+    break;
+  case PRESET_KEY_EDIT:
+    LoadPresetIntoDialog(PresetDialog, slot);
+    RunPresetEditDialog(PresetDialog, slot);
+    break;
+  case PRESET_KEY_DELETE:
+    LockSettings();
+    DeletePresetKey(slot);
+    UnlockSettings();
+    break;
+  }
+}
+
+// Slot 0 with no format of its own starts from the "Menu" settings' format.
+static void StartFreeFormat(void) {
+  char *format = Dialogs.GetItemData(PresetDialog, PRESET_ITEM_FORMAT);
+  if (format && !format[0])
+    ReadMenuFreeFormat(format, PRESET_TEXT_SIZE);
+}
+
+int RunPresetMenu(void) {
+  ReleasePresetDialog();
+  PresetDialog = LoadPluginDialog(GetMsgText(MSG_DIALOG_FILE), "Main");
+  if (!PresetDialog)
+    return -1;
+  int remembered = 0;
+  int chosen;
+  int breakCode;
+  do {
+    BuildPresetMenu(LoadPresetTable());
+    PresetMenuItems[remembered].Selected = 1;
+    chosen = ShowPresetMenu(&breakCode);
+    if (chosen < 0) {
+      breakCode = -1;
+      break;
+    }
+    remembered = chosen;
+    if (breakCode != -1 && chosen != FREE_FORMAT_SLOT)
+      ActOnBreakKey(breakCode, chosen);
+  } while (breakCode != -1);
+  if (chosen < 0)
+    return -1;
+  LoadPresetIntoDialog(PresetDialog, chosen);
+  if (chosen == FREE_FORMAT_SLOT)
+    StartFreeFormat();
+  else if (Dialogs.GetItemStatus(PresetDialog, PRESET_ITEM_QUICK_INSERT))
+    return PRESET_INSERT;
+  return RunPresetInsertDialog(chosen);
+}

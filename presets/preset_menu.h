@@ -1,0 +1,42 @@
+/* The presets menu: slot 0's free-format line and the nine named presets,
+   each with a preview of its format for now. */
+#ifndef HORALIS_PRESETS_PRESET_MENU_H
+#define HORALIS_PRESETS_PRESET_MENU_H
+
+#include "dialog_gen.h"
+
+enum {
+  PRESET_SLOTS = 10,
+  PRESET_MENU_TEXT_SIZE = 70, /* names and formats longer than 69 are not listed */
+  PRESET_NAME_MIN_WIDTH = 10,
+  PRESET_PREVIEW_WIDTH = 50
+};
+
+/* Break keys of the presets menu, by their index in the break-key array. */
+enum { PRESET_KEY_INSERT = 0, PRESET_KEY_EDIT = 1, PRESET_KEY_DELETE = 2 };
+
+struct PresetTableEntry {
+  const char *Name;   /* null: no readable name ("<None>") */
+  const char *Format; /* null: no preview */
+  char NameCopy[PRESET_MENU_TEXT_SIZE];
+  char FormatCopy[PRESET_MENU_TEXT_SIZE];
+};
+
+extern struct PresetTableEntry PresetTable[PRESET_SLOTS];
+extern struct FarMenuItem PresetMenuItems[PRESET_SLOTS];
+
+/* The dialog "Main", shared with the main menu, which inserts from it after
+   the menu returned. */
+extern DialogHandle PresetDialog;
+
+/* Reads slots 1..9 (never creating a key); returns the name column width. */
+int LoadPresetTable(void);
+void BuildPresetMenu(int width);
+int ShowPresetMenu(int *breakCode);
+/* PRESET_INSERT when the text of PresetDialog is to be inserted, -1 when
+   the user left, any other value when nothing is to be inserted. */
+int RunPresetMenu(void);
+/* Frees PresetDialog once nothing needs it any more. */
+void ReleasePresetDialog(void);
+
+#endif

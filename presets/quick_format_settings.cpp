@@ -1,0 +1,69 @@
+#include "presets/quick_format_settings.h"
+
+#include <string.h>
+
+#include "plugin/dialog_binding.h"
+#include "plugin/host_table.h"
+#include "presets/preset_dialog.h"
+#include "settings/settings_store.h"
+
+// Fills the dialog from the key; 1 when the key could be opened.
+static int LoadQuickFormat(DialogHandle dialog, const char *key) {
+  char stored[PRESET_TEXT_SIZE];
+  LockSettings();
+  int opened = OpenSettingsKey(key) != NULL;
+  DWORD custom = opened ? ReadNumber("Custom") : 0;
+  // The stored format is shown, so that confirming without a change keeps
+  // it; with none stored the description's own text stays.
+  int haveFormat = opened && ReadText("Format", stored, sizeof stored) == ERROR_SUCCESS;
+  UnlockSettings();
+  if (!opened)
+    return 0;
+  Dialogs.SetRadioStatus(dialog, QUICK_ITEM_DEFAULT,
+                         custom ? QUICK_ITEM_CUSTOM : QUICK_ITEM_DEFAULT);
+  char *format = Dialogs.GetItemData(dialog, QUICK_ITEM_FORMAT);
+  if (format && haveFormat)
+    memcpy(format, stored, strlen(stored) + 1);
+  return 1;
+}
+
+static void SaveQuickFormat(DialogHandle dialog, const char *key) {
+  DWORD custom = Dialogs.GetItemStatus(dialog, QUICK_ITEM_CUSTOM) != 0;
+  const char *format = Dialogs.GetItemData(dialog, QUICK_ITEM_FORMAT);
+  LockSettings();
+  if (OpenSettingsKey(key)) {
+    WriteValue("Custom", &custom, REG_DWORD);
+    if (format)
+      WriteValue("Format", format, REG_SZ);
+  }
+  UnlockSettings();
+}
+
+void EditQuickFormat(const char *key) {
+  DialogHandle dialog = LoadPluginDialog(GetMsgText(MSG_DIALOG_FILE), key);
+  if (!dialog)
+    return;
+  int opened = LoadQuickFormat(dialog, key);
+  if (Dialogs.ShowDialog(dialog) != -1 && opened)
+    SaveQuickFormat(dialog, key);
+  Dialogs.FreeDialog(dialog);
+}
+
+void EditCalendarFormat(void) {
+  DialogHandle dialog = LoadPluginDialog(GetMsgText(MSG_DIALOG_FILE), "Main2");
+  if (!dialog)
+    return;
+  LoadPresetIntoDialog(dialog, CALENDAR_SLOT);
+  RunPresetEditDialog(dialog, CALENDAR_SLOT);
+  Dialogs.FreeDialog(dialog);
+}
+
+int ReadMenuFreeFormat(char *buffer, int size) {
+  LockSettings();
+  int copied = OpenExistingSettingsKey("Menu") && ReadNumber("Custom") &&
+               ReadText("Format", buffer, size) == ERROR_SUCCESS && buffer[0];
+  UnlockSettings();
+  if (!copied && size > 0)
+    buffer[0] = 0;
+  return copied;
+}

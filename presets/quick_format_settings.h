@@ -1,0 +1,20 @@
+/* The settings dialogs of the quick format ("Auto"), of the presets menu
+   ("Menu") and of the calendar's format (preset slot 11). */
+#ifndef HORALIS_PRESETS_QUICK_FORMAT_SETTINGS_H
+#define HORALIS_PRESETS_QUICK_FORMAT_SETTINGS_H
+
+enum {
+  QUICK_ITEM_DEFAULT = 2, /* radio group: 2 the default format, 3 custom */
+  QUICK_ITEM_CUSTOM = 3,
+  QUICK_ITEM_FORMAT = 4
+};
+
+/* key is "Auto" or "Menu", also the dialog's name. */
+void EditQuickFormat(const char *key);
+void EditCalendarFormat(void);
+
+/* The "Menu" settings' custom format, when the user chose one: the format
+   the presets menu's free-format line starts from. 1 when copied. */
+int ReadMenuFreeFormat(char *buffer, int size);
+
+#endif

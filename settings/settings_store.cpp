@@ -1,0 +1,168 @@
+#include "settings/settings_store.h"
+
+#include <stdio.h>
+#include <string.h>
+
+#include "plugin/host_table.h"
+
+HKEY CurrentKey;
+
+static volatile LONG SettingsLock;
+
+void LockSettings(void) {
+  while (InterlockedCompareExchange(&SettingsLock, 1, 0) != 0)
+    Sleep(0);
+}
+
+void UnlockSettings(void) { InterlockedExchange(&SettingsLock, 0); }
+
+// A path that does not fit is refused, never cut: a cut path names another
+// key, and settings would be read or written there.
+static int ComposePresetPath(char *path, int slot) {
+  if (!RootKeyCopy[0])
+    return 0;
+  int length = snprintf(path, KEY_PATH_SIZE, "%s\\%s\\Format%d", RootKeyCopy, "Horalis", slot);
+  return length > 0 && length < KEY_PATH_SIZE;
+}
+
+static int ComposeSettingsPath(char *path, const char *name) {
+  if (!RootKeyCopy[0] || !name)
+    return 0;
+  int length = snprintf(path, KEY_PATH_SIZE, "%s\\%s\\%s", RootKeyCopy, "Horalis", name);
+  return length > 0 && length < KEY_PATH_SIZE;
+}
+
+static void CloseCurrentKey(void) {
+  if (CurrentKey)
+    RegCloseKey(CurrentKey);
+  CurrentKey = NULL;
+}
+
+static HKEY CreateKey(const char *path) {
+  HKEY key = NULL;
+  DWORD disposition = 0;
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                      NULL, &key, &disposition) != ERROR_SUCCESS)
+    return NULL;
+  return key;
+}
+
+HKEY OpenPresetKey(int slot) {
+  char path[KEY_PATH_SIZE];
+  CloseCurrentKey();
+  if (ComposePresetPath(path, slot))
+    CurrentKey = CreateKey(path);
+  return CurrentKey;
+}
+
+static HKEY OpenKey(const char *path) {
+  HKEY key = NULL;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+    return NULL;
+  return key;
+}
+
+HKEY OpenExistingPresetKey(int slot) {
+  char path[KEY_PATH_SIZE];
+  CloseCurrentKey();
+  if (ComposePresetPath(path, slot))
+    CurrentKey = OpenKey(path);
+  return CurrentKey;
+}
+
+HKEY OpenSettingsKey(const char *name) {
+  char path[KEY_PATH_SIZE];
+  CloseCurrentKey();
+  if (ComposeSettingsPath(path, name))
+    CurrentKey = CreateKey(path);
+  return CurrentKey;
+}
+
+HKEY OpenExistingSettingsKey(const char *name) {
+  char path[KEY_PATH_SIZE];
+  CloseCurrentKey();
+  if (ComposeSettingsPath(path, name))
+    CurrentKey = OpenKey(path);
+  return CurrentKey;
+}
+
+LONG DeletePresetKey(int slot) {
+  char path[KEY_PATH_SIZE];
+  CloseCurrentKey();
+  if (!ComposePresetPath(path, slot))
+    return ERROR_BADKEY;
+  return RegDeleteKeyA(HKEY_CURRENT_USER, path);
+}
+
+// The stored type is not compared with what the caller expects: the bytes
+// are taken as stored.
+static LONG QueryCurrentKey(const char *name, void *buffer, DWORD *length) {
+  DWORD type = 0;
+  if (!CurrentKey)
+    return ERROR_INVALID_HANDLE;
+  return RegQueryValueExA(CurrentKey, name, NULL, &type, (LPBYTE)buffer, length);
+}
+
+LONG ReadValue(const char *name, void *buffer, int size) {
+  if (!buffer || size <= 0)
+    return ERROR_INVALID_PARAMETER;
+  DWORD length = (DWORD)size;
+  LONG result = QueryCurrentKey(name, buffer, &length);
+  if (result != ERROR_SUCCESS)
+    *(char *)buffer = 0;
+  return result;
+}
+
+LONG ReadText(const char *name, char *buffer, int size) {
+  if (!buffer || size <= 0)
+    return ERROR_INVALID_PARAMETER;
+  DWORD length = (DWORD)size;
+  LONG result = QueryCurrentKey(name, buffer, &length);
+  if (result == ERROR_SUCCESS && length > (DWORD)size)
+    result = ERROR_MORE_DATA;
+  // Whatever was stored (no terminator, binary bytes), the caller gets a
+  // terminated text inside its buffer; one that cannot have its terminator
+  // reads as empty, like any other value too long for the buffer.
+  if (result == ERROR_SUCCESS && !memchr(buffer, 0, length)) {
+    if (length < (DWORD)size)
+      buffer[length] = 0;
+    else
+      result = ERROR_MORE_DATA;
+  }
+  if (result != ERROR_SUCCESS)
+    buffer[0] = 0;
+  return result;
+}
+
+DWORD ReadNumber(const char *name) {
+  DWORD number = 0;
+  if (ReadValue(name, &number, sizeof number) != ERROR_SUCCESS)
+    return 0;
+  return number;
+}
+
+LONG WriteValue(const char *name, const void *data, int type) {
+  DWORD length;
+  if (type == REG_SZ)
+    length = data ? (DWORD)strlen((const char *)data) + 1 : 0;
+  else if (type == REG_DWORD)
+    length = sizeof(DWORD);
+  else
+    return ERROR_SUCCESS;
+  if (!data)
+    return ERROR_INVALID_PARAMETER;
+  if (!CurrentKey)
+    return ERROR_INVALID_HANDLE;
+  return RegSetValueExA(CurrentKey, name, 0, (DWORD)type, (const BYTE *)data, length);
+}
+
+void ReadPreset(struct FormatPreset *preset, int slot) {
+  if (!preset)
+    return;
+  LockSettings();
+  OpenPresetKey(slot);
+  ReadText("Name", preset->Name, sizeof preset->Name);
+  ReadText("Format", preset->Format, sizeof preset->Format);
+  preset->Mode = ReadNumber("Mode");
+  UnlockSettings();
+}
