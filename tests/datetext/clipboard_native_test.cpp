@@ -1,0 +1,41 @@
+// The clipboard refusing the text, which only the native subset can arrange
+// on demand.
+#include "datetext/date_text.h"
+#include "support/plugin_fixture.h"
+#include "winsubset_control.h"
+
+class ClipboardRefusalTest : public PluginTest {
+protected:
+  void TearDown() override {
+    WinSubset_FailCall("SetClipboardData", 0, 0);
+    WinSubset_HoldClipboard(0);
+    PluginTest::TearDown();
+  }
+};
+
+TEST_F(ClipboardRefusalTest, RefusedTextShowsTheErrorBoxWithTheSystemError) {
+  WinSubset_FailCall("SetClipboardData", ERROR_ACCESS_DENIED, 1);
+  PutHoralis("%Y", nullptr);
+  ASSERT_EQ(1u, Host().boxes.size()) << "one error box";
+  std::vector<std::string> expected = {"Error (5)", "ClipboardError", "\x01", "Ok", "Cancel"};
+  EXPECT_EQ(expected, Host().boxes[0].lines);
+  EXPECT_EQ(FMSG_WARNING | FMSG_ERRORTYPE, (int)Host().boxes[0].flags);
+  EXPECT_TRUE(OpenClipboard(NULL)) << "the clipboard is closed after a failure too";
+  CloseClipboard();
+}
+
+TEST_F(ClipboardRefusalTest, ClipboardHeldElsewhereKeepsItsContents) {
+  PutHoralis("before", nullptr);
+  WinSubset_HoldClipboard(1);
+  WinSubset_FailCall("SetClipboardData", ERROR_CLIPBOARD_NOT_OPEN, 1);
+  PutHoralis("after", nullptr);
+  WinSubset_HoldClipboard(0);
+  ASSERT_EQ(1u, Host().boxes.size());
+  EXPECT_EQ("Error (1418)", Host().boxes[0].lines[0]);
+  ASSERT_TRUE(OpenClipboard(NULL));
+  HANDLE data = GetClipboardData(CF_TEXT);
+  ASSERT_NE(nullptr, data);
+  EXPECT_STREQ("before", (const char *)GlobalLock(data)) << "the earlier contents stay";
+  GlobalUnlock(data);
+  CloseClipboard();
+}

@@ -1,0 +1,152 @@
+#include <string.h>
+#include <time.h>
+
+#include "datetext/date_text.h"
+#include "support/plugin_fixture.h"
+
+static struct tm Moment(int year, int month, int day, int hour, int minute, int second) {
+  struct tm record;
+  memset(&record, 0, sizeof record);
+  record.tm_year = year - 1900;
+  record.tm_mon = month - 1;
+  record.tm_mday = day;
+  record.tm_hour = hour;
+  record.tm_min = minute;
+  record.tm_sec = second;
+  record.tm_wday = 4; // 29 February 2024 was a Thursday
+  record.tm_yday = 59;
+  return record;
+}
+
+struct ExpansionCase {
+  const char *format;
+  const char *expected;
+};
+
+TEST(ExpandDateText, ExpandsFormatsForAGivenMoment) {
+  const struct tm moment = Moment(2024, 2, 29, 14, 5, 9);
+  const ExpansionCase cases[] = {
+      {"%Y-%m-%d %H:%M:%S", "2024-02-29 14:05:09"},
+      {"%d.%m.%y", "29.02.24"},
+      {"%A, %B %d", "Thursday, February 29"},
+      {"%a %b %j", "Thu Feb 060"},
+      {"%I %p", "02 PM"},
+      {"plain text", "plain text"},
+      {"", ""},
+      {"100%%", "100%"},
+      {"%Q unknown", "%Q unknown"},
+      {"lone %", "lone %"},
+      {"%", "%"},
+      {"%#", "%#"},
+      {"%Ec %Oy %5d", "%Ec %Oy %5d"},
+      {"%Y%", "2024%"},
+  };
+  for (const ExpansionCase &c : cases) {
+    char buffer[DATE_TEXT_SIZE];
+    memset(buffer, '#', sizeof buffer);
+    int count = ExpandDateText(buffer, sizeof buffer, c.format, &moment);
+    EXPECT_STREQ(c.expected, buffer) << "format \"" << c.format << "\"";
+    EXPECT_EQ((int)strlen(c.expected), count) << "format \"" << c.format << "\"";
+  }
+}
+
+TEST(ExpandDateText, LongExpansionsAreCutToTheBuffer) {
+  const struct tm moment = Moment(2024, 2, 29, 14, 5, 9);
+  char buffer[DATE_TEXT_SIZE + 4];
+  memset(buffer, '#', sizeof buffer);
+  std::string format;
+  for (int i = 0; i < 20; i++)
+    format += "%Y-";
+  ExpandDateText(buffer, DATE_TEXT_SIZE, format.c_str(), &moment);
+  EXPECT_EQ(DATE_TEXT_SIZE - 1, (int)strlen(buffer)) << "cut to 79 characters";
+  EXPECT_EQ(0, strncmp(buffer, "2024-2024-", 10));
+  EXPECT_EQ('#', buffer[DATE_TEXT_SIZE]) << "nothing written past the buffer";
+
+  std::string literal(300, 'x');
+  ExpandDateText(buffer, DATE_TEXT_SIZE, literal.c_str(), &moment);
+  EXPECT_EQ(std::string(DATE_TEXT_SIZE - 1, 'x'), buffer);
+
+  char tiny[1] = {'#'};
+  ExpandDateText(tiny, 1, "%Y", &moment);
+  EXPECT_EQ(0, tiny[0]) << "a one-byte buffer holds the terminator only";
+}
+
+TEST(ExpandDateText, FieldsOutOfRangeNeverCrash) {
+  struct tm wild;
+  memset(&wild, 0x7F, sizeof wild);
+  char buffer[DATE_TEXT_SIZE];
+  ExpandDateText(buffer, sizeof buffer, "%a %A %b %B %c %d %H %I %j %m %M %p %S %U %w %W %x %X %y %Y",
+                 &wild);
+  EXPECT_LT(strlen(buffer), (size_t)DATE_TEXT_SIZE);
+  memset(&wild, 0x80, sizeof wild);
+  ExpandDateText(buffer, sizeof buffer, "%a %b %d %m %Y %H", &wild);
+  EXPECT_LT(strlen(buffer), (size_t)DATE_TEXT_SIZE);
+}
+
+TEST(ExpandDateText, NullFormatIsEmptyAndNullMomentIsNow) {
+  char buffer[DATE_TEXT_SIZE] = "old";
+  EXPECT_EQ(0, ExpandDateText(buffer, sizeof buffer, nullptr, nullptr));
+  EXPECT_STREQ("", buffer);
+
+  time_t before = time(NULL);
+  ExpandDateText(buffer, sizeof buffer, "%Y %m %d %H %M %S", nullptr);
+  time_t after = time(NULL);
+  bool matches = false;
+  for (time_t t = before; t <= after; t++) {
+    char expected[DATE_TEXT_SIZE];
+    strftime(expected, sizeof expected, "%Y %m %d %H %M %S", localtime(&t));
+    matches = matches || strcmp(expected, buffer) == 0;
+  }
+  EXPECT_TRUE(matches) << "the local time of the call, got " << buffer;
+}
+
+typedef PluginTest InsertDateTextTest;
+
+TEST_F(InsertDateTextTest, GoesToTheEditorOrTheCommandLine) {
+  struct tm moment = Moment(2024, 2, 29, 14, 5, 9);
+  InsertDateText("%d.%m.%Y", OPEN_EDITOR, &moment);
+  InsertDateText("%H:%M", 0, &moment);
+  InsertDateText("%Y", OPEN_VIEWER, &moment);
+  std::vector<std::string> editor = {"29.02.2024"};
+  std::vector<std::string> commandLine = {"14:05", "2024"};
+  EXPECT_EQ(editor, Host().editorInserts) << "target 5 is the editor";
+  EXPECT_EQ(commandLine, Host().commandLineInserts) << "any other target the command line";
+  EXPECT_STREQ("2024", DateText) << "DateText holds the last expansion";
+}
+
+// Reads the clipboard's text as another program would.
+static std::string ClipboardText() {
+  std::string text = "<no text>";
+  if (!OpenClipboard(NULL))
+    return "<not opened>";
+  HANDLE data = GetClipboardData(CF_TEXT);
+  if (data) {
+    const char *locked = (const char *)GlobalLock(data);
+    if (locked)
+      text = locked;
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+typedef PluginTest PutHoralisTest;
+
+TEST_F(PutHoralisTest, PutsTheAnsiTextOnTheClipboard) {
+  struct tm moment = Moment(2024, 2, 29, 14, 5, 9);
+  // "Дата" in the OEM code page 866 becomes the same letters in ANSI 1251.
+  PutHoralis("\x84\xA0\xE2\xA0 %d.%m.%Y", &moment);
+  EXPECT_EQ("\xC4\xE0\xF2\xE0 29.02.2024", ClipboardText());
+  EXPECT_TRUE(Host().boxes.empty()) << "no error box when the clipboard takes the text";
+  EXPECT_TRUE(OpenClipboard(NULL)) << "the clipboard was closed again";
+  CloseClipboard();
+}
+
+TEST_F(PutHoralisTest, NullOrEmptyFormatPutsAnEmptyText) {
+  PutHoralis("seed", nullptr);
+  EXPECT_EQ("seed", ClipboardText());
+  PutHoralis(nullptr, nullptr);
+  EXPECT_EQ("", ClipboardText()) << "a null format is an empty text";
+  PutHoralis("", nullptr);
+  EXPECT_EQ("", ClipboardText());
+}

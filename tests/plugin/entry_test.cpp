@@ -1,0 +1,178 @@
+#include <string.h>
+
+#include "plugin/dialog_binding.h"
+#include "plugin/host_table.h"
+#include "plugin/plugin.h"
+#include "settings/settings_store.h"
+#include "support/plugin_fixture.h"
+
+typedef PluginTest GetPluginInfoTest;
+
+TEST_F(GetPluginInfoTest, OffersThePluginInBothMenus) {
+  PluginInfo info;
+  memset(&info, 0, sizeof info);
+  GetPluginInfo(&info);
+  EXPECT_EQ((int)sizeof(PluginInfo), info.StructSize);
+  EXPECT_EQ((DWORD)(PF_EDITOR | PF_VIEWER), info.Flags) << "also in the editor and the viewer";
+  ASSERT_EQ(1, info.PluginMenuStringsNumber);
+  EXPECT_STREQ("Horalis date and time", info.PluginMenuStrings[0]);
+  ASSERT_EQ(1, info.PluginConfigStringsNumber);
+  EXPECT_STREQ("Horalis date and time", info.PluginConfigStrings[0]);
+  EXPECT_EQ(nullptr, info.DiskMenuStrings);
+  EXPECT_EQ(0, info.DiskMenuStringsNumber);
+  EXPECT_EQ(nullptr, info.CommandPrefix);
+  EXPECT_TRUE(RegKeyExists(Key("Config"))) << "the Config key is created when missing";
+}
+
+TEST_F(GetPluginInfoTest, NoUseMenuRemovesOnlyTheConfigurationEntry) {
+  const DWORD values[] = {1, 2, 0xFFFFFFFF};
+  for (DWORD value : values) {
+    PutRegNumber(Key("Config"), "NoUseMenu", value);
+    PluginInfo info;
+    memset(&info, 0, sizeof info);
+    GetPluginInfo(&info);
+    EXPECT_EQ(0, info.PluginConfigStringsNumber) << "NoUseMenu " << value;
+    EXPECT_EQ(nullptr, info.PluginConfigStrings) << "NoUseMenu " << value;
+    EXPECT_EQ(1, info.PluginMenuStringsNumber) << "the plugin menu entry stays";
+  }
+  PutRegNumber(Key("Config"), "NoUseMenu", 0);
+  PluginInfo info;
+  memset(&info, 0, sizeof info);
+  GetPluginInfo(&info);
+  EXPECT_EQ(1, info.PluginConfigStringsNumber) << "read anew on every call";
+}
+
+class MainMenuTest : public PluginTest {
+protected:
+  void SetUp() override {
+    PluginTest::SetUp();
+    InstallFakeDialogs();
+  }
+  // Sets the quick format the user chose in the "Auto" settings.
+  void StoreAutoFormat(DWORD custom, const char *format) {
+    PutRegNumber(Key("Auto"), "Custom", custom);
+    if (format)
+      PutRegString(Key("Auto"), "Format", format);
+  }
+};
+
+TEST_F(MainMenuTest, ShowsFourEntriesCentredWithF4AsBreakKey) {
+  EXPECT_EQ(INVALID_HANDLE_VALUE, OpenPlugin(OPEN_EDITOR, 0));
+  ASSERT_EQ(1u, Host().menus.size());
+  const MenuCall &menu = Host().menus[0];
+  EXPECT_EQ(-1, menu.x);
+  EXPECT_EQ(-1, menu.y);
+  EXPECT_EQ(0, menu.maxHeight);
+  EXPECT_EQ((unsigned)FMENU_WRAPMODE, menu.flags);
+  EXPECT_EQ("Horalis", menu.title);
+  EXPECT_EQ("Enter run, F4 settings", menu.bottom);
+  EXPECT_EQ("Contents", menu.helpTopic);
+  EXPECT_EQ(std::vector<int>{VK_F4}, menu.breakKeys);
+  ASSERT_EQ(4u, menu.items.size());
+  const char *texts[] = {"&Insert date and time", "&Presets...", "&Clock indicator",
+                         "C&alendar..."};
+  for (int i = 0; i < 4; i++) {
+    EXPECT_STREQ(texts[i], menu.items[i].Text) << "entry " << i;
+    EXPECT_EQ(0, menu.items[i].Selected) << "every invocation starts on the first entry";
+  }
+  EXPECT_TRUE(Host().editorInserts.empty()) << "Esc inserts nothing";
+}
+
+TEST_F(MainMenuTest, QuickInsertionGoesWhereThePluginWasCalledFrom) {
+  Host().messages[7] = "quick %Y";
+  char year[8];
+  time_t now = time(NULL);
+  strftime(year, sizeof year, "%Y", localtime(&now));
+  const std::string expected = std::string("quick ") + year;
+
+  Host().menuReplies = {Enter(0)};
+  OpenPlugin(OPEN_EDITOR, 0);
+  EXPECT_EQ(std::vector<std::string>{expected}, Host().editorInserts) << "editor: at its cursor";
+
+  Host().menuReplies = {Enter(0)};
+  OpenPlugin(OPEN_PLUGINSMENU, 0);
+  EXPECT_EQ(std::vector<std::string>{expected}, Host().commandLineInserts)
+      << "panels: the command line";
+
+  Host().menuReplies = {Enter(0)};
+  OpenPlugin(OPEN_COMMANDLINE, 0);
+  EXPECT_EQ(2u, Host().commandLineInserts.size()) << "any other OpenFrom: the command line";
+  EXPECT_EQ(1u, Host().editorInserts.size());
+  EXPECT_TRUE(RegKeyExists(Key("Auto"))) << "the Auto key is created when missing";
+}
+
+TEST_F(MainMenuTest, QuickInsertionUsesTheStoredFormatWhenCustom) {
+  StoreAutoFormat(1, "[%Y]");
+  Host().menuReplies = {Enter(0)};
+  OpenPlugin(OPEN_EDITOR, 0);
+  ASSERT_EQ(1u, Host().editorInserts.size());
+  EXPECT_EQ('[', Host().editorInserts[0][0]);
+  EXPECT_EQ(6u, Host().editorInserts[0].size());
+
+  StoreAutoFormat(0, "[%Y]");
+  Host().messages[7] = "default";
+  Host().menuReplies = {Enter(0)};
+  OpenPlugin(OPEN_EDITOR, 0);
+  EXPECT_EQ("default", Host().editorInserts[1]) << "Custom 0 uses message 7";
+}
+
+TEST_F(MainMenuTest, CustomWithoutAStoredFormatInsertsAnEmptyText) {
+  StoreAutoFormat(1, nullptr);
+  Host().menuReplies = {Enter(0)};
+  OpenPlugin(OPEN_EDITOR, 0);
+  EXPECT_EQ(std::vector<std::string>{""}, Host().editorInserts);
+
+  StoreAutoFormat(1, std::string(600, 'x').c_str());
+  Host().menuReplies = {Enter(0)};
+  OpenPlugin(OPEN_EDITOR, 0);
+  EXPECT_EQ("", Host().editorInserts[1]) << "a format of 512 characters or more reads as empty";
+}
+
+TEST_F(MainMenuTest, F4OpensTheEntrysSettingsThenTheMenuAgainOnThatEntry) {
+  Host().menuReplies = {BreakKey(1, 0), Esc()};
+  FakeDialogs().people = {[](FakeDialog &) { return -1; }};
+  EXPECT_EQ(INVALID_HANDLE_VALUE, OpenPlugin(OPEN_EDITOR, 0));
+  ASSERT_EQ(2u, Host().menus.size()) << "the menu comes back after the settings";
+  EXPECT_EQ(1, Host().menus[1].items[1].Selected) << "on the entry just used";
+  EXPECT_EQ(0, Host().menus[1].items[0].Selected);
+  ASSERT_NE(nullptr, LastLoaded("Menu")) << "F4 on the second entry opens the \"Menu\" settings";
+  EXPECT_EQ(1, LastLoaded("Menu")->shows);
+  EXPECT_EQ(nullptr, LastLoaded("Main")) << "not the presets menu";
+  EXPECT_TRUE(Host().editorInserts.empty());
+}
+
+TEST_F(MainMenuTest, ConfigureRunsSettingsOnEnterAndReportsTheChoice) {
+  Host().menuReplies = {Enter(3)};
+  FakeDialogs().people = {[](FakeDialog &) { return 0; }};
+  EXPECT_EQ(1, Configure(0)) << "an entry was chosen";
+  ASSERT_NE(nullptr, LastLoaded("Main2")) << "Enter on the calendar opens its format settings";
+  EXPECT_TRUE(Host().editorInserts.empty());
+  EXPECT_TRUE(Host().commandLineInserts.empty()) << "nothing is inserted from Configure";
+  EXPECT_EQ(1u, Host().menus.size());
+
+  Host().menuReplies = {BreakKey(0, 0), Esc()};
+  FakeDialogs().people = {[](FakeDialog &dialog) {
+    SelectRadio(dialog, 3);
+    strcpy(dialog.items[4].text, "%H");
+    return 0;
+  }};
+  EXPECT_EQ(0, Configure(0)) << "Esc after F4: 0, with the settings stored";
+  EXPECT_EQ(1u, GetRegNumber(Key("Auto"), "Custom"));
+
+  Host().menuReplies = {Esc()};
+  EXPECT_EQ(0, Configure(0));
+}
+
+TEST_F(MainMenuTest, WithoutTheDialogLibraryNothingIsShown) {
+  DialogLibraryReady = 0;
+  EXPECT_EQ(INVALID_HANDLE_VALUE, OpenPlugin(OPEN_EDITOR, 0));
+  EXPECT_EQ(0, Configure(0)) << "no settings dialog would have texts to show";
+  EXPECT_TRUE(Host().menus.empty()) << "no menu at all";
+}
+
+TEST_F(MainMenuTest, LongMenuTextsAreCutToTheItem) {
+  Host().messages[1] = std::string(200, 'm');
+  OpenPlugin(OPEN_EDITOR, 0);
+  ASSERT_EQ(1u, Host().menus.size());
+  EXPECT_EQ(std::string(FAR_MENU_TEXT_SIZE - 1, 'm'), Host().menus[0].items[0].Text);
+}

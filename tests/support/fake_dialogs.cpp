@@ -1,0 +1,193 @@
+#include "support/fake_dialogs.h"
+
+#include <string.h>
+
+#include "plugin/dialog_binding.h"
+#include "plugin/plugin.h"
+
+static FakeDialogLibrary *TheLibrary = new FakeDialogLibrary;
+
+FakeDialogLibrary &FakeDialogs() { return *TheLibrary; }
+
+static FakeDialog *Find(DialogHandle handle) {
+  for (auto &dialog : FakeDialogs().loaded)
+    if (reinterpret_cast<DialogHandle>(dialog.get()) == handle && !dialog->freed)
+      return dialog.get();
+  return nullptr;
+}
+
+static FakeItem *FindItem(DialogHandle handle, int item) {
+  FakeDialog *dialog = Find(handle);
+  if (!dialog)
+    return nullptr;
+  auto found = dialog->items.find(item);
+  return found == dialog->items.end() ? nullptr : &found->second;
+}
+
+void SelectRadio(FakeDialog &dialog, int item) {
+  int group = dialog.items[item].group;
+  for (auto &entry : dialog.items)
+    if (entry.second.group == group)
+      entry.second.status = entry.first == item;
+}
+
+int SelectedRadio(FakeDialog &dialog, int groupItem) {
+  int group = dialog.items[groupItem].group;
+  for (auto &entry : dialog.items)
+    if (entry.second.group == group && entry.second.status)
+      return entry.first;
+  return 0;
+}
+
+FakeDialog *LastLoaded(const std::string &name) {
+  for (auto it = FakeDialogs().loaded.rbegin(); it != FakeDialogs().loaded.rend(); ++it)
+    if ((*it)->name == name)
+      return it->get();
+  return nullptr;
+}
+
+int LiveDialogs() {
+  int live = 0;
+  for (auto &dialog : FakeDialogs().loaded)
+    live += !dialog->freed;
+  return live;
+}
+
+static DialogHandle __cdecl FakeLoadDialogEx(HINSTANCE, int, const char *file, const char *name) {
+  auto layout = FakeDialogs().layouts.find(name ? name : "");
+  if (!file || layout == FakeDialogs().layouts.end())
+    return 0;
+  auto dialog = std::make_unique<FakeDialog>();
+  dialog->file = file;
+  dialog->name = name;
+  layout->second(*dialog);
+  FakeDialogs().loaded.push_back(std::move(dialog));
+  return reinterpret_cast<DialogHandle>(FakeDialogs().loaded.back().get());
+}
+
+static void __cdecl FakeFreeDialog(DialogHandle handle) {
+  if (FakeDialog *dialog = Find(handle))
+    dialog->freed = true;
+}
+
+static int __cdecl FakeShowDialog(DialogHandle handle) {
+  FakeDialog *dialog = Find(handle);
+  if (!dialog)
+    return -1;
+  dialog->shows++;
+  std::vector<int> hidden;
+  for (auto &entry : dialog->items) {
+    if (entry.second.momentary)
+      entry.second.status = 0;
+    if (entry.second.hidden)
+      hidden.push_back(entry.first);
+  }
+  dialog->hiddenWhileShown.push_back(hidden);
+  if (FakeDialogs().people.empty())
+    return -1;
+  Person person = FakeDialogs().people.front();
+  FakeDialogs().people.pop_front();
+  return person(*dialog);
+}
+
+static int __cdecl FakeGetItemStatus(DialogHandle handle, int item) {
+  FakeItem *found = FindItem(handle, item);
+  return found ? found->status : 0;
+}
+
+static char *__cdecl FakeGetItemData(DialogHandle handle, int item) {
+  FakeItem *found = FindItem(handle, item);
+  return found ? found->text : nullptr;
+}
+
+static int __cdecl FakeGetRadioStatus(DialogHandle handle, int item) {
+  FakeDialog *dialog = Find(handle);
+  FakeItem *found = FindItem(handle, item);
+  if (!dialog || !found || !found->group)
+    return 0;
+  for (auto &entry : dialog->items)
+    if (entry.second.group == found->group && entry.second.status)
+      return entry.second.value;
+  return 0;
+}
+
+static void __cdecl FakeSetItemStatus(DialogHandle handle, int item, int state) {
+  if (FakeItem *found = FindItem(handle, item))
+    found->status = state;
+}
+
+static void __cdecl FakeSetRadioStatus(DialogHandle handle, int item, int value) {
+  FakeDialog *dialog = Find(handle);
+  FakeItem *found = FindItem(handle, item);
+  if (!dialog || !found || !found->group)
+    return;
+  for (auto &entry : dialog->items)
+    if (entry.second.group == found->group)
+      entry.second.status = entry.second.value == value;
+}
+
+static void __cdecl FakeSetItemColor(DialogHandle handle, int item, int color) {
+  if (FakeItem *found = FindItem(handle, item))
+    found->color = color;
+}
+
+static void __cdecl FakeHideItem(DialogHandle handle, int item) {
+  if (FakeItem *found = FindItem(handle, item))
+    found->hidden = 1;
+}
+
+static void __cdecl FakeRestoreItem(DialogHandle handle, int item) {
+  if (FakeItem *found = FindItem(handle, item))
+    found->hidden = 0;
+}
+
+static void __cdecl FakeSetItemFocus(DialogHandle handle, int item) {
+  if (FakeDialog *dialog = Find(handle))
+    dialog->focus = item;
+}
+
+static void RadioGroup(FakeDialog &dialog, std::initializer_list<int> items) {
+  int first = *items.begin();
+  for (int item : items) {
+    dialog.items[item].group = first;
+    dialog.items[item].value = item;
+  }
+}
+
+// The plugin's preset dialogs: radio group 1-2, check boxes 3 and 11, texts
+// 4 and 6, the insert button 7 and the save request 8.
+static void PresetLayout(FakeDialog &dialog) {
+  RadioGroup(dialog, {1, 2});
+  dialog.items[1].status = 1;
+  for (int item : {3, 4, 5, 6, 7, 11})
+    dialog.items[item];
+  dialog.items[8].momentary = 1;
+}
+
+static void QuickFormatLayout(FakeDialog &dialog) {
+  RadioGroup(dialog, {2, 3});
+  dialog.items[2].status = 1;
+  strcpy(dialog.items[4].text, "%d.%m.%Y");
+}
+
+void InstallFakeDialogs() {
+  delete TheLibrary;
+  TheLibrary = new FakeDialogLibrary;
+  FakeDialogs().layouts["Main"] = PresetLayout;
+  FakeDialogs().layouts["Main2"] = PresetLayout;
+  FakeDialogs().layouts["Auto"] = QuickFormatLayout;
+  FakeDialogs().layouts["Menu"] = QuickFormatLayout;
+  Dialogs.LoadDialogEx = FakeLoadDialogEx;
+  Dialogs.FreeDialog = FakeFreeDialog;
+  Dialogs.ShowDialog = FakeShowDialog;
+  Dialogs.GetItemStatus = FakeGetItemStatus;
+  Dialogs.GetItemData = FakeGetItemData;
+  Dialogs.GetRadioStatus = FakeGetRadioStatus;
+  Dialogs.SetItemStatus = FakeSetItemStatus;
+  Dialogs.SetRadioStatus = FakeSetRadioStatus;
+  Dialogs.SetItemColor = FakeSetItemColor;
+  Dialogs.HideItem = FakeHideItem;
+  Dialogs.RestoreItem = FakeRestoreItem;
+  Dialogs.SetItemFocus = FakeSetItemFocus;
+  DialogLibraryReady = 1;
+}

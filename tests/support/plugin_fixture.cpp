@@ -1,0 +1,23 @@
+#include "support/plugin_fixture.h"
+
+#include "plugin/dialog_binding.h"
+#include "plugin/host_table.h"
+#include "plugin/plugin.h"
+#include "presets/preset_menu.h"
+#include "settings/settings_store.h"
+
+void PluginTest::SetUp() {
+  root = ScratchRootKey();
+  DeleteRegTree(root);
+  PresetDialog = 0;
+  PluginStartupInfo info = NewFakeHost(root.c_str());
+  SetStartupInfo(&info);
+}
+
+void PluginTest::TearDown() {
+  if (CurrentKey)
+    RegCloseKey(CurrentKey);
+  CurrentKey = NULL;
+  DeleteRegTree(root);
+  DialogLibraryReady = 0;
+}
