@@ -79,17 +79,15 @@ static void RunQuickInsertion(int openFrom) {
 }
 
 static void RunPresets(int openFrom) {
-  int result = RunPresetMenu();
-  if (result != PRESET_INSERT)
-    return;
-  // The dialog holds the chosen preset as the user left it.
-  const char *format = Dialogs.GetItemData(PresetDialog, PRESET_ITEM_FORMAT);
-  if (!format)
-    return;
-  if (Dialogs.GetItemStatus(PresetDialog, PRESET_ITEM_AT_CURSOR))
-    DeliverDateText(format, openFrom);
-  else
-    PutHoralis(format, NULL);
+  if (RunPresetMenu() == PRESET_INSERT) {
+    // The dialog holds the chosen preset as the user left it.
+    const char *format = Dialogs.GetItemData(PresetDialog, PRESET_ITEM_FORMAT);
+    if (format && Dialogs.GetItemStatus(PresetDialog, PRESET_ITEM_AT_CURSOR))
+      DeliverDateText(format, openFrom);
+    else if (format)
+      PutHoralis(format, NULL);
+  }
+  ReleasePresetDialog();
 }
 
 void RunMainMenuEntry(int entry, int openFrom) {

@@ -75,8 +75,8 @@ TEST(ExpandDateText, FieldsOutOfRangeNeverCrash) {
   struct tm wild;
   memset(&wild, 0x7F, sizeof wild);
   char buffer[DATE_TEXT_SIZE];
-  ExpandDateText(buffer, sizeof buffer, "%a %A %b %B %c %d %H %I %j %m %M %p %S %U %w %W %x %X %y %Y",
-                 &wild);
+  ExpandDateText(buffer, sizeof buffer,
+                 "%a %A %b %B %c %d %H %I %j %m %M %p %S %U %w %W %x %X %y %Y", &wild);
   EXPECT_LT(strlen(buffer), (size_t)DATE_TEXT_SIZE);
   memset(&wild, 0x80, sizeof wild);
   ExpandDateText(buffer, sizeof buffer, "%a %b %d %m %Y %H", &wild);

@@ -16,8 +16,8 @@ struct FakeItem {
   char text[512] = {0};
   int status = 0;
   int hidden = 0;
-  int group = 0; // first item of its radio group, 0 when not a radio button
-  int value = 0; // the radio button's value
+  int group = 0;     // first item of its radio group, 0 when not a radio button
+  int value = 0;     // the radio button's value
   int momentary = 0; // reads as set only after a showing in which it was set
   int color = -1;
 };

@@ -10,8 +10,16 @@ static int WINAPI FakeMenu(int PluginNumber, int X, int Y, int MaxHeight, unsign
                            const char *Title, const char *Bottom, const char *HelpTopic,
                            const int *BreakKeys, int *BreakCode, const FarMenuItem *Item,
                            int ItemsNumber) {
-  MenuCall call{PluginNumber, X, Y, MaxHeight, Flags, Title ? Title : "", Bottom ? Bottom : "",
-                HelpTopic ? HelpTopic : "", {}, {}};
+  MenuCall call{PluginNumber,
+                X,
+                Y,
+                MaxHeight,
+                Flags,
+                Title ? Title : "",
+                Bottom ? Bottom : "",
+                HelpTopic ? HelpTopic : "",
+                {},
+                {}};
   for (const int *key = BreakKeys; key && *key; key++)
     call.breakKeys.push_back(*key);
   call.items.assign(Item, Item + ItemsNumber);
@@ -63,10 +71,19 @@ PluginStartupInfo NewFakeHost(const char *rootKey) {
   delete TheHost;
   TheHost = new FakeHost;
   FakeHost &host = Host();
-  const char *english[] = {"Horalis date and time", "&Insert date and time", "&Presets...",
-                           "&Clock indicator", "C&alendar...", "Horalis", "Free format",
-                           "%d %B %Y %H:%M", " %H:%M:%S ", "3000", "",
-                           "Enter insert, Ins new, F4 edit, Del delete", "Enter run, F4 settings"};
+  const char *english[] = {"Horalis date and time",
+                           "&Insert date and time",
+                           "&Presets...",
+                           "&Clock indicator",
+                           "C&alendar...",
+                           "Horalis",
+                           "Free format",
+                           "%d %B %Y %H:%M",
+                           " %H:%M:%S ",
+                           "3000",
+                           "",
+                           "Enter insert, Ins new, F4 edit, Del delete",
+                           "Enter run, F4 settings"};
   for (int i = 0; i < (int)(sizeof english / sizeof *english); i++)
     host.messages[i] = english[i];
   host.messages[59] = "HoralisEng.dlg";

@@ -1,0 +1,183 @@
+#include <string.h>
+
+#include "plugin/dialog_binding.h"
+#include "plugin/plugin.h"
+#include "presets/preset_dialog.h"
+#include "presets/quick_format_settings.h"
+#include "support/plugin_fixture.h"
+
+class PresetDialogTest : public PluginTest {
+protected:
+  void SetUp() override {
+    PluginTest::SetUp();
+    InstallFakeDialogs();
+    dialog = Dialogs.LoadDialogEx(NULL, 0, "HoralisEng.dlg", "Main");
+    fake = LastLoaded("Main");
+  }
+  DialogHandle dialog = 0;
+  FakeDialog *fake = nullptr;
+};
+
+struct ModeCase {
+  int atCursorItem, quickInsert, viewOnly;
+  DWORD stored;
+};
+
+TEST_F(PresetDialogTest, ModePacksOneFlagPerByte) {
+  const ModeCase cases[] = {
+      {1, 1, 0, 0x10001}, {2, 0, 1, 0x100}, {2, 0, 0, 0}, {1, 1, 1, 0x10101}, {1, 0, 0, 0x10000}};
+  for (const ModeCase &c : cases) {
+    SelectRadio(*fake, c.atCursorItem);
+    fake->items[3].status = c.quickInsert;
+    fake->items[11].status = c.viewOnly;
+    SavePresetFromDialog(dialog, 4);
+    EXPECT_EQ(c.stored, GetRegNumber(Key("Format4"), "Mode")) << "saving item " << c.atCursorItem;
+
+    SelectRadio(*fake, 3 - c.atCursorItem);
+    fake->items[3].status = !c.quickInsert;
+    fake->items[11].status = !c.viewOnly;
+    LoadPresetIntoDialog(dialog, 4);
+    EXPECT_EQ(c.atCursorItem, SelectedRadio(*fake, 1)) << "Mode " << c.stored;
+    EXPECT_EQ(c.quickInsert, fake->items[3].status) << "Mode " << c.stored;
+    EXPECT_EQ(c.viewOnly, fake->items[11].status) << "Mode " << c.stored;
+  }
+}
+
+TEST_F(PresetDialogTest, AnyNonzeroByteCountsAsSet) {
+  PutRegNumber(Key("Format6"), "Mode", 0xFF7F0200);
+  LoadPresetIntoDialog(dialog, 6);
+  EXPECT_EQ(1, SelectedRadio(*fake, 1));
+  EXPECT_EQ(1, fake->items[11].status);
+  EXPECT_EQ(0, fake->items[3].status);
+}
+
+TEST_F(PresetDialogTest, NeverStoredSlotLoadsEmptyAndLeavesAKey) {
+  strcpy(fake->items[4].text, "old name");
+  strcpy(fake->items[6].text, "old format");
+  LoadPresetIntoDialog(dialog, 8);
+  EXPECT_STREQ("", fake->items[4].text);
+  EXPECT_STREQ("", fake->items[6].text);
+  EXPECT_EQ(2, SelectedRadio(*fake, 1)) << "clipboard";
+  EXPECT_TRUE(RegKeyExists(Key("Format8")));
+}
+
+TEST_F(PresetDialogTest, LongNamesSurviveTheDialog) {
+  std::string name(300, 'n');
+  strcpy(fake->items[4].text, name.c_str());
+  SavePresetFromDialog(dialog, 2);
+  fake->items[4].text[0] = 0;
+  LoadPresetIntoDialog(dialog, 2);
+  EXPECT_EQ(name, fake->items[4].text) << "names up to 511 characters load whole";
+}
+
+TEST_F(PresetDialogTest, EditDialogSavesOnAnyExitButCancel) {
+  const int exits[] = {0, PRESET_ITEM_INSERT, 42};
+  for (int exitCode : exits) {
+    DeleteRegTree(Key("Format1"));
+    FakeDialogs().people = {[exitCode](FakeDialog &d) {
+      strcpy(d.items[4].text, "edited");
+      return exitCode;
+    }};
+    RunPresetEditDialog(dialog, 1);
+    EXPECT_EQ("edited", std::string(GetRegValue(Key("Format1"), "Name").bytes.c_str()))
+        << "exit " << exitCode;
+  }
+  DeleteRegTree(Key("Format1"));
+  FakeDialogs().people = {[](FakeDialog &d) {
+    strcpy(d.items[4].text, "cancelled");
+    return -1;
+  }};
+  RunPresetEditDialog(dialog, 1);
+  EXPECT_FALSE(GetRegValue(Key("Format1"), "Name").found) << "cancel saves nothing";
+}
+
+class QuickFormatSettingsTest : public PluginTest {
+protected:
+  void SetUp() override {
+    PluginTest::SetUp();
+    InstallFakeDialogs();
+  }
+};
+
+TEST_F(QuickFormatSettingsTest, FreshAutoOpensOnTheDefaultAndStoresWhatItHolds) {
+  FakeDialogs().people = {[](FakeDialog &d) {
+    EXPECT_EQ(2, SelectedRadio(d, 2)) << "default format selected";
+    return 0;
+  }};
+  EditQuickFormat("Auto");
+  EXPECT_EQ(0u, GetRegNumber(Key("Auto"), "Custom"));
+  EXPECT_EQ("%d.%m.%Y", std::string(GetRegValue(Key("Auto"), "Format").bytes.c_str()))
+      << "the description's text is stored as the format";
+  EXPECT_EQ(0, LiveDialogs()) << "the dialog is freed";
+}
+
+TEST_F(QuickFormatSettingsTest, CustomChoiceIsStoredAndShownNextTime) {
+  FakeDialogs().people = {[](FakeDialog &d) {
+                            SelectRadio(d, 3);
+                            strcpy(d.items[4].text, "<%H:%M>");
+                            return 0;
+                          },
+                          [](FakeDialog &d) {
+                            EXPECT_EQ(3, SelectedRadio(d, 2)) << "custom selected";
+                            EXPECT_STREQ("<%H:%M>", d.items[4].text)
+                                << "the stored format, not the description's";
+                            return 0;
+                          }};
+  EditQuickFormat("Auto");
+  EXPECT_EQ(1u, GetRegNumber(Key("Auto"), "Custom"));
+  EditQuickFormat("Auto");
+  EXPECT_EQ("<%H:%M>", std::string(GetRegValue(Key("Auto"), "Format").bytes.c_str()))
+      << "confirming unchanged keeps the user's format";
+
+  Host().menuReplies = {Enter(0)};
+  OpenPlugin(OPEN_EDITOR, 0);
+  ASSERT_EQ(1u, Host().editorInserts.size());
+  EXPECT_EQ(7u, Host().editorInserts[0].size()) << "the next quick insertion uses it";
+  EXPECT_EQ('<', Host().editorInserts[0][0]);
+}
+
+TEST_F(QuickFormatSettingsTest, CancelSavesNothing) {
+  FakeDialogs().people = {[](FakeDialog &d) {
+    SelectRadio(d, 3);
+    return -1;
+  }};
+  EditQuickFormat("Menu");
+  EXPECT_EQ(0xDEADBEEF, GetRegNumber(Key("Menu"), "Custom"));
+  EXPECT_FALSE(GetRegValue(Key("Menu"), "Format").found);
+}
+
+TEST_F(QuickFormatSettingsTest, CalendarFormatEditsSlotEleven) {
+  PutRegString(Key("Format11"), "Name", "Calendar");
+  PutRegString(Key("Format11"), "Format", "%d %B");
+  PutRegNumber(Key("Format11"), "Mode", 0x10000);
+  FakeDialogs().people = {[](FakeDialog &d) {
+    EXPECT_STREQ("%d %B", d.items[6].text);
+    EXPECT_EQ(1, SelectedRadio(d, 1));
+    EXPECT_EQ(0, d.items[8].hidden) << "slot 11 keeps its save control";
+    SelectRadio(d, 2);
+    d.items[11].status = 1;
+    strcpy(d.items[6].text, "%Y");
+    return 0;
+  }};
+  EditCalendarFormat();
+  EXPECT_EQ("Main2", FakeDialogs().loaded.back()->name);
+  EXPECT_EQ("%Y", std::string(GetRegValue(Key("Format11"), "Format").bytes.c_str()));
+  EXPECT_EQ(0x100u, GetRegNumber(Key("Format11"), "Mode"));
+  EXPECT_EQ(0, LiveDialogs());
+
+  FakeDialogs().people = {[](FakeDialog &d) {
+    strcpy(d.items[6].text, "changed");
+    return -1;
+  }};
+  EditCalendarFormat();
+  EXPECT_EQ("%Y", std::string(GetRegValue(Key("Format11"), "Format").bytes.c_str()))
+      << "cancel leaves slot 11 as it was";
+}
+
+TEST_F(QuickFormatSettingsTest, MissingDialogsWriteNothing) {
+  FakeDialogs().layouts.clear();
+  EditQuickFormat("Auto");
+  EditCalendarFormat();
+  EXPECT_FALSE(RegKeyExists(Key("Auto")));
+  EXPECT_FALSE(RegKeyExists(Key("Format11")));
+}

@@ -1,0 +1,269 @@
+#include <string.h>
+
+#include "plugin/dialog_binding.h"
+#include "plugin/plugin.h"
+#include "presets/preset_dialog.h"
+#include "presets/preset_menu.h"
+#include "support/plugin_fixture.h"
+
+class PresetMenuTest : public PluginTest {
+protected:
+  void SetUp() override {
+    PluginTest::SetUp();
+    InstallFakeDialogs();
+  }
+  void StorePreset(int slot, const std::string &name, const std::string &format, DWORD mode) {
+    std::string key = Key("Format" + std::to_string(slot));
+    PutRegString(key, "Name", name);
+    PutRegString(key, "Format", format);
+    PutRegNumber(key, "Mode", mode);
+  }
+  std::vector<std::string> LinesOfMenu(size_t index) {
+    std::vector<std::string> lines;
+    for (const FarMenuItem &item : Host().menus.at(index).items)
+      lines.push_back(item.Text);
+    return lines;
+  }
+  int SelectedLine(size_t index) {
+    const MenuCall &menu = Host().menus.at(index);
+    for (size_t i = 0; i < menu.items.size(); i++)
+      if (menu.items[i].Selected)
+        return (int)i;
+    return -1;
+  }
+};
+
+// The bar between columns is the OEM code page's single vertical line.
+static const std::string Bar = "\xB3";
+
+TEST_F(PresetMenuTest, EmptyTableShowsTheFreeFormatLineAndNineNones) {
+  Host().menuReplies = {Esc()};
+  EXPECT_EQ(-1, RunPresetMenu());
+  ASSERT_EQ(1u, Host().menus.size());
+  const MenuCall &menu = Host().menus[0];
+  EXPECT_EQ("Horalis", menu.title);
+  EXPECT_EQ("Enter insert, Ins new, F4 edit, Del delete", menu.bottom);
+  EXPECT_EQ("Contents", menu.helpTopic);
+  EXPECT_EQ((unsigned)FMENU_WRAPMODE, menu.flags);
+  EXPECT_EQ((std::vector<int>{VK_INSERT, VK_F4, VK_DELETE}), menu.breakKeys);
+  std::vector<std::string> lines = LinesOfMenu(0);
+  ASSERT_EQ(10u, lines.size());
+  EXPECT_EQ("&0  " + Bar + " Free format " + Bar + " ", lines[0]);
+  EXPECT_EQ("&1  " + Bar + " <None>     " + Bar + " ", lines[1]);
+  EXPECT_EQ(19u, lines[1].size()) << "number two wide, name ten wide";
+  EXPECT_EQ("&9  " + Bar + " <None>     " + Bar + " ", lines[9]);
+  EXPECT_EQ(0, SelectedLine(0)) << "the cursor starts on slot 0";
+  for (int slot = 1; slot <= 9; slot++)
+    EXPECT_FALSE(RegKeyExists(Key("Format" + std::to_string(slot))))
+        << "listing never creates slot " << slot;
+}
+
+TEST_F(PresetMenuTest, NamesWidenTheColumnAndPreviewsShowTheFormatForNow) {
+  StorePreset(2, "Fourteen chars", "fixed text", 0);
+  StorePreset(4, "short", "%Y", 0);
+  StorePreset(5, "", "empty name", 0);
+  StorePreset(6, "long preview", std::string(60, 'p'), 0);
+  Host().menuReplies = {Esc()};
+  RunPresetMenu();
+  std::vector<std::string> lines = LinesOfMenu(0);
+  EXPECT_EQ("&2  " + Bar + " Fourteen chars " + Bar + " fixed text", lines[2]);
+  EXPECT_EQ("&1  " + Bar + " <None>         " + Bar + " ", lines[1]) << "all lines take the width";
+  char year[8];
+  time_t now = time(NULL);
+  strftime(year, sizeof year, "%Y", localtime(&now));
+  EXPECT_EQ("&4  " + Bar + " short          " + Bar + " " + year, lines[4]);
+  EXPECT_EQ("&5  " + Bar + "                " + Bar + " empty name", lines[5])
+      << "an empty stored name is listed, not <None>";
+  EXPECT_EQ("&6  " + Bar + " long preview   " + Bar + " " + std::string(50, 'p'), lines[6])
+      << "previews are cut to 50";
+  EXPECT_EQ("&0  " + Bar + " Free format    " + Bar + " ", lines[0]);
+}
+
+TEST_F(PresetMenuTest, TooLongNamesAndFormatsAreNotListed) {
+  StorePreset(1, std::string(70, 'n'), "%Y", 0);
+  StorePreset(2, std::string(69, 'm'), std::string(70, 'f'), 0);
+  Host().menuReplies = {Esc()};
+  RunPresetMenu();
+  std::vector<std::string> lines = LinesOfMenu(0);
+  EXPECT_EQ(0u, lines[1].find("&1  " + Bar + " <None>")) << "a 70-character name is not read";
+  EXPECT_EQ("&2  " + Bar + " " + std::string(69, 'm') + " " + Bar + " ", lines[2])
+      << "a 69-character name is, with no preview for a 70-character format";
+}
+
+TEST_F(PresetMenuTest, LineTooLongForTheItemIsCut) {
+  StorePreset(3, std::string(69, 'm'), std::string(60, 'f'), 0);
+  Host().menuReplies = {Esc()};
+  RunPresetMenu();
+  std::string line = LinesOfMenu(0)[3];
+  EXPECT_EQ(FAR_MENU_TEXT_SIZE - 1, (int)line.size()) << "128 characters do not fit with a zero";
+  EXPECT_EQ("&3  " + Bar + " " + std::string(69, 'm') + " " + Bar + " " + std::string(49, 'f'),
+            line);
+}
+
+TEST_F(PresetMenuTest, LongFreeFormatLabelShiftsItsBarAndIsCutToFit) {
+  Host().messages[6] = "A free format label";
+  Host().menuReplies = {Esc()};
+  RunPresetMenu();
+  EXPECT_EQ("&0  " + Bar + " A free format label " + Bar + " ", LinesOfMenu(0)[0]);
+
+  Host().messages[6] = std::string(200, 'L');
+  Host().menuReplies = {Esc()};
+  RunPresetMenu();
+  std::string line = LinesOfMenu(1)[0];
+  EXPECT_EQ(FAR_MENU_TEXT_SIZE - 1, (int)line.size());
+  EXPECT_EQ("&0  " + Bar + " " + std::string(121, 'L'), line);
+}
+
+TEST_F(PresetMenuTest, BreakKeysOnTheFreeFormatLineDoNothing) {
+  Host().menuReplies = {BreakKey(0, PRESET_KEY_INSERT), BreakKey(0, PRESET_KEY_EDIT),
+                        BreakKey(0, PRESET_KEY_DELETE), Esc()};
+  EXPECT_EQ(-1, RunPresetMenu());
+  ASSERT_EQ(4u, Host().menus.size());
+  for (size_t i = 1; i < 4; i++)
+    EXPECT_EQ(0, SelectedLine(i)) << "back on slot 0 after break key " << i;
+  EXPECT_EQ(0, LastLoaded("Main")->shows) << "no dialog";
+  EXPECT_FALSE(RegKeyExists(Key("Format0")));
+}
+
+TEST_F(PresetMenuTest, F4EditsASlotAndTheMenuShowsItOnReturn) {
+  Host().menuReplies = {BreakKey(3, PRESET_KEY_EDIT), Esc()};
+  FakeDialogs().people = {[](FakeDialog &dialog) {
+    strcpy(dialog.items[PRESET_ITEM_NAME].text, "Mine");
+    strcpy(dialog.items[PRESET_ITEM_FORMAT].text, "fixed");
+    return 0;
+  }};
+  RunPresetMenu();
+  ASSERT_EQ(2u, Host().menus.size());
+  EXPECT_EQ("&3  " + Bar + " Mine       " + Bar + " fixed", LinesOfMenu(1)[3]);
+  EXPECT_EQ(3, SelectedLine(1)) << "the cursor stays on the slot acted on";
+}
+
+TEST_F(PresetMenuTest, F4OnAnEmptySlotThenCancelLeavesItNone) {
+  Host().menuReplies = {BreakKey(7, PRESET_KEY_EDIT), Esc()};
+  FakeDialogs().people = {[](FakeDialog &dialog) {
+    EXPECT_STREQ("", dialog.items[PRESET_ITEM_NAME].text) << "an empty slot loads empty";
+    EXPECT_STREQ("", dialog.items[PRESET_ITEM_FORMAT].text);
+    EXPECT_EQ(PRESET_ITEM_CLIPBOARD, SelectedRadio(dialog, 1)) << "clipboard selected";
+    return -1;
+  }};
+  RunPresetMenu();
+  EXPECT_EQ(0u, LinesOfMenu(1)[7].find("&7  " + Bar + " <None>"));
+}
+
+TEST_F(PresetMenuTest, InsAfterF4StartsFromWhatTheDialogHolds) {
+  StorePreset(3, "Three", "%d", 0x10000);
+  StorePreset(5, "Five", "%m", 0);
+  Host().menuReplies = {BreakKey(3, PRESET_KEY_EDIT), BreakKey(5, PRESET_KEY_INSERT), Esc()};
+  FakeDialogs().people = {[](FakeDialog &dialog) {
+                            strcpy(dialog.items[PRESET_ITEM_NAME].text, "Three edited");
+                            return -1; // left without saving
+                          },
+                          [](FakeDialog &dialog) {
+                            EXPECT_STREQ("Three edited", dialog.items[PRESET_ITEM_NAME].text)
+                                << "Ins keeps what the dialog last held";
+                            return 0;
+                          }};
+  RunPresetMenu();
+  EXPECT_EQ("Three edited", std::string(GetRegValue(Key("Format5"), "Name").bytes.c_str()));
+  EXPECT_EQ(0x10000u, GetRegNumber(Key("Format5"), "Mode")) << "slot 5 is overwritten";
+  EXPECT_EQ("Three", std::string(GetRegValue(Key("Format3"), "Name").bytes.c_str()));
+}
+
+TEST_F(PresetMenuTest, DelRemovesTheSlotAtOnce) {
+  StorePreset(4, "Four", "%Y", 0);
+  Host().menuReplies = {BreakKey(4, PRESET_KEY_DELETE), Esc()};
+  RunPresetMenu();
+  EXPECT_FALSE(RegKeyExists(Key("Format4")));
+  EXPECT_EQ(0u, LinesOfMenu(1)[4].find("&4  " + Bar + " <None>"));
+  EXPECT_EQ(4, SelectedLine(1));
+}
+
+TEST_F(PresetMenuTest, QuickInsertPresetReturnsInsertWithoutTheDialog) {
+  StorePreset(3, "Quick", "[%Y]", PackPresetMode(1, 0, 1));
+  Host().menuReplies = {Enter(3)};
+  EXPECT_EQ(PRESET_INSERT, RunPresetMenu());
+  EXPECT_EQ(0, LastLoaded("Main")->shows);
+  EXPECT_STREQ("[%Y]", Dialogs.GetItemData(PresetDialog, PRESET_ITEM_FORMAT));
+
+  StorePreset(0, "Zero", "[%Y]", PackPresetMode(1, 0, 1));
+  Host().menuReplies = {Enter(0)};
+  FakeDialogs().people = {[](FakeDialog &) { return PRESET_ITEM_INSERT; }};
+  EXPECT_EQ(PRESET_INSERT, RunPresetMenu());
+  EXPECT_EQ(1, LastLoaded("Main")->shows) << "slot 0 ignores the flag and shows the dialog";
+}
+
+TEST_F(PresetMenuTest, InsertDialogSavesWhileAskedAndHidesSaveForSlotZero) {
+  Host().menuReplies = {Enter(2)};
+  FakeDialogs().people = {[](FakeDialog &dialog) {
+                            strcpy(dialog.items[PRESET_ITEM_NAME].text, "Saved");
+                            dialog.items[PRESET_ITEM_SAVE].status = 1;
+                            return PRESET_ITEM_SAVE;
+                          },
+                          [](FakeDialog &dialog) {
+                            strcpy(dialog.items[PRESET_ITEM_NAME].text, "Not saved");
+                            return PRESET_ITEM_INSERT;
+                          }};
+  EXPECT_EQ(PRESET_INSERT, RunPresetMenu());
+  EXPECT_EQ(2, LastLoaded("Main")->shows) << "shown again after each save";
+  EXPECT_EQ("Saved", std::string(GetRegValue(Key("Format2"), "Name").bytes.c_str()));
+
+  Host().menuReplies = {Enter(0)};
+  FakeDialogs().people = {[](FakeDialog &) { return -1; }};
+  EXPECT_EQ(-1, RunPresetMenu());
+  FakeDialog *main = LastLoaded("Main");
+  ASSERT_EQ(1u, main->hiddenWhileShown.size()) << "shown once when item 8 reads zero";
+  EXPECT_EQ(std::vector<int>{PRESET_ITEM_SAVE}, main->hiddenWhileShown[0]);
+  EXPECT_EQ(0, main->items[PRESET_ITEM_SAVE].hidden) << "shown again afterwards";
+  EXPECT_TRUE(RegKeyExists(Key("Format0"))) << "choosing slot 0 reads (and creates) its key";
+}
+
+TEST_F(PresetMenuTest, DialogThatCannotBeLoadedShowsNothing) {
+  FakeDialogs().layouts.erase("Main");
+  Host().menuReplies = {Enter(1)};
+  EXPECT_EQ(-1, RunPresetMenu());
+  EXPECT_TRUE(Host().menus.empty());
+}
+
+TEST_F(PresetMenuTest, MenuFormatStartsTheFreeFormatLine) {
+  PutRegNumber(Key("Menu"), "Custom", 1);
+  PutRegString(Key("Menu"), "Format", "free");
+  Host().menuReplies = {Enter(0)};
+  FakeDialogs().people = {[](FakeDialog &dialog) {
+    EXPECT_STREQ("free", dialog.items[PRESET_ITEM_FORMAT].text);
+    return -1;
+  }};
+  RunPresetMenu();
+  EXPECT_EQ("&0  " + Bar + " Free format " + Bar + " free", LinesOfMenu(0)[0])
+      << "the free-format line previews it";
+
+  PutRegNumber(Key("Menu"), "Custom", 0);
+  Host().menuReplies = {Esc()};
+  RunPresetMenu();
+  EXPECT_EQ("&0  " + Bar + " Free format " + Bar + " ", LinesOfMenu(1)[0]) << "not when default";
+}
+
+class PresetsFromMainMenuTest : public PresetMenuTest {};
+
+TEST_F(PresetsFromMainMenuTest, InsertsWhereThePresetSaysAndReleasesTheDialog) {
+  StorePreset(1, "Cursor", "at cursor", PackPresetMode(1, 0, 1));
+  StorePreset(2, "Clip", "on clipboard", PackPresetMode(1, 0, 0));
+  Host().menuReplies = {Enter(1), Enter(1)};
+  OpenPlugin(OPEN_EDITOR, 0);
+  EXPECT_EQ(std::vector<std::string>{"at cursor"}, Host().editorInserts);
+  EXPECT_EQ(0, LiveDialogs()) << "the presets dialog is freed once read";
+
+  Host().menuReplies = {Enter(1), Enter(2)};
+  OpenPlugin(OPEN_EDITOR, 0);
+  EXPECT_EQ(1u, Host().editorInserts.size())
+      << "AtCursor clear: the clipboard, even from the editor";
+  ASSERT_TRUE(OpenClipboard(NULL));
+  HANDLE data = GetClipboardData(CF_TEXT);
+  ASSERT_NE(nullptr, data);
+  EXPECT_STREQ("on clipboard", (const char *)GlobalLock(data));
+  GlobalUnlock(data);
+  CloseClipboard();
+
+  Host().menuReplies = {Enter(1), Esc()};
+  OpenPlugin(OPEN_EDITOR, 0);
+  EXPECT_EQ(0, LiveDialogs());
+}
