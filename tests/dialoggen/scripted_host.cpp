@@ -34,14 +34,18 @@ const char *WINAPI ScriptedGetMsg(int, int MsgId) {
 
 } // namespace
 
-void ConnectScriptedHost() {
+PluginStartupInfo ScriptedHostTable() {
   PluginStartupInfo info;
   memset(&info, 0, sizeof info);
   info.StructSize = sizeof info;
   info.ModuleNumber = 7;
   info.Dialog = ScriptedDialog;
   info.GetMsg = ScriptedGetMsg;
-  DG_Init(info);
+  return info;
+}
+
+void ConnectScriptedHost() {
+  DG_Init(ScriptedHostTable());
   Showings.clear();
   CurrentPerson = nullptr;
 }

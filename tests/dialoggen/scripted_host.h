@@ -23,6 +23,7 @@ struct Showing {
 /* DG_Init with a table whose Dialog is the scripted person and whose
    GetMsg answers from Messages ("msg N" for numbers it has not got). */
 void ConnectScriptedHost();
+PluginStartupInfo ScriptedHostTable();
 void SetPerson(Person person);
 extern std::vector<Showing> Showings;
 extern std::vector<std::string> Messages;
