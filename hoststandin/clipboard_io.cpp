@@ -1,0 +1,74 @@
+#include "clipboard_io.h"
+
+#include "host_log.h"
+
+#include <string.h>
+#include <windows.h>
+
+namespace {
+HWINSTA OriginalStation = nullptr;
+HWINSTA RestrictedStation = nullptr;
+} // namespace
+
+int ReadClipboardText(char *out, int size) {
+  out[0] = 0;
+  if (!OpenClipboard(nullptr))
+    return 0;
+  int ok = 0;
+  HANDLE data = GetClipboardData(CF_TEXT);
+  const char *text = data ? (const char *)GlobalLock(data) : nullptr;
+  if (text) {
+    SIZE_T limit = GlobalSize(data);
+    int n = 0;
+    while ((SIZE_T)n < limit && n < size - 1 && text[n])
+      ++n;
+    memcpy(out, text, n);
+    out[n] = 0;
+    GlobalUnlock(data);
+    ok = 1;
+  }
+  CloseClipboard();
+  return ok;
+}
+
+int PutClipboardText(const char *text) {
+  if (!OpenClipboard(nullptr))
+    return 0;
+  EmptyClipboard();
+  SIZE_T n = strlen(text) + 1;
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, n);
+  int ok = 0;
+  if (block) {
+    memcpy(GlobalLock(block), text, n);
+    GlobalUnlock(block);
+    ok = SetClipboardData(CF_TEXT, block) != nullptr;
+    if (!ok)
+      GlobalFree(block);
+  }
+  CloseClipboard();
+  return ok;
+}
+
+int EnterRestrictedWindowStation(void) {
+  OriginalStation = GetProcessWindowStation();
+  /* Attributes and desktops only: no WINSTA_ACCESSCLIPBOARD. */
+  RestrictedStation = CreateWindowStationA("HoralisNoClipboard", 0,
+                                           WINSTA_READATTRIBUTES | WINSTA_WRITEATTRIBUTES |
+                                               WINSTA_CREATEDESKTOP | WINSTA_ENUMDESKTOPS,
+                                           nullptr);
+  if (!RestrictedStation || !SetProcessWindowStation(RestrictedStation)) {
+    HostLog("clipboard: cannot enter a window station without clipboard rights (error %lu)",
+            (unsigned long)GetLastError());
+    return 0;
+  }
+  HostLog("clipboard: in a window station without clipboard rights");
+  return 1;
+}
+
+void LeaveRestrictedWindowStation(void) {
+  if (OriginalStation && RestrictedStation) {
+    SetProcessWindowStation(OriginalStation);
+    CloseWindowStation(RestrictedStation);
+    RestrictedStation = nullptr;
+  }
+}

@@ -1,0 +1,17 @@
+/* The clipboard as the stand-in reports it, and the window station without
+   clipboard rights in which a plugin's clipboard calls are refused. Windows
+   only. */
+#ifndef HORALIS_HOSTSTANDIN_CLIPBOARD_IO_H
+#define HORALIS_HOSTSTANDIN_CLIPBOARD_IO_H
+
+/* The clipboard's CF_TEXT; 1 when read (possibly empty), 0 when there is
+   no text or the clipboard cannot be opened. */
+int ReadClipboardText(char *out, int size);
+int PutClipboardText(const char *text);
+/* Moves the process into a new window station whose handle lacks the
+   clipboard rights; 0 when that fails. */
+int EnterRestrictedWindowStation(void);
+/* Back to the window station the process started in. */
+void LeaveRestrictedWindowStation(void);
+
+#endif

@@ -1,0 +1,22 @@
+/* The help viewer: shows a topic of a help file in the host's format
+   (".Language=" header, "@Topic" lines starting topics, "$" title lines,
+   "#bold#", "~text~@Topic@" links, "^" centred lines). Tab and Shift+Tab
+   pick a link, Enter follows it, BS goes back, Esc closes. */
+#ifndef HORALIS_HOSTSTANDIN_HELP_H
+#define HORALIS_HOSTSTANDIN_HELP_H
+
+enum { HELP_MAX_FILE = 256 * 1024, HELP_TOPIC_SIZE = 64 };
+
+/* Loads a help file (at most HELP_MAX_FILE bytes); 0 when unreadable. */
+int HelpLoadFile(const char *path);
+/* Loads help text held in memory (for tests). */
+void HelpLoadText(const char *text, int length);
+/* 1 when the loaded help has the topic (names compare without case). */
+int HelpHasTopic(const char *topic);
+/* Runs the viewer on a topic of the loaded help; 0 when there is no such
+   topic (a box saying so is shown instead). */
+int HelpShowTopic(const char *topic);
+/* F1 of a plugin's menu or dialog: the plugin's help file, that topic. */
+void ShowPluginHelp(int pluginNumber, const char *topic);
+
+#endif

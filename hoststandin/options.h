@@ -1,0 +1,32 @@
+/* The stand-in's command line. */
+#ifndef HORALIS_HOSTSTANDIN_OPTIONS_H
+#define HORALIS_HOSTSTANDIN_OPTIONS_H
+
+enum { OPTION_TEXT_SIZE = 1024 };
+
+struct HostOptions {
+  char PluginsFolder[OPTION_TEXT_SIZE]; /* "" : "Plugins" beside the program */
+  char Language[64];                    /* "English" unless --lang */
+  char RootKey[256];                    /* the plugins' settings root */
+  int StartArea;                        /* AREA_* */
+  char File[OPTION_TEXT_SIZE];          /* for the editor and viewer */
+  char Folder[OPTION_TEXT_SIZE];        /* shown in the panels; "" : current */
+  char Keys[8192];                      /* --keys, or the text of --keys-file */
+  int Scripted;
+  char KeysFile[OPTION_TEXT_SIZE];
+  char Output[OPTION_TEXT_SIZE];
+  char Log[OPTION_TEXT_SIZE];
+  char Clipboard[OPTION_TEXT_SIZE]; /* text put on the clipboard at the start */
+  int SetClipboard;
+  int DumpAtEnd;
+  int Width, Height; /* 0: the console window's */
+  int NoClipboardRights;
+  int Help;
+};
+
+/* 1 when the arguments are understood; 0 with a message in error. */
+int ParseHostOptions(int argc, const char *const *argv, struct HostOptions *options, char *error,
+                     int errorSize);
+extern const char HostUsage[];
+
+#endif

@@ -1,0 +1,38 @@
+/* Console colour attributes of the stand-in's screens, after the host's
+   default palette: blue panels, cyan menus, grey dialogs, red warnings. */
+#ifndef HORALIS_HOSTSTANDIN_PALETTE_H
+#define HORALIS_HOSTSTANDIN_PALETTE_H
+
+enum {
+  PAL_PANEL = 0x1B,
+  PAL_PANEL_TITLE = 0x1E,
+  PAL_PANEL_DIR = 0x1F,
+  PAL_PANEL_CURSOR = 0x30,
+  PAL_CMDLINE = 0x07,
+  PAL_KEYBAR_NUMBER = 0x07,
+  PAL_KEYBAR_TEXT = 0x30,
+  PAL_MENU = 0x30,
+  PAL_MENU_HOTKEY = 0x3E,
+  PAL_MENU_SELECTED = 0x0F,
+  PAL_MENU_SELECTED_HOTKEY = 0x0E,
+  PAL_MENU_TITLE = 0x30,
+  PAL_DIALOG = 0x70,
+  PAL_DIALOG_HOTKEY = 0x74,
+  PAL_DIALOG_EDIT = 0x30,
+  PAL_DIALOG_FOCUS = 0x30,
+  PAL_DIALOG_FOCUS_HOTKEY = 0x3E,
+  PAL_WARNING = 0x4F,
+  PAL_WARNING_HOTKEY = 0x4E,
+  PAL_WARNING_FOCUS = 0x70,
+  PAL_WARNING_FOCUS_HOTKEY = 0x74,
+  PAL_EDITOR = 0x1B,
+  PAL_EDITOR_STATUS = 0x30,
+  PAL_VIEWER = 0x1B,
+  PAL_HELP = 0x30,
+  PAL_HELP_BOLD = 0x3F,
+  PAL_HELP_LINK = 0x3E,
+  PAL_HELP_LINK_FOCUS = 0x0E,
+  PAL_SHADOW = 0x08
+};
+
+#endif

@@ -1,0 +1,17 @@
+/* Loads plugins the way the host does: each folder under the plugins
+   folder, each DLL in it by LoadLibrary, the entry points by name, the
+   language and help files of the host's language; then SetStartupInfo.
+   Windows only. */
+#ifndef HORALIS_HOSTSTANDIN_PLUGIN_LOADER_H
+#define HORALIS_HOSTSTANDIN_PLUGIN_LOADER_H
+
+/* Returns the number of plugins loaded; problems go to stderr and the log. */
+int LoadPlugins(const char *pluginsFolder, const char *language, const char *rootKey);
+
+/* Chooses among the files matching a pattern (e.g. "dir\\*.lng") the one
+   whose .Language is the wanted one, else English, else the first; "" when
+   there is none. */
+void FindLanguageFile(const char *folder, const char *extension, const char *language, char *out,
+                      int size);
+
+#endif
