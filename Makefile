@@ -25,6 +25,11 @@ test-native: native
 test-win32: win32
 	@ctest --preset win32 -j $(JOBS)
 
+# The dialog library's description parser under libFuzzer for ten minutes
+# (make test runs it for 30 seconds).
+fuzz: setup
+	@dialoggen/fuzz/run-fuzz.sh build/fuzz 600
+
 format:
 	@git ls-files '*.c' '*.cpp' '*.h' | xargs clang-format -i
 
