@@ -1,5 +1,8 @@
 #include "dialog_list.h"
 
+#include "dialoggen.h"
+#include "parser.h"
+
 namespace {
 
 /* Only the host's thread uses the library. */
@@ -42,4 +45,9 @@ void SelectInGroup(struct LoadedDialog *Dialog, const struct DialogItem *Chosen)
   for (int i = 0; i < Dialog->ItemCount; ++i)
     if (Dialog->Items[i].Group == Chosen->Group)
       Dialog->Items[i].Record.Selected = &Dialog->Items[i] == Chosen;
+}
+
+extern "C" void __cdecl FreeDialog(DialogHandle Dialog) {
+  if (RemoveLiveDialog(Dialog))
+    DestroyDialog(Dialog);
 }

@@ -123,12 +123,6 @@ DialogHandle __cdecl LoadDialogEx(HINSTANCE Module, int ModuleNumber, const char
   return d;
 }
 
-void __cdecl FreeDialog(DialogHandle Dialog) {
-  LoadedDialog *d = FindLiveDialog(Dialog);
-  if (d && RemoveLiveDialog(d))
-    DestroyDialog(d);
-}
-
 int __cdecl EnumDialog(HINSTANCE Module, const char *FileName, char *Names, int Size) {
   size_t size = 0;
   char *text = ReadDescriptionBeside(Module, FileName, &size);

@@ -8,6 +8,7 @@ top=$(cd "$here/../.." && pwd)
 out=${1:-$top/build/fuzz}
 seconds=${2:-30}
 mkdir -p "$out/corpus"
+out=$(cd "$out" && pwd)
 
 sources=(lexer.cpp parser.cpp dialog_list.cpp item_operations.cpp show_dialog.cpp host_link.cpp)
 binary="$out/description_fuzz"
