@@ -4,6 +4,10 @@
 
 #include <stdint.h>
 
+#ifndef __cdecl
+#define __cdecl
+#endif
+
 #ifdef __cplusplus
 extern "C" {
 #endif

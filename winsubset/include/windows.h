@@ -112,13 +112,21 @@ typedef struct _CONSOLE_SCREEN_BUFFER_INFO {
 #define ERROR_ACCESS_DENIED 5L
 #define ERROR_INVALID_HANDLE 6L
 #define ERROR_NOT_ENOUGH_MEMORY 8L
+#define ERROR_INVALID_ACCESS 12L
 #define ERROR_INVALID_PARAMETER 87L
+#define ERROR_INSUFFICIENT_BUFFER 122L
 #define ERROR_MOD_NOT_FOUND 126L
 #define ERROR_PROC_NOT_FOUND 127L
+#define ERROR_DISCARDED 157L
+#define ERROR_NOT_LOCKED 158L
+#define ERROR_BAD_PATHNAME 161L
+#define ERROR_BAD_EXE_FORMAT 193L
 #define ERROR_MORE_DATA 234L
 #define ERROR_NO_MORE_ITEMS 259L
+#define ERROR_NOACCESS 998L
 #define ERROR_BADKEY 1010L
 #define ERROR_KEY_DELETED 1018L
+#define ERROR_INVALID_WINDOW_HANDLE 1400L
 #define ERROR_CLIPBOARD_NOT_OPEN 1418L
 
 #define HKEY_CURRENT_USER ((HKEY)(ULONG_PTR)0x80000001u)
@@ -128,6 +136,7 @@ typedef struct _CONSOLE_SCREEN_BUFFER_INFO {
 #define REG_EXPAND_SZ 2
 #define REG_BINARY 3
 #define REG_DWORD 4
+#define REG_MULTI_SZ 7
 
 #define REG_OPTION_NON_VOLATILE 0
 #define REG_CREATED_NEW_KEY 1
@@ -157,6 +166,12 @@ typedef struct _CONSOLE_SCREEN_BUFFER_INFO {
 #define VK_DELETE 0x2E
 #define VK_F1 0x70
 #define VK_F4 0x73
+#define VK_LSHIFT 0xA0
+#define VK_RSHIFT 0xA1
+#define VK_LCONTROL 0xA2
+#define VK_RCONTROL 0xA3
+#define VK_LMENU 0xA4
+#define VK_RMENU 0xA5
 
 /* kernel32 */
 DWORD WINAPI GetLastError(void);
@@ -186,9 +201,8 @@ BOOL WINAPI ReadConsoleOutputCharacterA(HANDLE hConsoleOutput, LPSTR lpCharacter
                                         COORD dwReadCoord, LPDWORD lpNumberOfCharsRead);
 BOOL WINAPI ReadConsoleOutputAttribute(HANDLE hConsoleOutput, LPWORD lpAttribute, DWORD nLength,
                                        COORD dwReadCoord, LPDWORD lpNumberOfAttrsRead);
-BOOL WINAPI WriteConsoleOutputCharacterA(HANDLE hConsoleOutput, LPCSTR lpCharacter,
-                                         DWORD nLength, COORD dwWriteCoord,
-                                         LPDWORD lpNumberOfCharsWritten);
+BOOL WINAPI WriteConsoleOutputCharacterA(HANDLE hConsoleOutput, LPCSTR lpCharacter, DWORD nLength,
+                                         COORD dwWriteCoord, LPDWORD lpNumberOfCharsWritten);
 BOOL WINAPI WriteConsoleOutputAttribute(HANDLE hConsoleOutput, const WORD *lpAttribute,
                                         DWORD nLength, COORD dwWriteCoord,
                                         LPDWORD lpNumberOfAttrsWritten);

@@ -1,0 +1,210 @@
+// What tests can arrange that real Windows gives no handle for.
+#include <stdlib.h>
+#include <string.h>
+#include <unistd.h>
+
+#include <string>
+#include <thread>
+
+#include "native_fixture.h"
+
+namespace {
+
+HGLOBAL Text(const char *text) {
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, strlen(text) + 1);
+  strcpy((char *)GlobalLock(block), text);
+  GlobalUnlock(block);
+  return block;
+}
+
+COORD At(int x, int y) {
+  COORD position = {(SHORT)x, (SHORT)y};
+  return position;
+}
+
+} // namespace
+
+class HeldClipboardTest : public FreshSubsetTest {};
+
+// As Wine without a display: the other program's null-owner open is taken over.
+TEST_F(HeldClipboardTest, AClipboardHeldElsewhereCanStillBeOpenedAndFilled) {
+  WinSubset_HoldClipboard(1);
+  ASSERT_TRUE(OpenClipboard(NULL)) << "opening takes the clipboard over";
+  EXPECT_TRUE(EmptyClipboard());
+  HGLOBAL block = Text("mine");
+  EXPECT_EQ(block, SetClipboardData(CF_TEXT, block));
+  EXPECT_TRUE(CloseClipboard());
+  WinSubset_HoldClipboard(0);
+  EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT)) << "the text stays after the holder lets go";
+}
+
+TEST_F(HeldClipboardTest, AHolderThatOpensAfterUsLeavesOnlySetClipboardDataWorking) {
+  ASSERT_TRUE(OpenClipboard(NULL));
+  WinSubset_HoldClipboard(1);
+  SetLastError(0);
+  EXPECT_FALSE(EmptyClipboard()) << "the clipboard is no longer ours to empty";
+  EXPECT_EQ((DWORD)ERROR_CLIPBOARD_NOT_OPEN, GetLastError());
+  HGLOBAL block = Text("still accepted");
+  EXPECT_EQ(block, SetClipboardData(CF_TEXT, block)) << "but still takes data";
+  EXPECT_EQ(nullptr, GetClipboardData(CF_TEXT)) << "not ours to read";
+  EXPECT_FALSE(CloseClipboard()) << "nor to close";
+  WinSubset_HoldClipboard(0);
+  SetLastError(0);
+  EXPECT_EQ(nullptr, SetClipboardData(CF_TEXT, Text("late"))) << "closed by the holder";
+  EXPECT_EQ((DWORD)ERROR_CLIPBOARD_NOT_OPEN, GetLastError());
+}
+
+class NoConsoleTest : public FreshSubsetTest {};
+
+TEST_F(NoConsoleTest, WithoutAConsoleEveryConsoleCallFailsAsInWine) {
+  HANDLE console = GetStdHandle(STD_OUTPUT_HANDLE);
+  WinSubset_SetConsole(0, 0, 0);
+  EXPECT_EQ(nullptr, GetStdHandle(STD_OUTPUT_HANDLE)) << "no standard output";
+  DWORD count = 99;
+  char text[8];
+  CONSOLE_SCREEN_BUFFER_INFO info;
+  SetLastError(0);
+  EXPECT_FALSE(GetConsoleScreenBufferInfo(console, &info)) << "the old handle is dead";
+  EXPECT_EQ((DWORD)ERROR_INVALID_HANDLE, GetLastError());
+  EXPECT_FALSE(ReadConsoleOutputCharacterA(console, text, 1, At(0, 0), &count));
+  EXPECT_EQ((DWORD)ERROR_INVALID_HANDLE, GetLastError());
+  EXPECT_EQ(0u, count);
+  struct {
+    const char *what;
+    bool failed;
+  } others[] = {
+      {"GetConsoleTitleA", GetConsoleTitleA(text, sizeof text) == 0},
+      {"SetConsoleTitleA", !SetConsoleTitleA("x")},
+      {"GetConsoleOutputCP", GetConsoleOutputCP() == 0},
+      {"SetConsoleOutputCP", !SetConsoleOutputCP(1251)},
+  };
+  for (auto &other : others)
+    EXPECT_TRUE(other.failed) << other.what << " fails without a console";
+  EXPECT_EQ((DWORD)ERROR_INVALID_ACCESS, GetLastError()) << "with Wine's error";
+
+  WinSubset_SetConsole(1, 100, 40);
+  ASSERT_TRUE(GetConsoleScreenBufferInfo(GetStdHandle(STD_OUTPUT_HANDLE), &info));
+  EXPECT_EQ(100, info.dwSize.X) << "a console of the size asked for";
+  EXPECT_EQ(40, info.dwSize.Y);
+  EXPECT_EQ(866u, GetConsoleOutputCP()) << "a new console starts at 866";
+}
+
+TEST_F(NoConsoleTest, TwoThreadsDrawingAtOnceKeepEveryCellWhole) {
+  HANDLE console = GetStdHandle(STD_OUTPUT_HANDLE);
+  auto draw = [console](const char *text, int row) {
+    for (int i = 0; i < 2000; i++) {
+      DWORD count;
+      WriteConsoleOutputCharacterA(console, text, 80, At(0, row), &count);
+      FillConsoleOutputAttribute(console, (WORD)row, 80, At(0, row), &count);
+    }
+  };
+  std::string as(80, 'a'), bs(80, 'b');
+  std::thread first(draw, as.c_str(), 1), second(draw, bs.c_str(), 2);
+  first.join();
+  second.join();
+  char row[80];
+  DWORD count;
+  ReadConsoleOutputCharacterA(console, row, 80, At(0, 1), &count);
+  EXPECT_EQ(as, std::string(row, 80)) << "row 1 holds the first thread's text";
+  ReadConsoleOutputCharacterA(console, row, 80, At(0, 2), &count);
+  EXPECT_EQ(bs, std::string(row, 80)) << "row 2 the second's";
+}
+
+class KeyboardAndClockTest : public FreshSubsetTest {};
+
+TEST_F(KeyboardAndClockTest, KeysHeldDownSetTheHighBit) {
+  EXPECT_EQ(0, GetAsyncKeyState(VK_CONTROL)) << "no key is down at first";
+  WinSubset_SetKeyDown(VK_CONTROL, 1);
+  EXPECT_NE(0, GetAsyncKeyState(VK_CONTROL) & 0x8000) << "a held key has the high bit";
+  EXPECT_LT(GetAsyncKeyState(VK_CONTROL), 0) << "so the short is negative";
+  EXPECT_EQ(0, GetAsyncKeyState(VK_SHIFT)) << "other keys stay up";
+  WinSubset_SetKeyDown(VK_RSHIFT, 1);
+  EXPECT_NE(0, GetAsyncKeyState(VK_SHIFT) & 0x8000) << "the right Shift counts as Shift";
+  WinSubset_SetKeyDown(VK_CONTROL, 0);
+  EXPECT_EQ(0, GetAsyncKeyState(VK_CONTROL)) << "a released key is up";
+  EXPECT_EQ(0, GetAsyncKeyState(-1)) << "out of range";
+  EXPECT_EQ(0, GetAsyncKeyState(300)) << "out of range";
+}
+
+TEST_F(KeyboardAndClockTest, AFixedMomentAndATickBase) {
+  SYSTEMTIME moment = {2024, 2, 4, 29, 23, 59, 58, 999};
+  WinSubset_SetLocalTime(&moment);
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  EXPECT_EQ(0, memcmp(&moment, &now, sizeof now)) << "GetLocalTime reports the fixed moment";
+  WinSubset_SetLocalTime(NULL);
+  GetLocalTime(&now);
+  EXPECT_GT(now.wYear, 2024) << "null goes back to the clock";
+
+  WinSubset_SetTickBase(0xFFFFFFF0u);
+  DWORD before = GetTickCount();
+  EXPECT_TRUE(before >= 0xFFFFFFF0u || before < 1000) << "the tick count starts at the base";
+  Sleep(40);
+  EXPECT_LT(GetTickCount(), 1000u) << "and wraps past 2^32 as time passes";
+}
+
+class DebugOutputAndModuleTest : public FreshSubsetTest {};
+
+TEST_F(DebugOutputAndModuleTest, DebugOutputIsCollectedUntilTaken) {
+  OutputDebugStringA("Missed function \"ShowDialog\"\n");
+  OutputDebugStringA(NULL);
+  OutputDebugStringA("second");
+  char *text = WinSubset_TakeDebugOutput();
+  ASSERT_NE(nullptr, text);
+  EXPECT_STREQ("Missed function \"ShowDialog\"\nsecond", text) << "both lines, in order";
+  free(text);
+  text = WinSubset_TakeDebugOutput();
+  EXPECT_STREQ("", text) << "taking empties it";
+  free(text);
+}
+
+TEST_F(DebugOutputAndModuleTest, TheExecutablePathCanBeSet) {
+  WinSubset_SetExecutablePath("/opt/far/Far.exe");
+  char path[MAX_PATH];
+  EXPECT_EQ(16u, GetModuleFileNameA(NULL, path, sizeof path));
+  EXPECT_STREQ("/opt/far/Far.exe", path);
+  WinSubset_Reset();
+  GetModuleFileNameA(NULL, path, sizeof path);
+  EXPECT_STRNE("/opt/far/Far.exe", path) << "a reset goes back to the real program";
+}
+
+TEST_F(DebugOutputAndModuleTest, ABrokenLibraryIsNotAMissingOne) {
+  char path[] = "/tmp/horalis-broken-XXXXXX";
+  int file = mkstemp(path);
+  ASSERT_GE(file, 0);
+  ASSERT_EQ(4, write(file, "junk", 4));
+  close(file);
+  SetLastError(0);
+  EXPECT_EQ(nullptr, LoadLibraryA(path)) << "a file that is no library does not load";
+  EXPECT_EQ((DWORD)ERROR_BAD_EXE_FORMAT, GetLastError());
+  unlink(path);
+}
+
+class RegistryThreadsTest : public FreshSubsetTest {};
+
+TEST_F(RegistryThreadsTest, TwoThreadsUsingTheRegistryAtOnce) {
+  auto work = [](const char *path) {
+    for (int i = 0; i < 500; i++) {
+      HKEY key;
+      if (RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, NULL, 0, KEY_ALL_ACCESS, NULL, &key, NULL))
+        continue;
+      DWORD number = (DWORD)i;
+      RegSetValueExA(key, "Shared", 0, REG_DWORD, (BYTE *)&number, 4);
+      DWORD size = 4;
+      RegQueryValueExA(key, "Shared", NULL, NULL, (BYTE *)&number, &size);
+      RegCloseKey(key);
+      RegDeleteKeyA(HKEY_CURRENT_USER, path);
+    }
+  };
+  std::thread first(work, "Software\\Horalis\\Indicator"), second(work, "software\\horalis\\Auto");
+  first.join();
+  second.join();
+  HKEY key;
+  ASSERT_EQ(ERROR_SUCCESS,
+            RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Horalis", 0, KEY_READ, &key));
+  char name[32];
+  DWORD size = sizeof name;
+  EXPECT_EQ(ERROR_NO_MORE_ITEMS, RegEnumKeyExA(key, 0, name, &size, NULL, NULL, NULL, NULL))
+      << "every key made was deleted again";
+  RegCloseKey(key);
+}

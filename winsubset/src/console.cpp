@@ -1,0 +1,303 @@
+// One console screen buffer, as Wine's console keeps it: each cell holds a
+// Unicode character and a 16-bit attribute, and the A functions convert
+// characters through the output code page in force at the call, so text
+// written under 866 reads back under 1251 as Wine reads it. Runs past the
+// end of a row go on in the next row and stop at the end of the buffer; a
+// start outside the buffer does nothing and succeeds. The clock thread and
+// the host's thread both draw, so one lock guards it all.
+#include <pthread.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include "winsubset_control.h"
+#include "winsubset_internal.h"
+
+enum {
+  DEFAULT_WIDTH = 80,
+  DEFAULT_HEIGHT = 25,
+  LARGEST_SIDE = 1000,
+  TITLE_SIZE = 1024,
+  DEFAULT_ATTRIBUTE = 7, // light grey on black
+  DEFAULT_CODE_PAGE = 866
+};
+
+// Handle values of the one console; anything else is not a console handle.
+static const uintptr_t CONSOLE_INPUT = 0x3;
+static const uintptr_t CONSOLE_OUTPUT = 0x7;
+
+struct ConsoleCell {
+  WORD character; // Unicode
+  WORD attribute;
+};
+
+static pthread_mutex_t ConsoleLock = PTHREAD_MUTEX_INITIALIZER;
+static int Present = 0;
+static int Initialised = 0;
+static SHORT Width = 0;
+static SHORT Height = 0;
+static ConsoleCell *Cells = NULL;
+static WORD Title[TITLE_SIZE]; // Unicode, terminated
+static UINT OutputCodePage = DEFAULT_CODE_PAGE;
+
+// Builds the console of a fresh process on first use.
+static void CreateConsoleLocked(SHORT width, SHORT height) {
+  free(Cells);
+  Cells = NULL;
+  Width = Height = 0;
+  Present = 0;
+  Title[0] = 0;
+  OutputCodePage = DEFAULT_CODE_PAGE;
+  Initialised = 1;
+  if (width < 1 || height < 1 || width > LARGEST_SIDE || height > LARGEST_SIDE)
+    return;
+  Cells = (ConsoleCell *)malloc(sizeof(ConsoleCell) * (size_t)width * (size_t)height);
+  if (!Cells)
+    return;
+  for (int i = 0; i < width * height; i++) {
+    Cells[i].character = ' ';
+    Cells[i].attribute = DEFAULT_ATTRIBUTE;
+  }
+  Width = width;
+  Height = height;
+  Present = 1;
+}
+
+static void LockConsole(void) {
+  pthread_mutex_lock(&ConsoleLock);
+  if (!Initialised)
+    CreateConsoleLocked(DEFAULT_WIDTH, DEFAULT_HEIGHT);
+}
+
+static void UnlockConsole(void) { pthread_mutex_unlock(&ConsoleLock); }
+
+static int IsOutputHandle(HANDLE handle) { return Present && (uintptr_t)handle == CONSOLE_OUTPUT; }
+
+extern "C" HANDLE WINAPI GetStdHandle(DWORD nStdHandle) {
+  if (nStdHandle != STD_INPUT_HANDLE && nStdHandle != STD_OUTPUT_HANDLE) {
+    SetLastError(ERROR_INVALID_HANDLE);
+    return INVALID_HANDLE_VALUE;
+  }
+  if (TakeInjectedFault("GetStdHandle"))
+    return INVALID_HANDLE_VALUE;
+  LockConsole();
+  int present = Present;
+  UnlockConsole();
+  if (!present)
+    return NULL; // a process without a console has no standard handles
+  return (HANDLE)(nStdHandle == STD_INPUT_HANDLE ? CONSOLE_INPUT : CONSOLE_OUTPUT);
+}
+
+extern "C" BOOL WINAPI GetConsoleScreenBufferInfo(HANDLE hConsoleOutput,
+                                                  PCONSOLE_SCREEN_BUFFER_INFO info) {
+  if (TakeInjectedFault("GetConsoleScreenBufferInfo"))
+    return FALSE;
+  LockConsole();
+  DWORD error = !IsOutputHandle(hConsoleOutput) ? ERROR_INVALID_HANDLE
+                : !info                         ? ERROR_INVALID_PARAMETER
+                                                : ERROR_SUCCESS;
+  if (!error) {
+    memset(info, 0, sizeof *info);
+    info->dwSize.X = Width;
+    info->dwSize.Y = Height;
+    info->wAttributes = DEFAULT_ATTRIBUTE;
+    info->srWindow.Right = (SHORT)(Width - 1);
+    info->srWindow.Bottom = (SHORT)(Height - 1);
+    info->dwMaximumWindowSize.X = Width;
+    info->dwMaximumWindowSize.Y = Height;
+  }
+  UnlockConsole();
+  if (error)
+    SetLastError(error);
+  return !error;
+}
+
+// Title -------------------------------------------------------------------
+
+extern "C" DWORD WINAPI GetConsoleTitleA(LPSTR lpConsoleTitle, DWORD nSize) {
+  if (TakeInjectedFault("GetConsoleTitleA"))
+    return 0;
+  LockConsole();
+  int present = Present;
+  DWORD length = 0;
+  while (Title[length])
+    length++;
+  // As Wine: the title cut to the buffer, terminated, and its full length;
+  // an empty title or an empty buffer leaves the buffer alone.
+  if (present && lpConsoleTitle && nSize > 0 && length > 0) {
+    DWORD copied = length < nSize - 1 ? length : nSize - 1;
+    for (DWORD i = 0; i < copied; i++)
+      lpConsoleTitle[i] = (char)UnicodeToCodePage(OutputCodePage, Title[i]);
+    lpConsoleTitle[copied] = 0;
+  }
+  UnlockConsole();
+  if (!present) {
+    SetLastError(ERROR_INVALID_ACCESS);
+    return 0;
+  }
+  if (!lpConsoleTitle || nSize == 0)
+    return 0;
+  return length;
+}
+
+extern "C" BOOL WINAPI SetConsoleTitleA(LPCSTR lpConsoleTitle) {
+  if (TakeInjectedFault("SetConsoleTitleA"))
+    return FALSE;
+  LockConsole();
+  DWORD error = !Present          ? ERROR_INVALID_ACCESS
+                : !lpConsoleTitle ? ERROR_INVALID_PARAMETER
+                                  : ERROR_SUCCESS;
+  if (!error) {
+    size_t i = 0;
+    for (; lpConsoleTitle[i] && i < TITLE_SIZE - 1; i++)
+      Title[i] = CodePageToUnicode(OutputCodePage, (BYTE)lpConsoleTitle[i]);
+    Title[i] = 0;
+  }
+  UnlockConsole();
+  if (error)
+    SetLastError(error);
+  return !error;
+}
+
+// Code page ------------------------------------------------------------------
+
+extern "C" UINT WINAPI GetConsoleOutputCP(void) {
+  if (TakeInjectedFault("GetConsoleOutputCP"))
+    return 0;
+  LockConsole();
+  UINT codePage = Present ? OutputCodePage : 0;
+  UnlockConsole();
+  if (!codePage)
+    SetLastError(ERROR_INVALID_ACCESS);
+  return codePage;
+}
+
+// Only 866 and 1251 are known here; Wine accepts any installed code page.
+extern "C" BOOL WINAPI SetConsoleOutputCP(UINT wCodePageID) {
+  if (TakeInjectedFault("SetConsoleOutputCP"))
+    return FALSE;
+  LockConsole();
+  DWORD error = !Present                        ? ERROR_INVALID_ACCESS
+                : !IsKnownCodePage(wCodePageID) ? ERROR_INVALID_PARAMETER
+                                                : ERROR_SUCCESS;
+  if (!error)
+    OutputCodePage = wCodePageID;
+  UnlockConsole();
+  if (error)
+    SetLastError(error);
+  return !error;
+}
+
+// Runs of cells ------------------------------------------------------------------
+
+enum RunKind {
+  READ_CHARACTERS,
+  READ_ATTRIBUTES,
+  WRITE_CHARACTERS,
+  WRITE_ATTRIBUTES,
+  FILL_ATTRIBUTE
+};
+
+// One shape for the five run operations: the checks, the clipping to the
+// buffer and the count are the same; only what happens to a cell differs.
+static BOOL RunOverCells(const char *name, RunKind kind, HANDLE console, void *buffer,
+                         WORD fillAttribute, DWORD length, COORD start, LPDWORD count) {
+  if (TakeInjectedFault(name)) {
+    if (count)
+      *count = 0;
+    return FALSE;
+  }
+  if (!count) {
+    SetLastError(ERROR_INVALID_ACCESS); // what Wine answers
+    return FALSE;
+  }
+  *count = 0;
+  LockConsole();
+  DWORD error = !IsOutputHandle(console)                            ? ERROR_INVALID_HANDLE
+                : (!buffer && kind != FILL_ATTRIBUTE && length > 0) ? ERROR_INVALID_PARAMETER
+                                                                    : ERROR_SUCCESS;
+  DWORD done = 0;
+  if (!error && start.X >= 0 && start.Y >= 0 && start.X < Width && start.Y < Height) {
+    DWORD first = (DWORD)start.Y * (DWORD)Width + (DWORD)start.X;
+    DWORD available = (DWORD)Width * (DWORD)Height - first;
+    done = length < available ? length : available;
+    ConsoleCell *cell = Cells + first;
+    for (DWORD i = 0; i < done; i++, cell++) {
+      switch (kind) {
+      case READ_CHARACTERS:
+        ((char *)buffer)[i] = (char)UnicodeToCodePage(OutputCodePage, cell->character);
+        break;
+      case READ_ATTRIBUTES:
+        ((WORD *)buffer)[i] = cell->attribute;
+        break;
+      case WRITE_CHARACTERS:
+        cell->character = CodePageToUnicode(OutputCodePage, ((const BYTE *)buffer)[i]);
+        break;
+      case WRITE_ATTRIBUTES:
+        cell->attribute = ((const WORD *)buffer)[i];
+        break;
+      case FILL_ATTRIBUTE:
+        cell->attribute = fillAttribute;
+        break;
+      }
+    }
+  }
+  UnlockConsole();
+  if (error) {
+    SetLastError(error);
+    return FALSE;
+  }
+  *count = done;
+  // Wine's character read leaves this behind when it reads nothing.
+  if (kind == READ_CHARACTERS && done == 0)
+    SetLastError(ERROR_INVALID_PARAMETER);
+  return TRUE;
+}
+
+extern "C" BOOL WINAPI ReadConsoleOutputCharacterA(HANDLE hConsoleOutput, LPSTR lpCharacter,
+                                                   DWORD nLength, COORD dwReadCoord,
+                                                   LPDWORD lpNumberOfCharsRead) {
+  return RunOverCells("ReadConsoleOutputCharacterA", READ_CHARACTERS, hConsoleOutput, lpCharacter,
+                      0, nLength, dwReadCoord, lpNumberOfCharsRead);
+}
+
+extern "C" BOOL WINAPI ReadConsoleOutputAttribute(HANDLE hConsoleOutput, LPWORD lpAttribute,
+                                                  DWORD nLength, COORD dwReadCoord,
+                                                  LPDWORD lpNumberOfAttrsRead) {
+  return RunOverCells("ReadConsoleOutputAttribute", READ_ATTRIBUTES, hConsoleOutput, lpAttribute, 0,
+                      nLength, dwReadCoord, lpNumberOfAttrsRead);
+}
+
+extern "C" BOOL WINAPI WriteConsoleOutputCharacterA(HANDLE hConsoleOutput, LPCSTR lpCharacter,
+                                                    DWORD nLength, COORD dwWriteCoord,
+                                                    LPDWORD lpNumberOfCharsWritten) {
+  return RunOverCells("WriteConsoleOutputCharacterA", WRITE_CHARACTERS, hConsoleOutput,
+                      (void *)lpCharacter, 0, nLength, dwWriteCoord, lpNumberOfCharsWritten);
+}
+
+extern "C" BOOL WINAPI WriteConsoleOutputAttribute(HANDLE hConsoleOutput, const WORD *lpAttribute,
+                                                   DWORD nLength, COORD dwWriteCoord,
+                                                   LPDWORD lpNumberOfAttrsWritten) {
+  return RunOverCells("WriteConsoleOutputAttribute", WRITE_ATTRIBUTES, hConsoleOutput,
+                      (void *)lpAttribute, 0, nLength, dwWriteCoord, lpNumberOfAttrsWritten);
+}
+
+extern "C" BOOL WINAPI FillConsoleOutputAttribute(HANDLE hConsoleOutput, WORD wAttribute,
+                                                  DWORD nLength, COORD dwWriteCoord,
+                                                  LPDWORD lpNumberOfAttrsWritten) {
+  return RunOverCells("FillConsoleOutputAttribute", FILL_ATTRIBUTE, hConsoleOutput, NULL,
+                      wAttribute, nLength, dwWriteCoord, lpNumberOfAttrsWritten);
+}
+
+// Control ------------------------------------------------------------------
+
+extern "C" void WinSubset_SetConsole(int present, SHORT width, SHORT height) {
+  pthread_mutex_lock(&ConsoleLock);
+  CreateConsoleLocked(present ? width : 0, present ? height : 0);
+  pthread_mutex_unlock(&ConsoleLock);
+}
+
+void ResetConsole(void) {
+  pthread_mutex_lock(&ConsoleLock);
+  CreateConsoleLocked(DEFAULT_WIDTH, DEFAULT_HEIGHT);
+  pthread_mutex_unlock(&ConsoleLock);
+}

@@ -1,0 +1,15 @@
+// Back to a fresh process, for tests.
+#include "winsubset_control.h"
+#include "winsubset_internal.h"
+
+extern "C" void WinSubset_Reset(void) {
+  ResetFaults();
+  ResetRegistry();
+  ResetClipboard();
+  ResetConsole();
+  ResetKeyboard();
+  ResetClock();
+  ResetModulePath();
+  ResetDebugOutput();
+  SetLastError(0);
+}

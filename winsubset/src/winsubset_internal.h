@@ -1,0 +1,32 @@
+/* What the areas of the Win32 subset share with one another and with
+   WinSubset_Reset. Not part of the interface the rest of the system sees. */
+#ifndef HORALIS_WINSUBSET_INTERNAL_H
+#define HORALIS_WINSUBSET_INTERNAL_H
+
+#include <windows.h>
+
+/* A fault armed with WinSubset_FailCall for `name`: consumes one call,
+   sets the last error and returns its code; 0 when the call goes ahead. */
+DWORD TakeInjectedFault(const char *name);
+
+/* Code page conversions of single characters, for 866 and 1251 (the only
+   code pages the subset knows): a byte to its Unicode character, and a
+   Unicode character to the byte Wine writes for it ('?' when none). */
+int IsKnownCodePage(UINT codePage);
+WORD CodePageToUnicode(UINT codePage, BYTE ch);
+BYTE UnicodeToCodePage(UINT codePage, WORD ch);
+/* Case-insensitive key of an ANSI (1251) character, as the registry
+   compares names: its lower-case Unicode character. */
+WORD FoldAnsiChar(BYTE ch);
+
+/* Back to the state of a fresh process, one area each. */
+void ResetFaults(void);
+void ResetRegistry(void);
+void ResetClipboard(void);
+void ResetConsole(void);
+void ResetKeyboard(void);
+void ResetClock(void);
+void ResetModulePath(void);
+void ResetDebugOutput(void);
+
+#endif
