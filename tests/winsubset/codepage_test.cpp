@@ -7,13 +7,13 @@
 
 namespace {
 
-unsigned char OemToAnsi(unsigned char oem) {
+unsigned char OemByteToAnsi(unsigned char oem) {
   char source[2] = {(char)oem, 0}, target[2] = {0, 0};
   OemToCharA(source, target);
   return (unsigned char)target[0];
 }
 
-unsigned char AnsiToOem(unsigned char ansi) {
+unsigned char AnsiByteToOem(unsigned char ansi) {
   char source[2] = {(char)ansi, 0}, target[2] = {0, 0};
   CharToOemA(source, target);
   return (unsigned char)target[0];
@@ -23,22 +23,22 @@ unsigned char AnsiToOem(unsigned char ansi) {
 
 TEST(CodePage, EveryCyrillicLetterMapsToItsAnsiCode) {
   for (int i = 0; i < 32; i++) {
-    EXPECT_EQ(0xC0 + i, OemToAnsi(0x80 + i)) << "capital letter " << i;
-    EXPECT_EQ(0xE0 + i, OemToAnsi(i < 16 ? 0xA0 + i : 0xE0 + i - 16)) << "small letter " << i;
+    EXPECT_EQ(0xC0 + i, OemByteToAnsi(0x80 + i)) << "capital letter " << i;
+    EXPECT_EQ(0xE0 + i, OemByteToAnsi(i < 16 ? 0xA0 + i : 0xE0 + i - 16)) << "small letter " << i;
   }
-  EXPECT_EQ(0xA8, OemToAnsi(0xF0)) << "Ё";
-  EXPECT_EQ(0xB8, OemToAnsi(0xF1)) << "ё";
+  EXPECT_EQ(0xA8, OemByteToAnsi(0xF0)) << "Ё";
+  EXPECT_EQ(0xB8, OemByteToAnsi(0xF1)) << "ё";
   for (int ascii = 1; ascii < 0x80; ascii++)
-    EXPECT_EQ(ascii, OemToAnsi((unsigned char)ascii)) << "ASCII " << ascii << " is kept";
+    EXPECT_EQ(ascii, OemByteToAnsi((unsigned char)ascii)) << "ASCII " << ascii << " is kept";
 }
 
 TEST(CodePage, CharactersBothCodePagesHaveSurviveTheRoundTrip) {
   int shared = 0;
   for (int oem = 0x80; oem <= 0xFF; oem++) {
-    unsigned char ansi = OemToAnsi((unsigned char)oem);
+    unsigned char ansi = OemByteToAnsi((unsigned char)oem);
     if (ansi < 0x80)
       continue; // an ASCII look-alike: one way only
-    if (AnsiToOem(ansi) == oem)
+    if (AnsiByteToOem(ansi) == oem)
       shared++;
   }
   EXPECT_EQ(79, shared) << "the Russian, Ukrainian and Belarusian letters and a few symbols";
@@ -63,7 +63,7 @@ TEST(CodePage, CharactersOneSideLacksBecomeLookAlikes) {
       {0xB1, '+', false, "plus-minus"},
   };
   for (const Case &c : cases)
-    EXPECT_EQ(c.to, c.toAnsi ? OemToAnsi(c.from) : AnsiToOem(c.from)) << c.what;
+    EXPECT_EQ(c.to, c.toAnsi ? OemByteToAnsi(c.from) : AnsiByteToOem(c.from)) << c.what;
 }
 
 TEST(CodePage, StringsConvertWholeAndInPlace) {

@@ -83,6 +83,9 @@ TEST_F(NoConsoleTest, WithoutAConsoleEveryConsoleCallFailsAsInWine) {
   EXPECT_EQ((DWORD)ERROR_INVALID_ACCESS, GetLastError()) << "with Wine's error";
 
   WinSubset_SetConsole(1, 100, 40);
+  SetLastError(0);
+  EXPECT_FALSE(SetConsoleTitleA(NULL)) << "a null title is refused (Wine takes garbage)";
+  EXPECT_EQ((DWORD)ERROR_INVALID_PARAMETER, GetLastError());
   ASSERT_TRUE(GetConsoleScreenBufferInfo(GetStdHandle(STD_OUTPUT_HANDLE), &info));
   EXPECT_EQ(100, info.dwSize.X) << "a console of the size asked for";
   EXPECT_EQ(40, info.dwSize.Y);

@@ -3,8 +3,9 @@
 // characters through the output code page in force at the call, so text
 // written under 866 reads back under 1251 as Wine reads it. Runs past the
 // end of a row go on in the next row and stop at the end of the buffer; a
-// start outside the buffer does nothing and succeeds. The clock thread and
-// the host's thread both draw, so one lock guards it all.
+// start outside the buffer does nothing and succeeds (for fills, see
+// StartOfRun). The clock thread and the host's thread both draw, so one
+// lock guards it all.
 #include <pthread.h>
 #include <stdlib.h>
 #include <string.h>
@@ -197,6 +198,27 @@ enum RunKind {
   FILL_ATTRIBUTE
 };
 
+// Where a run starts, as a cell index. Reads and writes need a position
+// inside the buffer. Wine's fill only checks the row and then counts cells
+// from the buffer's start in unsigned arithmetic, so a column past the
+// right edge goes on into the next rows and a negative column in row y
+// lands at the end of an earlier row.
+static int StartOfRun(RunKind kind, COORD start, DWORD *first) {
+  if (start.Y < 0 || start.Y >= Height)
+    return 0;
+  if (kind != FILL_ATTRIBUTE) {
+    if (start.X < 0 || start.X >= Width)
+      return 0;
+    *first = (DWORD)start.Y * (DWORD)Width + (DWORD)start.X;
+    return 1;
+  }
+  DWORD index = (DWORD)start.Y * (DWORD)Width + (DWORD)(int)start.X;
+  if (index >= (DWORD)Width * (DWORD)Height)
+    return 0;
+  *first = index;
+  return 1;
+}
+
 // One shape for the five run operations: the checks, the clipping to the
 // buffer and the count are the same; only what happens to a cell differs.
 static BOOL RunOverCells(const char *name, RunKind kind, HANDLE console, void *buffer,
@@ -216,8 +238,8 @@ static BOOL RunOverCells(const char *name, RunKind kind, HANDLE console, void *b
                 : (!buffer && kind != FILL_ATTRIBUTE && length > 0) ? ERROR_INVALID_PARAMETER
                                                                     : ERROR_SUCCESS;
   DWORD done = 0;
-  if (!error && start.X >= 0 && start.Y >= 0 && start.X < Width && start.Y < Height) {
-    DWORD first = (DWORD)start.Y * (DWORD)Width + (DWORD)start.X;
+  DWORD first = 0;
+  if (!error && StartOfRun(kind, start, &first)) {
     DWORD available = (DWORD)Width * (DWORD)Height - first;
     done = length < available ? length : available;
     ConsoleCell *cell = Cells + first;
