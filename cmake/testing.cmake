@@ -26,7 +26,8 @@ function(horalis_test name)
   target_link_libraries(${name} PRIVATE ${T_LIBRARIES} gtest_main platform)
   add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
   if(WIN32)
-    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine
+    # The programs of one Wine prefix share its clipboard: one at a time.
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_clipboard
                          ENVIRONMENT "HORALIS_WINEPREFIX=${HORALIS_WINEPREFIX}")
   endif()
 endfunction()
