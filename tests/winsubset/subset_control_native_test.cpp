@@ -10,49 +10,12 @@
 
 namespace {
 
-HGLOBAL Text(const char *text) {
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, strlen(text) + 1);
-  strcpy((char *)GlobalLock(block), text);
-  GlobalUnlock(block);
-  return block;
-}
-
 COORD At(int x, int y) {
   COORD position = {(SHORT)x, (SHORT)y};
   return position;
 }
 
 } // namespace
-
-class HeldClipboardTest : public FreshSubsetTest {};
-
-// As Wine without a display: the other program's null-owner open is taken over.
-TEST_F(HeldClipboardTest, AClipboardHeldElsewhereCanStillBeOpenedAndFilled) {
-  WinSubset_HoldClipboard(1);
-  ASSERT_TRUE(OpenClipboard(NULL)) << "opening takes the clipboard over";
-  EXPECT_TRUE(EmptyClipboard());
-  HGLOBAL block = Text("mine");
-  EXPECT_EQ(block, SetClipboardData(CF_TEXT, block));
-  EXPECT_TRUE(CloseClipboard());
-  WinSubset_HoldClipboard(0);
-  EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT)) << "the text stays after the holder lets go";
-}
-
-TEST_F(HeldClipboardTest, AHolderThatOpensAfterUsLeavesOnlySetClipboardDataWorking) {
-  ASSERT_TRUE(OpenClipboard(NULL));
-  WinSubset_HoldClipboard(1);
-  SetLastError(0);
-  EXPECT_FALSE(EmptyClipboard()) << "the clipboard is no longer ours to empty";
-  EXPECT_EQ((DWORD)ERROR_CLIPBOARD_NOT_OPEN, GetLastError());
-  HGLOBAL block = Text("still accepted");
-  EXPECT_EQ(block, SetClipboardData(CF_TEXT, block)) << "but still takes data";
-  EXPECT_EQ(nullptr, GetClipboardData(CF_TEXT)) << "not ours to read";
-  EXPECT_FALSE(CloseClipboard()) << "nor to close";
-  WinSubset_HoldClipboard(0);
-  SetLastError(0);
-  EXPECT_EQ(nullptr, SetClipboardData(CF_TEXT, Text("late"))) << "closed by the holder";
-  EXPECT_EQ((DWORD)ERROR_CLIPBOARD_NOT_OPEN, GetLastError());
-}
 
 class NoConsoleTest : public FreshSubsetTest {};
 
