@@ -1,0 +1,112 @@
+#include "help.h"
+#include "stand_in_fixture.h"
+
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+
+namespace {
+
+std::string ReadFile(const std::string &path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+const char Sample[] = ".Language=English,English\n"
+                      "@Contents\n"
+                      "$ #Title one#\n"
+                      " Go to ~the second~@Second@ or ~nowhere~@Missing@.\n"
+                      "\n"
+                      "@Second\n"
+                      "$ #Title two#\n"
+                      " Mail a@@b ##1 ~~\n";
+
+class HelpTest : public StandInTest {
+protected:
+  void SetUp() override {
+    StandInTest::SetUp();
+    HelpLoadText(Sample, sizeof Sample - 1);
+  }
+};
+
+TEST_F(HelpTest, ShowsTopicsAndFollowsLinks) {
+  EXPECT_TRUE(HelpHasTopic("Contents"));
+  EXPECT_TRUE(HelpHasTopic("second")) << "topic names ignore case";
+  EXPECT_FALSE(HelpHasTopic("Missing"));
+  PressKeys("Enter BS Tab Enter Esc");
+  EXPECT_EQ(HelpShowTopic("Contents"), 1);
+  EXPECT_EQ(KeysLeft(), 0);
+  ASSERT_GE(Pictures.size(), 5u);
+  EXPECT_GE(RowIn(Pictures[0], "Title one"), 0) << ShownText(Pictures[0]);
+  EXPECT_GE(RowIn(Pictures[0], "Go to the second or nowhere."), 0) << "links show their text";
+  EXPECT_GE(RowIn(Pictures[1], "Title two"), 0) << "Enter followed the first link";
+  EXPECT_GE(RowIn(Pictures[1], "Mail a@b #1 ~"), 0) << "doubled marks are literal";
+  EXPECT_GE(RowIn(Pictures[2], "Title one"), 0) << "BS went back";
+  /* Tab moved to the second link, whose topic is missing: Enter stays. */
+  EXPECT_GE(RowIn(Pictures[4], "Title one"), 0) << "a link to a missing topic goes nowhere";
+}
+
+TEST_F(HelpTest, MissingTopicSaysSo) {
+  PressKeys("Enter");
+  EXPECT_EQ(HelpShowTopic("Nothing"), 0);
+  EXPECT_GE(RowIn(PictureBeforeClose(), "No help topic \"Nothing\""), 0);
+  PressKeys("Enter");
+  EXPECT_EQ(HelpShowTopic(nullptr), 0) << "no topic at all";
+}
+
+TEST_F(HelpTest, BrokenMarkupIsShownNotFollowed) {
+  const char broken[] = ".Language=English,English\n@Contents\n~open link\n~text~@Unclosed\n#\n";
+  HelpLoadText(broken, sizeof broken - 1);
+  PressKeys("Enter Esc");
+  EXPECT_EQ(HelpShowTopic("Contents"), 1);
+  EXPECT_GE(RowIn(Pictures[0], "open link"), 0) << ShownText(Pictures[0]);
+}
+
+/* The plugin's help files. */
+struct HelpFile {
+  const char *Path, *Language;
+};
+const HelpFile Shipped[] = {{HORALIS_RESOURCES_DIR "HoralisEng.hlf", "English"},
+                            {HORALIS_RESOURCES_DIR "HoralisRus.hlf.utf8", "Russian"}};
+
+TEST(ShippedHelpFiles, HeaderTopicsAndLinks) {
+  const char *topics[] = {"Contents",  "QuickFormat", "Presets",
+                          "Indicator", "Calendar",    "Settings"};
+  for (const HelpFile &file : Shipped) {
+    std::string text = ReadFile(file.Path);
+    ASSERT_FALSE(text.empty()) << file.Path;
+    EXPECT_EQ(text.rfind(std::string(".Language=") + file.Language + ",", 0), 0u) << file.Path;
+    EXPECT_NE(text.find("\n.PluginContents=Horalis\n"), std::string::npos) << file.Path;
+    HelpLoadText(text.data(), (int)text.size());
+    for (const char *topic : topics)
+      EXPECT_TRUE(HelpHasTopic(topic)) << file.Path << ": topic " << topic;
+    std::regex link("~[^~]+~@([^@]+)@");
+    int links = 0;
+    for (std::sregex_iterator it(text.begin(), text.end(), link), end; it != end; ++it, ++links)
+      EXPECT_TRUE(HelpHasTopic((*it)[1].str().c_str()))
+          << file.Path << ": link to missing topic " << (*it)[1];
+    EXPECT_GE(links, 10) << file.Path << ": topics are linked";
+  }
+}
+
+TEST(ShippedHelpFiles, HaveTheTopicsTheDialogsAskFor) {
+  const char *dialogFiles[] = {"HoralisEng.dlg", "HoralisRus.dlg.utf8", "Calendar.dlg",
+                               "color.dlg"};
+  std::regex help("help \"([^\"]+)\"");
+  for (const HelpFile &file : Shipped) {
+    std::string text = ReadFile(file.Path);
+    HelpLoadText(text.data(), (int)text.size());
+    for (const char *dialogFile : dialogFiles) {
+      std::string dialogs = ReadFile(std::string(HORALIS_RESOURCES_DIR) + dialogFile);
+      for (std::sregex_iterator it(dialogs.begin(), dialogs.end(), help), end; it != end; ++it)
+        EXPECT_TRUE(HelpHasTopic((*it)[1].str().c_str()))
+            << file.Path << ": " << dialogFile << " asks for topic " << (*it)[1];
+    }
+    EXPECT_TRUE(HelpHasTopic("Contents")) << "the main menu's topic";
+  }
+}
+
+} // namespace

@@ -1,0 +1,65 @@
+#include "keys.h"
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<std::string> Described(const char *script, int *count) {
+  static HostKey keys[KEY_SCRIPT_MAX];
+  char error[KEY_ERROR_SIZE];
+  *count = ParseKeyScript(script, keys, KEY_SCRIPT_MAX, error, sizeof error);
+  std::vector<std::string> names;
+  for (int i = 0; i < *count; ++i) {
+    char name[48];
+    DescribeKey(&keys[i], name, sizeof name);
+    names.push_back(name);
+  }
+  return names;
+}
+
+TEST(KeyScript, NamesTextAndModifiers) {
+  const struct {
+    const char *Script;
+    std::vector<std::string> Keys;
+  } cases[] = {
+      {"F11 Enter", {"F11", "Enter"}},
+      {"f4 esc DOWN", {"F4", "Esc", "Down"}},
+      {"ab", {"'a'", "'b'"}},
+      {"\"a b\"", {"'a'", "Space", "'b'"}},
+      {"\"q\\\"\"", {"'q'", "'\"'"}},
+      {"Shift+Tab Alt+F9 Alt+x Ctrl+Shift+F4", {"Shift+Tab", "Alt+F9", "Alt+'x'", "Shift+Ctrl+F4"}},
+      {"Up Left Right Home End PgUp PgDn Ins Del BS Space",
+       {"Up", "Left", "Right", "Home", "End", "PgUp", "PgDn", "Ins", "Del", "BS", "Space"}},
+      {"F1 F12 F13", {"F1", "F12", "'F'", "'1'", "'3'"}},
+      {"Dump", {"Dump"}},
+      {"  \n\t ", {}},
+  };
+  for (const auto &c : cases) {
+    int count = 0;
+    EXPECT_EQ(Described(c.Script, &count), c.Keys) << "script \"" << c.Script << "\"";
+  }
+}
+
+TEST(KeyScript, RefusesWhatItCannotPress) {
+  const struct {
+    const char *Script, *Error;
+  } cases[] = {{"\"open", "unterminated quoted text"},
+               {"Alt+Foo", "unknown key: Alt+Foo"},
+               {"Alt+Dump", "Dump takes no modifiers"}};
+  for (const auto &c : cases) {
+    HostKey keys[8];
+    char error[KEY_ERROR_SIZE];
+    EXPECT_EQ(ParseKeyScript(c.Script, keys, 8, error, sizeof error), -1) << c.Script;
+    EXPECT_EQ(std::string(error).rfind(c.Error, 0), 0u) << c.Script << ": got " << error;
+  }
+  HostKey keys[3];
+  char error[KEY_ERROR_SIZE];
+  EXPECT_EQ(ParseKeyScript("abcd", keys, 3, error, sizeof error), -1)
+      << "four keys do not fit three places";
+  EXPECT_EQ(ParseKeyScript("F1 F2 F3 F4", keys, 3, error, sizeof error), -1);
+}
+
+} // namespace
