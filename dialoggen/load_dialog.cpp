@@ -55,9 +55,12 @@ char *ReadDescription(const char *path, size_t *size) {
 /* Tells whoever watches the debugger why a dialog did not load, so that
    a person editing a description finds the line. */
 void ReportLoadFailure(const char *fileName, const char *dialogName, const ParseError *error) {
+  char where[24] = "";
+  if (error->Line > 0)
+    snprintf(where, sizeof where, ", line %d", error->Line);
   char line[400];
-  snprintf(line, sizeof line, "Dialog.gen: %.100s, dialog \"%.100s\", line %d: %.120s\n", fileName,
-           dialogName ? dialogName : "", error->Line, error->Reason);
+  snprintf(line, sizeof line, "Dialog.gen: %.100s, dialog \"%.100s\"%s: %.120s\n", fileName,
+           dialogName ? dialogName : "", where, error->Reason);
   OutputDebugStringA(line);
 }
 

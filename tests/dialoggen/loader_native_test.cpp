@@ -43,8 +43,7 @@ TEST_F(Loader, AMalformedFileIsReportedWithItsLine) {
   EXPECT_EQ(DebugOutput(),
             "Dialog.gen: scripted_test.dlg, dialog \"D\", line 2: unknown item type\n");
   EXPECT_EQ(LoadText(Good, "E"), nullptr);
-  EXPECT_EQ(DebugOutput(),
-            "Dialog.gen: scripted_test.dlg, dialog \"E\", line 0: no dialog of that name\n");
+  EXPECT_EQ(DebugOutput(), "Dialog.gen: scripted_test.dlg, dialog \"E\": no dialog of that name\n");
   DialogHandle d = LoadText(Good, "D");
   EXPECT_EQ(DebugOutput(), "") << "a good load says nothing";
   FreeDialog(d);
