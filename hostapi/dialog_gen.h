@@ -17,8 +17,10 @@ typedef struct LoadedDialog *DialogHandle;
 
 typedef DialogHandle(__cdecl *DG_LOADDIALOGEX)(HINSTANCE Module, int ModuleNumber,
                                                const char *FileName, const char *DialogName);
-/* Copies the names of the dialogs of a file, each terminated, into Names;
-   returns how many there are. */
+/* Copies the names of the dialogs of a file beside Module into Names, each
+   zero-terminated, as many whole names as fit in Size bytes, the list ended
+   by an empty name; returns how many dialogs the file holds (0 when it is
+   missing or malformed). */
 typedef int(__cdecl *DG_ENUMDIALOG)(HINSTANCE Module, const char *FileName, char *Names, int Size);
 typedef void(__cdecl *DG_FREEDIALOG)(DialogHandle Dialog);
 /* The position of an item number in the host's item array, or -1. */
@@ -38,9 +40,12 @@ typedef void(__cdecl *DG_RESTOREITEM)(DialogHandle Dialog, int Item);
 typedef void *(__cdecl *DG_GETITEMNULL)(void);
 /* The library's version as major * 100 + minor. */
 typedef int(__cdecl *DG_VERSION)(void);
-/* Description-file parsing helpers: a decimal number, a quoted string, the
-   next token, and skipping blanks. Each takes the text, a position and a
-   buffer; see the library's description-format notes. */
+/* Description-file token readers, each at *Pos in a zero-terminated line:
+   blanks are skipped first and *Pos moves past what was read. parseNum: a
+   number, decimal or 0x hexadecimal (0 when none). parseGetStr: a quoted
+   text into Out (its length, or -1). parseGet: a word into Out (its length,
+   0 when none, -1 when it does not fit). sparse: blanks only (the character
+   reached; 0 at the end of the line or at a ';' comment). */
 typedef int(__cdecl *DG_PARSENUM)(const char *Text, int *Pos);
 typedef int(__cdecl *DG_PARSEGETSTR)(const char *Text, int *Pos, char *Out, int Size);
 typedef int(__cdecl *DG_PARSEGET)(const char *Text, int *Pos, char *Out, int Size);
