@@ -4,13 +4,13 @@
 #ifndef HORALIS_FAR_PLUGIN_H
 #define HORALIS_FAR_PLUGIN_H
 
+#include <stddef.h>
+
 #include <windows.h>
 
 #ifdef __cplusplus
 extern "C" {
 #endif
-
-#pragma pack(push, 4)
 
 enum { FAR_MODULE_NAME_SIZE = 260, FAR_MENU_TEXT_SIZE = 128, FAR_DIALOG_DATA_SIZE = 512 };
 
@@ -150,8 +150,6 @@ struct PluginInfo {
   const char *CommandPrefix;
 };
 
-#pragma pack(pop)
-
 /* The entry points a plugin exports, for the host's GetProcAddress. */
 typedef void(WINAPI *PLUGIN_SETSTARTUPINFO)(const struct PluginStartupInfo *Info);
 typedef void(WINAPI *PLUGIN_GETPLUGININFO)(struct PluginInfo *Info);
@@ -172,8 +170,8 @@ static_assert(sizeof(FarDialogItem) == 548, "FarDialogItem is 548 bytes");
 #if defined(__cplusplus)
 static_assert(sizeof(FarDialogItem) == 36 + FAR_DIALOG_DATA_SIZE,
               "FarDialogItem: 9 ints then Data");
-static_assert(sizeof(PluginStartupInfo) == 268 + 17 * sizeof(void *),
-              "PluginStartupInfo: header, root key and 16 services");
+static_assert(sizeof(PluginStartupInfo) == offsetof(PluginStartupInfo, Menu) + 16 * sizeof(void *),
+              "PluginStartupInfo: header, root key, then 16 services");
 #endif
 
 #endif

@@ -79,8 +79,11 @@ static HMODULE LoadBeside(HMODULE module) {
   // Nothing at all, or a path cut to fit the buffer, names no real folder.
   if (length == 0 || length >= sizeof path)
     return NULL;
-  char *slash = strrchr(path, '\\');
-  char *name = slash ? slash + 1 : path;
+  // Windows takes '/' as a separator too.
+  char *name = path;
+  for (char *p = path; *p; p++)
+    if (*p == '\\' || *p == '/')
+      name = p + 1;
   size_t room = sizeof path - (size_t)(name - path);
   if (strlen(DIALOG_GEN_FILE_NAME) >= room)
     return NULL;

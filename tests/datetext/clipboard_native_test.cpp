@@ -7,8 +7,7 @@
 class ClipboardRefusalTest : public PluginTest {
 protected:
   void TearDown() override {
-    WinSubset_FailCall("SetClipboardData", 0, 0);
-    WinSubset_HoldClipboard(0);
+    WinSubset_Reset();
     PluginTest::TearDown();
   }
 };
@@ -24,14 +23,16 @@ TEST_F(ClipboardRefusalTest, RefusedTextShowsTheErrorBoxWithTheSystemError) {
   CloseClipboard();
 }
 
-TEST_F(ClipboardRefusalTest, ClipboardHeldElsewhereKeepsItsContents) {
+// As for a process whose window station has no clipboard rights: all three
+// calls are refused with error 5.
+TEST_F(ClipboardRefusalTest, RefusedClipboardKeepsItsContents) {
   PutHoralis("before", nullptr);
-  WinSubset_HoldClipboard(1);
-  WinSubset_FailCall("SetClipboardData", ERROR_CLIPBOARD_NOT_OPEN, 1);
+  WinSubset_FailCall("OpenClipboard", ERROR_ACCESS_DENIED, 1);
+  WinSubset_FailCall("EmptyClipboard", ERROR_ACCESS_DENIED, 1);
+  WinSubset_FailCall("SetClipboardData", ERROR_ACCESS_DENIED, 1);
   PutHoralis("after", nullptr);
-  WinSubset_HoldClipboard(0);
   ASSERT_EQ(1u, Host().boxes.size());
-  EXPECT_EQ("Error (1418)", Host().boxes[0].lines[0]);
+  EXPECT_EQ("Error (5)", Host().boxes[0].lines[0]);
   ASSERT_TRUE(OpenClipboard(NULL));
   HANDLE data = GetClipboardData(CF_TEXT);
   ASSERT_NE(nullptr, data);

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# What a user installs must be a 32-bit DLL that needs nothing but Windows
+# itself, and Horalis.dll must export exactly the host's entry points.
+#   check_binaries.sh OBJDUMP DIST_FOLDER
+set -u
+objdump=$1
+dist=$2
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+system_dlls='^(kernel32|user32|advapi32|msvcrt|gdi32|ntdll|shell32|ole32|comdlg32|comctl32|version)\.dll$'
+
+check_imports() {
+  local file=$1
+  local imports dll
+  imports=$("$objdump" -p "$file" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z')
+  [ -n "$imports" ] || fail "$file: no imports found"
+  for dll in $imports; do
+    [[ $dll =~ $system_dlls ]] || fail "$file imports $dll, which a user's Windows lacks"
+  done
+}
+
+check_pe32() {
+  local file=$1
+  "$objdump" -f "$file" | grep -q 'file format pei-i386' || fail "$file is not a 32-bit PE"
+}
+
+dll=$dist/Horalis.dll
+[ -f "$dll" ] || { echo "FAIL: $dll missing"; exit 1; }
+check_pe32 "$dll"
+check_imports "$dll"
+exports=$("$objdump" -p "$dll" |
+  sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | sed -n 's/^\s*\[\s*[0-9]*\] //p' | sort | tr '\n' ' ')
+expected="Configure GetPluginInfo OpenPlugin PutHoralis SetStartupInfo "
+[ "$exports" = "$expected" ] || fail "Horalis.dll exports '$exports', expected '$expected'"
+
+if [ -f "$dist/Dialog.gen" ]; then
+  check_pe32 "$dist/Dialog.gen"
+  check_imports "$dist/Dialog.gen"
+else
+  fail "$dist/Dialog.gen missing"
+fi
+
+for file in HoralisEng.lng HoralisRus.lng; do
+  [ -f "$dist/$file" ] || fail "$dist/$file missing"
+done
+
+if [ $failures -eq 0 ]; then
+  echo "1 passed, 0 failed"
+  exit 0
+fi
+echo "0 passed, $failures failed"
+exit 1
