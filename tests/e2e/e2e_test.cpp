@@ -1,0 +1,252 @@
+#include "farhost_run.h"
+#include "lng_file.h"
+
+#include <string.h>
+#include <string>
+#include <time.h>
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+LngFile Messages;
+
+std::string Message(const char *language, int id) {
+  std::string path = std::string(PLUGINS_DIR) + "/Horalis/Horalis" + language + ".lng";
+  char error[LNG_ERROR_SIZE];
+  if (!LoadLngFile(path.c_str(), &Messages, error, sizeof error)) {
+    ADD_FAILURE() << error;
+    return "";
+  }
+  const char *text = LngMessage(&Messages, id);
+  return text ? text : "";
+}
+
+std::string ExpandNow(const std::string &format) {
+  time_t now = time(nullptr);
+  char text[80] = "";
+  strftime(text, sizeof text, format.c_str(), localtime(&now));
+  return text;
+}
+
+/* The date text of a format for the time of a run: a run may cross a
+   minute, so the text from before or after it is accepted. */
+struct DateWindow {
+  std::string Format, Before, After;
+  explicit DateWindow(const std::string &format) : Format(format), Before(ExpandNow(format)) {}
+  void Close() { After = ExpandNow(Format); }
+};
+
+/* Checks that a reported text is the template with the date put where
+   "<date>" stands, for either end of the window. */
+::testing::AssertionResult HasDate(const std::string &reported, const std::string &pattern,
+                                   const DateWindow &window) {
+  size_t at = pattern.find("<date>");
+  std::string first = pattern.substr(0, at) + window.Before + pattern.substr(at + 6);
+  std::string second = pattern.substr(0, at) + window.After + pattern.substr(at + 6);
+  if (reported == Escaped(first) || reported == Escaped(second))
+    return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure()
+         << "reported \"" << reported << "\", expected \"" << Escaped(first) << "\"";
+}
+
+/* A settings root of the test's own under HKCU, removed afterwards. */
+class TestRootKey {
+public:
+  explicit TestRootKey(const std::string &name) : Root("Software\\HoralisE2E\\" + name) {
+    Remove();
+  }
+  ~TestRootKey() { Remove(); }
+  void SetDword(const char *key, const char *value, DWORD data) {
+    HKEY handle = Open(key);
+    RegSetValueExA(handle, value, 0, REG_DWORD, (const BYTE *)&data, sizeof data);
+    RegCloseKey(handle);
+  }
+  void SetString(const char *key, const char *value, const std::string &data) {
+    HKEY handle = Open(key);
+    RegSetValueExA(handle, value, 0, REG_SZ, (const BYTE *)data.c_str(), (DWORD)data.size() + 1);
+    RegCloseKey(handle);
+  }
+  std::string Option() const { return "--root-key \"" + Root + "\""; }
+  const std::string Root;
+
+private:
+  HKEY Open(const char *key) {
+    HKEY handle = nullptr;
+    std::string path = Root + "\\Horalis\\" + key;
+    EXPECT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                              nullptr, &handle, nullptr),
+              ERROR_SUCCESS)
+        << path;
+    return handle;
+  }
+  void Remove() {
+    const char *keys[] = {"Config", "Auto", "Menu", "Indicator", "Format11"};
+    for (const char *key : keys)
+      RegDeleteKeyA(HKEY_CURRENT_USER, (Root + "\\Horalis\\" + key).c_str());
+    RegDeleteKeyA(HKEY_CURRENT_USER, (Root + "\\Horalis").c_str());
+    RegDeleteKeyA(HKEY_CURRENT_USER, Root.c_str());
+  }
+};
+
+const char Note[] = "Meeting: \nsecond line\n";
+
+TEST(QuickInsertion, IntoTheEditorAtItsCursor) {
+  const struct {
+    const char *Name, *Language, *Keys, *Editor;
+  } cases[] = {
+      {"editor_end_of_line", "Eng", "End F11 Enter Enter", "Meeting: <date>\nsecond line\n"},
+      {"editor_inside_line", "Eng", "Down Right Right Right F11 Enter Enter",
+       "Meeting: \nsec<date>ond line\n"},
+      {"editor_russian", "Rus", "End F11 Enter Enter", "Meeting: <date>\nsecond line\n"},
+  };
+  for (const auto &c : cases) {
+    std::string file = WriteWorkFile(std::string(c.Name) + ".txt", Note);
+    TestRootKey root(c.Name);
+    DateWindow window(Message(c.Language, 7));
+    FarhostRun run =
+        RunFarhost(c.Name, "--from editor --lang " + std::string(c.Language) + " --file \"" + file +
+                               "\" --keys \"" + c.Keys + "\" " + root.Option());
+    window.Close();
+    ASSERT_EQ(run.ExitCode, 0) << c.Name << ": " << run.Stderr;
+    EXPECT_TRUE(HasDate(run.Editor, c.Editor, window)) << c.Name << "\n" << run.Log;
+    EXPECT_EQ(run.Cmdline, "") << c.Name << ": the command line is left alone";
+    EXPECT_NE(run.Log.find("OpenPlugin plugin=0 from=5 item=0"), std::string::npos)
+        << c.Name << ": called from the editor";
+    EXPECT_NE(run.Log.find("EditorControl ECTL_INSERTTEXT"), std::string::npos) << c.Name;
+  }
+}
+
+TEST(QuickInsertion, IntoTheCommandLineAtItsCursorFromThePanels) {
+  TestRootKey root("panels");
+  DateWindow window(Message("Eng", 7));
+  FarhostRun run = RunFarhost(
+      "panels", "--keys \"ab Left F11 Enter Enter\" --clipboard untouched " + root.Option());
+  window.Close();
+  ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+  EXPECT_TRUE(HasDate(run.Cmdline, "a<date>b", window)) << run.Log;
+  EXPECT_EQ(run.Clipboard, "untouched");
+  EXPECT_NE(run.Log.find("OpenPlugin plugin=0 from=1 item=0"), std::string::npos)
+      << "OpenFrom 1 from the panels' plugin menu";
+  EXPECT_NE(run.Log.find("Control FCTL_INSERTCMDLINE"), std::string::npos);
+}
+
+TEST(QuickInsertion, OntoTheClipboardInAnsiFromTheViewer) {
+  TestRootKey root("viewer");
+  /* A format of its own with OEM letters ("Дата" in code page 866). */
+  const std::string format = "\x84\xA0\xE2\xA0 %d.%m.%Y %H:%M";
+  root.SetDword("Auto", "Custom", 1);
+  root.SetString("Auto", "Format", format);
+  DateWindow window(format);
+  FarhostRun run = RunFarhost(
+      "viewer", "--from viewer --keys \"F11 Enter Enter\" --clipboard before " + root.Option());
+  window.Close();
+  ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+  char before[80], after[80];
+  OemToCharA(window.Before.c_str(), before);
+  OemToCharA(window.After.c_str(), after);
+  DateWindow ansi(format);
+  ansi.Before = before;
+  ansi.After = after;
+  EXPECT_TRUE(HasDate(run.Clipboard, "<date>", ansi)) << run.Log;
+  if (GetOEMCP() != GetACP()) {
+    EXPECT_NE(std::string(before), window.Before) << "OEM letters change in the ANSI code page";
+  }
+  EXPECT_EQ(run.Cmdline, "");
+  EXPECT_NE(run.Log.find("OpenPlugin plugin=0 from=6 item=0"), std::string::npos);
+}
+
+TEST(QuickInsertion, EscInTheMenuDoesNothing) {
+  const struct {
+    const char *Name, *Area;
+  } cases[] = {{"esc_panels", "panels"}, {"esc_editor", "editor"}, {"esc_viewer", "viewer"}};
+  for (const auto &c : cases) {
+    std::string file = WriteWorkFile(std::string(c.Name) + ".txt", Note);
+    TestRootKey root(c.Name);
+    FarhostRun run = RunFarhost(c.Name, std::string("--from ") + c.Area + " --file \"" + file +
+                                            "\" --keys \"xy F11 Enter Esc\" --clipboard sentinel " +
+                                            root.Option());
+    ASSERT_EQ(run.ExitCode, 0) << c.Name << ": " << run.Stderr;
+    EXPECT_NE(run.Log.find("Menu plugin=0 title=\"Horalis\""), std::string::npos)
+        << c.Name << ": the main menu was shown\n"
+        << run.Log;
+    EXPECT_NE(run.Log.find("OpenPlugin -> INVALID_HANDLE_VALUE"), std::string::npos) << c.Name;
+    EXPECT_EQ(run.Clipboard, "sentinel") << c.Name;
+    if (std::string(c.Area) == "editor") {
+      EXPECT_EQ(run.Editor, Escaped(std::string("xyMeeting: \nsecond line\n"))) << c.Name;
+      EXPECT_EQ(run.Cmdline, "") << c.Name;
+    } else {
+      EXPECT_EQ(run.Cmdline, std::string(c.Area) == "panels" ? "xy" : "") << c.Name;
+    }
+    EXPECT_EQ(run.Log.find("ECTL_INSERTTEXT"), std::string::npos) << c.Name;
+    EXPECT_EQ(run.Log.find("FCTL_INSERTCMDLINE"), std::string::npos) << c.Name;
+  }
+}
+
+TEST(ConfigurationMenu, CallsConfigure) {
+  TestRootKey root("configure");
+  /* Esc in the plugin's menu: Configure returns 0. */
+  FarhostRun run = RunFarhost("configure_esc", "--keys \"F9 Enter Esc Esc\" " + root.Option());
+  ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+  EXPECT_NE(run.Log.find("configuration menu: 1 entries"), std::string::npos) << run.Log;
+  EXPECT_NE(run.Log.find("Configure plugin=0 item=0"), std::string::npos);
+  EXPECT_NE(run.Log.find("Menu plugin=0 title=\"Horalis\""), std::string::npos)
+      << "Configure opens the plugin's menu";
+  EXPECT_NE(run.Log.find("Configure -> 0"), std::string::npos);
+  /* Enter on the first entry opens its settings dialog; then Configure is 1. */
+  run = RunFarhost("configure_enter", "--keys \"F9 Enter Enter Dump Esc Esc\" " + root.Option());
+  ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+  EXPECT_NE(run.Log.find("Dialog plugin=0"), std::string::npos) << "a settings dialog\n" << run.Log;
+  EXPECT_NE(run.Log.find("Configure -> 1"), std::string::npos) << run.Log;
+  EXPECT_EQ(run.Log.find("OpenPlugin plugin="), std::string::npos) << "nothing was opened";
+  EXPECT_EQ(run.Cmdline, "");
+}
+
+TEST(ConfigurationMenu, NoUseMenuRemovesOnlyTheConfigurationEntry) {
+  TestRootKey root("nousemenu");
+  root.SetDword("Config", "NoUseMenu", 1);
+  FarhostRun run = RunFarhost("nousemenu", "--keys \"F9 Enter F11 Esc\" " + root.Option());
+  ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+  EXPECT_NE(run.Log.find("configuration menu: 0 entries"), std::string::npos) << run.Log;
+  EXPECT_EQ(run.Log.find("Configure plugin="), std::string::npos);
+  EXPECT_NE(run.Log.find("plugins menu from panels: 1 entries"), std::string::npos)
+      << "the plugin menu keeps Horalis";
+  root.SetDword("Config", "NoUseMenu", 0);
+  run = RunFarhost("usemenu", "--keys \"F9 Esc\" " + root.Option());
+  EXPECT_NE(run.Log.find("configuration menu: 1 entries"), std::string::npos)
+      << "read anew: with 0 the entry is back\n"
+      << run.Log;
+}
+
+TEST(ClipboardRefusal, ShowsTheErrorBoxWithTheSystemError) {
+  TestRootKey root("refusal");
+  FarhostRun run = RunFarhost("refusal", "--from viewer --no-clipboard-rights --clipboard kept "
+                                         "--keys \"F11 Enter Enter Dump Enter\" " +
+                                             root.Option());
+  ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+  size_t screen = run.Output.find("--- screen ---");
+  ASSERT_NE(screen, std::string::npos) << run.Output;
+  std::string dump = run.Output.substr(screen);
+  EXPECT_NE(dump.find("Error (5)"), std::string::npos) << "the box's title\n" << dump;
+  EXPECT_NE(dump.find("ClipboardError"), std::string::npos) << dump;
+  EXPECT_NE(dump.find("[ Ok ]"), std::string::npos) << dump;
+  EXPECT_NE(dump.find("[ Cancel ]"), std::string::npos) << dump;
+  EXPECT_NE(run.Log.find("Message plugin=0 flags=3"), std::string::npos)
+      << "FMSG_WARNING | FMSG_ERRORTYPE\n"
+      << run.Log;
+  EXPECT_NE(run.Log.find("system error 5 "), std::string::npos) << "the host added error 5";
+  EXPECT_EQ(run.Clipboard, "kept") << "the refused text did not replace the clipboard";
+}
+
+TEST(Help, F1InThePluginsMenuShowsItsTopic) {
+  TestRootKey root("help");
+  FarhostRun run = RunFarhost("help", "--keys \"F11 Enter F1 Dump Esc Esc\" " + root.Option());
+  ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+  EXPECT_NE(run.Log.find("help: topic Contents"), std::string::npos) << run.Log;
+  EXPECT_NE(run.Output.find("Horalis: date and time"), std::string::npos)
+      << "the Contents topic of HoralisEng.hlf\n"
+      << run.Output;
+}
+
+} // namespace
