@@ -148,7 +148,8 @@ int RunHostDialog(LoadedDialog *d, const PluginStartupInfo *services, FarDialogI
     return -1;
   const char *help = d->HelpTopic[0] ? d->HelpTopic : 0;
   int chosen = services->Dialog(d->ModuleNumber, -1, -1, d->Width, d->Height, help, host, count);
-  if (chosen < 0 || chosen >= count)
+  /* Nothing is left to write to if the dialog was freed meanwhile. */
+  if (chosen < 0 || chosen >= count || !FindLiveDialog(d))
     return -1;
   DialogItem *closer = &d->Items[itemOf[chosen]];
   if (closer->ExitCode == -1)
@@ -174,7 +175,7 @@ extern "C" int __cdecl ShowDialog(DialogHandle Dialog) {
   int exitCode = -1;
   if (services && services->Dialog && host && itemOf)
     exitCode = RunHostDialog(d, services, host, itemOf);
-  if (exitCode == -1)
+  if (exitCode == -1 && FindLiveDialog(d))
     ReportRequests(d, 0, 0);
   free(host);
   free(itemOf);

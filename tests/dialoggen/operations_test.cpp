@@ -443,6 +443,17 @@ TEST_F(Operations, NullUnknownAndFreedHandlesAndItemsAreIgnored) {
   EXPECT_EQ(Showings.back().Items.size(), 12u) << "nothing changed by numbers it does not have";
 }
 
+TEST_F(Operations, ADialogFreedWhileShownIsLeftAlone) {
+  DialogHandle doomed = LoadText(OpsText, "Ops");
+  ASSERT_NE(doomed, nullptr);
+  int ok = IndexOf(doomed, 10);
+  SetPerson([=](FarDialogItem *, int) {
+    FreeDialog(doomed);
+    return ok;
+  });
+  EXPECT_EQ(ShowDialog(doomed), -1) << "nothing came back into a dialog that is gone";
+}
+
 TEST_F(Operations, EachLoadIsIndependent) {
   DialogHandle second = LoadText(OpsText, "Ops");
   ASSERT_NE(second, nullptr);
