@@ -20,7 +20,21 @@ have_pkg wine32:i386 || need+=(wine32:i386)
 compgen -G "/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a" >/dev/null ||
   need+=(libclang-rt-dev)
 
-[ ${#need[@]} -eq 0 ] && exit 0
+# Wine runs with a Russian locale (OEM 866, ANSI 1251); without the glibc
+# locale it writes the console to a terminal as ASCII, so `make demo` shows
+# '?' for box lines and Cyrillic.
+need_ru_locale=0
+locale -a 2>/dev/null | grep -qix 'ru_RU.utf8' || need_ru_locale=1
+[ -f /usr/share/i18n/locales/ru_RU ] || need+=(locales)
+
+if [ ${#need[@]} -eq 0 ]; then
+  if [ $need_ru_locale -eq 1 ] && [ "$(id -u)" = 0 ]; then
+    localedef -i ru_RU -f UTF-8 ru_RU.UTF-8
+  elif [ $need_ru_locale -eq 1 ]; then
+    echo "setup: no ru_RU.UTF-8 locale (run as root to add it); make demo shows '?'" >&2
+  fi
+  exit 0
+fi
 
 if [ "$(id -u)" != 0 ]; then
   echo "setup: missing ${need[*]}; run as root to install them" >&2
@@ -31,3 +45,4 @@ export DEBIAN_FRONTEND=noninteractive
 dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
 apt-get update -q
 apt-get install -y -q --no-install-recommends "${need[@]}"
+[ $need_ru_locale -eq 0 ] || localedef -i ru_RU -f UTF-8 ru_RU.UTF-8
