@@ -30,6 +30,11 @@ test-win32: win32
 fuzz: setup
 	@dialoggen/fuzz/run-fuzz.sh build/fuzz 600
 
+# The host stand-in with Horalis in this terminal; KEYS='F11 Enter Enter'
+# runs it scripted (FROM=editor|viewer|panels, LNG=Rus, FILE=, DUMP=1).
+demo: win32
+	@KEYS="$(KEYS)" FROM="$(FROM)" LNG="$(LNG)" FILE="$(FILE)" DUMP="$(DUMP)" bash hoststandin/demo.sh
+
 format:
 	@git ls-files '*.c' '*.cpp' '*.h' | xargs clang-format -i
 

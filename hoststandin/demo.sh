@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# `make demo`: the host stand-in with Horalis loaded, under Wine. With no
+# KEYS it runs in this terminal for a person; with KEYS it presses them,
+# prints the final command line, editor text and clipboard, and ends.
+#   KEYS='F11 Enter Enter'  FROM=panels|editor|viewer  LNG=Eng|Rus
+#   FILE=path (for the editor and viewer)  DUMP=1 (screen at the end)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD:-$root/build/win32}
+farhost=$build/hoststandin/farhost.exe
+dist=$build/dist
+export HORALIS_WINEPREFIX=${HORALIS_WINEPREFIX:-$build/wineprefix}
+
+for need in "$farhost" "$dist/Horalis/Horalis.dll"; do
+  [ -f "$need" ] || { echo "demo: $need is missing; run make win32" >&2; exit 1; }
+done
+[ -f "$dist/Horalis/Dialog.gen" ] ||
+  echo "demo: Dialog.gen is missing: Horalis will not open its menu" >&2
+[ -d "$HORALIS_WINEPREFIX" ] || "$root/scripts/wine-run" --prepare
+
+# Wine reaches the Linux file system as drive Z:.
+args=(--plugins "Z:$dist" --from "${FROM:-panels}" --lang "${LNG:-Eng}")
+[ -n "${FILE:-}" ] && args+=(--file "Z:$(realpath "$FILE")")
+[ -n "${DUMP:-}" ] && args+=(--dump)
+
+if [ -n "${KEYS:-}" ]; then
+  # The stand-in reports in the console's OEM code page (866).
+  "$root/scripts/wine-run" "$farhost" "${args[@]}" --keys "$KEYS" | iconv -f CP866 -t UTF-8
+  exit "${PIPESTATUS[0]}"
+fi
+
+if [ ! -t 0 ] || [ ! -t 1 ]; then
+  echo "demo: needs a terminal; or give keys: make demo KEYS='F11 Enter Enter' FROM=editor" >&2
+  exit 1
+fi
+export WINEPREFIX=$HORALIS_WINEPREFIX WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+# A Russian system, as the plugin's users have: OEM code page 866.
+LC_ALL=${HORALIS_WINE_LOCALE:-ru_RU.UTF-8} exec wine "$farhost" "${args[@]}"
