@@ -18,7 +18,7 @@ int AddPluginSlot(const char *moduleName) {
   PluginSlot *slot = &Plugins[PluginCount];
   memset(slot, 0, sizeof *slot);
   snprintf(slot->ModuleName, sizeof slot->ModuleName, "%s", moduleName ? moduleName : "");
-  snprintf(slot->Folder, sizeof slot->Folder, "%s", slot->ModuleName);
+  memcpy(slot->Folder, slot->ModuleName, sizeof slot->Folder);
   char *cut = strrchr(slot->Folder, '\\');
   if (!cut)
     cut = strrchr(slot->Folder, '/');
