@@ -2,6 +2,7 @@
    description is told. */
 #include <gtest/gtest.h>
 
+#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -30,11 +31,18 @@ protected:
 };
 
 TEST_F(Loader, NoModulePathNoDialog) {
+  std::string path = ProgramFolder() + "module_path_test.dlg";
+  FILE *file = fopen(path.c_str(), "wb");
+  ASSERT_NE(file, nullptr);
+  fputs(Good, file);
+  fclose(file);
   WinSubset_FailCall("GetModuleFileNameA", ERROR_MOD_NOT_FOUND, 1);
-  EXPECT_EQ(LoadText(Good, "D"), nullptr) << "the file cannot be found without the module's path";
-  DialogHandle d = LoadText(Good, "D");
+  EXPECT_EQ(LoadDialogEx(NULL, 7, "module_path_test.dlg", "D"), nullptr)
+      << "the file cannot be found without the module's path";
+  DialogHandle d = LoadDialogEx(NULL, 7, "module_path_test.dlg", "D");
   EXPECT_NE(d, nullptr) << "the next load finds it again";
   FreeDialog(d);
+  remove(path.c_str());
 }
 
 TEST_F(Loader, AMalformedFileIsReportedWithItsLine) {
