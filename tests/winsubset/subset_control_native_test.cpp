@@ -17,6 +17,27 @@ COORD At(int x, int y) {
 
 } // namespace
 
+class ClipboardOwnershipTest : public FreshSubsetTest {};
+
+TEST_F(ClipboardOwnershipTest, TheClipboardFreesTheBlocksItWasGiven) {
+  ASSERT_TRUE(OpenClipboard(NULL));
+  HGLOBAL first = GlobalAlloc(GMEM_MOVEABLE, 8);
+  HGLOBAL second = GlobalAlloc(GMEM_MOVEABLE, 8);
+  ASSERT_EQ(first, SetClipboardData(CF_TEXT, first));
+  ASSERT_EQ(second, SetClipboardData(CF_TEXT, second));
+  SetLastError(0);
+  EXPECT_EQ(0u, GlobalSize(first)) << "a replaced block is freed";
+  EXPECT_EQ((DWORD)ERROR_INVALID_HANDLE, GetLastError());
+  EXPECT_EQ(8u, GlobalSize(second)) << "the block in use is kept";
+  ASSERT_TRUE(EmptyClipboard());
+  EXPECT_EQ(0u, GlobalSize(second)) << "emptying frees it";
+  HGLOBAL refused = GlobalAlloc(GMEM_MOVEABLE, 8);
+  CloseClipboard();
+  EXPECT_EQ(nullptr, SetClipboardData(CF_TEXT, refused));
+  EXPECT_EQ(8u, GlobalSize(refused)) << "a refused block stays the caller's";
+  GlobalFree(refused);
+}
+
 class NoConsoleTest : public FreshSubsetTest {};
 
 TEST_F(NoConsoleTest, WithoutAConsoleEveryConsoleCallFailsAsInWine) {

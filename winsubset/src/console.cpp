@@ -19,6 +19,8 @@ enum {
   LARGEST_SIDE = 1000,
   TITLE_SIZE = 1024,
   DEFAULT_ATTRIBUTE = 7, // light grey on black
+  // A Russian system's console starts in its OEM code page, as Wine's does
+  // under a Russian locale (scripts/wine-run sets one; an English one gives 437).
   DEFAULT_CODE_PAGE = 866
 };
 
