@@ -234,6 +234,31 @@ int NextFocus(const FarDialogItem *items, int count, int from, int direction) {
   return from;
 }
 
+/* Arrow keys move by place on screen: Up and Down to the nearest row
+   above or below (the closest column there), Left and Right to the nearest
+   item on the same row. When there is none in that direction, the order of
+   the items decides, as with Tab. */
+int SpatialFocus(const FarDialogItem *items, int count, int from, int dx, int dy) {
+  const int fx = States[from].X, fy = States[from].Y;
+  int best = -1, bestRow = 0, bestColumn = 0;
+  for (int i = 0; i < count; ++i) {
+    if (i == from || !Focusable(items[i]))
+      continue;
+    int row = (States[i].Y - fy) * dy, column = (States[i].X - fx) * dx;
+    if (dy ? row <= 0 : (States[i].Y != fy || column <= 0))
+      continue;
+    int distanceRow = dy ? row : 0;
+    int distanceColumn = dy ? (States[i].X > fx ? States[i].X - fx : fx - States[i].X) : column;
+    if (best < 0 || distanceRow < bestRow ||
+        (distanceRow == bestRow && distanceColumn < bestColumn)) {
+      best = i;
+      bestRow = distanceRow;
+      bestColumn = distanceColumn;
+    }
+  }
+  return best >= 0 ? best : NextFocus(items, count, from, dx + dy);
+}
+
 /* The item a hotkey names: the item itself, or for a text label the first
    focusable item after it. -1 when none. */
 int HotkeyTarget(const FarDialogItem *items, int count, int wanted) {
@@ -352,8 +377,9 @@ int WINAPI HostDialog(int PluginNumber, int X1, int Y1, int X2, int Y2, const ch
     if (IsEdit(current->Type) && LineEditKey(&States[focus].Edit, &key))
       continue;
     if (key.Code == HK_UP || key.Code == HK_DOWN || key.Code == HK_LEFT || key.Code == HK_RIGHT) {
-      int direction = key.Code == HK_UP || key.Code == HK_LEFT ? -1 : 1;
-      int next = NextFocus(Item, ItemsNumber, focus, direction);
+      int dxStep = key.Code == HK_LEFT ? -1 : key.Code == HK_RIGHT ? 1 : 0;
+      int dyStep = key.Code == HK_UP ? -1 : key.Code == HK_DOWN ? 1 : 0;
+      int next = SpatialFocus(Item, ItemsNumber, focus, dxStep, dyStep);
       if (current->Type == DI_RADIOBUTTON && States[next].Group == States[focus].Group &&
           GroupMoveSelect(Item, ItemsNumber, States[focus].Group))
         SelectRadio(ItemsNumber, next);

@@ -158,6 +158,43 @@ TEST_F(DialogTest, TwoRadioGroups) {
   EXPECT_EQ(Items[RADIO3].Selected, 1) << "the second group keeps its own";
 }
 
+TEST_F(DialogTest, ArrowsMoveByPlaceOnScreen) {
+  /* A calendar-like grid: three rows of three radio cells, one group. */
+  FarDialogItem grid[10];
+  for (int i = 0; i < 9; ++i) {
+    char day[4];
+    snprintf(day, sizeof day, "%d", i + 1);
+    grid[i] = MakeItem(DI_RADIOBUTTON, 2 + (i % 3) * 6, 1 + i / 3, 0, 0, day,
+                       i == 0 ? DIF_GROUP | DIF_MOVESELECT : 0);
+  }
+  grid[0].Selected = 1;
+  grid[9] = MakeItem(DI_BUTTON, 2, 5, 0, 0, "Today");
+  const struct {
+    const char *Keys;
+    int Day; /* the selected cell, 0-based */
+  } cases[] = {
+      {"Down Enter", 3}, /* a week later, not the next cell */
+      {"Down Down Right Enter", 7},
+      {"Right Right Down Left Enter", 4},
+      {"Right Up Enter", 0},       /* nothing above: the previous item, as Shift+Tab */
+      {"Down Down Down Enter", 6}, /* from the last row down to the button */
+  };
+  for (const auto &c : cases) {
+    for (int i = 0; i < 9; ++i)
+      grid[i].Selected = i == 0;
+    grid[0].Focus = 1;
+    PressKeys(c.Keys);
+    HostDialog(0, -1, -1, 24, 7, nullptr, grid, 10);
+    int selected = -1;
+    for (int i = 0; i < 9; ++i)
+      if (grid[i].Selected)
+        selected = i;
+    EXPECT_EQ(selected, c.Day) << "keys \"" << c.Keys << "\"";
+  }
+  /* Right from a button to the one beside it. */
+  EXPECT_EQ(Run("Tab Tab Tab Tab Tab Right Enter"), CANCEL);
+}
+
 TEST_F(DialogTest, FocusIsWrittenBack) {
   EXPECT_EQ(Run("Tab Tab Down Esc"), -1);
   EXPECT_EQ(Items[RADIO2].Focus, 1);
