@@ -63,7 +63,7 @@ enum {
   BOX_JOIN_L = 0xC3,
   BOX_JOIN_R = 0xB4,
   CHECK_MARK = 0xFB,
-  RADIO_DOT = 0x07
+  RADIO_DOT = 0xF9 /* a middle dot; 0x07 would reach a terminal as a bell */
 };
 
 #endif

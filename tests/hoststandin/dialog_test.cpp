@@ -219,7 +219,7 @@ TEST_F(DialogTest, DrawsTextsUpToTheirZeroByteInTheirColours) {
   int buttons = RowIn(open, "{ Ok }");
   ASSERT_GE(buttons, 0) << "the default button in braces:\n" << ShownText(open);
   EXPECT_NE(ShownRow(open, buttons).find("[ Cancel ]"), std::string::npos);
-  EXPECT_GE(RowIn(open, "(\x07) Editor"), 0) << "the selected radio button";
+  EXPECT_GE(RowIn(open, "(\xF9) Editor"), 0) << "the selected radio button";
   EXPECT_GE(RowIn(open, "[ ] At cursor"), 0) << "the clear check box";
   EXPECT_GE(RowIn(open, "%d.%m.%Y"), 0) << "the edit field's text";
 }
