@@ -35,7 +35,7 @@ scenario preset-eng English "$preset_keys" "$preset_result"
 scenario preset-rus Russian "$preset_keys" "$preset_result"
 scenario calendar English 'F11 Down Enter Right Enter Esc t' \
   'calendar exit1=11 chosen1=11 exit2=-1 chosen2=-1 exit3=56 chosen3=0 mark=kept'
-scenario pickers Russian 'F11 Down Down Enter Down Down Down Down Space Enter BS BS "30" Enter' \
+scenario pickers Russian 'F11 Down Down Enter Down Right Space Enter BS BS "30" Enter' \
   'pickers month_exit=60 month=5 year_exit=60 year=2030'
 
 # Each dialog shown: Enter on its default button or focused item, Esc for
