@@ -1,5 +1,5 @@
+#include "e2e_support.h"
 #include "farhost_run.h"
-#include "lng_file.h"
 
 #include <string.h>
 #include <string>
@@ -9,86 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-LngFile Messages;
-
-std::string Message(const char *language, int id) {
-  std::string path = std::string(PLUGINS_DIR) + "/Horalis/Horalis" + language + ".lng";
-  char error[LNG_ERROR_SIZE];
-  if (!LoadLngFile(path.c_str(), &Messages, error, sizeof error)) {
-    ADD_FAILURE() << error;
-    return "";
-  }
-  const char *text = LngMessage(&Messages, id);
-  return text ? text : "";
-}
-
-std::string ExpandNow(const std::string &format) {
-  time_t now = time(nullptr);
-  char text[80] = "";
-  strftime(text, sizeof text, format.c_str(), localtime(&now));
-  return text;
-}
-
-/* The date text of a format for the time of a run: a run may cross a
-   minute, so the text from before or after it is accepted. */
-struct DateWindow {
-  std::string Format, Before, After;
-  explicit DateWindow(const std::string &format) : Format(format), Before(ExpandNow(format)) {}
-  void Close() { After = ExpandNow(Format); }
-};
-
-/* Checks that a reported text is the template with the date put where
-   "<date>" stands, for either end of the window. */
-::testing::AssertionResult HasDate(const std::string &reported, const std::string &pattern,
-                                   const DateWindow &window) {
-  size_t at = pattern.find("<date>");
-  std::string first = pattern.substr(0, at) + window.Before + pattern.substr(at + 6);
-  std::string second = pattern.substr(0, at) + window.After + pattern.substr(at + 6);
-  if (reported == Escaped(first) || reported == Escaped(second))
-    return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure()
-         << "reported \"" << reported << "\", expected \"" << Escaped(first) << "\"";
-}
-
-/* A settings root of the test's own under HKCU, removed afterwards. */
-class TestRootKey {
-public:
-  explicit TestRootKey(const std::string &name) : Root("Software\\HoralisE2E\\" + name) {
-    Remove();
-  }
-  ~TestRootKey() { Remove(); }
-  void SetDword(const char *key, const char *value, DWORD data) {
-    HKEY handle = Open(key);
-    RegSetValueExA(handle, value, 0, REG_DWORD, (const BYTE *)&data, sizeof data);
-    RegCloseKey(handle);
-  }
-  void SetString(const char *key, const char *value, const std::string &data) {
-    HKEY handle = Open(key);
-    RegSetValueExA(handle, value, 0, REG_SZ, (const BYTE *)data.c_str(), (DWORD)data.size() + 1);
-    RegCloseKey(handle);
-  }
-  std::string Option() const { return "--root-key \"" + Root + "\""; }
-  const std::string Root;
-
-private:
-  HKEY Open(const char *key) {
-    HKEY handle = nullptr;
-    std::string path = Root + "\\Horalis\\" + key;
-    EXPECT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                              nullptr, &handle, nullptr),
-              ERROR_SUCCESS)
-        << path;
-    return handle;
-  }
-  void Remove() {
-    const char *keys[] = {"Config", "Auto", "Menu", "Indicator", "Format11"};
-    for (const char *key : keys)
-      RegDeleteKeyA(HKEY_CURRENT_USER, (Root + "\\Horalis\\" + key).c_str());
-    RegDeleteKeyA(HKEY_CURRENT_USER, (Root + "\\Horalis").c_str());
-    RegDeleteKeyA(HKEY_CURRENT_USER, Root.c_str());
-  }
-};
 
 const char Note[] = "Meeting: \nsecond line\n";
 
