@@ -15,6 +15,31 @@ typedef struct LoadedDialog *DialogHandle;
 
 #define DIALOG_GEN_FILE_NAME "Dialog.gen"
 
+/* Every operation, by its export name, in the order a plugin binds them. */
+enum { DIALOG_GEN_OPERATIONS = 22 };
+static const char *const DialogGenOperationNames[DIALOG_GEN_OPERATIONS] = {"LoadDialogEx",
+                                                                           "EnumDialog",
+                                                                           "FreeDialog",
+                                                                           "GetNumById",
+                                                                           "GetItemStatus",
+                                                                           "ShowDialog",
+                                                                           "GetItemData",
+                                                                           "GetItemAddr",
+                                                                           "GetRadioStatus",
+                                                                           "DG_Init",
+                                                                           "SetItemColor",
+                                                                           "SetItemStatus",
+                                                                           "SetRadioStatus",
+                                                                           "HideItem",
+                                                                           "RestoreItem",
+                                                                           "GetItemNULL",
+                                                                           "DialogGeneratorVersion",
+                                                                           "parseNum",
+                                                                           "parseGetStr",
+                                                                           "parseGet",
+                                                                           "sparse",
+                                                                           "SetItemFocus"};
+
 typedef DialogHandle(__cdecl *DG_LOADDIALOGEX)(HINSTANCE Module, int ModuleNumber,
                                                const char *FileName, const char *DialogName);
 /* Copies the names of the dialogs of a file beside Module into Names, each

@@ -10,31 +10,6 @@
 
 namespace {
 
-const char *const Operations[] = {
-    "LoadDialogEx",
-    "EnumDialog",
-    "FreeDialog",
-    "GetNumById",
-    "GetItemStatus",
-    "ShowDialog",
-    "GetItemData",
-    "GetItemAddr",
-    "GetRadioStatus",
-    "DG_Init",
-    "SetItemColor",
-    "SetItemStatus",
-    "SetRadioStatus",
-    "HideItem",
-    "RestoreItem",
-    "GetItemNULL",
-    "DialogGeneratorVersion",
-    "parseNum",
-    "parseGetStr",
-    "parseGet",
-    "sparse",
-    "SetItemFocus",
-};
-
 class BuiltLibrary : public ::testing::Test {
 protected:
   void SetUp() override {
@@ -49,7 +24,7 @@ protected:
 };
 
 TEST_F(BuiltLibrary, ExportsEveryOperationByItsName) {
-  for (const char *name : Operations)
+  for (const char *name : DialogGenOperationNames)
     EXPECT_NE(GetProcAddress(library, name), nullptr) << name << " exported undecorated";
   auto version = Bind<DG_VERSION>("DialogGeneratorVersion");
   ASSERT_NE(version, nullptr);

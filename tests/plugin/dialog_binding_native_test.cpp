@@ -10,32 +10,9 @@
 #include "support/plugin_fixture.h"
 #include "winsubset_control.h"
 
-static const char *Operations[] = {"LoadDialogEx",
-                                   "EnumDialog",
-                                   "FreeDialog",
-                                   "GetNumById",
-                                   "GetItemStatus",
-                                   "ShowDialog",
-                                   "GetItemData",
-                                   "GetItemAddr",
-                                   "GetRadioStatus",
-                                   "DG_Init",
-                                   "SetItemColor",
-                                   "SetItemStatus",
-                                   "SetRadioStatus",
-                                   "HideItem",
-                                   "RestoreItem",
-                                   "GetItemNULL",
-                                   "DialogGeneratorVersion",
-                                   "parseNum",
-                                   "parseGetStr",
-                                   "parseGet",
-                                   "sparse",
-                                   "SetItemFocus"};
-
 static std::string MissedLines(std::initializer_list<const char *> present) {
   std::string lines;
-  for (const char *name : Operations) {
+  for (const char *name : DialogGenOperationNames) {
     bool found = false;
     for (const char *p : present)
       found = found || std::string(p) == name;

@@ -9,17 +9,9 @@
 #include <string>
 
 #include "plugin/dialog_binding.h"
+#include "plugin/partial_library/binding_record.h"
 #include "plugin/host_table.h"
 #include "support/plugin_fixture.h"
-
-struct BindingRecord {
-  int getItemNullCalls;
-  int initCalls;
-  int initAfterGetItemNull;
-  int moduleNumber;
-  int structSize;
-  char rootKey[256];
-};
 
 static bool CopyFile(const std::string &from, const std::string &to) {
   FILE *in = fopen(from.c_str(), "rb");

@@ -3,21 +3,13 @@
 #include <string.h>
 
 #include "dialog_gen.h"
+#include "binding_record.h"
 
 #ifdef _WIN32
 #define EXPORT extern "C" __declspec(dllexport)
 #else
 #define EXPORT extern "C" __attribute__((visibility("default")))
 #endif
-
-struct BindingRecord {
-  int getItemNullCalls;
-  int initCalls;
-  int initAfterGetItemNull;
-  int moduleNumber;
-  int structSize;
-  char rootKey[256];
-};
 
 static BindingRecord Record;
 
