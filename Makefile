@@ -1,6 +1,6 @@
 # The commands a person remembers. Each one installs what the machine lacks,
 # configures and builds what it needs.
-.PHONY: all setup native win32 test test-native test-win32 demo dist fuzz format clean
+.PHONY: all setup native win32 test test-native test-win32 demo fuzz format clean
 
 JOBS ?= $(shell nproc)
 
