@@ -1,0 +1,49 @@
+// The clipboard refusing the text on a real system: a process whose window
+// station has no clipboard rights is refused all three clipboard calls
+// with error 5. Window stations exist only there, so natively the same case
+// is arranged by fault injection (clipboard_native_test.cpp).
+#ifdef _WIN32
+
+#include "datetext/date_text.h"
+#include "support/plugin_fixture.h"
+
+class WindowStationWithoutClipboardTest : public PluginTest {
+protected:
+  void SetUp() override {
+    PluginTest::SetUp();
+    original = GetProcessWindowStation();
+    restricted = CreateWindowStationA("HoralisTestNoClipboard", 0,
+                                      WINSTA_READATTRIBUTES | WINSTA_WRITEATTRIBUTES |
+                                          WINSTA_CREATEDESKTOP | WINSTA_ENUMDESKTOPS,
+                                      nullptr);
+    ASSERT_NE(nullptr, restricted) << "creating a window station, error " << GetLastError();
+  }
+  void TearDown() override {
+    SetProcessWindowStation(original);
+    if (restricted)
+      CloseWindowStation(restricted);
+    PluginTest::TearDown();
+  }
+  HWINSTA original = nullptr;
+  HWINSTA restricted = nullptr;
+};
+
+TEST_F(WindowStationWithoutClipboardTest, RefusedTextShowsTheErrorBox) {
+  PutHoralis("kept", nullptr);
+  ASSERT_TRUE(SetProcessWindowStation(restricted));
+  PutHoralis("%Y", nullptr);
+  ASSERT_TRUE(SetProcessWindowStation(original));
+
+  ASSERT_EQ(1u, Host().boxes.size()) << "one error box";
+  std::vector<std::string> expected = {"Error (5)", "ClipboardError", "\x01", "Ok", "Cancel"};
+  EXPECT_EQ(expected, Host().boxes[0].lines);
+  EXPECT_EQ(FMSG_WARNING | FMSG_ERRORTYPE, (int)Host().boxes[0].flags);
+  ASSERT_TRUE(OpenClipboard(NULL));
+  HANDLE data = GetClipboardData(CF_TEXT);
+  ASSERT_NE(nullptr, data);
+  EXPECT_STREQ("kept", (const char *)GlobalLock(data)) << "the earlier contents stay";
+  GlobalUnlock(data);
+  CloseClipboard();
+}
+
+#endif
