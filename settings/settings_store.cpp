@@ -47,14 +47,6 @@ static HKEY CreateKey(const char *path) {
   return key;
 }
 
-HKEY OpenPresetKey(int slot) {
-  char path[KEY_PATH_SIZE];
-  CloseCurrentKey();
-  if (ComposePresetPath(path, slot))
-    CurrentKey = CreateKey(path);
-  return CurrentKey;
-}
-
 static HKEY OpenKey(const char *path) {
   HKEY key = NULL;
   if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
@@ -62,28 +54,32 @@ static HKEY OpenKey(const char *path) {
   return key;
 }
 
+// Every open closes the key before it, whether or not the new one opens.
+static HKEY MakeCurrent(int composed, const char *path, HKEY (*open)(const char *)) {
+  CloseCurrentKey();
+  if (composed)
+    CurrentKey = open(path);
+  return CurrentKey;
+}
+
+HKEY OpenPresetKey(int slot) {
+  char path[KEY_PATH_SIZE];
+  return MakeCurrent(ComposePresetPath(path, slot), path, CreateKey);
+}
+
 HKEY OpenExistingPresetKey(int slot) {
   char path[KEY_PATH_SIZE];
-  CloseCurrentKey();
-  if (ComposePresetPath(path, slot))
-    CurrentKey = OpenKey(path);
-  return CurrentKey;
+  return MakeCurrent(ComposePresetPath(path, slot), path, OpenKey);
 }
 
 HKEY OpenSettingsKey(const char *name) {
   char path[KEY_PATH_SIZE];
-  CloseCurrentKey();
-  if (ComposeSettingsPath(path, name))
-    CurrentKey = CreateKey(path);
-  return CurrentKey;
+  return MakeCurrent(ComposeSettingsPath(path, name), path, CreateKey);
 }
 
 HKEY OpenExistingSettingsKey(const char *name) {
   char path[KEY_PATH_SIZE];
-  CloseCurrentKey();
-  if (ComposeSettingsPath(path, name))
-    CurrentKey = OpenKey(path);
-  return CurrentKey;
+  return MakeCurrent(ComposeSettingsPath(path, name), path, OpenKey);
 }
 
 LONG DeletePresetKey(int slot) {
