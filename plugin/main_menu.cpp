@@ -47,7 +47,8 @@ int ShowMainMenu(int configureMode) {
       chosen = HostServices.Menu(HostServices.ModuleNumber, -1, -1, 0, FMENU_WRAPMODE,
                                  GetMsgText(MSG_TITLE), GetMsgText(MSG_MAIN_BOTTOM), "Contents",
                                  BreakKeys, &breakCode, MainMenuItems, MAIN_MENU_ENTRIES);
-    if (chosen >= MAIN_MENU_ENTRIES)
+    // Anything but an entry is the menu left with Esc.
+    if (chosen < 0 || chosen >= MAIN_MENU_ENTRIES)
       chosen = -1;
     if ((breakCode == 0 || configureMode) && chosen >= 0 && DialogLibraryReady &&
         SettingsOperations[chosen])
