@@ -1,6 +1,7 @@
 // The clipboard refusing the text, which only the native subset can arrange
 // on demand.
 #include "datetext/date_text.h"
+#include "support/clipboard_text.h"
 #include "support/plugin_fixture.h"
 #include "winsubset_control.h"
 
@@ -33,10 +34,5 @@ TEST_F(ClipboardRefusalTest, RefusedClipboardKeepsItsContents) {
   PutHoralis("after", nullptr);
   ASSERT_EQ(1u, Host().boxes.size());
   EXPECT_EQ("Error (5)", Host().boxes[0].lines[0]);
-  ASSERT_TRUE(OpenClipboard(NULL));
-  HANDLE data = GetClipboardData(CF_TEXT);
-  ASSERT_NE(nullptr, data);
-  EXPECT_STREQ("before", (const char *)GlobalLock(data)) << "the earlier contents stay";
-  GlobalUnlock(data);
-  CloseClipboard();
+  EXPECT_EQ("before", ClipboardText()) << "the earlier contents stay";
 }

@@ -5,6 +5,7 @@
 #ifdef _WIN32
 
 #include "datetext/date_text.h"
+#include "support/clipboard_text.h"
 #include "support/plugin_fixture.h"
 
 class WindowStationWithoutClipboardTest : public PluginTest {
@@ -38,12 +39,7 @@ TEST_F(WindowStationWithoutClipboardTest, RefusedTextShowsTheErrorBox) {
   std::vector<std::string> expected = {"Error (5)", "ClipboardError", "\x01", "Ok", "Cancel"};
   EXPECT_EQ(expected, Host().boxes[0].lines);
   EXPECT_EQ(FMSG_WARNING | FMSG_ERRORTYPE, (int)Host().boxes[0].flags);
-  ASSERT_TRUE(OpenClipboard(NULL));
-  HANDLE data = GetClipboardData(CF_TEXT);
-  ASSERT_NE(nullptr, data);
-  EXPECT_STREQ("kept", (const char *)GlobalLock(data)) << "the earlier contents stay";
-  GlobalUnlock(data);
-  CloseClipboard();
+  EXPECT_EQ("kept", ClipboardText()) << "the earlier contents stay";
 }
 
 #endif

@@ -2,6 +2,7 @@
 #include <time.h>
 
 #include "datetext/date_text.h"
+#include "support/clipboard_text.h"
 #include "support/plugin_fixture.h"
 
 static struct tm Moment(int year, int month, int day, int hour, int minute, int second) {
@@ -112,22 +113,6 @@ TEST_F(InsertDateTextTest, GoesToTheEditorOrTheCommandLine) {
   EXPECT_EQ(editor, Host().editorInserts) << "target 5 is the editor";
   EXPECT_EQ(commandLine, Host().commandLineInserts) << "any other target the command line";
   EXPECT_STREQ("2024", DateText) << "DateText holds the last expansion";
-}
-
-// Reads the clipboard's text as another program would.
-static std::string ClipboardText() {
-  std::string text = "<no text>";
-  if (!OpenClipboard(NULL))
-    return "<not opened>";
-  HANDLE data = GetClipboardData(CF_TEXT);
-  if (data) {
-    const char *locked = (const char *)GlobalLock(data);
-    if (locked)
-      text = locked;
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return text;
 }
 
 typedef PluginTest PutHoralisTest;

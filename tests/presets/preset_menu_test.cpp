@@ -4,6 +4,7 @@
 #include "plugin/plugin.h"
 #include "presets/preset_dialog.h"
 #include "presets/preset_menu.h"
+#include "support/clipboard_text.h"
 #include "support/plugin_fixture.h"
 
 class PresetMenuTest : public PluginTest {
@@ -256,12 +257,7 @@ TEST_F(PresetsFromMainMenuTest, InsertsWhereThePresetSaysAndReleasesTheDialog) {
   OpenPlugin(OPEN_EDITOR, 0);
   EXPECT_EQ(1u, Host().editorInserts.size())
       << "AtCursor clear: the clipboard, even from the editor";
-  ASSERT_TRUE(OpenClipboard(NULL));
-  HANDLE data = GetClipboardData(CF_TEXT);
-  ASSERT_NE(nullptr, data);
-  EXPECT_STREQ("on clipboard", (const char *)GlobalLock(data));
-  GlobalUnlock(data);
-  CloseClipboard();
+  EXPECT_EQ("on clipboard", ClipboardText());
 
   Host().menuReplies = {Enter(1), Esc()};
   OpenPlugin(OPEN_EDITOR, 0);

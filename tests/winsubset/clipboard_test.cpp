@@ -5,19 +5,6 @@
 
 #include "test_scratch.h"
 
-namespace {
-
-std::string ClipboardText() {
-  HANDLE data = GetClipboardData(CF_TEXT);
-  if (!data)
-    return "(none)";
-  std::string text = (const char *)GlobalLock(data);
-  GlobalUnlock(data);
-  return text;
-}
-
-} // namespace
-
 TEST_F(ClipboardTest, EveryCallButOpenNeedsTheClipboardOpen) {
   HGLOBAL block = NewTextBlock("closed");
   SetLastError(0);

@@ -58,15 +58,6 @@ bool StartHolder(Holder *) {
 void StopHolder(Holder *) { WinSubset_HoldClipboard(0); }
 #endif
 
-std::string ClipboardText() {
-  HANDLE data = GetClipboardData(CF_TEXT);
-  if (!data)
-    return "(none)";
-  std::string text = (const char *)GlobalLock(data);
-  GlobalUnlock(data);
-  return text;
-}
-
 } // namespace
 
 // The holder's side, run only in the holder process.

@@ -95,3 +95,12 @@ void ClipboardTest::TearDown() {
   while (CloseClipboard()) {
   }
 }
+
+std::string ClipboardText() {
+  HANDLE data = GetClipboardData(CF_TEXT);
+  if (!data)
+    return "(none)";
+  std::string text = (const char *)GlobalLock(data);
+  GlobalUnlock(data);
+  return text;
+}

@@ -51,6 +51,9 @@ private:
 // Puts text on the clipboard as the plugin does; returns the handle given.
 HGLOBAL NewTextBlock(const char *text);
 
+// The text of the clipboard this thread has open, or "(none)".
+std::string ClipboardText();
+
 // Starts each clipboard test with the clipboard closed and empty.
 class ClipboardTest : public testing::Test {
 protected:
