@@ -18,6 +18,10 @@ int ExpandDateText(char *buffer, int size, const char *format, const struct tm *
 /* Into the editor when target is OPEN_EDITOR, otherwise the command line. */
 void InsertDateText(const char *format, int target, const struct tm *moment);
 
+/* Delivers a format for now where the host's OpenFrom says: the editor,
+   the clipboard from the viewer, the command line otherwise. */
+void DeliverDateText(const char *format, int openFrom);
+
 #ifdef __cplusplus
 extern "C" {
 #endif

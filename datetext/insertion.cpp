@@ -1,7 +1,7 @@
 #include <string.h>
 
 #include "datetext/date_text.h"
-#include "plugin/host_table.h"
+#include "hostlink/host_table.h"
 
 void InsertDateText(const char *format, int target, const struct tm *moment) {
   ExpandDateText(DateText, DATE_TEXT_SIZE, format, moment);
@@ -13,6 +13,15 @@ void InsertDateText(const char *format, int target, const struct tm *moment) {
   } else if (HostServices.Control) {
     HostServices.Control(INVALID_HANDLE_VALUE, FCTL_INSERTCMDLINE, DateText);
   }
+}
+
+void DeliverDateText(const char *format, int openFrom) {
+  if (openFrom == OPEN_EDITOR)
+    InsertDateText(format, OPEN_EDITOR, NULL);
+  else if (openFrom == OPEN_VIEWER)
+    PutHoralis(format, NULL);
+  else
+    InsertDateText(format, 0, NULL);
 }
 
 // Keeps the error of the failed call for the error box across the clean-up.

@@ -2,14 +2,12 @@
 #include <string.h>
 
 #include "datetext/date_text.h"
-#include "plugin/dialog_binding.h"
-#include "plugin/host_table.h"
+#include "hostlink/dialog_binding.h"
+#include "hostlink/host_table.h"
 #include "plugin/plugin.h"
 #include "presets/preset_menu.h"
 #include "settings/settings_store.h"
 
-HINSTANCE ModuleInstance;
-int DialogLibraryReady;
 char QuickFormat[FORMAT_SIZE];
 
 static const char *PluginMenuString[1];

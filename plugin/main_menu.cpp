@@ -3,8 +3,8 @@
 #include <string.h>
 
 #include "datetext/date_text.h"
-#include "plugin/dialog_binding.h"
-#include "plugin/host_table.h"
+#include "hostlink/dialog_binding.h"
+#include "hostlink/host_table.h"
 #include "plugin/plugin.h"
 #include "presets/preset_dialog.h"
 #include "presets/preset_menu.h"
@@ -58,15 +58,6 @@ int ShowMainMenu(int configureMode) {
     if (breakCode == -1)
       return chosen;
   }
-}
-
-void DeliverDateText(const char *format, int openFrom) {
-  if (openFrom == OPEN_EDITOR)
-    InsertDateText(format, OPEN_EDITOR, NULL);
-  else if (openFrom == OPEN_VIEWER)
-    PutHoralis(format, NULL);
-  else
-    InsertDateText(format, 0, NULL);
 }
 
 static void RunQuickInsertion(int openFrom) {

@@ -1,22 +1,15 @@
-/* Module-wide state of the plugin frame and the main menu's operations. */
+/* The entry points, the quick insertion's buffer and the main menu. */
 #ifndef HORALIS_PLUGIN_PLUGIN_H
 #define HORALIS_PLUGIN_PLUGIN_H
 
 #include "far_plugin.h"
+#include "hostlink/module_state.h"
 
-enum { FORMAT_SIZE = 512 };
-
-extern HINSTANCE ModuleInstance;
-extern int DialogLibraryReady;
 extern char QuickFormat[FORMAT_SIZE];
 
 /* The main menu; configureMode 1 when opened through Configure. Returns the
    entry chosen (0..3) or -1. */
 int ShowMainMenu(int configureMode);
-
-/* Delivers a format for now where the host's OpenFrom says: the editor,
-   the clipboard from the viewer, the command line otherwise. */
-void DeliverDateText(const char *format, int openFrom);
 
 /* Runs what Enter on a main-menu entry does from OpenPlugin; -1 nothing. */
 void RunMainMenuEntry(int entry, int openFrom);

@@ -1,6 +1,6 @@
 #include "presets/preset_dialog.h"
 
-#include "plugin/dialog_binding.h"
+#include "hostlink/dialog_binding.h"
 #include "presets/preset_menu.h"
 #include "settings/settings_store.h"
 

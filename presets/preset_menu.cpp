@@ -4,8 +4,8 @@
 #include <string.h>
 
 #include "datetext/date_text.h"
-#include "plugin/dialog_binding.h"
-#include "plugin/host_table.h"
+#include "hostlink/dialog_binding.h"
+#include "hostlink/host_table.h"
 #include "presets/preset_dialog.h"
 #include "presets/quick_format_settings.h"
 #include "settings/settings_store.h"

@@ -2,8 +2,8 @@
 
 #include <string.h>
 
-#include "plugin/dialog_binding.h"
-#include "plugin/host_table.h"
+#include "hostlink/dialog_binding.h"
+#include "hostlink/host_table.h"
 #include "presets/preset_dialog.h"
 #include "settings/settings_store.h"
 

@@ -3,7 +3,7 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "plugin/host_table.h"
+#include "hostlink/host_table.h"
 
 HKEY CurrentKey;
 

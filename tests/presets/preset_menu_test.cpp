@@ -1,6 +1,6 @@
 #include <string.h>
 
-#include "plugin/dialog_binding.h"
+#include "hostlink/dialog_binding.h"
 #include "plugin/plugin.h"
 #include "presets/preset_dialog.h"
 #include "presets/preset_menu.h"

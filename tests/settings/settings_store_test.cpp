@@ -1,6 +1,6 @@
 #include <string.h>
 
-#include "plugin/host_table.h"
+#include "hostlink/host_table.h"
 #include "plugin/plugin.h"
 #include "settings/settings_store.h"
 #include "support/plugin_fixture.h"

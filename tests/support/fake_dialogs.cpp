@@ -2,7 +2,7 @@
 
 #include <string.h>
 
-#include "plugin/dialog_binding.h"
+#include "hostlink/dialog_binding.h"
 #include "plugin/plugin.h"
 
 static FakeDialogLibrary *TheLibrary = new FakeDialogLibrary;

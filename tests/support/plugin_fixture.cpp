@@ -1,7 +1,7 @@
 #include "support/plugin_fixture.h"
 
-#include "plugin/dialog_binding.h"
-#include "plugin/host_table.h"
+#include "hostlink/dialog_binding.h"
+#include "hostlink/host_table.h"
 #include "plugin/plugin.h"
 #include "presets/preset_menu.h"
 #include "settings/settings_store.h"

@@ -1,10 +1,10 @@
-#include "plugin/dialog_binding.h"
+#include "hostlink/dialog_binding.h"
 
 #include <stdio.h>
 #include <string.h>
 
-#include "plugin/host_table.h"
-#include "plugin/plugin.h"
+#include "hostlink/host_table.h"
+#include "hostlink/module_state.h"
 
 // Fallbacks for operations the library lacks: they do nothing, so a missing
 // export disables one operation and never crashes a caller.

@@ -1,7 +1,7 @@
 /* The plugin's copy of the host's service table and the message helpers
    every feature uses. */
-#ifndef HORALIS_PLUGIN_HOST_TABLE_H
-#define HORALIS_PLUGIN_HOST_TABLE_H
+#ifndef HORALIS_HOSTLINK_HOST_TABLE_H
+#define HORALIS_HOSTLINK_HOST_TABLE_H
 
 #include "far_plugin.h"
 

@@ -1,4 +1,4 @@
-#include "plugin/host_table.h"
+#include "hostlink/host_table.h"
 
 #include <stdio.h>
 #include <string.h>

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "plugin/dialog_binding.h"
-#include "plugin/host_table.h"
+#include "hostlink/dialog_binding.h"
+#include "hostlink/host_table.h"
 #include "support/plugin_fixture.h"
 #include "winsubset_control.h"
 

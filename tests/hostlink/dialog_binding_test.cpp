@@ -8,9 +8,9 @@
 
 #include <string>
 
-#include "plugin/dialog_binding.h"
-#include "plugin/partial_library/binding_record.h"
-#include "plugin/host_table.h"
+#include "hostlink/dialog_binding.h"
+#include "hostlink/partial_library/binding_record.h"
+#include "hostlink/host_table.h"
 #include "support/plugin_fixture.h"
 
 static bool CopyFile(const std::string &from, const std::string &to) {

@@ -1,7 +1,7 @@
 /* The dialog library Dialog.gen, bound by name at start-up. Every entry is
    the library's export or a harmless fallback, so callers never test them. */
-#ifndef HORALIS_PLUGIN_DIALOG_BINDING_H
-#define HORALIS_PLUGIN_DIALOG_BINDING_H
+#ifndef HORALIS_HOSTLINK_DIALOG_BINDING_H
+#define HORALIS_HOSTLINK_DIALOG_BINDING_H
 
 #include "dialog_gen.h"
 

@@ -1,0 +1,4 @@
+#include "hostlink/module_state.h"
+
+HINSTANCE ModuleInstance;
+int DialogLibraryReady;
