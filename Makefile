@@ -1,6 +1,6 @@
 # The commands a person remembers. Each one installs what the machine lacks,
 # configures and builds what it needs.
-.PHONY: all setup native win32 test test-native test-win32 demo fuzz format clean
+.PHONY: all setup native win32 test test-native test-win32 demo fuzz bench format clean
 
 JOBS ?= $(shell nproc)
 
@@ -29,6 +29,11 @@ test-win32: win32
 # (make test runs it for 30 seconds).
 fuzz: setup
 	@dialoggen/fuzz/run-fuzz.sh build/fuzz 600
+
+# Benchmarks under Wine: each ratio against the bare calls, with its control.
+bench: win32
+	@cmake --build --preset win32 --target benches -j $(JOBS)
+	@bash bench/run-benches.sh build/win32
 
 # The host stand-in with Horalis in this terminal; KEYS='F11 Enter Enter'
 # runs it scripted (FROM=editor|viewer|panels, LNG=Rus, FILE=, DUMP=1).

@@ -1,0 +1,53 @@
+// The expansion of a format against one strftime of the same format: the
+// plugin's own work around the runtime's conversions.
+#include <string.h>
+#include <time.h>
+
+#include "bench/bench_harness.h"
+#include "datetext/date_text.h"
+
+struct ExpansionCase {
+  const char *Name;
+  const char *Format;
+};
+
+static const ExpansionCase Cases[] = {
+    {"expansion, default quick format", "%d %B %Y %H:%M"},
+    {"expansion, default clock format", " %H:%M:%S  %a %d %b %Y "},
+    {"expansion, literal text only", "Horalis date and time"},
+    {"expansion, long format cut at 79", "%A %d %B %Y, %H:%M:%S, day %j, week %W, %A %d %B %Y"},
+};
+
+struct ExpansionContext {
+  const char *Format;
+  struct tm Moment;
+  char Buffer[DATE_TEXT_SIZE];
+};
+
+static void ExpandWithPlugin(void *context) {
+  ExpansionContext *c = (ExpansionContext *)context;
+  ExpandDateText(c->Buffer, DATE_TEXT_SIZE, c->Format, &c->Moment);
+}
+
+static void ExpandWithStrftime(void *context) {
+  ExpansionContext *c = (ExpansionContext *)context;
+  strftime(c->Buffer, DATE_TEXT_SIZE, c->Format, &c->Moment);
+}
+
+int main() {
+  ExpansionContext context = {};
+  // Monday 7 December 2026, 14:05:09.
+  context.Moment.tm_year = 126;
+  context.Moment.tm_mon = 11;
+  context.Moment.tm_mday = 7;
+  context.Moment.tm_hour = 14;
+  context.Moment.tm_min = 5;
+  context.Moment.tm_sec = 9;
+  context.Moment.tm_wday = 1;
+  context.Moment.tm_yday = 340;
+  for (const ExpansionCase &c : Cases) {
+    context.Format = c.Format;
+    BenchCompare(c.Name, ExpandWithPlugin, ExpandWithStrftime, &context, 1.2);
+  }
+  return BenchExitCode();
+}
