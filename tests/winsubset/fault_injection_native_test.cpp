@@ -168,3 +168,34 @@ TEST_F(FaultInjectionTest, CountsRepeatPersistAndClear) {
   EXPECT_TRUE(OpenClipboard(NULL)) << "a reset disarms everything";
   CloseClipboard();
 }
+
+TEST_F(FaultInjectionTest, TheKthCallFailsAndEveryCallIsCounted) {
+  WinSubset_FailNthCall(2, ERROR_ACCESS_DENIED);
+  EXPECT_TRUE(OpenClipboard(NULL)) << "the first call goes ahead";
+  EXPECT_FALSE(EmptyClipboard()) << "the second call fails";
+  EXPECT_EQ(ERROR_ACCESS_DENIED, GetLastError()) << "with the armed error";
+  EXPECT_STREQ("EmptyClipboard", WinSubset_FailedCallName()) << "the failed call is named";
+  EXPECT_TRUE(CloseClipboard()) << "the third call goes ahead";
+  EXPECT_EQ(3, WinSubset_CountedCalls()) << "three fallible calls made";
+
+  WinSubset_FailNthCall(0, ERROR_ACCESS_DENIED);
+  HKEY key;
+  EXPECT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, "", 0, KEY_READ, &key))
+      << "k 0 only counts";
+  EXPECT_EQ(1, WinSubset_CountedCalls()) << "the count starts again when armed";
+  EXPECT_STREQ("", WinSubset_FailedCallName()) << "nothing failed";
+  WinSubset_Reset();
+  OpenClipboard(NULL);
+  EXPECT_EQ(0, WinSubset_CountedCalls()) << "a reset stops the count";
+}
+
+TEST_F(FaultInjectionTest, TheRegistryDumpShowsEveryKeyAndValueByteForByte) {
+  HKEY key;
+  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, "A\\B", 0, NULL, 0, KEY_ALL_ACCESS,
+                                           NULL, &key, NULL));
+  RegSetValueExA(key, "v", 0, REG_BINARY, (const BYTE *)"\x01\xff", 2);
+  RegCloseKey(key);
+  char *dump = WinSubset_DumpRegistry();
+  EXPECT_STREQ("K \nK A\nK A\\B\nV A\\B\\v 3 01ff\n", dump) << "keys, then values in hex";
+  free(dump);
+}

@@ -20,6 +20,21 @@ void WinSubset_Reset(void);
    makes every call fail until the next reset. */
 void WinSubset_FailCall(const char *name, DWORD error, int count);
 
+/* Counts every call that can fail from now on, on any thread, and makes the
+   k-th of them (from 1) fail with `error`; a k of 0 only counts. A reset
+   stops the count. */
+void WinSubset_FailNthCall(int k, DWORD error);
+
+/* The calls counted since WinSubset_FailNthCall, and the name of the one
+   made to fail ("" while none has). */
+int WinSubset_CountedCalls(void);
+const char *WinSubset_FailedCallName(void);
+
+/* The whole registry as text, for comparing states byte for byte: a line
+   "K <path>" per key and "V <path>\<name> <type> <hex bytes>" per value,
+   keys in tree order. The text is the caller's to free (free()). */
+char *WinSubset_DumpRegistry(void);
+
 /* Another program holds the clipboard open (1) or lets it go (0). */
 void WinSubset_HoldClipboard(int held);
 

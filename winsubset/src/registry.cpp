@@ -5,6 +5,7 @@
 // handle fails with ERROR_KEY_DELETED. One lock guards the whole tree: the
 // host's thread and the clock thread both use it.
 #include <pthread.h>
+#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -502,6 +503,68 @@ extern "C" LSTATUS WINAPI RegDeleteValueA(HKEY hKey, LPCSTR lpValueName) {
   }
   pthread_mutex_unlock(&RegistryLock);
   return status;
+}
+
+// Dump ----------------------------------------------------------------------
+
+struct DumpText {
+  char *text;
+  size_t used, size;
+};
+
+static void DumpAppend(DumpText *dump, const char *piece, size_t length) {
+  if (dump->used + length + 1 > dump->size) {
+    size_t size = (dump->used + length + 1) * 2;
+    char *grown = (char *)realloc(dump->text, size);
+    if (!grown)
+      abort(); // a test helper: nothing sensible to go on with
+    dump->text = grown;
+    dump->size = size;
+  }
+  memcpy(dump->text + dump->used, piece, length);
+  dump->used += length;
+  dump->text[dump->used] = 0;
+}
+
+static void DumpString(DumpText *dump, const char *text) { DumpAppend(dump, text, strlen(text)); }
+
+static void DumpKey(DumpText *dump, const RegKey *key, const char *path) {
+  DumpString(dump, "K ");
+  DumpString(dump, path);
+  DumpString(dump, "\n");
+  for (const RegValue *value = key->values; value; value = value->next) {
+    char number[16];
+    snprintf(number, sizeof number, " %lu ", (unsigned long)value->type);
+    DumpString(dump, "V ");
+    DumpString(dump, path);
+    DumpString(dump, "\\");
+    DumpString(dump, value->name);
+    DumpString(dump, number);
+    for (DWORD i = 0; i < value->size; i++) {
+      char hex[3];
+      snprintf(hex, sizeof hex, "%02x", value->data[i]);
+      DumpAppend(dump, hex, 2);
+    }
+    DumpString(dump, "\n");
+  }
+  for (const RegKey *child = key->firstChild; child; child = child->nextSibling) {
+    size_t length = strlen(path) + 1 + strlen(child->name) + 1;
+    char *childPath = (char *)malloc(length);
+    if (!childPath)
+      abort();
+    snprintf(childPath, length, "%s%s%s", path, *path ? "\\" : "", child->name);
+    DumpKey(dump, child, childPath);
+    free(childPath);
+  }
+}
+
+extern "C" char *WinSubset_DumpRegistry(void) {
+  DumpText dump = {NULL, 0, 0};
+  pthread_mutex_lock(&RegistryLock);
+  DumpString(&dump, "");
+  DumpKey(&dump, &CurrentUser, "");
+  pthread_mutex_unlock(&RegistryLock);
+  return dump.text;
 }
 
 void ResetRegistry(void) {

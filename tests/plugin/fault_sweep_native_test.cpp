@@ -1,0 +1,343 @@
+// Every main scenario, run once to count the Win32 calls that can fail, then
+// once more for each k with the k-th call failing. Whatever fails, the
+// plugin must not crash, must write nowhere but its own key, must change no
+// setting the scenario is not about, and must show the clipboard error box
+// whenever the text did not reach the clipboard.
+#include <stdio.h>
+#include <string.h>
+
+#include <functional>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "datetext/date_text.h"
+#include "hostlink/dialog_binding.h"
+#include "plugin/plugin.h"
+#include "presets/preset_dialog.h"
+#include "presets/preset_menu.h"
+#include "settings/settings_store.h"
+#include "support/clipboard_text.h"
+#include "support/fake_dialogs.h"
+#include "support/fake_host.h"
+#include "support/test_registry.h"
+#include "winsubset_control.h"
+
+namespace {
+
+const char Root[] = "Software\\Far\\Plugins";
+const std::string PluginKey = std::string(Root) + "\\Horalis\\";
+
+// A person who changes the preset's texts and confirms.
+int TypeAPreset(FakeDialog &dialog) {
+  strcpy(dialog.items[PRESET_ITEM_NAME].text, "Typed");
+  strcpy(dialog.items[PRESET_ITEM_FORMAT].text, "%H:%M typed");
+  dialog.items[PRESET_ITEM_QUICK_INSERT].status = 1;
+  return 0;
+}
+
+// A person who switches a quick-format dialog to the custom format.
+int ChooseCustom(FakeDialog &dialog) {
+  SelectRadio(dialog, 3);
+  strcpy(dialog.items[4].text, "%Y typed");
+  return 0;
+}
+
+enum Delivery { NOTHING_DELIVERED, TO_EDITOR, TO_COMMAND_LINE, TO_CLIPBOARD };
+
+struct Scenario {
+  const char *name;
+  bool startedUp; // SetStartupInfo has run before the calls are counted
+  std::vector<MenuReply> menus;
+  std::vector<Person> people;
+  std::function<void()> run;
+  // Keys under the plugin's key whose values the scenario may change.
+  std::vector<std::string> mayChange;
+  Delivery delivery;
+};
+
+PluginStartupInfo StartupRecord() { return NewFakeHost(Root); }
+
+void StartUp() {
+  PluginStartupInfo info = StartupRecord();
+  SetStartupInfo(&info);
+}
+
+void Open(int openFrom) { OpenPlugin(openFrom, 0); }
+
+const std::vector<Scenario> &Scenarios() {
+  static const std::vector<Scenario> table = {
+      {"start-up",
+       false,
+       {},
+       {},
+       [] {
+         StartUp();
+         PluginInfo info;
+         GetPluginInfo(&info);
+       },
+       {},
+       NOTHING_DELIVERED},
+      {"quick insertion into the editor",
+       true,
+       {Enter(0)},
+       {},
+       [] { Open(OPEN_EDITOR); },
+       {},
+       TO_EDITOR},
+      {"quick insertion into the command line",
+       true,
+       {Enter(0)},
+       {},
+       [] { Open(OPEN_PLUGINSMENU); },
+       {},
+       TO_COMMAND_LINE},
+      {"quick insertion onto the clipboard",
+       true,
+       {Enter(0)},
+       {},
+       [] { Open(OPEN_VIEWER); },
+       {},
+       TO_CLIPBOARD},
+      {"preset created with Ins",
+       true,
+       {Enter(1), BreakKey(5, PRESET_KEY_INSERT), Esc()},
+       {TypeAPreset},
+       [] { Open(OPEN_EDITOR); },
+       {"Format5"},
+       NOTHING_DELIVERED},
+      {"preset edited with F4",
+       true,
+       {Enter(1), BreakKey(2, PRESET_KEY_EDIT), Esc()},
+       {TypeAPreset},
+       [] { Open(OPEN_EDITOR); },
+       {"Format2"},
+       NOTHING_DELIVERED},
+      {"preset deleted with Del",
+       true,
+       {Enter(1), BreakKey(3, PRESET_KEY_DELETE), Esc()},
+       {},
+       [] { Open(OPEN_EDITOR); },
+       {"Format3"},
+       NOTHING_DELIVERED},
+      {"preset inserted at once into the editor",
+       true,
+       {Enter(1), Enter(1)},
+       {},
+       [] { Open(OPEN_EDITOR); },
+       {},
+       TO_EDITOR},
+      {"preset inserted at once onto the clipboard",
+       true,
+       {Enter(1), Enter(4)},
+       {},
+       [] { Open(OPEN_EDITOR); },
+       {},
+       TO_CLIPBOARD},
+      {"preset inserted from its dialog",
+       true,
+       {Enter(1), Enter(3)},
+       {[](FakeDialog &) { return PRESET_INSERT; }},
+       [] { Open(OPEN_PLUGINSMENU); },
+       {},
+       TO_COMMAND_LINE},
+      {"\"Auto\" settings confirmed",
+       true,
+       {Enter(0)},
+       {ChooseCustom},
+       [] { Configure(0); },
+       {"Auto"},
+       NOTHING_DELIVERED},
+      {"\"Menu\" settings confirmed",
+       true,
+       {Enter(1)},
+       {ChooseCustom},
+       [] { Configure(0); },
+       {"Menu"},
+       NOTHING_DELIVERED},
+      {"calendar format confirmed",
+       true,
+       {Enter(3)},
+       {TypeAPreset},
+       [] { Configure(0); },
+       {"Format11"},
+       NOTHING_DELIVERED},
+  };
+  return table;
+}
+
+void StorePreset(int slot, const char *name, const char *format, DWORD mode) {
+  std::string key = PluginKey + "Format" + std::to_string(slot);
+  PutRegString(key, "Name", name);
+  PutRegString(key, "Format", format);
+  PutRegNumber(key, "Mode", mode);
+}
+
+// A user who has used every feature, and another program's settings beside
+// the plugin's and under the host's root.
+void StoreEverything() {
+  PutRegNumber(PluginKey + "Config", "NoUseMenu", 0);
+  PutRegNumber(PluginKey + "Auto", "Custom", 1);
+  PutRegString(PluginKey + "Auto", "Format", "%d.%m.%Y auto");
+  PutRegNumber(PluginKey + "Menu", "Custom", 1);
+  PutRegString(PluginKey + "Menu", "Format", "%H menu");
+  StorePreset(0, "", "%j free", 0);
+  StorePreset(1, "Editor", "%Y-%m-%d", PackPresetMode(1, 0, 1));
+  StorePreset(2, "Second", "%A", 0);
+  StorePreset(3, "Third", "%B", PackPresetMode(0, 1, 1));
+  StorePreset(4, "Clipboard", "%H:%M clip", PackPresetMode(1, 0, 0));
+  StorePreset(11, "Calendar", "%x", PackPresetMode(0, 0, 1));
+  PutRegString(std::string(Root) + "\\Other", "Keep", "another plugin's");
+  PutRegString("Software\\Elsewhere", "Keep", "not the host's");
+}
+
+// The registry dump as one line per key or value, by what it names.
+std::map<std::string, std::string> RegistryLines() {
+  char *dump = WinSubset_DumpRegistry();
+  std::map<std::string, std::string> lines;
+  std::istringstream stream(dump ? dump : "");
+  free(dump);
+  for (std::string line; std::getline(stream, line);) {
+    // "K path" or "V path\name type bytes": what it names ends at the first
+    // blank after the path.
+    size_t end = line.find(' ', 2);
+    lines[line.substr(0, end)] = line;
+  }
+  return lines;
+}
+
+bool MayChange(const Scenario &scenario, const std::string &named) {
+  for (const std::string &key : scenario.mayChange) {
+    std::string path = PluginKey + key;
+    size_t at = named.find(path);
+    if (at == 2 && (named.size() == 2 + path.size() || named[2 + path.size()] == '\\'))
+      return true;
+  }
+  return false;
+}
+
+// Names what differs and may not: an empty text when all is well.
+std::string ForbiddenChanges(const Scenario &scenario,
+                             const std::map<std::string, std::string> &before,
+                             const std::map<std::string, std::string> &after) {
+  std::string forbidden;
+  std::map<std::string, std::string> all = before;
+  all.insert(after.begin(), after.end());
+  for (const auto &entry : all) {
+    auto was = before.find(entry.first), is = after.find(entry.first);
+    bool same = was != before.end() && is != after.end() && was->second == is->second;
+    if (!same && !MayChange(scenario, entry.first))
+      forbidden += "\n  " + entry.first +
+                   (was == before.end() ? " appeared"
+                    : is == after.end() ? " vanished"
+                                        : " changed");
+  }
+  return forbidden;
+}
+
+bool ErrorBoxShown() {
+  for (const MessageCall &box : Host().boxes)
+    if (box.lines.size() >= 2 && box.lines[0].rfind("Error (", 0) == 0 &&
+        box.lines[1] == "ClipboardError")
+      return true;
+  return false;
+}
+
+bool IsClipboardCall(const std::string &name) {
+  for (const char *call : {"OpenClipboard", "EmptyClipboard", "SetClipboardData", "CloseClipboard",
+                           "GlobalAlloc", "GlobalLock", "OemToCharA"})
+    if (name == call)
+      return true;
+  return false;
+}
+
+// What went wrong with the delivery: an empty text when all is well. With
+// no call failing the text arrives where the scenario sends it; with one
+// failing it may not arrive (a preset that cannot be read is shown in its
+// dialog instead), but never elsewhere, never twice, and a text that did
+// not reach the clipboard brings up the error box.
+std::string DeliveryProblem(Delivery delivery, const std::string &failed) {
+  size_t editor = Host().editorInserts.size(), commandLine = Host().commandLineInserts.size();
+  size_t wanted = failed.empty() ? 1 : editor + commandLine;
+  if (wanted > 1)
+    return "more than one insertion";
+  switch (delivery) {
+  case TO_CLIPBOARD:
+    if (editor + commandLine != 0)
+      return "an insertion instead of the clipboard";
+    if (failed.empty() ? ClipboardText() != DateText
+                       : IsClipboardCall(failed) && !ErrorBoxShown() && ClipboardText() != DateText)
+      return "the text is neither on the clipboard nor the error box shown";
+    break;
+  case TO_EDITOR:
+    if (editor != wanted || commandLine != 0)
+      return "not the one insertion into the editor";
+    break;
+  case TO_COMMAND_LINE:
+    if (commandLine != wanted || editor != 0)
+      return "not the one insertion into the command line";
+    break;
+  case NOTHING_DELIVERED:
+    if (editor + commandLine != 0)
+      return "an insertion the scenario did not ask for";
+    break;
+  }
+  return "";
+}
+
+// One run of a scenario with the k-th call failing (0: none). Returns the
+// number of calls counted.
+int RunOnce(const Scenario &scenario, int k) {
+  WinSubset_Reset();
+  CurrentKey = NULL; // the reset took every handle away
+  PresetDialog = 0;
+  StoreEverything();
+  if (scenario.startedUp)
+    StartUp();
+  else
+    NewFakeHost(Root);
+  InstallFakeDialogs();
+  for (const MenuReply &reply : scenario.menus)
+    Host().menuReplies.push_back(reply);
+  for (const Person &person : scenario.people)
+    FakeDialogs().people.push_back(person);
+  std::map<std::string, std::string> before = RegistryLines();
+
+  WinSubset_FailNthCall(k, ERROR_ACCESS_DENIED);
+  scenario.run();
+  int counted = WinSubset_CountedCalls();
+  std::string failed = WinSubset_FailedCallName();
+  WinSubset_FailNthCall(0, 0);
+
+  std::string run = std::string(scenario.name) + ", call " + std::to_string(k) + " (" +
+                    (failed.empty() ? "none" : failed) + ") failing";
+  EXPECT_EQ("", ForbiddenChanges(scenario, before, RegistryLines()))
+      << run << ": the registry changed where the scenario may not change it";
+  EXPECT_EQ(0, LiveDialogs()) << run << ": every dialog freed";
+  EXPECT_EQ("", DeliveryProblem(scenario.delivery, failed)) << run;
+  return counted;
+}
+
+} // namespace
+
+TEST(FaultSweep, EveryCallOfEveryScenarioFailsOnceWithoutHarm) {
+  int runs = 0, calls = 0;
+  for (const Scenario &scenario : Scenarios()) {
+    int counted = RunOnce(scenario, 0);
+    EXPECT_GT(counted, 0) << scenario.name << " makes calls that can fail";
+    for (int k = 1; k <= counted; k++) {
+      RunOnce(scenario, k);
+      runs++;
+    }
+    calls += counted;
+  }
+  printf("fault sweep: %d scenarios, %d calls, %d runs with one call failing\n",
+         (int)Scenarios().size(), calls, runs);
+  EXPECT_EQ(calls, runs) << "one run for every call of every scenario";
+  WinSubset_Reset();
+  CurrentKey = NULL;
+  DialogLibraryReady = 0;
+}
