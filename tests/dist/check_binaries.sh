@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # What a user installs must be a 32-bit DLL that needs nothing but Windows
-# itself, and Horalis.dll must export exactly the host's entry points.
+# itself, and Horalis.dll must export exactly the host's entry points. Each
+# shipped module is a release build: no debug information, at most 40 KiB
+# on disk and an image of at most 64 KiB in memory.
 #   check_binaries.sh OBJDUMP DIST_FOLDER
 set -u
 objdump=$1
@@ -25,10 +27,21 @@ check_pe32() {
   "$objdump" -f "$file" | grep -q 'file format pei-i386' || fail "$file is not a 32-bit PE"
 }
 
+check_release() {
+  local file=$1
+  local size image
+  "$objdump" -h "$file" | grep -q ' \.debug_' && fail "$file carries debug information"
+  size=$(stat -c %s "$file")
+  [ "$size" -le 40960 ] || fail "$file is $size bytes, more than 40 KiB"
+  image=$("$objdump" -p "$file" | sed -n 's/^SizeOfImage\s*//p')
+  [ $((16#$image)) -le 65536 ] || fail "$file needs $((16#$image)) bytes loaded, more than 64 KiB"
+}
+
 dll=$dist/Horalis.dll
 [ -f "$dll" ] || { echo "FAIL: $dll missing"; exit 1; }
 check_pe32 "$dll"
 check_imports "$dll"
+check_release "$dll"
 exports=$("$objdump" -p "$dll" |
   sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | sed -n 's/^\s*\[\s*[0-9]*\] //p' | sort | tr '\n' ' ')
 expected="Configure GetPluginInfo OpenPlugin PutHoralis SetStartupInfo "
@@ -37,6 +50,7 @@ expected="Configure GetPluginInfo OpenPlugin PutHoralis SetStartupInfo "
 if [ -f "$dist/Dialog.gen" ]; then
   check_pe32 "$dist/Dialog.gen"
   check_imports "$dist/Dialog.gen"
+  check_release "$dist/Dialog.gen"
 else
   fail "$dist/Dialog.gen missing"
 fi
