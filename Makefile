@@ -1,6 +1,6 @@
 # The commands a person remembers. Each one installs what the machine lacks,
 # configures and builds what it needs.
-.PHONY: all setup native win32 test test-native test-win32 demo fuzz bench format clean
+.PHONY: all setup native win32 test test-native test-win32 demo fuzz bench dist format clean
 
 JOBS ?= $(shell nproc)
 
@@ -34,6 +34,11 @@ fuzz: setup
 bench: win32
 	@cmake --build --preset win32 --target benches -j $(JOBS)
 	@bash bench/run-benches.sh build/win32
+
+# The zip a user unpacks into the host's plugin folder, named by the version.
+dist: win32
+	@cmake --build --preset win32 --target dist -j $(JOBS)
+	@ls -1 build/win32/Horalis-*.zip
 
 # The host stand-in with Horalis in this terminal; KEYS='F11 Enter Enter'
 # runs it scripted (FROM=editor|viewer|panels, LNG=Rus, FILE=, DUMP=1).

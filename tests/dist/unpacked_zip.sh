@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# The zip as a user gets it: unpacked into a fresh folder it holds the files
+# a user needs, in the top folder Horalis; its readme names the version its
+# name carries; the host stand-in runs Horalis from it; and its .reg file
+# removes the settings the run left.
+#   unpacked_zip.sh ZIP FARHOST VERSION
+set -u
+zip=$1
+farhost=$2
+version=$3
+here=$(cd "$(dirname "$0")" && pwd)
+wine_run=$here/../../scripts/wine-run
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+[ "$(basename "$zip")" = "Horalis-$version.zip" ] || fail "zip named $(basename "$zip"), expected Horalis-$version.zip"
+fresh=$(mktemp -d)
+trap 'rm -rf "$fresh"' EXIT
+(cd "$fresh" && cmake -E tar xf "$zip") || { echo "FAIL: $zip does not unpack"; exit 1; }
+
+expected="Calendar.dlg Changes.txt Dialog.gen Horalis.dll HoralisEng.dlg HoralisEng.hlf HoralisEng.lng \
+HoralisRus.dlg HoralisRus.hlf HoralisRus.lng ReadMe.txt RemoveSettings.reg color.dlg"
+found=$(cd "$fresh" && find . -type f | sed 's|^\./||' | sort | tr '\n' ' ')
+want=$(for name in $expected; do echo "Horalis/$name"; done | sort | tr '\n' ' ')
+[ "$found" = "$want" ] || fail "zip holds '$found', expected '$want'"
+grep -q "Horalis $version" "$fresh/Horalis/ReadMe.txt" || fail "ReadMe.txt does not name version $version"
+grep -q "^$version" "$fresh/Horalis/Changes.txt" || fail "Changes.txt has no entry for $version"
+
+# Quick insertion into the stand-in's editor, Horalis loaded from the zip.
+report=$("$wine_run" "$farhost" --plugins "Z:$fresh" --from editor --keys 'F11 Enter Enter' | iconv -f CP866 -t UTF-8)
+year=$(date +%Y)
+echo "$report" | grep -q "^editor: .*$year" || fail "no date of $year inserted into the editor: $report"
+
+key='HKCU\Software\Far\Plugins\Horalis'
+"$wine_run" reg query "$key" >/dev/null || fail "the run left no settings under $key"
+"$wine_run" regedit /s "Z:$fresh/Horalis/RemoveSettings.reg" || fail "regedit refused RemoveSettings.reg"
+"$wine_run" reg query "$key" >/dev/null && fail "RemoveSettings.reg left $key"
+
+if [ $failures -eq 0 ]; then
+  echo "1 passed, 0 failed"
+  exit 0
+fi
+echo "0 passed, $failures failed"
+exit 1
