@@ -1,0 +1,48 @@
+/* Horalis for other modules: PutHoralis puts a date, expanded from a
+   strftime format, on the Windows clipboard.
+
+   Horalis.dll exports it by the undecorated name "PutHoralis" with the C
+   calling convention (__cdecl: the caller removes the arguments). There is
+   no import library: find it at run time. Inside the host, where Horalis.dll
+   is loaded already, GetModuleHandleA("Horalis.dll") finds it; elsewhere
+   load it by its path:
+
+     HMODULE horalis = LoadLibraryA("C:\\Far\\Plugins\\Horalis\\Horalis.dll");
+     PutHoralisFunction put = NULL;
+     if (horalis)
+       put = (PutHoralisFunction)(void *)GetProcAddress(horalis, HORALIS_PUT_NAME);
+     if (put)
+       put("%d %B %Y %H:%M", NULL);
+     ...
+     FreeLibrary(horalis);   (only what you loaded yourself)
+
+   format: a strftime format in the OEM code page (the host's console code
+   page); the text arrives on the clipboard as CF_TEXT in the ANSI code page.
+   The expansion keeps at most 79 characters. A null or empty format puts an
+   empty text on the clipboard.
+   moment: null for the current local time, or a time record of which only
+   the fields the format uses matter; fields out of range are taken at the
+   nearest value in range.
+
+   There is no result. When the clipboard cannot be taken (another program
+   holds it) and Horalis was started by the host, it shows the host's
+   warning box "Error (code)"; loaded outside a host, it stays silent.
+   Call it from one thread at a time: the text passes through one buffer. */
+#ifndef HORALIS_H
+#define HORALIS_H
+
+#include <time.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#define HORALIS_PUT_NAME "PutHoralis"
+
+typedef void(__cdecl *PutHoralisFunction)(const char *format, const struct tm *moment);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif
