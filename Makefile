@@ -25,10 +25,11 @@ test-native: native
 test-win32: win32
 	@ctest --preset win32 -j $(JOBS)
 
-# The dialog library's description parser under libFuzzer for ten minutes
-# (make test runs it for 30 seconds).
+# Every libFuzzer target, one after another at low priority, for FUZZ_RUNS
+# executions each (make test runs each for 20 seconds); FUZZ_TARGETS picks.
+FUZZ_RUNS ?= 10000000
 fuzz: setup
-	@dialoggen/fuzz/run-fuzz.sh build/fuzz 600
+	@nice -n 19 tests/fuzz/run-fuzz.sh build/fuzz $(FUZZ_RUNS) $(FUZZ_TARGETS)
 
 # Benchmarks under Wine: each ratio against the bare calls, with its control.
 bench: win32

@@ -1,0 +1,35 @@
+/* libFuzzer target: any format expanded for any time record into a buffer
+   of any size. The text must end inside the buffer and be as long as the
+   expansion says. */
+#include <stdlib.h>
+#include <string.h>
+
+#include "datetext/date_text.h"
+#include "fuzz_input.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *Data, size_t Size) {
+  FuzzInput in = {Data, Size};
+  struct tm moment;
+  memset(&moment, 0, sizeof moment);
+  int *fields[] = {&moment.tm_sec,  &moment.tm_min,  &moment.tm_hour,
+                   &moment.tm_mday, &moment.tm_mon,  &moment.tm_year,
+                   &moment.tm_wday, &moment.tm_yday, &moment.tm_isdst};
+  for (int *field : fields)
+    *field = (int)TakeNumber(&in);
+  uint8_t options = TakeByte(&in);
+  int size = options & 0x80 ? DATE_TEXT_SIZE : (options & 0x7F) + 1;
+  size_t length;
+  const uint8_t *text = TakeBytes(&in, in.size, &length);
+  char *format = (char *)malloc(length + 1);
+  memcpy(format, text, length);
+  format[length] = 0;
+  // A buffer of exactly its size, so that a byte past it is caught.
+  char *buffer = (char *)malloc((size_t)size);
+  int produced = ExpandDateText(buffer, size, format, options & 0x40 ? NULL : &moment);
+  if (produced < 0 || produced >= size || !memchr(buffer, 0, (size_t)size) ||
+      strlen(buffer) != (size_t)produced)
+    abort();
+  free(buffer);
+  free(format);
+  return 0;
+}
