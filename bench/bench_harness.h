@@ -19,10 +19,11 @@ struct RatioFigures {
   double Minimum;
 };
 
-enum { BENCH_ROUNDS = 31, BENCH_MAX_ROUNDS = 201 };
+enum { BENCH_ROUNDS = 31, BENCH_MAX_ROUNDS = 201, BENCH_SLICES = 8 };
 
-/* Tens of milliseconds a loop runs per round, long enough for the timer. */
-const double BenchLoopSeconds = 0.02;
+/* A round runs each loop in slices of a few milliseconds, long enough for
+   the timer, short enough that most slices run without being preempted. */
+const double BenchSliceSeconds = 0.002;
 
 inline double BenchNow(void) {
   static LARGE_INTEGER frequency;
@@ -33,24 +34,24 @@ inline double BenchNow(void) {
   return (double)now.QuadPart / (double)frequency.QuadPart;
 }
 
-inline double BenchTimeLoop(BenchBody body, void *context, long passes) {
+inline double BenchTimeSlice(BenchBody body, void *context, long passes) {
   double start = BenchNow();
   for (long i = 0; i < passes; ++i)
     body(context);
   return BenchNow() - start;
 }
 
-/* Passes of the reference that fill one loop's time. */
+/* Passes of the reference that fill one slice. */
 inline long BenchCalibrate(BenchBody reference, void *context) {
   long passes = 1;
   for (;;) {
-    double seconds = BenchTimeLoop(reference, context, passes);
-    if (seconds >= BenchLoopSeconds || passes >= (1L << 24))
+    double seconds = BenchTimeSlice(reference, context, passes);
+    if (seconds >= BenchSliceSeconds || passes >= (1L << 24))
       return passes;
-    if (seconds < BenchLoopSeconds / 16)
+    if (seconds < BenchSliceSeconds / 16)
       passes *= 8;
     else
-      passes = (long)(passes * (BenchLoopSeconds / seconds)) + 1;
+      passes = (long)(passes * (BenchSliceSeconds / seconds)) + 1;
   }
 }
 
@@ -65,20 +66,26 @@ inline int BenchRounds(void) {
   return rounds < 3 ? 3 : rounds > BENCH_MAX_ROUNDS ? BENCH_MAX_ROUNDS : rounds;
 }
 
-/* Time of measured over time of reference, round by round; the order of the
-   two loops alternates so that neither always runs warm. */
+/* Time of measured over time of reference, round by round. In a round the
+   slices of the two loops alternate, and each loop counts its fastest slice:
+   the one a busy machine disturbed least. */
 inline struct RatioFigures BenchRatio(BenchBody measured, BenchBody reference, void *context) {
   long passes = BenchCalibrate(reference, context);
   int rounds = BenchRounds();
   double ratios[BENCH_MAX_ROUNDS];
   for (int round = 0; round < rounds; ++round) {
-    double measuredSeconds, referenceSeconds;
-    if (round % 2 == 0) {
-      measuredSeconds = BenchTimeLoop(measured, context, passes);
-      referenceSeconds = BenchTimeLoop(reference, context, passes);
-    } else {
-      referenceSeconds = BenchTimeLoop(reference, context, passes);
-      measuredSeconds = BenchTimeLoop(measured, context, passes);
+    double measuredSeconds = 1e9, referenceSeconds = 1e9;
+    for (int slice = 0; slice < BENCH_SLICES; ++slice) {
+      // Either loop goes first in turn, so that neither always runs warm.
+      int measuredFirst = (round + slice) % 2 == 0;
+      double first = BenchTimeSlice(measuredFirst ? measured : reference, context, passes);
+      double second = BenchTimeSlice(measuredFirst ? reference : measured, context, passes);
+      double measuredSlice = measuredFirst ? first : second;
+      double referenceSlice = measuredFirst ? second : first;
+      if (measuredSlice < measuredSeconds)
+        measuredSeconds = measuredSlice;
+      if (referenceSlice < referenceSeconds)
+        referenceSeconds = referenceSlice;
     }
     ratios[round] = measuredSeconds / referenceSeconds;
   }
