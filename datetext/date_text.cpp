@@ -51,6 +51,42 @@ static int Append(char *buffer, int size, int used, const char *text, int count)
   return used;
 }
 
+// Each conversion of the format one every runtime knows: the whole format
+// can then go to strftime in one call.
+static int OnlyKnownConversions(const char *format) {
+  for (const char *p = strchr(format, '%'); p; p = strchr(p, '%')) {
+    int flag = p[1] == '#';
+    if (!IsKnownConversion(p[1 + flag]))
+      return 0;
+    p += 2 + flag;
+  }
+  return 1;
+}
+
+// Room for a whole expansion made in one call, cut to the caller's buffer
+// afterwards; a longer one is made conversion by conversion.
+enum { WHOLE_EXPANSION_SIZE = 512 };
+
+// The whole format in one strftime call, the runtime's fixed cost paid once;
+// -1 when that cannot be done (a conversion left to the loop, an expansion
+// longer than the room, or an empty one).
+static int ExpandInOneCall(char *buffer, int size, const char *format, const struct tm *record) {
+  if (!strchr(format, '%'))
+    return Append(buffer, size, 0, format, (int)strlen(format));
+  if (!OnlyKnownConversions(format))
+    return -1;
+  // Most expansions fit the caller's buffer; straight there, no copy.
+  size_t fitting = strftime(buffer, (size_t)size, format, record);
+  if (fitting > 0)
+    return (int)fitting;
+  buffer[0] = 0; // whatever the failed call left there
+  char whole[WHOLE_EXPANSION_SIZE];
+  size_t count = strftime(whole, sizeof whole, format, record);
+  if (count == 0)
+    return -1;
+  return Append(buffer, size, 0, whole, (int)count);
+}
+
 int ExpandDateText(char *buffer, int size, const char *format, const struct tm *moment) {
   if (!buffer || size <= 0)
     return 0;
@@ -64,7 +100,10 @@ int ExpandDateText(char *buffer, int size, const char *format, const struct tm *
     CurrentLocalTime(&record);
   ClampTimeRecord(&record);
 
-  int used = 0;
+  int used = ExpandInOneCall(buffer, size, format, &record);
+  if (used >= 0)
+    return used;
+  used = 0;
   const char *p = format;
   while (*p && used < size - 1) {
     const char *percent = strchr(p, '%');

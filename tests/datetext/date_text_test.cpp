@@ -63,6 +63,14 @@ TEST(ExpandDateText, LongExpansionsAreCutToTheBuffer) {
   EXPECT_EQ(0, strncmp(buffer, "2024-2024-", 10));
   EXPECT_EQ('#', buffer[DATE_TEXT_SIZE]) << "nothing written past the buffer";
 
+  // Longer than any expansion made in one call: the same first 79.
+  std::string huge;
+  for (int i = 0; i < 150; i++)
+    huge += "%Y-";
+  ExpandDateText(buffer, DATE_TEXT_SIZE, huge.c_str(), &moment);
+  EXPECT_EQ(DATE_TEXT_SIZE - 1, (int)strlen(buffer)) << "a 750-character expansion cut to 79";
+  EXPECT_EQ(0, strncmp(buffer, "2024-2024-", 10)) << "its start kept";
+
   std::string literal(300, 'x');
   ExpandDateText(buffer, DATE_TEXT_SIZE, literal.c_str(), &moment);
   EXPECT_EQ(std::string(DATE_TEXT_SIZE - 1, 'x'), buffer);
