@@ -8,6 +8,7 @@
 
 #include "bench/bench_harness.h"
 #include "bench/bench_host.h"
+#include "dialog_gen.h"
 
 static ShippedPlugin Plugin;
 static PluginStartupInfo Host;
@@ -17,31 +18,6 @@ static void StartPlugin(void *) {
   Plugin.SetStartupInfo(&Host);
   Plugin.GetPluginInfo(&info);
 }
-
-static const char *const Operations[] = {
-    "LoadDialogEx",
-    "EnumDialog",
-    "FreeDialog",
-    "GetNumById",
-    "GetItemStatus",
-    "ShowDialog",
-    "GetItemData",
-    "GetItemAddr",
-    "GetRadioStatus",
-    "DG_Init",
-    "SetItemColor",
-    "SetItemStatus",
-    "SetRadioStatus",
-    "HideItem",
-    "RestoreItem",
-    "GetItemNULL",
-    "DialogGeneratorVersion",
-    "parseNum",
-    "parseGetStr",
-    "parseGet",
-    "sparse",
-    "SetItemFocus",
-};
 
 static void ReadPresetBare(int slot) {
   static char paths[10][80];
@@ -72,6 +48,9 @@ static DWORD ReadNumberBare(const char *path, const char *name, int create) {
   return number;
 }
 
+// Places of the two start calls in DialogGenOperationNames.
+enum { DG_INIT_PLACE = 9, GET_ITEM_NULL_PLACE = 15 };
+
 static void StartBare(void *) {
   for (int slot = 1; slot <= 9; ++slot)
     ReadPresetBare(slot);
@@ -79,13 +58,13 @@ static void StartBare(void *) {
   char path[256];
   GetModuleFileNameA(Plugin.Module, path, sizeof path);
   HMODULE library = LoadLibraryA(HORALIS_SHIPPED_DIALOG_GEN);
-  FARPROC found[sizeof Operations / sizeof Operations[0]];
-  for (size_t i = 0; i < sizeof Operations / sizeof Operations[0]; ++i)
-    found[i] = GetProcAddress(library, Operations[i]);
+  FARPROC found[DIALOG_GEN_OPERATIONS];
+  for (int i = 0; i < DIALOG_GEN_OPERATIONS; ++i)
+    found[i] = GetProcAddress(library, DialogGenOperationNames[i]);
   void *(__cdecl * getItemNull)(void);
   void(__cdecl * init)(PluginStartupInfo);
-  memcpy(&getItemNull, &found[15], sizeof found[15]);
-  memcpy(&init, &found[9], sizeof found[9]);
+  memcpy(&getItemNull, &found[GET_ITEM_NULL_PLACE], sizeof found[0]);
+  memcpy(&init, &found[DG_INIT_PLACE], sizeof found[0]);
   getItemNull();
   init(Host);
   Host.GetMsg(Host.ModuleNumber, 0);
