@@ -1,6 +1,7 @@
 #include "presets/preset_dialog.h"
 
 #include "hostlink/dialog_binding.h"
+#include "hostlink/dialog_snapshot.h"
 #include "presets/preset_menu.h"
 #include "settings/settings_store.h"
 
@@ -73,10 +74,25 @@ int RunPresetInsertDialog(int slot) {
   return exitCode;
 }
 
-void RunPresetEditDialog(DialogHandle dialog, int slot) {
+static int ShowForEditing(DialogHandle dialog, int slot) {
   HideSaveForFreeFormat(dialog, slot);
   int exitCode = Dialogs.ShowDialog(dialog);
   RestoreSaveForFreeFormat(dialog, slot);
-  if (exitCode != -1)
+  return exitCode;
+}
+
+void RunPresetEditDialog(DialogHandle dialog, int slot) {
+  if (ShowForEditing(dialog, slot) != -1)
+    SavePresetFromDialog(dialog, slot);
+}
+
+void EditStoredPreset(DialogHandle dialog, int slot) {
+  static const int statusItems[] = {PRESET_ITEM_AT_CURSOR, PRESET_ITEM_QUICK_INSERT,
+                                    PRESET_ITEM_VIEW_ONLY, 0};
+  static const int textItems[] = {PRESET_ITEM_NAME, PRESET_ITEM_FORMAT, 0};
+  LoadPresetIntoDialog(dialog, slot);
+  struct DialogSnapshot shown;
+  TakeDialogSnapshot(dialog, statusItems, textItems, &shown);
+  if (ShowForEditing(dialog, slot) != -1 && DialogChangedSince(dialog, &shown))
     SavePresetFromDialog(dialog, slot);
 }

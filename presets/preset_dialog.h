@@ -32,5 +32,8 @@ void SavePresetFromDialog(DialogHandle dialog, int slot);
 int RunPresetInsertDialog(int slot);
 /* Shows once and saves unless cancelled. */
 void RunPresetEditDialog(DialogHandle dialog, int slot);
+/* Fills the dialog from the slot, shows it once and saves it unless it was
+   cancelled or confirmed without a change. */
+void EditStoredPreset(DialogHandle dialog, int slot);
 
 #endif

@@ -87,8 +87,7 @@ static void ActOnBreakKey(int breakCode, int slot) {
     RunPresetEditDialog(PresetDialog, slot);
     break;
   case PRESET_KEY_EDIT:
-    LoadPresetIntoDialog(PresetDialog, slot);
-    RunPresetEditDialog(PresetDialog, slot);
+    EditStoredPreset(PresetDialog, slot);
     break;
   case PRESET_KEY_DELETE:
     LockSettings();

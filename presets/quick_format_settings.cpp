@@ -3,6 +3,7 @@
 #include <string.h>
 
 #include "hostlink/dialog_binding.h"
+#include "hostlink/dialog_snapshot.h"
 #include "hostlink/host_table.h"
 #include "presets/preset_dialog.h"
 #include "settings/settings_store.h"
@@ -43,8 +44,12 @@ void EditQuickFormat(const char *key) {
   DialogHandle dialog = LoadPluginDialog(GetMsgText(MSG_DIALOG_FILE), key);
   if (!dialog)
     return;
+  static const int statusItems[] = {QUICK_ITEM_CUSTOM, 0};
+  static const int textItems[] = {QUICK_ITEM_FORMAT, 0};
   int opened = LoadQuickFormat(dialog, key);
-  if (Dialogs.ShowDialog(dialog) != -1 && opened)
+  struct DialogSnapshot shown;
+  TakeDialogSnapshot(dialog, statusItems, textItems, &shown);
+  if (Dialogs.ShowDialog(dialog) != -1 && opened && DialogChangedSince(dialog, &shown))
     SaveQuickFormat(dialog, key);
   Dialogs.FreeDialog(dialog);
 }
@@ -53,8 +58,7 @@ void EditCalendarFormat(void) {
   DialogHandle dialog = LoadPluginDialog(GetMsgText(MSG_DIALOG_FILE), "Main2");
   if (!dialog)
     return;
-  LoadPresetIntoDialog(dialog, CALENDAR_SLOT);
-  RunPresetEditDialog(dialog, CALENDAR_SLOT);
+  EditStoredPreset(dialog, CALENDAR_SLOT);
   Dialogs.FreeDialog(dialog);
 }
 

@@ -99,16 +99,24 @@ protected:
   }
 };
 
-TEST_F(QuickFormatSettingsTest, FreshAutoOpensOnTheDefaultAndStoresWhatItHolds) {
+TEST_F(QuickFormatSettingsTest, FreshAutoOpensOnTheDefaultAndStoresOnlyAChange) {
   FakeDialogs().people = {[](FakeDialog &d) {
-    EXPECT_EQ(2, SelectedRadio(d, 2)) << "default format selected";
-    return 0;
-  }};
+                            EXPECT_EQ(2, SelectedRadio(d, 2)) << "default format selected";
+                            return 0;
+                          },
+                          [](FakeDialog &d) {
+                            SelectRadio(d, 3);
+                            return 0;
+                          }};
   EditQuickFormat("Auto");
-  EXPECT_EQ(0u, GetRegNumber(Key("Auto"), "Custom"));
+  EXPECT_EQ(0xDEADBEEF, GetRegNumber(Key("Auto"), "Custom"))
+      << "confirmed without a change: nothing stored";
+  EXPECT_FALSE(GetRegValue(Key("Auto"), "Format").found) << "nor the description's text";
+  EditQuickFormat("Auto");
+  EXPECT_EQ(1u, GetRegNumber(Key("Auto"), "Custom")) << "a change stores the choice";
   EXPECT_EQ("%d.%m.%Y", std::string(GetRegValue(Key("Auto"), "Format").bytes.c_str()))
-      << "the description's text is stored as the format";
-  EXPECT_EQ(0, LiveDialogs()) << "the dialog is freed";
+      << "and the format the dialog shows with it";
+  EXPECT_EQ(0, LiveDialogs()) << "the dialogs are freed";
 }
 
 TEST_F(QuickFormatSettingsTest, CustomChoiceIsStoredAndShownNextTime) {

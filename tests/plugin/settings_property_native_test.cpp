@@ -1,0 +1,156 @@
+// Opening a settings dialog and confirming it without an edit must leave the
+// registry byte for byte as it was, whatever was stored: every value of the
+// dialog's key absent, as it should be, of the wrong type, too long for its
+// reader, or cut short without its terminator, in every combination.
+#include <gtest/gtest.h>
+
+#include <stdlib.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "plugin/plugin.h"
+#include "presets/preset_menu.h"
+#include "settings/settings_store.h"
+#include "support/fake_dialogs.h"
+#include "support/fake_host.h"
+#include "support/test_registry.h"
+#include "winsubset_control.h"
+
+namespace {
+
+const char Root[] = "Software\\Far\\Plugins";
+
+enum ValueKind { TEXT_VALUE, NUMBER_VALUE };
+
+struct StoredVariant {
+  const char *what;
+  DWORD type;
+  std::string bytes; // empty with type 0: absent
+};
+
+// What a value may hold, for a text and for a number.
+const std::vector<StoredVariant> &Variants(ValueKind kind) {
+  static const std::vector<StoredVariant> text = {
+      {"absent", 0, ""},
+      {"a text", REG_SZ, std::string("%d %B \xE0\xFF", 9) + '\0'},
+      {"a number", REG_DWORD, std::string("1\0\0\0", 4)},
+      {"600 characters", REG_SZ, std::string(600, 't') + '\0'},
+      {"no terminator", REG_SZ, "abc"},
+  };
+  static const std::vector<StoredVariant> number = {
+      {"absent", 0, ""},
+      {"a number", REG_DWORD, std::string("\x01\x00\x01\x00", 4)},
+      {"a text", REG_SZ, std::string("1\0", 2)},
+      {"8 bytes", REG_BINARY, std::string("\x01\x01\x01\x01\x01\x01\x01\x01", 8)},
+      {"2 bytes", REG_DWORD, std::string("\x01\x00", 2)},
+  };
+  return kind == TEXT_VALUE ? text : number;
+}
+
+struct StoredValueSpec {
+  const char *name;
+  ValueKind kind;
+};
+
+struct SettingsDialog {
+  std::string what;
+  std::string key; // under the plugin's key
+  std::vector<StoredValueSpec> values;
+  std::vector<MenuReply> menus;
+  std::function<void()> open;
+};
+
+std::vector<SettingsDialog> SettingsDialogs() {
+  auto configure = [] { Configure(0); };
+  std::vector<SettingsDialog> dialogs = {
+      {"\"Auto\"",
+       "Auto",
+       {{"Custom", NUMBER_VALUE}, {"Format", TEXT_VALUE}},
+       {Enter(0)},
+       configure},
+      {"\"Menu\"",
+       "Menu",
+       {{"Custom", NUMBER_VALUE}, {"Format", TEXT_VALUE}},
+       {Enter(1)},
+       configure},
+      {"the calendar format",
+       "Format11",
+       {{"Name", TEXT_VALUE}, {"Format", TEXT_VALUE}, {"Mode", NUMBER_VALUE}},
+       {Enter(3)},
+       configure},
+  };
+  for (int slot = 1; slot < PRESET_SLOTS; slot++)
+    dialogs.push_back({"F4 on preset " + std::to_string(slot),
+                       "Format" + std::to_string(slot),
+                       {{"Name", TEXT_VALUE}, {"Format", TEXT_VALUE}, {"Mode", NUMBER_VALUE}},
+                       {Enter(1), BreakKey(slot, PRESET_KEY_EDIT), Esc()},
+                       [] { OpenPlugin(OPEN_EDITOR, 0); }});
+  return dialogs;
+}
+
+std::string Dump() {
+  char *dump = WinSubset_DumpRegistry();
+  std::string text = dump ? dump : "";
+  free(dump);
+  return text;
+}
+
+// Stores state number `state` of the dialog's values (one digit per value,
+// in base 5) and names it.
+std::string StoreState(const SettingsDialog &dialog, int state) {
+  std::string path = std::string(Root) + "\\Horalis\\" + dialog.key, named;
+  HKEY key;
+  RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, NULL, 0, KEY_ALL_ACCESS, NULL, &key, NULL);
+  for (const StoredValueSpec &value : dialog.values) {
+    const StoredVariant &variant = Variants(value.kind)[state % 5];
+    state /= 5;
+    if (variant.type)
+      RegSetValueExA(key, value.name, 0, variant.type, (const BYTE *)variant.bytes.data(),
+                     (DWORD)variant.bytes.size());
+    named += std::string(named.empty() ? "" : ", ") + value.name + " " + variant.what;
+  }
+  RegCloseKey(key);
+  return named;
+}
+
+int StateCount(const SettingsDialog &dialog) {
+  int count = 1;
+  for (size_t i = 0; i < dialog.values.size(); i++)
+    count *= 5;
+  return count;
+}
+
+} // namespace
+
+TEST(SettingsProperty, ConfirmingWithoutAnEditLeavesTheRegistryByteIdentical) {
+  int runs = 0;
+  for (const SettingsDialog &dialog : SettingsDialogs()) {
+    for (int state = 0; state < StateCount(dialog); state++) {
+      WinSubset_Reset();
+      CurrentKey = NULL; // the reset closed every handle
+      PresetDialog = 0;
+      std::string stored = StoreState(dialog, state);
+      PluginStartupInfo info = NewFakeHost(Root);
+      SetStartupInfo(&info);
+      InstallFakeDialogs();
+      for (const MenuReply &reply : dialog.menus)
+        Host().menuReplies.push_back(reply);
+      int shown = 0;
+      FakeDialogs().people.push_back([&shown](FakeDialog &) {
+        shown++;
+        return 0; // confirmed as it stands
+      });
+      std::string before = Dump();
+      dialog.open();
+      EXPECT_EQ(1, shown) << dialog.what << " was shown";
+      EXPECT_EQ(before, Dump()) << dialog.what << " confirmed over " << stored;
+      runs++;
+    }
+  }
+  printf("settings property: %d stored states confirmed\n", runs);
+  WinSubset_Reset();
+  CurrentKey = NULL;
+  DialogLibraryReady = 0;
+}
