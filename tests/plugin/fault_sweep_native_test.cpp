@@ -23,6 +23,7 @@
 #include "support/clipboard_text.h"
 #include "support/fake_dialogs.h"
 #include "support/fake_host.h"
+#include "support/fresh_process_native.h"
 #include "support/test_registry.h"
 #include "winsubset_control.h"
 
@@ -59,13 +60,6 @@ struct Scenario {
   Delivery delivery;
 };
 
-PluginStartupInfo StartupRecord() { return NewFakeHost(Root); }
-
-void StartUp() {
-  PluginStartupInfo info = StartupRecord();
-  SetStartupInfo(&info);
-}
-
 void Open(int openFrom) { OpenPlugin(openFrom, 0); }
 
 const std::vector<Scenario> &Scenarios() {
@@ -75,7 +69,8 @@ const std::vector<Scenario> &Scenarios() {
        {},
        {},
        [] {
-         StartUp();
+         PluginStartupInfo startup = NewFakeHost(Root);
+         SetStartupInfo(&startup);
          PluginInfo info;
          GetPluginInfo(&info);
        },
@@ -291,19 +286,9 @@ std::string DeliveryProblem(Delivery delivery, const std::string &failed) {
 // One run of a scenario with the k-th call failing (0: none). Returns the
 // number of calls counted.
 int RunOnce(const Scenario &scenario, int k) {
-  WinSubset_Reset();
-  CurrentKey = NULL; // the reset took every handle away
-  PresetDialog = 0;
+  StartFreshProcess();
   StoreEverything();
-  if (scenario.startedUp)
-    StartUp();
-  else
-    NewFakeHost(Root);
-  InstallFakeDialogs();
-  for (const MenuReply &reply : scenario.menus)
-    Host().menuReplies.push_back(reply);
-  for (const Person &person : scenario.people)
-    FakeDialogs().people.push_back(person);
+  ScriptHost(Root, scenario.startedUp, scenario.menus, scenario.people);
   std::map<std::string, std::string> before = RegistryLines();
 
   WinSubset_FailNthCall(k, ERROR_ACCESS_DENIED);
@@ -337,7 +322,5 @@ TEST(FaultSweep, EveryCallOfEveryScenarioFailsOnceWithoutHarm) {
   printf("fault sweep: %d scenarios, %d calls, %d runs with one call failing\n",
          (int)Scenarios().size(), calls, runs);
   EXPECT_EQ(calls, runs) << "one run for every call of every scenario";
-  WinSubset_Reset();
-  CurrentKey = NULL;
-  DialogLibraryReady = 0;
+  EndFreshProcess();
 }

@@ -15,6 +15,7 @@
 #include "settings/settings_store.h"
 #include "support/fake_dialogs.h"
 #include "support/fake_host.h"
+#include "support/fresh_process_native.h"
 #include "support/test_registry.h"
 #include "winsubset_control.h"
 
@@ -128,20 +129,13 @@ TEST(SettingsProperty, ConfirmingWithoutAnEditLeavesTheRegistryByteIdentical) {
   int runs = 0;
   for (const SettingsDialog &dialog : SettingsDialogs()) {
     for (int state = 0; state < StateCount(dialog); state++) {
-      WinSubset_Reset();
-      CurrentKey = NULL; // the reset closed every handle
-      PresetDialog = 0;
+      StartFreshProcess();
       std::string stored = StoreState(dialog, state);
-      PluginStartupInfo info = NewFakeHost(Root);
-      SetStartupInfo(&info);
-      InstallFakeDialogs();
-      for (const MenuReply &reply : dialog.menus)
-        Host().menuReplies.push_back(reply);
       int shown = 0;
-      FakeDialogs().people.push_back([&shown](FakeDialog &) {
-        shown++;
-        return 0; // confirmed as it stands
-      });
+      ScriptHost(Root, true, dialog.menus, {[&shown](FakeDialog &) {
+                   shown++;
+                   return 0; // confirmed as it stands
+                 }});
       std::string before = Dump();
       dialog.open();
       EXPECT_EQ(1, shown) << dialog.what << " was shown";
@@ -150,7 +144,5 @@ TEST(SettingsProperty, ConfirmingWithoutAnEditLeavesTheRegistryByteIdentical) {
     }
   }
   printf("settings property: %d stored states confirmed\n", runs);
-  WinSubset_Reset();
-  CurrentKey = NULL;
-  DialogLibraryReady = 0;
+  EndFreshProcess();
 }

@@ -1,0 +1,28 @@
+#include "support/fresh_process_native.h"
+
+#include "hostlink/module_state.h"
+#include "plugin/plugin.h"
+#include "presets/preset_menu.h"
+#include "settings/settings_store.h"
+#include "winsubset_control.h"
+
+void StartFreshProcess() {
+  WinSubset_Reset();
+  CurrentKey = NULL; // the reset closed every handle
+  PresetDialog = 0;
+}
+
+void ScriptHost(const char *root, bool startUp, const std::vector<MenuReply> &menus,
+                const std::vector<Person> &people) {
+  PluginStartupInfo info = NewFakeHost(root);
+  if (startUp)
+    SetStartupInfo(&info);
+  InstallFakeDialogs();
+  Host().menuReplies.assign(menus.begin(), menus.end());
+  FakeDialogs().people.assign(people.begin(), people.end());
+}
+
+void EndFreshProcess() {
+  StartFreshProcess();
+  DialogLibraryReady = 0;
+}
