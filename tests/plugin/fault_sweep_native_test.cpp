@@ -58,6 +58,7 @@ struct Scenario {
   // Keys under the plugin's key whose values the scenario may change.
   std::vector<std::string> mayChange;
   Delivery delivery;
+  bool nothingStored = false; // a first run: no settings at all
 };
 
 void Open(int openFrom) { OpenPlugin(openFrom, 0); }
@@ -76,6 +77,27 @@ const std::vector<Scenario> &Scenarios() {
        },
        {},
        NOTHING_DELIVERED},
+      {"start-up with nothing stored",
+       false,
+       {},
+       {},
+       [] {
+         PluginStartupInfo startup = NewFakeHost(Root);
+         SetStartupInfo(&startup);
+         PluginInfo info;
+         GetPluginInfo(&info);
+       },
+       {"Config"},
+       NOTHING_DELIVERED,
+       true},
+      {"quick insertion with nothing stored",
+       true,
+       {Enter(0)},
+       {},
+       [] { Open(OPEN_EDITOR); },
+       {"Auto"},
+       TO_EDITOR,
+       true},
       {"quick insertion into the editor",
        true,
        {Enter(0)},
@@ -171,8 +193,7 @@ void StorePreset(int slot, const char *name, const char *format, DWORD mode) {
   PutRegNumber(key, "Mode", mode);
 }
 
-// A user who has used every feature, and another program's settings beside
-// the plugin's and under the host's root.
+// A user who has used every feature.
 void StoreEverything() {
   PutRegNumber(PluginKey + "Config", "NoUseMenu", 0);
   PutRegNumber(PluginKey + "Auto", "Custom", 1);
@@ -185,6 +206,11 @@ void StoreEverything() {
   StorePreset(3, "Third", "%B", PackPresetMode(0, 1, 1));
   StorePreset(4, "Clipboard", "%H:%M clip", PackPresetMode(1, 0, 0));
   StorePreset(11, "Calendar", "%x", PackPresetMode(0, 0, 1));
+}
+
+// Another plugin's settings beside Horalis's under the host's root, and
+// another program's.
+void StoreOtherPrograms() {
   PutRegString(std::string(Root) + "\\Other", "Keep", "another plugin's");
   PutRegString("Software\\Elsewhere", "Keep", "not the host's");
 }
@@ -205,6 +231,9 @@ std::map<std::string, std::string> RegistryLines() {
 }
 
 bool MayChange(const Scenario &scenario, const std::string &named) {
+  // The plugin's own key comes with the first of its keys.
+  if (!scenario.mayChange.empty() && named == "K " + PluginKey.substr(0, PluginKey.size() - 1))
+    return true;
   for (const std::string &key : scenario.mayChange) {
     std::string path = PluginKey + key;
     size_t at = named.find(path);
@@ -287,7 +316,9 @@ std::string DeliveryProblem(Delivery delivery, const std::string &failed) {
 // number of calls counted.
 int RunOnce(const Scenario &scenario, int k) {
   StartFreshProcess();
-  StoreEverything();
+  StoreOtherPrograms();
+  if (!scenario.nothingStored)
+    StoreEverything();
   ScriptHost(Root, scenario.startedUp, scenario.menus, scenario.people);
   std::map<std::string, std::string> before = RegistryLines();
 
