@@ -33,12 +33,24 @@ static long long CommittedBytes(void) {
   return committed;
 }
 
+// Wine's GetProcessHandleCount does not count: every handle value is tried
+// instead (they are multiples of 4).
+enum { HIGHEST_HANDLE_TRIED = 0x10000 };
+
+static long long OpenHandles(void) {
+  long long count = 0;
+  for (ULONG_PTR value = 4; value <= HIGHEST_HANDLE_TRIED; value += 4) {
+    DWORD flags;
+    if (GetHandleInformation((HANDLE)value, &flags))
+      ++count;
+  }
+  return count;
+}
+
 struct ProcessFigures TakeProcessFigures(void) {
   struct ProcessFigures figures;
   figures.HeapBytes = HeapBusyBytes();
   figures.CommittedBytes = CommittedBytes();
-  DWORD handles = 0;
-  GetProcessHandleCount(GetCurrentProcess(), &handles);
-  figures.Handles = handles;
+  figures.Handles = OpenHandles();
   return figures;
 }
