@@ -18,12 +18,21 @@ function(horalis_shipped_code target)
   endif()
 endfunction()
 
+include(${CMAKE_CURRENT_LIST_DIR}/shipped_layout.cmake)
+if(WIN32)
+  horalis_shipped_layout(HORALIS_SHIPPED_LAYOUT)
+endif()
+
 # For a shipped module itself.
 function(horalis_shipped_module target)
   if(NOT WIN32)
     return()
   endif()
   target_link_options(${target} PRIVATE -Wl,--gc-sections)
+  if(HORALIS_SHIPPED_LAYOUT)
+    target_link_options(${target} PRIVATE -Wl,-T,${HORALIS_SHIPPED_LAYOUT})
+    set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${HORALIS_SHIPPED_LAYOUT})
+  endif()
   set(symbols ${CMAKE_BINARY_DIR}/symbols)
   set(debug_file ${symbols}/$<TARGET_FILE_NAME:${target}>.debug)
   add_custom_command(TARGET ${target} POST_BUILD
