@@ -42,9 +42,14 @@ dist: win32
 	@ls -1 build/win32/Horalis-*.zip
 
 # The host stand-in with Horalis in this terminal; KEYS='F11 Enter Enter'
-# runs it scripted (FROM=editor|viewer|panels, LNG=Rus, FILE=, DUMP=1).
-demo: win32
-	@KEYS="$(KEYS)" FROM="$(FROM)" LNG="$(LNG)" FILE="$(FILE)" DUMP="$(DUMP)" bash hoststandin/demo.sh
+# runs it scripted (FROM=editor|viewer|panels, LNG=Rus, FILE=, DUMP=1,
+# KEEP=1). Builds only what it runs. The variables reach demo.sh in the
+# environment (make exports those given on its command line), never through
+# the shell's word splitting.
+demo: setup
+	@cmake --preset win32 >/dev/null
+	@cmake --build --preset win32 -j $(JOBS) --target Horalis DialogGen resources farhost
+	@bash hoststandin/demo.sh
 
 format:
 	@git ls-files '*.c' '*.cpp' '*.h' | xargs clang-format -i

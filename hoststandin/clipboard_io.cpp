@@ -49,6 +49,14 @@ int PutClipboardText(const char *text) {
   return ok;
 }
 
+int EmptyClipboardText(void) {
+  if (!OpenClipboard(nullptr))
+    return 0;
+  int ok = EmptyClipboard() != 0;
+  CloseClipboard();
+  return ok;
+}
+
 int EnterRestrictedWindowStation(void) {
   OriginalStation = GetProcessWindowStation();
   /* Attributes and desktops only: no WINSTA_ACCESSCLIPBOARD. */

@@ -8,6 +8,8 @@
    no text or the clipboard cannot be opened. */
 int ReadClipboardText(char *out, int size);
 int PutClipboardText(const char *text);
+/* Leaves the clipboard empty; 0 when it cannot be opened. */
+int EmptyClipboardText(void);
 /* Moves the process into a new window station whose handle lacks the
    clipboard rights; 0 when that fails. */
 int EnterRestrictedWindowStation(void);

@@ -4,6 +4,8 @@
 # prints the final command line, editor text and clipboard, and ends.
 #   KEYS='F11 Enter Enter'  FROM=panels|editor|viewer  LNG=Eng|Rus
 #   FILE=path (for the editor and viewer)  DUMP=1 (screen at the end)
+#   KEEP=1 (a scripted run keeps the clipboard and settings of earlier runs)
+# make passes these in the environment, so quoted text in KEYS stays whole.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD:-$root/build/win32}
@@ -24,6 +26,9 @@ args=(--plugins "Z:$dist" --from "${FROM:-panels}" --lang "${LNG:-Eng}")
 [ -n "${DUMP:-}" ] && args+=(--dump)
 
 if [ -n "${KEYS:-}" ]; then
+  # A scripted run starts from an empty clipboard and the plugin's default
+  # settings, so it prints the same whatever ran before.
+  [ -n "${KEEP:-}" ] || args+=(--empty-clipboard --scratch-settings)
   # The stand-in reports in the console's OEM code page (866).
   "$root/scripts/wine-run" "$farhost" "${args[@]}" --keys "$KEYS" | iconv -f CP866 -t UTF-8
   exit "${PIPESTATUS[0]}"

@@ -2,123 +2,168 @@
 
 #include "screen.h"
 
-#include <string.h>
+#include <string>
+#include <vector>
 
 namespace {
 
-char Text[EDITOR_MAX_LINES][EDITOR_LINE_SIZE];
-int Length[EDITOR_MAX_LINES];
-int Lines = 1;
+struct Line {
+  std::string Text;
+  std::string End; /* "\r\n", "\n", "\r", or "" on the last line */
+};
+
+/* A file written on Windows ends its lines so. */
+const char DefaultEnd[] = "\r\n";
+
+std::vector<Line> Lines(1);
 int CurLine = 0, CurColumn = 0;
 int TopLine = 0, LeftColumn = 0;
+int ReadOnly = 0;
+int Modified = 0;
 
-/* Splits the current line at the cursor; 0 when there is no room. */
-int BreakLine(void) {
-  if (Lines >= EDITOR_MAX_LINES)
-    return 0;
-  memmove(&Text[CurLine + 2], &Text[CurLine + 1], (size_t)(Lines - CurLine - 1) * sizeof Text[0]);
-  memmove(&Length[CurLine + 2], &Length[CurLine + 1],
-          (size_t)(Lines - CurLine - 1) * sizeof Length[0]);
-  ++Lines;
-  int rest = Length[CurLine] - CurColumn;
-  memcpy(Text[CurLine + 1], Text[CurLine] + CurColumn, rest);
-  Text[CurLine + 1][rest] = 0;
-  Length[CurLine + 1] = rest;
-  Length[CurLine] = CurColumn;
-  Text[CurLine][CurColumn] = 0;
+int LineCount(void) { return (int)Lines.size(); }
+
+int LineLength(int line) { return (int)Lines[line].Text.size(); }
+
+/* A new break ends its line as the current line ends, or else as the
+   nearest line above does, so an edited file keeps one style. */
+std::string NewBreakEnd(void) {
+  for (int line = CurLine; line >= 0; --line)
+    if (!Lines[line].End.empty())
+      return Lines[line].End;
+  return DefaultEnd;
+}
+
+/* Splits the current line at the cursor; the tail keeps the line's end. */
+void BreakLine(void) {
+  Line &line = Lines[CurLine];
+  Line tail = {line.Text.substr(CurColumn), line.End};
+  line.End = NewBreakEnd();
+  line.Text.erase(CurColumn);
+  Lines.insert(Lines.begin() + CurLine + 1, tail);
   ++CurLine;
   CurColumn = 0;
-  return 1;
 }
 
-int InsertChars(const char *chars, int n) {
-  int room = EDITOR_LINE_SIZE - 1 - Length[CurLine];
-  int fitted = 1;
-  if (n > room) {
-    n = room;
-    fitted = 0;
-  }
-  char *line = Text[CurLine];
-  memmove(line + CurColumn + n, line + CurColumn, Length[CurLine] - CurColumn);
-  memcpy(line + CurColumn, chars, n);
-  Length[CurLine] += n;
-  line[Length[CurLine]] = 0;
+void InsertChars(const char *chars, int n) {
+  Lines[CurLine].Text.insert(CurColumn, chars, n);
   CurColumn += n;
-  return fitted;
 }
 
+/* The next line joins the current one, whose end becomes the next's. */
 void JoinWithNext(void) {
-  if (CurLine + 1 >= Lines)
+  if (CurLine + 1 >= LineCount())
     return;
-  int room = EDITOR_LINE_SIZE - 1 - Length[CurLine];
-  if (Length[CurLine + 1] > room)
-    return;
-  memcpy(Text[CurLine] + Length[CurLine], Text[CurLine + 1], Length[CurLine + 1] + 1);
-  Length[CurLine] += Length[CurLine + 1];
-  memmove(&Text[CurLine + 1], &Text[CurLine + 2], (size_t)(Lines - CurLine - 2) * sizeof Text[0]);
-  memmove(&Length[CurLine + 1], &Length[CurLine + 2],
-          (size_t)(Lines - CurLine - 2) * sizeof Length[0]);
-  --Lines;
+  Line &line = Lines[CurLine];
+  line.Text += Lines[CurLine + 1].Text;
+  line.End = Lines[CurLine + 1].End;
+  Lines.erase(Lines.begin() + CurLine + 1);
 }
 
 void ClampCursor(void) {
-  if (CurLine >= Lines)
-    CurLine = Lines - 1;
+  if (CurLine >= LineCount())
+    CurLine = LineCount() - 1;
   if (CurLine < 0)
     CurLine = 0;
-  if (CurColumn > Length[CurLine])
-    CurColumn = Length[CurLine];
+  if (CurColumn > LineLength(CurLine))
+    CurColumn = LineLength(CurLine);
   if (CurColumn < 0)
     CurColumn = 0;
 }
 
-} // namespace
-
-int EditorSetText(const char *text, int length) {
-  Lines = 1;
-  Length[0] = 0;
-  Text[0][0] = 0;
-  CurLine = CurColumn = TopLine = LeftColumn = 0;
-  int fitted = 1;
-  for (int i = 0; text && i < length; ++i) {
-    char ch = text[i];
-    if (ch == '\r' && i + 1 < length && text[i + 1] == '\n')
-      continue;
-    if (ch == '\n' || ch == '\r') {
-      if (!BreakLine()) {
-        fitted = 0;
-        break;
-      }
-      continue;
+/* Keys that change the text; a read-only text ignores them. */
+int EditKey(const HostKey *key) {
+  switch (key->Code) {
+  case HK_ENTER:
+    BreakLine();
+    return 1;
+  case HK_BS:
+    if (CurColumn > 0) {
+      Lines[CurLine].Text.erase(CurColumn - 1, 1);
+      --CurColumn;
+    } else if (CurLine > 0) {
+      --CurLine;
+      CurColumn = LineLength(CurLine);
+      JoinWithNext();
+    } else {
+      return 0;
     }
-    if (!InsertChars(&ch, 1))
-      fitted = 0;
+    return 1;
+  case HK_DEL:
+    if (CurColumn < LineLength(CurLine))
+      Lines[CurLine].Text.erase(CurColumn, 1);
+    else if (CurLine + 1 < LineCount())
+      JoinWithNext();
+    else
+      return 0;
+    return 1;
+  default:
+    if (key->Char >= 32 || key->Char == '\t') {
+      char ch = (char)key->Char;
+      InsertChars(&ch, 1);
+      return 1;
+    }
+    return 0;
   }
-  CurLine = CurColumn = 0;
-  return fitted;
 }
 
+int IsEditKey(const HostKey *key) {
+  return key->Code == HK_ENTER || key->Code == HK_BS || key->Code == HK_DEL ||
+         key->Code == HK_TAB || key->Code == HK_SPACE || key->Code == 0;
+}
+
+} // namespace
+
+void EditorSetText(const char *text, int length) {
+  Lines.assign(1, Line());
+  CurLine = CurColumn = TopLine = LeftColumn = 0;
+  ReadOnly = Modified = 0;
+  int start = 0;
+  for (int i = 0; text && i < length; ++i) {
+    if (text[i] != '\r' && text[i] != '\n')
+      continue;
+    int endLength = text[i] == '\r' && i + 1 < length && text[i + 1] == '\n' ? 2 : 1;
+    Line &line = Lines.back();
+    line.Text.assign(text + start, i - start);
+    line.End.assign(text + i, endLength);
+    i += endLength - 1;
+    start = i + 1;
+    Lines.push_back(Line());
+  }
+  if (text && length > start)
+    Lines.back().Text.assign(text + start, length - start);
+}
+
+void EditorSetReadOnly(int readOnly) { ReadOnly = readOnly != 0; }
+
+int EditorReadOnly(void) { return ReadOnly; }
+
+int EditorModified(void) { return Modified; }
+
+void EditorMarkSaved(void) { Modified = 0; }
+
 int EditorInsertText(const char *text) {
-  if (!text)
+  if (!text || ReadOnly)
     return 0;
   ClampCursor();
-  int fitted = 1;
   while (*text) {
     int n = 0;
     while (text[n] && text[n] != '\r' && text[n] != '\n')
       ++n;
-    if (n && !InsertChars(text, n))
-      fitted = 0;
+    if (n) {
+      InsertChars(text, n);
+      Modified = 1;
+    }
     text += n;
     if (*text) {
       if (text[0] == '\r' && text[1] == '\n')
         ++text;
       ++text;
-      if (!BreakLine())
-        return 0;
+      BreakLine();
+      Modified = 1;
     }
   }
-  return fitted;
+  return 1;
 }
 
 int EditorKey(const HostKey *key) {
@@ -131,76 +176,40 @@ int EditorKey(const HostKey *key) {
       --CurColumn;
     else if (CurLine > 0) {
       --CurLine;
-      CurColumn = Length[CurLine];
+      CurColumn = LineLength(CurLine);
     }
     return 1;
   case HK_RIGHT:
-    if (CurColumn < Length[CurLine])
+    if (CurColumn < LineLength(CurLine))
       ++CurColumn;
-    else if (CurLine + 1 < Lines) {
+    else if (CurLine + 1 < LineCount()) {
       ++CurLine;
       CurColumn = 0;
     }
     return 1;
   case HK_UP:
-    if (CurLine > 0)
-      --CurLine;
-    ClampCursor();
-    return 1;
   case HK_DOWN:
-    if (CurLine + 1 < Lines)
-      ++CurLine;
+  case HK_PGUP:
+  case HK_PGDN: {
+    int step = key->Code == HK_UP || key->Code == HK_DOWN ? 1 : 10;
+    CurLine += key->Code == HK_UP || key->Code == HK_PGUP ? -step : step;
     ClampCursor();
     return 1;
+  }
   case HK_HOME:
     CurColumn = 0;
     return 1;
   case HK_END:
-    CurColumn = Length[CurLine];
+    CurColumn = LineLength(CurLine);
     return 1;
-  case HK_PGUP:
-    CurLine -= 10;
-    ClampCursor();
-    return 1;
-  case HK_PGDN:
-    CurLine += 10;
-    ClampCursor();
-    return 1;
-  case HK_ENTER:
-    BreakLine();
-    return 1;
-  case HK_BS:
-    if (CurColumn > 0) {
-      char *line = Text[CurLine];
-      memmove(line + CurColumn - 1, line + CurColumn, Length[CurLine] - CurColumn + 1);
-      --Length[CurLine];
-      --CurColumn;
-    } else if (CurLine > 0) {
-      --CurLine;
-      CurColumn = Length[CurLine];
-      JoinWithNext();
-    }
-    return 1;
-  case HK_DEL:
-    if (CurColumn < Length[CurLine]) {
-      char *line = Text[CurLine];
-      memmove(line + CurColumn, line + CurColumn + 1, Length[CurLine] - CurColumn);
-      --Length[CurLine];
-    } else {
-      JoinWithNext();
-    }
-    return 1;
-  case HK_TAB:
-  case HK_SPACE:
-  case 0:
-    if (key->Char >= 32 || key->Char == '\t') {
-      char ch = (char)key->Char;
-      InsertChars(&ch, 1);
-      return 1;
-    }
-    return 0;
   default:
-    return 0;
+    if (!IsEditKey(key))
+      return 0;
+    if (ReadOnly)
+      return 1;
+    if (EditKey(key))
+      Modified = 1;
+    return 1;
   }
 }
 
@@ -215,23 +224,31 @@ void EditorGetCursor(int *line, int *column) {
   *column = CurColumn;
 }
 
-int EditorLineCount(void) { return Lines; }
+int EditorLineCount(void) { return LineCount(); }
 
-const char *EditorLine(int line) { return line >= 0 && line < Lines ? Text[line] : nullptr; }
+const char *EditorLine(int line) {
+  return line >= 0 && line < LineCount() ? Lines[line].Text.c_str() : nullptr;
+}
+
+int EditorTextLength(void) {
+  size_t n = 0;
+  for (const Line &line : Lines)
+    n += line.Text.size() + line.End.size();
+  return (int)n;
+}
 
 int EditorGetText(char *out, int size) {
   if (size <= 0)
     return 0;
   int n = 0;
-  for (int i = 0; i < Lines; ++i) {
-    if (i && n < size - 1)
-      out[n++] = '\n';
-    int take = Length[i];
-    if (take > size - 1 - n)
-      take = size - 1 - n;
-    memcpy(out + n, Text[i], take);
-    n += take;
-  }
+  for (const Line &line : Lines)
+    for (const std::string *part : {&line.Text, &line.End}) {
+      int take = (int)part->size();
+      if (take > size - 1 - n)
+        take = size - 1 - n;
+      part->copy(out + n, take);
+      n += take;
+    }
   out[n] = 0;
   return n;
 }
@@ -248,10 +265,10 @@ void EditorDraw(int x1, int y1, int x2, int y2, int attr, int *cursorX, int *cur
   if (CurColumn >= LeftColumn + columns)
     LeftColumn = CurColumn - columns + 1;
   ScreenFill(x1, y1, x2, y2, ' ', attr);
-  for (int r = 0; r < rows && TopLine + r < Lines; ++r) {
+  for (int r = 0; r < rows && TopLine + r < LineCount(); ++r) {
     int line = TopLine + r;
-    if (Length[line] > LeftColumn)
-      ScreenPut(x1, y1 + r, attr, Text[line] + LeftColumn, columns);
+    if (LineLength(line) > LeftColumn)
+      ScreenPut(x1, y1 + r, attr, Lines[line].Text.c_str() + LeftColumn, columns);
   }
   *cursorX = x1 + CurColumn - LeftColumn;
   *cursorY = y1 + CurLine - TopLine;

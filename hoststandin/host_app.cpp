@@ -11,28 +11,55 @@
 #include "screen.h"
 #include "viewer.h"
 
+#include <errno.h>
 #include <stdio.h>
 #include <string.h>
+#include <string>
+#include <vector>
 
 namespace {
 
 char EditorFile[HOST_PATH_SIZE] = "";
 char ViewerFile[HOST_PATH_SIZE] = "";
-char FileBuffer[VIEWER_MAX_TEXT];
+/* Told once the editor shows: why its file opened read-only. */
+const char *EditorNotice[3] = {nullptr, nullptr, nullptr};
+ClipboardTextReader ClipboardReader = nullptr;
 
 const char ViewerNote[] =
     "The host stand-in's viewer.\r\n"
     "Give a file with --file, or press F3 on a file in the panels.\r\n"
     "F11 opens the plugin menu; from here plugins put text on the clipboard.\r\n";
 
-int ReadWholeFile(const char *path, int *length) {
-  *length = 0;
+enum FileRead { FILE_MISSING, FILE_UNREADABLE, FILE_READ, FILE_TOO_LARGE };
+
+/* Up to limit bytes of a file. */
+FileRead ReadFileBytes(const char *path, int limit, std::string *bytes) {
+  bytes->clear();
   FILE *f = path && path[0] ? fopen(path, "rb") : nullptr;
   if (!f)
-    return 0;
-  *length = (int)fread(FileBuffer, 1, sizeof FileBuffer, f);
+    return path && path[0] && errno != ENOENT ? FILE_UNREADABLE : FILE_MISSING;
+  char block[16384];
+  size_t n;
+  while ((n = fread(block, 1, sizeof block, f)) > 0 && (int)bytes->size() <= limit)
+    bytes->append(block, n);
+  FileRead result = ferror(f) ? FILE_UNREADABLE : FILE_READ;
   fclose(f);
-  return 1;
+  if (result == FILE_READ && (int)bytes->size() > limit) {
+    bytes->resize(limit);
+    result = FILE_TOO_LARGE;
+  }
+  return result;
+}
+
+void Tell(const char *title, const char *line1, const char *line2, const char *line3) {
+  const char *lines[5] = {title, line1};
+  int n = 2;
+  if (line2)
+    lines[n++] = line2;
+  if (line3)
+    lines[n++] = line3;
+  lines[n++] = "Ok";
+  HostMessage(-1, FMSG_WARNING, nullptr, lines, n, 1);
 }
 
 void DrawKeyBar(const char *const *labels) {
@@ -80,8 +107,9 @@ void DrawArea(void) {
   } else if (CurrentArea == AREA_EDITOR) {
     int line, column;
     EditorGetCursor(&line, &column);
-    snprintf(status, sizeof status, "%s  Line %d  Col %d",
-             EditorFile[0] ? EditorFile : "(new text)", line + 1, column + 1);
+    snprintf(status, sizeof status, "%s%s  Line %d  Col %d%s",
+             EditorFile[0] ? EditorFile : "(new text)", EditorModified() ? " *" : "", line + 1,
+             column + 1, EditorReadOnly() ? "  read-only" : "");
     DrawStatus(status);
     int cx, cy;
     EditorDraw(0, 1, w - 1, h - 2, PAL_EDITOR, &cx, &cy);
@@ -104,25 +132,74 @@ void ShowHostKeys(void) {
                          "F4 / F3  edit / view the file under the cursor",
                          "F2       save, in the editor",
                          "F10      quit (back to the panels from the editor or viewer)",
+                         "Shift+Ins  paste the clipboard (command line, editor)",
+                         "Esc      clear the command line",
                          "F1       in a plugin's menu: its help",
                          "Ok"};
-  HostMessage(-1, 0, nullptr, lines, 8, 1);
+  HostMessage(-1, 0, nullptr, lines, 10, 1);
 }
 
-void SaveEditorFile(void) {
-  if (!EditorFile[0])
-    return;
-  static char text[EDITOR_MAX_LINES * 8];
-  int length = EditorGetText(text, sizeof text);
-  FILE *f = fopen(EditorFile, "wb");
-  int ok = f && fwrite(text, 1, length, f) == (size_t)length;
-  if (f)
-    fclose(f);
-  HostLog("editor: save %s -> %d", EditorFile, ok);
-  if (!ok) {
-    const char *lines[] = {"Editor", "Cannot save the file", EditorFile, "Ok"};
-    HostMessage(-1, FMSG_WARNING, nullptr, lines, 4, 1);
+/* Writes the text as edited, line ends and all; 1 when it was saved. */
+int SaveEditorFile(void) {
+  if (!EditorFile[0]) {
+    Tell("Editor", "This text has no file: it cannot be saved.", nullptr, nullptr);
+    return 0;
   }
+  if (EditorReadOnly()) {
+    Tell("Editor", "The file was opened read-only:", "it has not been saved.", EditorFile);
+    return 0;
+  }
+  std::vector<char> text((size_t)EditorTextLength() + 1);
+  int length = EditorGetText(text.data(), (int)text.size());
+  errno = 0;
+  FILE *f = fopen(EditorFile, "wb");
+  int ok = f && fwrite(text.data(), 1, length, f) == (size_t)length;
+  if (f && fclose(f) != 0)
+    ok = 0;
+  const char *why = errno ? strerror(errno) : "the file could not be written";
+  HostLog("editor: save %s (%d bytes) -> %d", EditorFile, length, ok);
+  if (!ok) {
+    Tell("Editor", "Cannot save the file", EditorFile, why);
+    return 0;
+  }
+  EditorMarkSaved();
+  return 1;
+}
+
+/* F10 or Esc in the editor: a changed file is saved, or left, only when the
+   person says so; 0 keeps the editor open. */
+int MayLeaveEditor(void) {
+  if (!EditorModified() || !EditorFile[0])
+    return 1;
+  const char *lines[] = {"Editor", "The file has been changed:", EditorFile, "&Save", "Do&n't save",
+                         "&Cancel"};
+  switch (HostMessage(-1, FMSG_WARNING, nullptr, lines, 6, 3)) {
+  case 0:
+    return SaveEditorFile();
+  case 1:
+    return 1;
+  default:
+    return 0;
+  }
+}
+
+int IsPasteKey(const HostKey &key) {
+  return (key.Code == HK_INS && key.Mods == KEYMOD_SHIFT) ||
+         (key.Code == 0 && key.Char == 'v' && key.Mods == KEYMOD_CTRL);
+}
+
+/* The clipboard's text, "" when it holds none. */
+std::string ClipboardText(void) {
+  static char text[PASTE_MAX];
+  if (!ClipboardReader || !ClipboardReader(text, sizeof text))
+    return "";
+  return text;
+}
+
+void ShowEditorNotice(void) {
+  if (EditorNotice[0] && CurrentArea == AREA_EDITOR)
+    Tell("Editor", EditorNotice[0], EditorNotice[1], EditorNotice[2]);
+  EditorNotice[0] = nullptr;
 }
 
 /* Keys of the current area; 0 when the host should end. */
@@ -158,6 +235,16 @@ int HandleAreaKey(const HostKey &key) {
       HostMessage(-1, 0, nullptr, lines, 4, 1);
       return 1;
     }
+    if (key.Code == HK_ESC && plain) {
+      LineEditSet(&CommandLine, "", 0, LINE_EDIT_SIZE);
+      return 1;
+    }
+    if (IsPasteKey(key)) {
+      /* The command line holds one line: the clipboard's first. */
+      std::string text = ClipboardText();
+      LineEditInsert(&CommandLine, text.substr(0, text.find_first_of("\r\n")).c_str());
+      return 1;
+    }
     if (key.Code == HK_UP || key.Code == HK_DOWN || key.Code == HK_PGUP || key.Code == HK_PGDN ||
         ((key.Code == HK_HOME || key.Code == HK_END) && CommandLine.Length == 0)) {
       PanelKey(&key);
@@ -168,11 +255,16 @@ int HandleAreaKey(const HostKey &key) {
   }
   if (CurrentArea == AREA_EDITOR) {
     if ((key.Code == HK_F10 || key.Code == HK_ESC) && plain) {
-      CurrentArea = AREA_PANELS;
+      if (MayLeaveEditor())
+        CurrentArea = AREA_PANELS;
       return 1;
     }
     if (key.Code == HK_F2 && plain) {
       SaveEditorFile();
+      return 1;
+    }
+    if (IsPasteKey(key)) {
+      EditorInsertText(ClipboardText().c_str());
       return 1;
     }
     EditorKey(&key);
@@ -190,33 +282,53 @@ int HandleAreaKey(const HostKey &key) {
 
 int OpenEditorFile(const char *path) {
   snprintf(EditorFile, sizeof EditorFile, "%s", path ? path : "");
-  int length = 0;
-  int ok = ReadWholeFile(path, &length);
-  EditorSetText(FileBuffer, length);
+  std::string bytes;
+  FileRead read = ReadFileBytes(path, EDITOR_MAX_FILE, &bytes);
+  EditorSetText(bytes.data(), (int)bytes.size());
+  EditorNotice[0] = nullptr;
+  if (read == FILE_TOO_LARGE) {
+    static char size[80];
+    snprintf(size, sizeof size,
+             "The file is larger than the editor holds (%d bytes):", EDITOR_MAX_FILE);
+    EditorNotice[0] = size;
+    EditorNotice[1] = "it is opened read-only, its start shown.";
+  } else if (read == FILE_UNREADABLE) {
+    EditorNotice[0] = "The file cannot be read:";
+    EditorNotice[1] = "it is opened read-only, empty.";
+  } else if (bytes.find('\0') != std::string::npos) {
+    EditorNotice[0] = "The file holds NUL bytes, which the editor cannot keep:";
+    EditorNotice[1] = "it is opened read-only.";
+  }
+  EditorNotice[2] = EditorNotice[0] ? EditorFile : nullptr;
+  EditorSetReadOnly(EditorNotice[0] != nullptr);
   CurrentArea = AREA_EDITOR;
-  HostLog("editor: %s (%d bytes)", EditorFile[0] ? EditorFile : "new text", length);
-  return ok || !EditorFile[0];
+  HostLog("editor: %s (%d bytes%s)", EditorFile[0] ? EditorFile : "new text", (int)bytes.size(),
+          EditorReadOnly() ? ", read-only" : "");
+  return read == FILE_READ || !EditorFile[0];
 }
 
 int OpenViewerFile(const char *path) {
   snprintf(ViewerFile, sizeof ViewerFile, "%s", path ? path : "");
-  int length = 0;
-  int ok = ReadWholeFile(path, &length);
-  if (ok)
-    ViewerSetText(FileBuffer, length);
+  std::string bytes;
+  FileRead read = ReadFileBytes(path, VIEWER_MAX_TEXT, &bytes);
+  if (read == FILE_READ || read == FILE_TOO_LARGE)
+    ViewerSetText(bytes.data(), (int)bytes.size());
   else
     ViewerSetText(ViewerNote, (int)sizeof ViewerNote - 1);
   CurrentArea = AREA_VIEWER;
-  HostLog("viewer: %s (%d bytes)", ViewerFile[0] ? ViewerFile : "note", length);
-  return ok || !ViewerFile[0];
+  HostLog("viewer: %s (%d bytes)", ViewerFile[0] ? ViewerFile : "note", (int)bytes.size());
+  return read == FILE_READ || !ViewerFile[0];
 }
 
 const char *EditorFileName(void) { return EditorFile; }
+
+void HostSetClipboardReader(ClipboardTextReader reader) { ClipboardReader = reader; }
 
 void RunHost(int startArea) {
   CurrentArea = startArea;
   for (;;) {
     DrawArea();
+    ShowEditorNotice();
     HostKey key;
     if (!InputNext(&key))
       break;

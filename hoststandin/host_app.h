@@ -5,14 +5,21 @@
 #ifndef HORALIS_HOSTSTANDIN_HOST_APP_H
 #define HORALIS_HOSTSTANDIN_HOST_APP_H
 
-enum { HOST_PATH_SIZE = 260 };
+enum { HOST_PATH_SIZE = 260, EDITOR_MAX_FILE = 1 << 20, PASTE_MAX = 64 * 1024 };
 
 /* Opens the editor or the viewer on a file ("" for an empty editor and the
-   viewer's note); 0 when the file could not be read (the area is still
-   opened, empty). */
+   viewer's note); 0 when the file could not be read whole (the area is
+   still opened). A file the editor cannot keep as it is (larger than
+   EDITOR_MAX_FILE, holding NUL bytes, or unreadable) opens read-only, with
+   a message once the editor shows; a missing file is a new, empty one. */
 int OpenEditorFile(const char *path);
 int OpenViewerFile(const char *path);
 const char *EditorFileName(void);
+
+/* Where Shift+Ins takes the clipboard's text from (OEM): 1 when there was
+   text. None is set in the tests: the paste keys then paste nothing. */
+typedef int (*ClipboardTextReader)(char *out, int size);
+void HostSetClipboardReader(ClipboardTextReader reader);
 
 void RunHost(int startArea);
 

@@ -13,11 +13,14 @@
 #include "panels.h"
 #include "plugin_loader.h"
 #include "plugin_table.h"
+#include "scratch_settings.h"
 #include "screen.h"
 #include "win32_sources.h"
 
 #include <stdio.h>
 #include <string.h>
+#include <string>
+#include <vector>
 #include <windows.h>
 
 namespace {
@@ -33,34 +36,46 @@ void WriteOut(const char *text, int length) {
 /* One result line; control bytes and backslashes escaped so that each
    line stays one line. */
 void WriteResult(const char *label, const char *text) {
-  static char line[2 * 65536];
-  int n = snprintf(line, sizeof line, "%s: ", label);
-  for (const char *p = text; *p && n < (int)sizeof line - 8; ++p) {
+  std::string line = std::string(label) + ": ";
+  for (const char *p = text; *p; ++p) {
     unsigned char ch = (unsigned char)*p;
+    char escape[8];
     if (ch == '\\')
-      n += snprintf(line + n, sizeof line - n, "\\\\");
+      line += "\\\\";
     else if (ch == '\n')
-      n += snprintf(line + n, sizeof line - n, "\\n");
+      line += "\\n";
     else if (ch == '\r')
-      n += snprintf(line + n, sizeof line - n, "\\r");
+      line += "\\r";
     else if (ch == '\t')
-      n += snprintf(line + n, sizeof line - n, "\\t");
-    else if (ch < 32)
-      n += snprintf(line + n, sizeof line - n, "\\x%02X", ch);
-    else
-      line[n++] = (char)ch;
+      line += "\\t";
+    else if (ch < 32) {
+      snprintf(escape, sizeof escape, "\\x%02X", ch);
+      line += escape;
+    } else
+      line += (char)ch;
   }
-  line[n++] = '\n';
-  WriteOut(line, n);
+  line += '\n';
+  WriteOut(line.data(), (int)line.size());
 }
 
-void WriteDump(void) {
-  static char screen[(SCREEN_MAX_WIDTH + 1) * SCREEN_MAX_HEIGHT + 1];
-  int n = ConsoleReadScreen(screen, sizeof screen);
+char Screen[(SCREEN_MAX_WIDTH + 1) * SCREEN_MAX_HEIGHT + 1];
+
+void WriteScreen(const char *screen, int length) {
   const char head[] = "--- screen ---\n", tail[] = "--- end of screen ---\n";
   WriteOut(head, sizeof head - 1);
-  WriteOut(screen, n);
+  WriteOut(screen, length);
   WriteOut(tail, sizeof tail - 1);
+}
+
+void WriteDump(void) { WriteScreen(Screen, ConsoleReadScreen(Screen, sizeof Screen)); }
+
+/* The clipboard's text for a paste: typed text is OEM, the clipboard's
+   ANSI. */
+int ReadClipboardForPaste(char *out, int size) {
+  if (!ReadClipboardText(out, size) || !out[0])
+    return 0;
+  CharToOemA(out, out);
+  return 1;
 }
 
 void DefaultPluginsFolder(char *out, int size) {
@@ -75,11 +90,12 @@ void DefaultPluginsFolder(char *out, int size) {
 }
 
 void ReportEnd(void) {
-  static char text[EDITOR_MAX_LINES * 64];
   WriteResult("cmdline", CommandLine.Text);
-  EditorGetText(text, sizeof text);
-  WriteResult("editor", text);
+  std::vector<char> editor((size_t)EditorTextLength() + 1);
+  EditorGetText(editor.data(), (int)editor.size());
+  WriteResult("editor", editor.data());
   LeaveRestrictedWindowStation();
+  static char text[PASTE_MAX];
   if (!ReadClipboardText(text, sizeof text))
     text[0] = 0;
   /* Clipboard text is ANSI; what a person reads on the console is OEM. The
@@ -87,8 +103,6 @@ void ReportEnd(void) {
   if (!OutputFile)
     CharToOemA(text, text);
   WriteResult("clipboard", text);
-  if (Options.DumpAtEnd)
-    WriteDump();
 }
 
 } // namespace
@@ -104,6 +118,10 @@ int main(int argc, char **argv) {
     return 0;
   }
   int keyCount = 0;
+  /* The command line arrives in the ANSI code page; keys are typed in the
+     console's, as a person types them. */
+  if (Options.Scripted && !Options.KeysFile[0])
+    CharToOemA(Options.Keys, Options.Keys);
   if (Options.Scripted) {
     keyCount = ParseKeyScript(Options.Keys, ScriptKeys, KEY_SCRIPT_MAX, error, sizeof error);
     if (keyCount < 0) {
@@ -119,6 +137,8 @@ int main(int argc, char **argv) {
     fprintf(stderr, "farhost: cannot write %s\n", Options.Output);
     return 2;
   }
+  if (Options.EmptyClipboard && !EmptyClipboardText())
+    fprintf(stderr, "farhost: could not empty the clipboard\n");
   if (Options.SetClipboard && !PutClipboardText(Options.Clipboard))
     fprintf(stderr, "farhost: could not put the text on the clipboard\n");
   if (Options.NoClipboardRights && !EnterRestrictedWindowStation()) {
@@ -137,6 +157,7 @@ int main(int argc, char **argv) {
   ScreenSetFlushHook(ConsoleFlush);
   MessageSetErrorSource(ReadLastSystemError);
   InputSetDumpWriter(WriteDump);
+  HostSetClipboardReader(ReadClipboardForPaste);
   if (Options.Scripted)
     InputSetScript(ScriptKeys, keyCount);
   else
@@ -156,13 +177,16 @@ int main(int argc, char **argv) {
     snprintf(plugins, sizeof plugins, "%s", Options.PluginsFolder);
   else
     DefaultPluginsFolder(plugins, sizeof plugins);
+  if (Options.ScratchSettings)
+    MakeScratchRoot(Options.RootKey, sizeof Options.RootKey);
   HostLog("host: language %s, root key %s, plugins %s", Options.Language, Options.RootKey, plugins);
   if (LoadPlugins(plugins, Options.Language, Options.RootKey) == 0)
     fprintf(stderr, "farhost: no plugin loaded from %s\n", plugins);
 
   int area = Options.StartArea;
   if (area == AREA_EDITOR && !OpenEditorFile(Options.File))
-    fprintf(stderr, "farhost: cannot read %s; the editor starts empty\n", Options.File);
+    fprintf(stderr, "farhost: %s: %s\n", Options.File,
+            EditorReadOnly() ? "opened read-only" : "a new file");
   if (area == AREA_VIEWER && !OpenViewerFile(Options.File))
     fprintf(stderr, "farhost: cannot read %s\n", Options.File);
 
@@ -172,8 +196,14 @@ int main(int argc, char **argv) {
     fprintf(stderr, "farhost: the keys ran out inside a window; it was closed as with Esc\n");
     HostLog("host: the keys ran out inside a window");
   }
+  /* The last screen is read before the console is blanked. */
+  int lastScreen = Options.DumpAtEnd ? ConsoleReadScreen(Screen, sizeof Screen) : 0;
   ConsoleClose();
   ReportEnd();
+  if (Options.DumpAtEnd)
+    WriteScreen(Screen, lastScreen);
+  if (Options.ScratchSettings)
+    RemoveScratchRoot(Options.RootKey);
   if (OutputFile)
     fclose(OutputFile);
   fflush(stdout);

@@ -16,12 +16,15 @@ const char HostUsage[] =
     "  --file PATH          the file of the editor and viewer\n"
     "  --dir PATH           the folder shown in the panels (default: the current one)\n"
     "  --keys \"KEYS\"        scripted mode: press these keys, then print the result\n"
-    "  --keys-file PATH     scripted mode, keys from a file\n"
+    "  --keys-file PATH     scripted mode, keys from a file (text in code page 866)\n"
     "  --output PATH        write cmdline:/editor:/clipboard: lines and dumps to a file\n"
     "  --dump               add a screen dump at the end\n"
     "  --size WxH           screen size (scripted default 80x25)\n"
     "  --log PATH           log of the calls between host and plugins\n"
     "  --clipboard TEXT     put TEXT on the clipboard first\n"
+    "  --empty-clipboard    empty the clipboard first\n"
+    "  --scratch-settings   plugin settings under a root key of this run's own, removed at\n"
+    "                       the end (instead of --root-key)\n"
     "  --no-clipboard-rights  run in a window station without clipboard rights\n"
     "Keys: F1..F12 Enter Esc Up Down Left Right Home End PgUp PgDn Tab Space Ins Del BS,\n"
     "with Shift+ Ctrl+ Alt+; \"quoted text\" or plain words are typed; Dump writes the screen.\n";
@@ -63,6 +66,12 @@ int ParseHostOptions(int argc, const char *const *argv, HostOptions *o, char *er
       takesValue = 0;
     } else if (!strcmp(name, "--dump")) {
       o->DumpAtEnd = 1;
+      takesValue = 0;
+    } else if (!strcmp(name, "--empty-clipboard")) {
+      o->EmptyClipboard = 1;
+      takesValue = 0;
+    } else if (!strcmp(name, "--scratch-settings")) {
+      o->ScratchSettings = 1;
       takesValue = 0;
     } else if (!strcmp(name, "--no-clipboard-rights")) {
       o->NoClipboardRights = 1;

@@ -18,6 +18,8 @@ struct HostOptions {
   char Log[OPTION_TEXT_SIZE];
   char Clipboard[OPTION_TEXT_SIZE]; /* text put on the clipboard at the start */
   int SetClipboard;
+  int EmptyClipboard;  /* --empty-clipboard: start with nothing on it */
+  int ScratchSettings; /* --scratch-settings: a root key of this run's own */
   int DumpAtEnd;
   int Width, Height; /* 0: the console window's */
   int NoClipboardRights;

@@ -96,9 +96,9 @@ TEST_F(ServicesTest, InsertTextAtTheEditorsCursor) {
       {"", 0, 0, "07.12.2026", "07.12.2026"},
       {"Meeting: \nsecond", 0, 9, "07.12", "Meeting: 07.12\nsecond"},
       {"Meeting: \nsecond", 1, 3, "[x]", "Meeting: \nsec[x]ond"},
-      {"ab", 0, 1, "1\r2", "a1\n2b"},
-      {"ab", 0, 1, "1\r\n2\n3", "a1\n2\n3b"},
-      {"a\r\nb", 1, 1, "!", "a\nb!"},
+      {"ab", 0, 1, "1\r2", "a1\r\n2b"},
+      {"x\nab", 1, 1, "1\r\n2\n3", "x\na1\n2\n3b"}, /* breaks as the file's lines */
+      {"a\r\nb", 1, 1, "!", "a\r\nb!"},
   };
   CurrentArea = AREA_EDITOR;
   for (const auto &c : cases) {

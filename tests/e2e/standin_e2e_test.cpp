@@ -1,0 +1,177 @@
+/* The stand-in as a person uses it around the plugin: the editor keeps a
+   file as it was, line ends and all; the command line's Esc and the paste
+   keys; a scripted run's screen, typed text and fresh state. */
+#include "farhost_run.h"
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string ReadBack(const std::string &path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+/* Lines of 60 characters ended by CR LF, 30,000 bytes and more. */
+std::string LargeCrlfText() {
+  std::string text;
+  for (int line = 0; text.size() < 30000; ++line)
+    text += "line " + std::to_string(line) + std::string(53, 'x') + "\r\n";
+  return text;
+}
+
+/* Where line n of a text starts. */
+size_t LineStart(const std::string &text, int n) {
+  size_t at = 0;
+  for (int line = 0; line < n; ++line)
+    at = text.find('\n', at) + 1;
+  return at;
+}
+
+FarhostRun Edit(const std::string &name, const std::string &file, const std::string &keys) {
+  return RunFarhost(name, "--from editor --file \"" + file + "\" --keys \"" + keys + "\"");
+}
+
+TEST(StandInEditor, SavesExactlyTheLinesAsEdited) {
+  const std::string large = LargeCrlfText();
+  const struct {
+    const char *Name;
+    std::string Bytes, Keys, Saved;
+  } cases[] = {
+      {"save_crlf", "one\r\ntwo\r\n", "F2", "one\r\ntwo\r\n"},
+      {"save_no_final_end", "one\r\ntwo", "F2", "one\r\ntwo"},
+      {"save_mixed_ends", "a\r\nb\nc\rd", "Down End x F2", "a\r\nbx\nc\rd"},
+      {"save_new_line", "a\r\nb\n", "End Enter c F2", "a\r\nc\r\nb\n"},
+      {"save_joined", "a\r\nb\n", "End Del F2", "ab\n"},
+      {"save_large", large, "F2", large},
+      {"save_large_edited", large, "PgDn PgDn PgDn PgDn PgDn PgDn PgDn PgDn PgDn PgDn PgDn Home ! F2",
+       large.substr(0, LineStart(large, 110)) + "!" + large.substr(LineStart(large, 110))},
+      {"save_long_line", std::string(5000, 'w') + "\r\n", "End ! F2",
+       std::string(5000, 'w') + "!\r\n"},
+  };
+  for (const auto &c : cases) {
+    std::string file = WriteWorkFile(std::string(c.Name) + ".txt", c.Bytes);
+    FarhostRun run = Edit(c.Name, file, c.Keys);
+    ASSERT_EQ(run.ExitCode, 0) << c.Name << ": " << run.Stderr;
+    EXPECT_TRUE(ReadBack(file) == c.Saved) << c.Name << ": saved byte for byte\n" << run.Log;
+    EXPECT_NE(run.Log.find("bytes) -> 1"), std::string::npos) << c.Name << ": the save succeeded";
+    EXPECT_EQ(run.Output.find("--- screen ---"), std::string::npos) << c.Name;
+  }
+}
+
+TEST(StandInEditor, AFileItCannotKeepOpensReadOnlyWithAMessage) {
+  const struct {
+    const char *Name;
+    std::string Bytes, Why;
+  } cases[] = {
+      {"too_large", std::string((1 << 20) + 1, 'z'), "larger than the editor holds"},
+      {"nul_bytes", std::string("a\0b\r\n", 5), "NUL bytes"},
+  };
+  for (const auto &c : cases) {
+    std::string file = WriteWorkFile(std::string(c.Name) + ".txt", c.Bytes);
+    /* The message first, then typing and a save, both refused. */
+    FarhostRun run = Edit(c.Name, file, "Dump Enter x Enter F2 Dump Enter");
+    ASSERT_EQ(run.ExitCode, 0) << c.Name << ": " << run.Stderr;
+    size_t notice = run.Output.find(c.Why);
+    EXPECT_NE(notice, std::string::npos) << c.Name << ": says why\n" << run.Output;
+    EXPECT_NE(run.Output.find("opened read-only", notice), std::string::npos) << c.Name;
+    EXPECT_NE(run.Output.find("it has not been saved"), std::string::npos)
+        << c.Name << ": F2 says it does not save\n"
+        << run.Output;
+    EXPECT_TRUE(ReadBack(file) == c.Bytes) << c.Name << ": the file is untouched";
+    EXPECT_EQ(run.Log.find("editor: save"), std::string::npos) << c.Name;
+  }
+}
+
+TEST(StandInEditor, AFailedSaveSaysSo) {
+  std::string file = WorkPath("no_such_folder/new.txt");
+  FarhostRun run = Edit("failed_save", file, "x F2 Dump Enter");
+  ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+  EXPECT_NE(run.Output.find("Cannot save the file"), std::string::npos) << run.Output;
+  EXPECT_NE(run.Log.find("bytes) -> 0"), std::string::npos) << run.Log;
+  EXPECT_EQ(run.Editor, "x") << "the text is kept for another try";
+}
+
+TEST(StandInEditor, F10OnAChangedFileAsksFirst) {
+  const struct {
+    const char *Name, *Keys, *Saved, *EndsIn;
+  } cases[] = {
+      {"leave_unchanged", "F10", "a\n", "panels"},
+      {"leave_save", "x F10 Enter", "xa\n", "panels"},
+      {"leave_discard", "x F10 Right Enter", "a\n", "panels"},
+      {"leave_cancel", "x F10 Esc", "a\n", "editor"},
+      {"leave_cancel_button", "x Esc Right Right Enter", "a\n", "editor"},
+  };
+  for (const auto &c : cases) {
+    std::string file = WriteWorkFile(std::string(c.Name) + ".txt", "a\n");
+    FarhostRun run = Edit(c.Name, file, c.Keys);
+    ASSERT_EQ(run.ExitCode, 0) << c.Name << ": " << run.Stderr;
+    EXPECT_EQ(ReadBack(file), c.Saved) << c.Name;
+    EXPECT_NE(run.Log.find(std::string("host: end in ") + c.EndsIn), std::string::npos)
+        << c.Name << "\n"
+        << run.Log;
+    bool asked = run.Log.find("The file has been changed") != std::string::npos;
+    EXPECT_EQ(asked, std::string(c.Name) != "leave_unchanged") << c.Name << "\n" << run.Log;
+  }
+}
+
+TEST(StandInKeys, EscClearsTheCommandLineAndShiftInsPastes) {
+  std::string file = WriteWorkFile("paste.txt", "text\r\n");
+  const struct {
+    const char *Name;
+    std::string Arguments, Cmdline, Editor;
+  } cases[] = {
+      {"esc", "--keys \"abc Esc de\"", "de", ""},
+      {"paste_cmdline", "--clipboard \"07.12.2026\" --keys \"x Shift+Ins\"", "x07.12.2026", ""},
+      {"paste_editor", "--from editor --file \"" + file + "\" --clipboard \"07.12\" --keys \"Shift+Ins\"",
+       "", "07.12text\\r\\n"},
+      {"paste_nothing", "--empty-clipboard --keys \"x Shift+Ins\"", "x", ""},
+  };
+  for (const auto &c : cases) {
+    FarhostRun run = RunFarhost(c.Name, c.Arguments);
+    ASSERT_EQ(run.ExitCode, 0) << c.Name << ": " << run.Stderr;
+    EXPECT_EQ(run.Cmdline, c.Cmdline) << c.Name;
+    EXPECT_EQ(run.Editor, c.Editor) << c.Name;
+  }
+}
+
+TEST(StandInScript, TypesAnsiTextInTheConsolesCodePageAndDumpsTheLastScreen) {
+  /* "привет" in the ANSI code page, as a command line carries it. */
+  const char ansi[] = "\xEF\xF0\xE8\xE2\xE5\xF2";
+  char oem[sizeof ansi];
+  CharToOemA(ansi, oem);
+  FarhostRun run = RunFarhost("typed", std::string("--dump --keys \"\\\"a ") + ansi + "\\\"\"");
+  ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+  EXPECT_EQ(run.Cmdline, std::string("a ") + oem) << "typed as on a Russian keyboard";
+  size_t screen = run.Output.find("--- screen ---");
+  ASSERT_NE(screen, std::string::npos) << run.Output;
+  EXPECT_NE(run.Output.find(std::string(">a ") + oem, screen), std::string::npos)
+      << "the last screen shows the command line\n"
+      << run.Output;
+}
+
+TEST(StandInScript, ScratchSettingsAreRemovedAtTheEnd) {
+  FarhostRun run = RunFarhost("scratch", "--scratch-settings --keys \"F11 Enter Down Enter Esc Esc\"");
+  ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+  const std::string head = "settings: scratch root key ";
+  size_t at = run.Log.find(head);
+  ASSERT_NE(at, std::string::npos) << run.Log;
+  std::string root = run.Log.substr(at + head.size(), run.Log.find('\n', at) - at - head.size());
+  while (!root.empty() && (root.back() == '\r' || root.back() == ' '))
+    root.pop_back();
+  EXPECT_NE(run.Log.find("root key " + root + ", plugins"), std::string::npos)
+      << "the plugins got the scratch root\n"
+      << run.Log;
+  HKEY key;
+  EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, root.c_str(), 0, KEY_READ, &key), ERROR_SUCCESS)
+      << root << " is gone";
+}
+
+} // namespace
