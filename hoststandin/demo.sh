@@ -14,7 +14,7 @@ dist=$build/dist
 export HORALIS_WINEPREFIX=${HORALIS_WINEPREFIX:-$build/wineprefix}
 
 for need in "$farhost" "$dist/Horalis/Horalis.dll"; do
-  [ -f "$need" ] || { echo "demo: $need is missing; run make win32" >&2; exit 1; }
+  [ -f "$need" ] || { echo "demo: $need is missing; run make demo" >&2; exit 1; }
 done
 [ -f "$dist/Horalis/Dialog.gen" ] ||
   echo "demo: Dialog.gen is missing: Horalis will not open its menu" >&2

@@ -26,8 +26,7 @@ void DeleteTree(HKEY parent, const char *name) {
 } // namespace
 
 void MakeScratchRoot(char *rootKey, int size) {
-  snprintf(rootKey, size, "Software\\HoralisStandIn\\Run%lu",
-           (unsigned long)GetCurrentProcessId());
+  snprintf(rootKey, size, "Software\\HoralisStandIn\\Run%lu", (unsigned long)GetCurrentProcessId());
   DeleteTree(HKEY_CURRENT_USER, rootKey);
   HostLog("settings: scratch root key %s", rootKey);
 }

@@ -127,7 +127,10 @@ int WINAPI HostEditorControl(int Command, void *Param) {
               Param ? "no editor is current" : "no text");
       return FALSE;
     }
-    EditorInsertText((const char *)Param);
+    if (!EditorInsertText((const char *)Param)) {
+      HostLog("EditorControl ECTL_INSERTTEXT %s -> 0 (the file is read-only)", quoted);
+      return FALSE;
+    }
     HostLog("EditorControl ECTL_INSERTTEXT %s -> 1", quoted);
     return TRUE;
   }

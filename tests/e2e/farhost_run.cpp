@@ -9,13 +9,6 @@
 
 namespace {
 
-std::string ReadAll(const std::string &path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 std::string Field(const std::string &output, const std::string &label) {
   std::string head = label + ": ";
   size_t at = output.rfind("\n" + head);
@@ -32,6 +25,13 @@ std::string Field(const std::string &output, const std::string &label) {
 }
 
 } // namespace
+
+std::string ReadAll(const std::string &path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
 
 std::string WorkPath(const std::string &name) { return std::string(WORK_DIR) + "/" + name; }
 

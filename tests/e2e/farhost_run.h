@@ -22,6 +22,8 @@ FarhostRun RunFarhost(const std::string &name, const std::string &arguments);
 /* A file in the test's own folder, written with the given bytes. */
 std::string WriteWorkFile(const std::string &name, const std::string &bytes);
 std::string WorkPath(const std::string &name);
+/* A file's bytes ("" when it cannot be read). */
+std::string ReadAll(const std::string &path);
 
 /* Escapes as farhost reports text: \n, \r, \t, \\ and \xNN. */
 std::string Escaped(const std::string &text);

@@ -3,21 +3,12 @@
    keys; a scripted run's screen, typed text and fresh state. */
 #include "farhost_run.h"
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-std::string ReadBack(const std::string &path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
 
 /* Lines of 60 characters ended by CR LF, 30,000 bytes and more. */
 std::string LargeCrlfText() {
@@ -51,7 +42,8 @@ TEST(StandInEditor, SavesExactlyTheLinesAsEdited) {
       {"save_new_line", "a\r\nb\n", "End Enter c F2", "a\r\nc\r\nb\n"},
       {"save_joined", "a\r\nb\n", "End Del F2", "ab\n"},
       {"save_large", large, "F2", large},
-      {"save_large_edited", large, "PgDn PgDn PgDn PgDn PgDn PgDn PgDn PgDn PgDn PgDn PgDn Home ! F2",
+      {"save_large_edited", large,
+       "PgDn PgDn PgDn PgDn PgDn PgDn PgDn PgDn PgDn PgDn PgDn Home ! F2",
        large.substr(0, LineStart(large, 110)) + "!" + large.substr(LineStart(large, 110))},
       {"save_long_line", std::string(5000, 'w') + "\r\n", "End ! F2",
        std::string(5000, 'w') + "!\r\n"},
@@ -60,7 +52,7 @@ TEST(StandInEditor, SavesExactlyTheLinesAsEdited) {
     std::string file = WriteWorkFile(std::string(c.Name) + ".txt", c.Bytes);
     FarhostRun run = Edit(c.Name, file, c.Keys);
     ASSERT_EQ(run.ExitCode, 0) << c.Name << ": " << run.Stderr;
-    EXPECT_TRUE(ReadBack(file) == c.Saved) << c.Name << ": saved byte for byte\n" << run.Log;
+    EXPECT_TRUE(ReadAll(file) == c.Saved) << c.Name << ": saved byte for byte\n" << run.Log;
     EXPECT_NE(run.Log.find("bytes) -> 1"), std::string::npos) << c.Name << ": the save succeeded";
     EXPECT_EQ(run.Output.find("--- screen ---"), std::string::npos) << c.Name;
   }
@@ -85,7 +77,7 @@ TEST(StandInEditor, AFileItCannotKeepOpensReadOnlyWithAMessage) {
     EXPECT_NE(run.Output.find("it has not been saved"), std::string::npos)
         << c.Name << ": F2 says it does not save\n"
         << run.Output;
-    EXPECT_TRUE(ReadBack(file) == c.Bytes) << c.Name << ": the file is untouched";
+    EXPECT_TRUE(ReadAll(file) == c.Bytes) << c.Name << ": the file is untouched";
     EXPECT_EQ(run.Log.find("editor: save"), std::string::npos) << c.Name;
   }
 }
@@ -113,7 +105,7 @@ TEST(StandInEditor, F10OnAChangedFileAsksFirst) {
     std::string file = WriteWorkFile(std::string(c.Name) + ".txt", "a\n");
     FarhostRun run = Edit(c.Name, file, c.Keys);
     ASSERT_EQ(run.ExitCode, 0) << c.Name << ": " << run.Stderr;
-    EXPECT_EQ(ReadBack(file), c.Saved) << c.Name;
+    EXPECT_EQ(ReadAll(file), c.Saved) << c.Name;
     EXPECT_NE(run.Log.find(std::string("host: end in ") + c.EndsIn), std::string::npos)
         << c.Name << "\n"
         << run.Log;
@@ -130,8 +122,9 @@ TEST(StandInKeys, EscClearsTheCommandLineAndShiftInsPastes) {
   } cases[] = {
       {"esc", "--keys \"abc Esc de\"", "de", ""},
       {"paste_cmdline", "--clipboard \"07.12.2026\" --keys \"x Shift+Ins\"", "x07.12.2026", ""},
-      {"paste_editor", "--from editor --file \"" + file + "\" --clipboard \"07.12\" --keys \"Shift+Ins\"",
-       "", "07.12text\\r\\n"},
+      {"paste_editor",
+       "--from editor --file \"" + file + "\" --clipboard \"07.12\" --keys \"Shift+Ins\"", "",
+       "07.12text\\r\\n"},
       {"paste_nothing", "--empty-clipboard --keys \"x Shift+Ins\"", "x", ""},
   };
   for (const auto &c : cases) {
@@ -158,7 +151,8 @@ TEST(StandInScript, TypesAnsiTextInTheConsolesCodePageAndDumpsTheLastScreen) {
 }
 
 TEST(StandInScript, ScratchSettingsAreRemovedAtTheEnd) {
-  FarhostRun run = RunFarhost("scratch", "--scratch-settings --keys \"F11 Enter Down Enter Esc Esc\"");
+  FarhostRun run =
+      RunFarhost("scratch", "--scratch-settings --keys \"F11 Enter Down Enter Esc Esc\"");
   ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
   const std::string head = "settings: scratch root key ";
   size_t at = run.Log.find(head);

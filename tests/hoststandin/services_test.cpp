@@ -114,6 +114,8 @@ TEST_F(ServicesTest, InsertTextAtTheEditorsCursor) {
   EXPECT_EQ(HostEditorControl(ECTL_INSERTTEXT, (void *)"x"), FALSE) << "no editor is current";
   CurrentArea = AREA_EDITOR;
   EXPECT_EQ(HostEditorControl(ECTL_INSERTTEXT, nullptr), FALSE) << "no text";
+  EditorSetReadOnly(1);
+  EXPECT_EQ(HostEditorControl(ECTL_INSERTTEXT, (void *)"x"), FALSE) << "a read-only file";
   char text[16];
   EditorGetText(text, sizeof text);
   EXPECT_STREQ(text, "keep");
