@@ -282,11 +282,16 @@ int HandleAreaKey(const HostKey &key) {
 
 int OpenEditorFile(const char *path) {
   snprintf(EditorFile, sizeof EditorFile, "%s", path ? path : "");
+  /* A path cut to fit would name another file: a save must not write there. */
+  const int pathFits = !path || strlen(path) < sizeof EditorFile;
   std::string bytes;
-  FileRead read = ReadFileBytes(path, EDITOR_MAX_FILE, &bytes);
+  FileRead read = pathFits ? ReadFileBytes(path, EDITOR_MAX_FILE, &bytes) : FILE_UNREADABLE;
   EditorSetText(bytes.data(), (int)bytes.size());
   EditorNotice[0] = nullptr;
-  if (read == FILE_TOO_LARGE) {
+  if (!pathFits) {
+    EditorNotice[0] = "The file's path is longer than the editor keeps:";
+    EditorNotice[1] = "it is opened read-only, empty.";
+  } else if (read == FILE_TOO_LARGE) {
     static char size[80];
     snprintf(size, sizeof size,
              "The file is larger than the editor holds (%d bytes):", EDITOR_MAX_FILE);

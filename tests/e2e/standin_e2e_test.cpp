@@ -82,13 +82,24 @@ TEST(StandInEditor, AFileItCannotKeepOpensReadOnlyWithAMessage) {
   }
 }
 
-TEST(StandInEditor, AFailedSaveSaysSo) {
-  std::string file = WorkPath("no_such_folder/new.txt");
-  FarhostRun run = Edit("failed_save", file, "x F2 Dump Enter");
-  ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
-  EXPECT_NE(run.Output.find("Cannot save the file"), std::string::npos) << run.Output;
-  EXPECT_NE(run.Log.find("bytes) -> 0"), std::string::npos) << run.Log;
-  EXPECT_EQ(run.Editor, "x") << "the text is kept for another try";
+TEST(StandInEditor, ASaveThatCannotBeMadeSaysSo) {
+  const struct {
+    const char *Name;
+    std::string File, Says, Editor, Log;
+  } cases[] = {
+      {"failed_save", WorkPath("no_such_folder/new.txt"), "Cannot save the file", "x",
+       "bytes) -> 0"},
+      /* Cut to fit, the path would name another file. */
+      {"long_path", WorkPath(std::string(300, 'p') + ".txt"), "longer than the editor keeps", "",
+       "read-only"},
+  };
+  for (const auto &c : cases) {
+    FarhostRun run = Edit(c.Name, c.File, "x F2 Dump Enter");
+    ASSERT_EQ(run.ExitCode, 0) << c.Name << ": " << run.Stderr;
+    EXPECT_NE(run.Output.find(c.Says), std::string::npos) << c.Name << "\n" << run.Output;
+    EXPECT_NE(run.Log.find(c.Log), std::string::npos) << c.Name << "\n" << run.Log;
+    EXPECT_EQ(run.Editor, c.Editor) << c.Name << ": the text is kept for another try";
+  }
 }
 
 TEST(StandInEditor, F10OnAChangedFileAsksFirst) {

@@ -33,7 +33,8 @@ TEST(HostOptions, DefaultsAreTheHosts) {
 TEST(HostOptions, UnderstoodArguments) {
   std::string error;
   ASSERT_EQ(Parse({"--lang", "Rus", "--from", "viewer", "--keys", "F11 Enter", "--size", "100x30",
-                   "--root-key", "Software\\Test", "--no-clipboard-rights", "--dump"},
+                   "--root-key", "Software\\Test", "--no-clipboard-rights", "--dump",
+                   "--empty-clipboard", "--scratch-settings"},
                   &error),
             1)
       << error;
@@ -46,6 +47,8 @@ TEST(HostOptions, UnderstoodArguments) {
   EXPECT_STREQ(Options.RootKey, "Software\\Test");
   EXPECT_EQ(Options.NoClipboardRights, 1);
   EXPECT_EQ(Options.DumpAtEnd, 1);
+  EXPECT_EQ(Options.EmptyClipboard, 1);
+  EXPECT_EQ(Options.ScratchSettings, 1);
 }
 
 TEST(HostOptions, RefusedArgumentsSayWhy) {
