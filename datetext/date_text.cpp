@@ -28,7 +28,7 @@ static void ClampTimeRecord(struct tm *record) {
   record->tm_yday = Clamp(record->tm_yday, 0, 365);
 }
 
-static void CurrentLocalTime(struct tm *record) {
+void ReadLocalTime(struct tm *record) {
   time_t now = time(NULL);
 #ifdef _WIN32
   localtime_s(record, &now);
@@ -97,7 +97,7 @@ int ExpandDateText(char *buffer, int size, const char *format, const struct tm *
   if (moment)
     record = *moment;
   else
-    CurrentLocalTime(&record);
+    ReadLocalTime(&record);
   ClampTimeRecord(&record);
 
   int used = ExpandInOneCall(buffer, size, format, &record);

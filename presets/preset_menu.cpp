@@ -46,12 +46,15 @@ int LoadPresetTable(void) {
 }
 
 void BuildPresetMenu(int width) {
+  // Every preview shows the same moment.
+  struct tm now;
+  ReadLocalTime(&now);
   for (int slot = 0; slot < PRESET_SLOTS; slot++) {
     const struct PresetTableEntry *entry = &PresetTable[slot];
     struct FarMenuItem *item = &PresetMenuItems[slot];
     DateText[0] = 0;
     if (entry->Name && entry->Format)
-      ExpandDateText(DateText, DATE_TEXT_SIZE, entry->Format, NULL);
+      ExpandDateText(DateText, DATE_TEXT_SIZE, entry->Format, &now);
     // snprintf cuts a line that would not fit the item, terminator included.
     if (entry->Name)
       snprintf(item->Text, sizeof item->Text, "&%-2d \xB3 %-*s \xB3 %-.*s", slot, width,
