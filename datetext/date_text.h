@@ -15,9 +15,6 @@ extern char DateText[DATE_TEXT_SIZE];
    terminated text. Returns the number of characters produced. */
 int ExpandDateText(char *buffer, int size, const char *format, const struct tm *moment);
 
-/* Now, in local time, every field filled. */
-void ReadLocalTime(struct tm *record);
-
 /* Into the editor when target is OPEN_EDITOR, otherwise the command line. */
 void InsertDateText(const char *format, int target, const struct tm *moment);
 

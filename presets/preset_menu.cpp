@@ -4,6 +4,7 @@
 #include <string.h>
 
 #include "datetext/date_text.h"
+#include "datetext/local_time.h"
 #include "hostlink/dialog_binding.h"
 #include "hostlink/host_table.h"
 #include "presets/preset_dialog.h"
