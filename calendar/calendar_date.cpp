@@ -12,19 +12,18 @@ int WeekdayOfDate(int year, int month, int day) {
   return weekday == 0 ? 7 : weekday;
 }
 
-int NormalizedDay(int year, int month, int day) {
+// The date a day number denotes: its day of the month, or with month set
+// its month.
+static int Normalized(int year, int month, int day, int wantMonth) {
   long long normalYear;
   int normalMonth, normalDay;
   CivilFromDays(DaysFromCivil(year, month, day), &normalYear, &normalMonth, &normalDay);
-  return normalDay;
+  return wantMonth ? normalMonth : normalDay;
 }
 
-int NormalizedMonth(int year, int month, int day) {
-  long long normalYear;
-  int normalMonth, normalDay;
-  CivilFromDays(DaysFromCivil(year, month, day), &normalYear, &normalMonth, &normalDay);
-  return normalMonth;
-}
+int NormalizedDay(int year, int month, int day) { return Normalized(year, month, day, 0); }
+
+int NormalizedMonth(int year, int month, int day) { return Normalized(year, month, day, 1); }
 
 int ReadLocalDate(struct tm *record) {
   SYSTEMTIME now;

@@ -67,14 +67,17 @@ static void ApplyExit(struct CalendarRun *run, int exitCode) {
     run->Year = PickYear(run->Year);
     break;
   case MONTH_BACK:
-  case MONTH_FORWARD: {
-    int step = exitCode == MONTH_BACK ? -1 : 1;
-    int month = StepMonth(run->Month, step);
-    if (month != run->Month + step)
-      run->Year += step;
-    run->Month = month;
+    if (--run->Month < 1) {
+      run->Month = 12;
+      run->Year--;
+    }
     break;
-  }
+  case MONTH_FORWARD:
+    if (++run->Month > 12) {
+      run->Month = 1;
+      run->Year++;
+    }
+    break;
   case MONTH_NAME:
     run->Month = PickMonth(run->Month);
     break;

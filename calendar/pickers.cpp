@@ -2,6 +2,7 @@
 
 #include <limits.h>
 #include <stdio.h>
+#include <stdlib.h>
 
 #include "calendar/calendar_date.h"
 #include "hostlink/dialog_binding.h"
@@ -19,26 +20,12 @@ int StepYear(int year, int step) {
 
 int StepMonth(int month, int step) { return (month - 1 + step + 12) % 12 + 1; }
 
-static int IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-// Read by hand: sscanf's %d is undefined for numbers beyond an int.
+// strtol, not sscanf: its %d is undefined for numbers beyond an int.
 int ReadYearText(const char *text, int *year) {
-  const char *p = text;
-  while (IsBlank(*p))
-    ++p;
-  int negative = *p == '-';
-  if (*p == '-' || *p == '+')
-    ++p;
-  if (*p < '0' || *p > '9')
+  char *end;
+  long long value = text ? strtol(text, &end, 10) : 0;
+  if (!text || end == text)
     return 0;
-  long long value = 0;
-  for (; *p >= '0' && *p <= '9'; ++p)
-    if (value <= (long long)INT_MAX + 1)
-      value = value * 10 + (*p - '0');
-  if (negative)
-    value = -value;
   *year = value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : (int)value;
   return 1;
 }
@@ -49,56 +36,78 @@ static struct tm LocalDateNow(void) {
   return now;
 }
 
-int PickYear(int year) {
-  DialogHandle dialog = LoadPluginDialog(CalendarFile, "Set Year");
-  if (!dialog)
-    return year;
+// What tells the two pickers apart; the showing cycle is the same.
+struct PickerKind {
+  const char *DialogName;
+  int (*Show)(DialogHandle dialog, int value); // 0 when it cannot be shown
+  int (*Accepted)(DialogHandle dialog, int value);
+  int (*Step)(int value, int step);
+  int (*Current)(void);
+};
+
+static int ShowYear(DialogHandle dialog, int year) {
   char *text = Dialogs.GetItemData(dialog, PICK_VALUE);
-  int working = year;
-  int result = year;
-  while (text) {
-    snprintf(text, FAR_DIALOG_DATA_SIZE, "%d", working);
+  if (text)
+    snprintf(text, FAR_DIALOG_DATA_SIZE, "%d", year);
+  return text != NULL;
+}
+
+// A field without a number keeps the year last shown.
+static int AcceptedYear(DialogHandle dialog, int year) {
+  ReadYearText(Dialogs.GetItemData(dialog, PICK_VALUE), &year);
+  return year;
+}
+
+static int CurrentYear(void) { return LocalDateNow().tm_year + 1900; }
+
+enum { MONTH_GROUP = 1 };
+
+static int ShowMonth(DialogHandle dialog, int month) {
+  Dialogs.SetRadioStatus(dialog, MONTH_GROUP, month);
+  return 1;
+}
+
+// The calendar takes the month as it is: nothing outside 1..12.
+static int AcceptedMonth(DialogHandle dialog, int month) {
+  int chosen = Dialogs.GetRadioStatus(dialog, MONTH_GROUP);
+  return chosen >= 1 && chosen <= 12 ? chosen : month;
+}
+
+static int CurrentMonth(void) { return LocalDateNow().tm_mon + 1; }
+
+static int RunPicker(const struct PickerKind *kind, int value) {
+  DialogHandle dialog = LoadPluginDialog(CalendarFile, kind->DialogName);
+  if (!dialog)
+    return value;
+  // Steps start from the working value, not from what the person typed or
+  // selected before stepping.
+  int working = value;
+  int result = value;
+  while (kind->Show(dialog, working)) {
     int exitCode = Dialogs.ShowDialog(dialog);
     if (exitCode == -1)
       break;
     if (exitCode == PICK_ACCEPT) {
-      ReadYearText(text, &working);
-      result = working;
+      result = kind->Accepted(dialog, working);
       break;
     }
     if (exitCode == STEP_BACK || exitCode == STEP_FORWARD)
-      working = StepYear(working, exitCode == STEP_BACK ? -1 : 1);
+      working = kind->Step(working, exitCode == STEP_BACK ? -1 : 1);
     else if (exitCode == PICK_CURRENT)
-      working = LocalDateNow().tm_year + 1900;
+      working = kind->Current();
   }
   Dialogs.FreeDialog(dialog);
   return result;
 }
 
+int PickYear(int year) {
+  static const struct PickerKind YearPicker = {"Set Year", ShowYear, AcceptedYear, StepYear,
+                                               CurrentYear};
+  return RunPicker(&YearPicker, year);
+}
+
 int PickMonth(int month) {
-  DialogHandle dialog = LoadPluginDialog(CalendarFile, "Set Month");
-  if (!dialog)
-    return month;
-  enum { MONTH_GROUP = 1 };
-  int working = month;
-  int result = month;
-  for (;;) {
-    Dialogs.SetRadioStatus(dialog, MONTH_GROUP, working);
-    int exitCode = Dialogs.ShowDialog(dialog);
-    if (exitCode == -1)
-      break;
-    if (exitCode == PICK_ACCEPT) {
-      int chosen = Dialogs.GetRadioStatus(dialog, MONTH_GROUP);
-      // The calendar takes the month as it is: nothing outside 1..12.
-      if (chosen >= 1 && chosen <= 12)
-        result = chosen;
-      break;
-    }
-    if (exitCode == STEP_BACK || exitCode == STEP_FORWARD)
-      working = StepMonth(working, exitCode == STEP_BACK ? -1 : 1);
-    else if (exitCode == PICK_CURRENT)
-      working = LocalDateNow().tm_mon + 1;
-  }
-  Dialogs.FreeDialog(dialog);
-  return result;
+  static const struct PickerKind MonthPicker = {"Set Month", ShowMonth, AcceptedMonth, StepMonth,
+                                                CurrentMonth};
+  return RunPicker(&MonthPicker, month);
 }
