@@ -2,6 +2,7 @@
 // each entry does.
 #include <string.h>
 
+#include "calendar/calendar_dialog.h"
 #include "datetext/date_text.h"
 #include "hostlink/dialog_binding.h"
 #include "hostlink/host_table.h"
@@ -90,8 +91,11 @@ void RunMainMenuEntry(int entry, int openFrom) {
   case 1:
     RunPresets(openFrom);
     break;
+  case 3:
+    ShowCalendar(openFrom);
+    break;
   default:
-    // The clock indicator and the calendar are not built yet.
+    // The clock indicator is not built yet.
     break;
   }
 }

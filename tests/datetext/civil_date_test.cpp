@@ -1,3 +1,4 @@
+#include <limits.h>
 #include <time.h>
 
 #include <gtest/gtest.h>
@@ -57,4 +58,19 @@ TEST(CivilDate, RoundTripsAndMatchesTheRuntimeOverFourHundredYears) {
     ASSERT_EQ(utc->tm_wday, WeekdayOfDays(days)) << "day " << days;
     ASSERT_EQ(utc->tm_yday, DayOfYear(year, month, day)) << "day " << days;
   }
+}
+
+TEST(CivilDate, ArgumentsOfAnySizeGiveADateWithoutOverflow) {
+  const long long extremes[] = {LLONG_MIN, -9000000000LL, INT_MIN, -1, 0, INT_MAX, LLONG_MAX};
+  for (long long a : extremes)
+    for (long long b : extremes) {
+      long long days = DaysFromCivil(a, b, a);
+      long long year = 0;
+      int month = 0, day = 0;
+      CivilFromDays(days, &year, &month, &day);
+      EXPECT_TRUE(month >= 1 && month <= 12 && day >= 1 && day <= 31)
+          << "a real date for " << a << ", " << b;
+      int weekday = WeekdayOfDays(days);
+      EXPECT_TRUE(weekday >= 0 && weekday <= 6) << "a weekday for day " << days;
+    }
 }

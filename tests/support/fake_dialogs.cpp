@@ -100,6 +100,11 @@ static char *__cdecl FakeGetItemData(DialogHandle handle, int item) {
   return found ? found->text : nullptr;
 }
 
+static FarDialogItem *__cdecl FakeGetItemAddr(DialogHandle handle, int item) {
+  FakeItem *found = FindItem(handle, item);
+  return found ? &found->record : nullptr;
+}
+
 static int __cdecl FakeGetRadioStatus(DialogHandle handle, int item) {
   FakeDialog *dialog = Find(handle);
   FakeItem *found = FindItem(handle, item);
@@ -182,6 +187,7 @@ void InstallFakeDialogs() {
   Dialogs.ShowDialog = FakeShowDialog;
   Dialogs.GetItemStatus = FakeGetItemStatus;
   Dialogs.GetItemData = FakeGetItemData;
+  Dialogs.GetItemAddr = FakeGetItemAddr;
   Dialogs.GetRadioStatus = FakeGetRadioStatus;
   Dialogs.SetItemStatus = FakeSetItemStatus;
   Dialogs.SetRadioStatus = FakeSetRadioStatus;

@@ -20,6 +20,7 @@ struct FakeItem {
   int value = 0;     // the radio button's value
   int momentary = 0; // reads as set only after a showing in which it was set
   int color = -1;
+  FarDialogItem record = {}; // what GetItemAddr exposes (its Data apart from `text`)
 };
 
 struct FakeDialog {

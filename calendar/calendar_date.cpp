@@ -1,0 +1,61 @@
+// The conversions count days from the civil calendar, not through mktime:
+// a 32-bit clock cannot represent the grid's December 1969 cells, nor, east
+// of UTC, 1 January 1970 itself.
+#include "calendar/calendar_date.h"
+
+#include <windows.h>
+
+#include "datetext/civil_date.h"
+
+int WeekdayOfDate(int year, int month, int day) {
+  int weekday = WeekdayOfDays(DaysFromCivil(year, month, day));
+  return weekday == 0 ? 7 : weekday;
+}
+
+// The date a day number denotes: its day of the month, or with month set
+// its month.
+static int Normalized(int year, int month, int day, int wantMonth) {
+  long long normalYear;
+  int normalMonth, normalDay;
+  CivilFromDays(DaysFromCivil(year, month, day), &normalYear, &normalMonth, &normalDay);
+  return wantMonth ? normalMonth : normalDay;
+}
+
+int NormalizedDay(int year, int month, int day) { return Normalized(year, month, day, 0); }
+
+int NormalizedMonth(int year, int month, int day) { return Normalized(year, month, day, 1); }
+
+int ReadLocalDate(struct tm *record) {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  record->tm_year = now.wYear - 1900;
+  record->tm_mon = now.wMonth - 1;
+  record->tm_mday = now.wDay;
+  record->tm_hour = now.wHour;
+  record->tm_min = now.wMinute;
+  record->tm_sec = now.wSecond;
+  return 0;
+}
+
+// The platform's daylight flag for a local moment, where its clock reaches
+// it; 0 where it does not.
+static int DaylightFlag(const struct tm *record) {
+  struct tm probe = *record;
+  probe.tm_isdst = -1;
+  if (mktime(&probe) == (time_t)-1 || probe.tm_isdst < 0)
+    return 0;
+  return probe.tm_isdst;
+}
+
+void SetRecordDate(struct tm *record, int year, int month, int day) {
+  long long days = DaysFromCivil(year, month, day);
+  long long normalYear;
+  int normalMonth, normalDay;
+  CivilFromDays(days, &normalYear, &normalMonth, &normalDay);
+  record->tm_year = (int)(normalYear - 1900);
+  record->tm_mon = normalMonth - 1;
+  record->tm_mday = normalDay;
+  record->tm_wday = WeekdayOfDays(days);
+  record->tm_yday = DayOfYear(normalYear, normalMonth, normalDay);
+  record->tm_isdst = DaylightFlag(record);
+}

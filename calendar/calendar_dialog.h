@@ -1,0 +1,25 @@
+/* The month calendar: a grid of six weeks, steps and pickers for the year
+   and the month, and the delivery of a chosen day through preset slot 11. */
+#ifndef HORALIS_CALENDAR_CALENDAR_DIALOG_H
+#define HORALIS_CALENDAR_CALENDAR_DIALOG_H
+
+/* Items and exit codes of the dialog "Calendar" beyond the pickers' ones:
+   cells 1..42 (one group, each cell's value its number), 53 and 55 step the
+   month, 54 opens the month picker, 56 goes back to today. */
+enum {
+  CALENDAR_CELLS = 42,
+  MONTH_BACK = 53,
+  MONTH_NAME = 54,
+  MONTH_FORWARD = 55,
+  CALENDAR_TODAY = 56
+};
+
+/* Runs until a day is chosen or the calendar is cancelled; openFrom is the
+   host's OpenFrom value, which decides where the date goes. */
+void ShowCalendar(int openFrom);
+
+/* The month's name as its control shows it: centred in nine columns, with
+   no spaces after it. */
+void FormatMonthName(char *text, int size, const char *name);
+
+#endif

@@ -1,0 +1,113 @@
+#include "calendar/pickers.h"
+
+#include <limits.h>
+#include <stdio.h>
+#include <stdlib.h>
+
+#include "calendar/calendar_date.h"
+#include "hostlink/dialog_binding.h"
+
+static const char CalendarFile[] = "Calendar.dlg";
+
+int StepYear(int year, int step) {
+  year += step;
+  if (year < FIRST_YEAR)
+    return LAST_YEAR;
+  if (year > LAST_YEAR)
+    return FIRST_YEAR;
+  return year;
+}
+
+int StepMonth(int month, int step) { return (month - 1 + step + 12) % 12 + 1; }
+
+// strtol, not sscanf: its %d is undefined for numbers beyond an int.
+int ReadYearText(const char *text, int *year) {
+  char *end;
+  long long value = text ? strtol(text, &end, 10) : 0;
+  if (!text || end == text)
+    return 0;
+  *year = value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : (int)value;
+  return 1;
+}
+
+static struct tm LocalDateNow(void) {
+  struct tm now = {};
+  ReadLocalDate(&now);
+  return now;
+}
+
+// What tells the two pickers apart; the showing cycle is the same.
+struct PickerKind {
+  const char *DialogName;
+  int (*Show)(DialogHandle dialog, int value); // 0 when it cannot be shown
+  int (*Accepted)(DialogHandle dialog, int value);
+  int (*Step)(int value, int step);
+  int (*Current)(void);
+};
+
+static int ShowYear(DialogHandle dialog, int year) {
+  char *text = Dialogs.GetItemData(dialog, PICK_VALUE);
+  if (text)
+    snprintf(text, FAR_DIALOG_DATA_SIZE, "%d", year);
+  return text != NULL;
+}
+
+// A field without a number keeps the year last shown.
+static int AcceptedYear(DialogHandle dialog, int year) {
+  ReadYearText(Dialogs.GetItemData(dialog, PICK_VALUE), &year);
+  return year;
+}
+
+static int CurrentYear(void) { return LocalDateNow().tm_year + 1900; }
+
+enum { MONTH_GROUP = 1 };
+
+static int ShowMonth(DialogHandle dialog, int month) {
+  Dialogs.SetRadioStatus(dialog, MONTH_GROUP, month);
+  return 1;
+}
+
+// The calendar takes the month as it is: nothing outside 1..12.
+static int AcceptedMonth(DialogHandle dialog, int month) {
+  int chosen = Dialogs.GetRadioStatus(dialog, MONTH_GROUP);
+  return chosen >= 1 && chosen <= 12 ? chosen : month;
+}
+
+static int CurrentMonth(void) { return LocalDateNow().tm_mon + 1; }
+
+static int RunPicker(const struct PickerKind *kind, int value) {
+  DialogHandle dialog = LoadPluginDialog(CalendarFile, kind->DialogName);
+  if (!dialog)
+    return value;
+  // Steps start from the working value, not from what the person typed or
+  // selected before stepping.
+  int working = value;
+  int result = value;
+  while (kind->Show(dialog, working)) {
+    int exitCode = Dialogs.ShowDialog(dialog);
+    if (exitCode == -1)
+      break;
+    if (exitCode == PICK_ACCEPT) {
+      result = kind->Accepted(dialog, working);
+      break;
+    }
+    if (exitCode == STEP_BACK || exitCode == STEP_FORWARD)
+      working = kind->Step(working, exitCode == STEP_BACK ? -1 : 1);
+    else if (exitCode == PICK_CURRENT)
+      working = kind->Current();
+  }
+  Dialogs.FreeDialog(dialog);
+  return result;
+}
+
+int PickYear(int year) {
+  static const struct PickerKind YearPicker = {"Set Year", ShowYear, AcceptedYear, StepYear,
+                                               CurrentYear};
+  return RunPicker(&YearPicker, year);
+}
+
+int PickMonth(int month) {
+  static const struct PickerKind MonthPicker = {"Set Month", ShowMonth, AcceptedMonth, StepMonth,
+                                                CurrentMonth};
+  return RunPicker(&MonthPicker, month);
+}

@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <stdlib.h>
+#include <string.h>
+#include <time.h>
+
+#include <windows.h>
+
+#include "calendar/calendar_date.h"
+
+namespace {
+
+struct DateCase {
+  int year, month, day;
+  int weekday, normalDay, normalMonth;
+};
+
+// Around month, year and range ends, including the grid's first cells
+// (late December 1969) and last ones (early January 2038).
+const DateCase DateCases[] = {
+    {2024, 1, 1, 1, 1, 1},    {2023, 10, 1, 7, 1, 10},  {2024, 3, 0, 4, 29, 2},
+    {2023, 3, 0, 2, 28, 2},   {2024, 1, -1, 6, 30, 12}, {2024, 4, 31, 3, 1, 5},
+    {2037, 12, 42, 1, 11, 1}, {2037, 12, 41, 7, 10, 1}, {2037, 12, 31, 4, 31, 12},
+    {1970, 1, 1, 4, 1, 1},    {1970, 1, 0, 3, 31, 12},  {1970, 1, -2, 1, 29, 12},
+    {2000, 2, 29, 2, 29, 2},  {2000, 2, 30, 3, 1, 3},   {1900, 2, 29, 4, 1, 3},
+    {2038, 1, 19, 2, 19, 1},  {2024, 12, 32, 3, 1, 1},  {2024, 2, 29, 4, 29, 2},
+};
+
+TEST(CalendarDate, WeekdaysAndNormalisationAroundMonthYearAndRangeEnds) {
+  for (const DateCase &c : DateCases) {
+    SCOPED_TRACE(testing::Message() << c.year << "-" << c.month << "-" << c.day);
+    EXPECT_EQ(c.weekday, WeekdayOfDate(c.year, c.month, c.day)) << "weekday, Monday 1";
+    EXPECT_EQ(c.normalDay, NormalizedDay(c.year, c.month, c.day)) << "day of the month";
+    EXPECT_EQ(c.normalMonth, NormalizedMonth(c.year, c.month, c.day)) << "month";
+  }
+}
+
+// Every date the grid can show, through the platform's own conversion:
+// identical wherever that succeeds, in whatever zone the test runs (a run
+// east of UTC is registered too, where mktime fails on 1 January 1970).
+TEST(CalendarDate, SameAsTheClockWhereverTheClockConverts) {
+  int converted = 0;
+  for (int day = -10; day <= 24847; day++) {
+    struct tm record;
+    memset(&record, 0, sizeof record);
+    record.tm_year = 70;
+    record.tm_mday = day;
+    record.tm_sec = 1;
+    record.tm_isdst = -1;
+    if (mktime(&record) == (time_t)-1)
+      continue;
+    converted++;
+    ASSERT_EQ(record.tm_wday == 0 ? 7 : record.tm_wday, WeekdayOfDate(1970, 1, day))
+        << "day " << day << " of 1970";
+    ASSERT_EQ(record.tm_mday, NormalizedDay(1970, 1, day)) << "day " << day;
+    ASSERT_EQ(record.tm_mon + 1, NormalizedMonth(1970, 1, day)) << "day " << day;
+  }
+  EXPECT_GT(converted, 24000) << "the clock converts most of the range";
+}
+
+// Registered a second time with TZ=JST-9: under Wine the runtime's clock
+// then fails on the first second of 1970, which the grid still shows right.
+TEST(CalendarDate, TheFirstOf1970EvenWhereTheClockFailsOnIt) {
+  const char *zone = getenv("TZ");
+#ifdef _WIN32
+  if (zone && strcmp(zone, "JST-9") == 0) {
+    struct tm first;
+    memset(&first, 0, sizeof first);
+    first.tm_year = 70;
+    first.tm_mday = 1;
+    first.tm_sec = 1;
+    first.tm_isdst = -1;
+    EXPECT_EQ((time_t)-1, mktime(&first)) << "this run meets the clock's limit";
+  }
+#endif
+  (void)zone;
+  EXPECT_EQ(4, WeekdayOfDate(1970, 1, 1)) << "a Thursday: day 1 in cell 4";
+  EXPECT_EQ(3, WeekdayOfDate(1969, 12, 31));
+  EXPECT_EQ(29, NormalizedDay(1970, 1, -2)) << "the first cell of January 1970";
+  EXPECT_EQ(12, NormalizedMonth(1970, 1, -2));
+}
+
+TEST(CalendarDate, ARecordSetToADateCarriesItsWeekdayAndDayOfTheYear) {
+  struct tm record;
+  memset(&record, 0, sizeof record);
+  record.tm_hour = 14;
+  record.tm_min = 5;
+  record.tm_sec = 9;
+  record.tm_isdst = 7; // whatever was there before
+  SetRecordDate(&record, 1970, 1, -1);
+  EXPECT_EQ(69, record.tm_year) << "30 December 1969";
+  EXPECT_EQ(11, record.tm_mon);
+  EXPECT_EQ(30, record.tm_mday);
+  EXPECT_EQ(2, record.tm_wday) << "a Tuesday";
+  EXPECT_EQ(363, record.tm_yday);
+  EXPECT_TRUE(record.tm_isdst == 0 || record.tm_isdst == 1) << "a flag, not what was there";
+  EXPECT_EQ(14, record.tm_hour) << "the time of day stays";
+  EXPECT_EQ(5, record.tm_min);
+  EXPECT_EQ(9, record.tm_sec);
+
+  SetRecordDate(&record, 2024, 12, 31);
+  EXPECT_EQ(124, record.tm_year);
+  EXPECT_EQ(365, record.tm_yday) << "last day of a leap year";
+  EXPECT_EQ(2, record.tm_wday);
+}
+
+TEST(CalendarDate, TheDaylightFlagIsTheClocksWhereItConverts) {
+  for (int month = 1; month <= 12; month++) {
+    struct tm record;
+    memset(&record, 0, sizeof record);
+    record.tm_hour = 12;
+    SetRecordDate(&record, 2024, month, 15);
+    struct tm probe = record;
+    probe.tm_isdst = -1;
+    ASSERT_NE((time_t)-1, mktime(&probe));
+    EXPECT_EQ(probe.tm_isdst, record.tm_isdst) << "15 of month " << month << " 2024";
+  }
+}
+
+TEST(CalendarDate, ReadingTheLocalDateLeavesWeekdayDayOfYearAndFlagAlone) {
+  SYSTEMTIME before, after;
+  GetLocalTime(&before);
+  struct tm record;
+  memset(&record, 0x5A, sizeof record);
+  EXPECT_EQ(0, ReadLocalDate(&record));
+  GetLocalTime(&after);
+  EXPECT_TRUE(record.tm_year + 1900 == before.wYear || record.tm_year + 1900 == after.wYear);
+  EXPECT_TRUE(record.tm_mday == before.wDay || record.tm_mday == after.wDay) << "today";
+  EXPECT_EQ(0x5A5A5A5A, record.tm_wday) << "weekday untouched";
+  EXPECT_EQ(0x5A5A5A5A, record.tm_yday) << "day of the year untouched";
+  EXPECT_EQ(0x5A5A5A5A, record.tm_isdst) << "daylight flag untouched";
+}
+
+} // namespace
