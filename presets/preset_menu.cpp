@@ -1,6 +1,7 @@
 #include "presets/preset_menu.h"
 
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 
 #include "datetext/date_text.h"
@@ -25,24 +26,41 @@ static int WidenNameColumn(int width, const char *name) {
   return length > width ? length : width;
 }
 
+// Null when the heap refuses: the slot is then listed as if unreadable.
+static char *CopyText(const char *text) {
+  size_t size = strlen(text) + 1;
+  char *copy = (char *)malloc(size);
+  if (copy)
+    memcpy(copy, text, size);
+  return copy;
+}
+
+static void ReleaseCopies(struct PresetTableEntry *entry) {
+  free(entry->NameCopy);
+  free(entry->FormatCopy);
+  entry->NameCopy = entry->FormatCopy = NULL;
+  entry->Name = entry->Format = NULL;
+}
+
 int LoadPresetTable(void) {
   PresetTable[0].Name = GetMsgText(MSG_FREE_FORMAT);
   PresetTable[0].Format = NULL;
   int width = WidenNameColumn(PRESET_NAME_MIN_WIDTH, PresetTable[0].Name);
+  char buffer[PRESET_TEXT_SIZE];
   LockSettings();
   for (int slot = 1; slot < PRESET_SLOTS; slot++) {
     // Read whole, as the preset dialog reads them: a saved preset is listed
     // whatever the length of its name and format.
     struct PresetTableEntry *entry = &PresetTable[slot];
-    entry->Name = NULL;
-    entry->Format = NULL;
-    if (!OpenExistingPresetKey(slot) ||
-        ReadText("Name", entry->NameCopy, sizeof entry->NameCopy) != ERROR_SUCCESS)
+    ReleaseCopies(entry);
+    if (!OpenExistingPresetKey(slot) || ReadText("Name", buffer, sizeof buffer) != ERROR_SUCCESS)
       continue;
-    entry->Name = entry->NameCopy;
+    entry->Name = entry->NameCopy = CopyText(buffer);
+    if (!entry->Name)
+      continue;
     width = WidenNameColumn(width, entry->Name);
-    ReadText("Format", entry->FormatCopy, sizeof entry->FormatCopy);
-    entry->Format = entry->FormatCopy;
+    ReadText("Format", buffer, sizeof buffer);
+    entry->Format = entry->FormatCopy = CopyText(buffer);
   }
   UnlockSettings();
   if (ReadMenuFreeFormat(FreeFormatCopy, sizeof FreeFormatCopy))

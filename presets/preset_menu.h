@@ -23,8 +23,10 @@ enum { PRESET_KEY_INSERT = 0, PRESET_KEY_EDIT = 1, PRESET_KEY_DELETE = 2 };
 struct PresetTableEntry {
   const char *Name;   /* null: no readable name ("<None>") */
   const char *Format; /* null: no preview */
-  char NameCopy[PRESET_TEXT_SIZE];
-  char FormatCopy[PRESET_TEXT_SIZE];
+  /* The table's own copies of a slot's texts, released by the next load;
+     taken from the heap, as names and formats may be 511 characters. */
+  char *NameCopy;
+  char *FormatCopy;
 };
 
 extern struct PresetTableEntry PresetTable[PRESET_SLOTS];
