@@ -16,8 +16,8 @@ static void OpenPresetMenu(void *) {
 }
 
 struct BareEntry {
-  char Name[PRESET_MENU_TEXT_SIZE];
-  char Format[PRESET_MENU_TEXT_SIZE];
+  char Name[PRESET_TEXT_SIZE];
+  char Format[PRESET_TEXT_SIZE];
 };
 
 static void OpenPresetMenuBare(void *) {

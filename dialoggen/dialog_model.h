@@ -20,7 +20,9 @@ enum {
 enum {
   ITEM_HIDDEN = 1,
   /* Reads as set only after a showing in which the user asked for it. */
-  ITEM_REQUEST = 2
+  ITEM_REQUEST = 2,
+  /* Has the focus when a showing starts, unless the plugin chose another. */
+  ITEM_DESCRIBED_FOCUS = 4
 };
 
 /* DialogItem.TextMessage when the text is literal. */
@@ -57,6 +59,8 @@ struct LoadedDialog {
   struct DialogItem *Items;
   int GroupCount;
   struct RadioGroup Groups[MAX_DIALOG_ITEMS];
+  /* SetItemFocus chose the focus of the next showing. */
+  int FocusChosen;
 };
 
 #endif

@@ -86,6 +86,7 @@ void __cdecl SetItemFocus(DialogHandle Dialog, int Item) {
     return;
   for (int i = 0; i < Dialog->ItemCount; ++i)
     Dialog->Items[i].Record.Focus = &Dialog->Items[i] == item;
+  Dialog->FocusChosen = 1;
 }
 
 int __cdecl GetNumById(DialogHandle Dialog, int Item) {

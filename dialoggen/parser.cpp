@@ -196,6 +196,7 @@ int ReadAttributes(Walk *walk, const char *line, int *pos, DialogItem *item) {
       if (s->HasFocus++)
         return Fail(walk, "only one item may have the focus");
       item->Record.Focus = 1;
+      item->Attributes |= ITEM_DESCRIBED_FOCUS;
     } else if (strcmp(word, "default") == 0) {
       if (t != DI_BUTTON)
         return Fail(walk, "default belongs to a button");

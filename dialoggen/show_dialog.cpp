@@ -165,6 +165,12 @@ extern "C" int __cdecl ShowDialog(DialogHandle Dialog) {
   LoadedDialog *d = FindLiveDialog(Dialog);
   if (!d)
     return -1;
+  /* Where the last showing ended is no place to start: Enter there would
+     repeat what the person just did (save again instead of insert). */
+  if (!d->FocusChosen)
+    for (int i = 0; i < d->ItemCount; ++i)
+      d->Items[i].Record.Focus = (d->Items[i].Attributes & ITEM_DESCRIBED_FOCUS) != 0;
+  d->FocusChosen = 0;
   /* A request is the person's for one showing only. */
   for (int i = 0; i < d->ItemCount; ++i)
     if (d->Items[i].Attributes & ITEM_REQUEST)

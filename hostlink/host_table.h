@@ -18,7 +18,9 @@ enum {
   MSG_CLOCK_PAUSE = 9,
   MSG_PRESETS_BOTTOM = 11,
   MSG_MAIN_BOTTOM = 12,
-  MSG_MONTH_BASE = 35, /* + month 1..12 */
+  MSG_PRESETS_TITLE = 13,
+  MSG_CONFIGURE_BOTTOM = 14, /* the main menu's bottom line from Configure */
+  MSG_MONTH_BASE = 35,       /* + month 1..12 */
   MSG_DIALOG_FILE = 59
 };
 

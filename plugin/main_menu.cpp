@@ -40,14 +40,16 @@ int ShowMainMenu(int configureMode) {
     MainMenuItems[entry].Checked = 0;
     MainMenuItems[entry].Separator = 0;
   }
+  // From Configure, Enter opens settings too, and the bottom line says so.
+  const char *bottom = GetMsgText(configureMode ? MSG_CONFIGURE_BOTTOM : MSG_MAIN_BOTTOM);
   static const int BreakKeys[] = {VK_F4, 0};
   for (;;) {
     int breakCode = -1;
     int chosen = -1;
     if (HostReady && HostServices.Menu)
       chosen = HostServices.Menu(HostServices.ModuleNumber, -1, -1, 0, FMENU_WRAPMODE,
-                                 GetMsgText(MSG_TITLE), GetMsgText(MSG_MAIN_BOTTOM), "Contents",
-                                 BreakKeys, &breakCode, MainMenuItems, MAIN_MENU_ENTRIES);
+                                 GetMsgText(MSG_TITLE), bottom, "Contents", BreakKeys, &breakCode,
+                                 MainMenuItems, MAIN_MENU_ENTRIES);
     // Anything but an entry is the menu left with Esc.
     if (chosen < 0 || chosen >= MAIN_MENU_ENTRIES)
       chosen = -1;
@@ -72,12 +74,16 @@ static void RunQuickInsertion(int openFrom) {
 }
 
 static void RunPresets(int openFrom) {
-  if (RunPresetMenu() == PRESET_INSERT) {
-    // The dialog holds the chosen preset as the user left it.
-    const char *format = Dialogs.GetItemData(PresetDialog, PRESET_ITEM_FORMAT);
-    if (format && Dialogs.GetItemStatus(PresetDialog, PRESET_ITEM_AT_CURSOR))
+  // The dialog holds the chosen preset as the user left it.
+  const char *format = RunPresetMenu() == PRESET_INSERT
+                           ? Dialogs.GetItemData(PresetDialog, PRESET_ITEM_FORMAT)
+                           : NULL;
+  // An empty format delivers nothing: on the clipboard it would wipe what
+  // the user keeps there.
+  if (format && format[0]) {
+    if (Dialogs.GetItemStatus(PresetDialog, PRESET_ITEM_AT_CURSOR))
       DeliverDateText(format, openFrom);
-    else if (format)
+    else
       PutHoralis(format, NULL);
   }
   ReleasePresetDialog();

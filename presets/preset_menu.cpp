@@ -1,6 +1,7 @@
 #include "presets/preset_menu.h"
 
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 
 #include "datetext/date_text.h"
@@ -17,28 +18,50 @@ DialogHandle PresetDialog;
 
 // The free-format line previews the presets-menu format the user chose in
 // the "Menu" settings, if any.
-static char FreeFormatCopy[PRESET_MENU_TEXT_SIZE];
+static char FreeFormatCopy[PRESET_TEXT_SIZE];
+
+static int WidenNameColumn(int width, const char *name) {
+  int length = name ? (int)strlen(name) : 0;
+  if (length > PRESET_NAME_MAX_WIDTH)
+    length = PRESET_NAME_MAX_WIDTH;
+  return length > width ? length : width;
+}
+
+// Null when the heap refuses: the slot is then listed as if unreadable.
+static char *CopyText(const char *text) {
+  size_t size = strlen(text) + 1;
+  char *copy = (char *)malloc(size);
+  if (copy)
+    memcpy(copy, text, size);
+  return copy;
+}
+
+static void ReleaseCopies(struct PresetTableEntry *entry) {
+  free(entry->NameCopy);
+  free(entry->FormatCopy);
+  entry->NameCopy = entry->FormatCopy = NULL;
+  entry->Name = entry->Format = NULL;
+}
 
 int LoadPresetTable(void) {
-  int width = PRESET_NAME_MIN_WIDTH;
   PresetTable[0].Name = GetMsgText(MSG_FREE_FORMAT);
   PresetTable[0].Format = NULL;
-  char buffer[PRESET_MENU_TEXT_SIZE];
+  int width = WidenNameColumn(PRESET_NAME_MIN_WIDTH, PresetTable[0].Name);
+  char buffer[PRESET_TEXT_SIZE];
   LockSettings();
   for (int slot = 1; slot < PRESET_SLOTS; slot++) {
+    // Read whole, as the preset dialog reads them: a saved preset is listed
+    // whatever the length of its name and format.
     struct PresetTableEntry *entry = &PresetTable[slot];
-    entry->Name = NULL;
-    entry->Format = NULL;
+    ReleaseCopies(entry);
     if (!OpenExistingPresetKey(slot) || ReadText("Name", buffer, sizeof buffer) != ERROR_SUCCESS)
       continue;
-    strcpy(entry->NameCopy, buffer);
-    entry->Name = entry->NameCopy;
-    int length = (int)strlen(buffer);
-    if (length > width)
-      width = length;
+    entry->Name = entry->NameCopy = CopyText(buffer);
+    if (!entry->Name)
+      continue;
+    width = WidenNameColumn(width, entry->Name);
     ReadText("Format", buffer, sizeof buffer);
-    strcpy(entry->FormatCopy, buffer);
-    entry->Format = entry->FormatCopy;
+    entry->Format = entry->FormatCopy = CopyText(buffer);
   }
   UnlockSettings();
   if (ReadMenuFreeFormat(FreeFormatCopy, sizeof FreeFormatCopy))
@@ -47,6 +70,8 @@ int LoadPresetTable(void) {
 }
 
 void BuildPresetMenu(int width) {
+  if (width > PRESET_NAME_MAX_WIDTH)
+    width = PRESET_NAME_MAX_WIDTH;
   // Every preview shows the same moment.
   struct tm now;
   ReadLocalTime(&now);
@@ -56,12 +81,9 @@ void BuildPresetMenu(int width) {
     DateText[0] = 0;
     if (entry->Name && entry->Format)
       ExpandDateText(DateText, DATE_TEXT_SIZE, entry->Format, &now);
-    // snprintf cuts a line that would not fit the item, terminator included.
-    if (entry->Name)
-      snprintf(item->Text, sizeof item->Text, "&%-2d \xB3 %-*s \xB3 %-.*s", slot, width,
-               entry->Name, PRESET_PREVIEW_WIDTH, DateText);
-    else
-      snprintf(item->Text, sizeof item->Text, "&%-2d \xB3 %-*s \xB3 ", slot, width, "<None>");
+    // Names are cut to the column, so the bars line up and the preview fits.
+    snprintf(item->Text, sizeof item->Text, "&%-2d \xB3 %-*.*s \xB3 %-.*s", slot, width, width,
+             entry->Name ? entry->Name : "<None>", PRESET_PREVIEW_WIDTH, DateText);
     item->Selected = 0;
     item->Checked = 0;
     item->Separator = 0;
@@ -74,8 +96,8 @@ int ShowPresetMenu(int *breakCode) {
   if (!HostReady || !HostServices.Menu)
     return -1;
   int chosen = HostServices.Menu(HostServices.ModuleNumber, -1, -1, 0, FMENU_WRAPMODE,
-                                 GetMsgText(MSG_TITLE), GetMsgText(MSG_PRESETS_BOTTOM), "Contents",
-                                 BreakKeys, breakCode, PresetMenuItems, PRESET_SLOTS);
+                                 GetMsgText(MSG_PRESETS_TITLE), GetMsgText(MSG_PRESETS_BOTTOM),
+                                 "Contents", BreakKeys, breakCode, PresetMenuItems, PRESET_SLOTS);
   return chosen >= 0 && chosen < PRESET_SLOTS ? chosen : -1;
 }
 
@@ -88,10 +110,14 @@ void ReleasePresetDialog(void) {
 static void ActOnBreakKey(int breakCode, int slot) {
   switch (breakCode) {
   case PRESET_KEY_INSERT:
-    RunPresetEditDialog(PresetDialog, slot);
-    break;
   case PRESET_KEY_EDIT:
-    EditStoredPreset(PresetDialog, slot);
+    // These showings only save the slot: an Insert button would save too.
+    Dialogs.HideItem(PresetDialog, PRESET_ITEM_INSERT);
+    if (breakCode == PRESET_KEY_EDIT)
+      EditStoredPreset(PresetDialog, slot);
+    else
+      RunPresetEditDialog(PresetDialog, slot);
+    Dialogs.RestoreItem(PresetDialog, PRESET_ITEM_INSERT);
     break;
   case PRESET_KEY_DELETE:
     LockSettings();

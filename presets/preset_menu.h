@@ -4,12 +4,17 @@
 #define HORALIS_PRESETS_PRESET_MENU_H
 
 #include "dialog_gen.h"
+#include "settings/settings_store.h"
 
 enum {
   PRESET_SLOTS = 10,
-  PRESET_MENU_TEXT_SIZE = 70, /* names and formats longer than 69 are not listed */
   PRESET_NAME_MIN_WIDTH = 10,
-  PRESET_PREVIEW_WIDTH = 50
+  PRESET_PREVIEW_WIDTH = 50,
+  /* What a line holds besides the name and the preview: "&0  \xB3 " and
+     " \xB3 ". */
+  PRESET_LINE_FRAME = 9,
+  /* Names are cut to this, so that every line keeps its whole preview. */
+  PRESET_NAME_MAX_WIDTH = FAR_MENU_TEXT_SIZE - 1 - PRESET_LINE_FRAME - PRESET_PREVIEW_WIDTH
 };
 
 /* Break keys of the presets menu, by their index in the break-key array. */
@@ -18,8 +23,10 @@ enum { PRESET_KEY_INSERT = 0, PRESET_KEY_EDIT = 1, PRESET_KEY_DELETE = 2 };
 struct PresetTableEntry {
   const char *Name;   /* null: no readable name ("<None>") */
   const char *Format; /* null: no preview */
-  char NameCopy[PRESET_MENU_TEXT_SIZE];
-  char FormatCopy[PRESET_MENU_TEXT_SIZE];
+  /* The table's own copies of a slot's texts, released by the next load;
+     taken from the heap, as names and formats may be 511 characters. */
+  char *NameCopy;
+  char *FormatCopy;
 };
 
 extern struct PresetTableEntry PresetTable[PRESET_SLOTS];
@@ -29,7 +36,8 @@ extern struct FarMenuItem PresetMenuItems[PRESET_SLOTS];
    the menu returned. */
 extern DialogHandle PresetDialog;
 
-/* Reads slots 1..9 (never creating a key); returns the name column width. */
+/* Reads slots 1..9 (never creating a key); returns the name column width,
+   which the free-format label counts towards too. */
 int LoadPresetTable(void);
 void BuildPresetMenu(int width);
 int ShowPresetMenu(int *breakCode);

@@ -20,8 +20,10 @@ static int LoadQuickFormat(DialogHandle dialog, const char *key) {
   UnlockSettings();
   if (!opened)
     return 0;
-  Dialogs.SetRadioStatus(dialog, QUICK_ITEM_DEFAULT,
-                         custom ? QUICK_ITEM_CUSTOM : QUICK_ITEM_DEFAULT);
+  int selected = custom ? QUICK_ITEM_CUSTOM : QUICK_ITEM_DEFAULT;
+  Dialogs.SetRadioStatus(dialog, QUICK_ITEM_DEFAULT, selected);
+  // The dialog opens on its radio group, on the choice in force.
+  Dialogs.SetItemFocus(dialog, selected);
   char *format = Dialogs.GetItemData(dialog, QUICK_ITEM_FORMAT);
   if (format && haveFormat)
     memcpy(format, stored, strlen(stored) + 1);

@@ -148,9 +148,43 @@ TEST_F(Operations, WhatThePersonChangedComesBackUnlessCancelled) {
 
   SetPerson(Cancels());
   ShowDialog(ops);
-  EXPECT_EQ(Shown(ops, 4).Focus, 0);
-  EXPECT_EQ(Shown(ops, 3).Focus, 1) << "the next showing starts there";
   EXPECT_STREQ(Shown(ops, 4).Data, "typed");
+}
+
+TEST_F(Operations, EachShowingStartsOnTheDescribedFocusUnlessThePluginSetOne) {
+  /* The person always leaves the focus on Save (8) and closes with it. */
+  struct Step {
+    int SetFocus; /* item given to SetItemFocus before the showing; 0: none */
+    int Closer;   /* item that closes the showing; -1: Esc */
+    int Expected; /* item focused when the showing starts */
+    const char *What;
+  } const steps[] = {
+      {0, 8, 4, "the first showing starts on the described item"},
+      {0, 8, 4, "not where the person left the last showing"},
+      {10, 8, 10, "SetItemFocus chooses this showing's start"},
+      {0, -1, 4, "and only that showing's"},
+      {3, -1, 3, "a cancelled showing starts where the plugin set it too"},
+      {0, 10, 4, "a cancel does not carry the plugin's choice on"},
+  };
+  int save = IndexOf(ops, 8);
+  for (const Step &step : steps) {
+    if (step.SetFocus)
+      SetItemFocus(ops, step.SetFocus);
+    int closer = step.Closer < 0 ? -1 : IndexOf(ops, step.Closer);
+    std::vector<int> startedOn;
+    SetPerson([&](FarDialogItem *items, int count) {
+      for (int i = 0; i < count; ++i)
+        if (items[i].Focus)
+          startedOn.push_back(i);
+      for (int i = 0; i < count; ++i)
+        items[i].Focus = i == save;
+      return closer;
+    });
+    ShowDialog(ops);
+    EXPECT_EQ(startedOn, std::vector<int>{IndexOf(ops, step.Expected)}) << step.What;
+  }
+  EXPECT_EQ(GetItemAddr(ops, 8)->Focus, 1) << "the plugin still reads where the person left it";
+  EXPECT_EQ(GetItemAddr(ops, 4)->Focus, 0);
 }
 
 TEST_F(Operations, TextsAre512WritableBytesOfWhichTheHostSeesUpToTheZero) {
@@ -382,7 +416,6 @@ TEST_F(Operations, ColourHidingAndFocus) {
   HideItem(ops, 3);
   EXPECT_EQ(IndexOf(ops, 3), -1);
   EXPECT_EQ(IndexOf(ops, 4), 3) << "later items move up";
-  SetItemFocus(ops, 10);
   SetPerson(Cancels());
   ShowDialog(ops);
   EXPECT_EQ(Showings.back().Items.size(), 11u) << "two hidden items";
@@ -390,6 +423,7 @@ TEST_F(Operations, ColourHidingAndFocus) {
   RestoreItem(ops, 12);
   EXPECT_EQ(IndexOf(ops, 3), 3) << "back in its place";
   EXPECT_EQ(IndexOf(ops, 12), 12);
+  SetItemFocus(ops, 10);
   ShowDialog(ops);
   const Showing &s = Showings.back();
   ASSERT_EQ(s.Items.size(), 13u);

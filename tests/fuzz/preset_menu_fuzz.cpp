@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *Data, size_t Size) {
     if (!memchr(item.Text, 0, sizeof item.Text))
       abort();
     const PresetTableEntry &entry = PresetTable[slot];
-    if (entry.Name && strlen(entry.Name) >= PRESET_MENU_TEXT_SIZE)
+    if (entry.Name && strlen(entry.Name) >= PRESET_TEXT_SIZE)
       abort();
   }
   int breakCode;

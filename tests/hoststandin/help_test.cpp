@@ -109,4 +109,49 @@ TEST(ShippedHelpFiles, HaveTheTopicsTheDialogsAskFor) {
   }
 }
 
+/* A help line as the help shows it: link and highlight markup left out,
+   counted in characters (the Russian file is UTF-8). */
+size_t ShownWidth(const std::string &line) {
+  std::string shown = std::regex_replace(line, std::regex("~([^~]*)~@[^@]*@"), "$1");
+  size_t width = 0;
+  for (size_t i = 0; i < shown.size(); ++i) {
+    if (shown[i] == '#' && !(i + 1 < shown.size() && shown[i + 1] == '#'))
+      continue;
+    if (shown[i] == '#')
+      ++i;
+    width += ((unsigned char)shown[i] & 0xC0) != 0x80;
+  }
+  return width;
+}
+
+/* Rows of a table are indented by three blanks, their columns parted by
+   two or more: every row's second column starts where the others' do. */
+TEST(ShippedHelpFiles, TablesLineUpAsShown) {
+  std::regex row("^(   \\S.*?\\S)  +\\S.*$");
+  for (const HelpFile &file : Shipped) {
+    std::istringstream text(ReadFile(file.Path));
+    std::string line, first;
+    size_t column = 0;
+    int tables = 0;
+    for (int number = 1; std::getline(text, line); ++number) {
+      std::smatch cells;
+      if (!std::regex_match(line, cells, row)) {
+        first.clear();
+        continue;
+      }
+      size_t firstEnd = (size_t)cells[1].length();
+      size_t second = ShownWidth(cells[1].str()) + line.find_first_not_of(' ', firstEnd) - firstEnd;
+      if (first.empty()) {
+        first = line;
+        column = second;
+        ++tables;
+        continue;
+      }
+      EXPECT_EQ(second, column) << file.Path << ", line " << number << " against \"" << first
+                                << "\"";
+    }
+    EXPECT_GE(tables, 5) << file.Path << ": the tables were found";
+  }
+}
+
 } // namespace

@@ -102,6 +102,7 @@ protected:
 TEST_F(QuickFormatSettingsTest, FreshAutoOpensOnTheDefaultAndStoresOnlyAChange) {
   FakeDialogs().people = {[](FakeDialog &d) {
                             EXPECT_EQ(2, SelectedRadio(d, 2)) << "default format selected";
+                            EXPECT_EQ(2, d.focus) << "the dialog opens on the selected button";
                             return 0;
                           },
                           [](FakeDialog &d) {
@@ -127,6 +128,7 @@ TEST_F(QuickFormatSettingsTest, CustomChoiceIsStoredAndShownNextTime) {
                           },
                           [](FakeDialog &d) {
                             EXPECT_EQ(3, SelectedRadio(d, 2)) << "custom selected";
+                            EXPECT_EQ(3, d.focus) << "and the focus on it";
                             EXPECT_STREQ("<%H:%M>", d.items[4].text)
                                 << "the stored format, not the description's";
                             return 0;

@@ -1,5 +1,6 @@
 #include <string.h>
 
+#include "datetext/date_text.h"
 #include "hostlink/dialog_binding.h"
 #include "plugin/plugin.h"
 #include "presets/preset_dialog.h"
@@ -38,18 +39,19 @@ protected:
 static const std::string Bar = "\xB3";
 
 TEST_F(PresetMenuTest, EmptyTableShowsTheFreeFormatLineAndNineNones) {
+  Host().messages[6] = "Free";
   Host().menuReplies = {Esc()};
   EXPECT_EQ(-1, RunPresetMenu());
   ASSERT_EQ(1u, Host().menus.size());
   const MenuCall &menu = Host().menus[0];
-  EXPECT_EQ("Horalis", menu.title);
+  EXPECT_EQ("Horalis presets", menu.title) << "a title of its own, not the main menu's";
   EXPECT_EQ("Enter insert, Ins new, F4 edit, Del delete", menu.bottom);
   EXPECT_EQ("Contents", menu.helpTopic);
   EXPECT_EQ((unsigned)FMENU_WRAPMODE, menu.flags);
   EXPECT_EQ((std::vector<int>{VK_INSERT, VK_F4, VK_DELETE}), menu.breakKeys);
   std::vector<std::string> lines = LinesOfMenu(0);
   ASSERT_EQ(10u, lines.size());
-  EXPECT_EQ("&0  " + Bar + " Free format " + Bar + " ", lines[0]);
+  EXPECT_EQ("&0  " + Bar + " Free       " + Bar + " ", lines[0]);
   EXPECT_EQ("&1  " + Bar + " <None>     " + Bar + " ", lines[1]);
   EXPECT_EQ(19u, lines[1].size()) << "number two wide, name ten wide";
   EXPECT_EQ("&9  " + Bar + " <None>     " + Bar + " ", lines[9]);
@@ -80,39 +82,62 @@ TEST_F(PresetMenuTest, NamesWidenTheColumnAndPreviewsShowTheFormatForNow) {
   EXPECT_EQ("&0  " + Bar + " Free format    " + Bar + " ", lines[0]);
 }
 
-TEST_F(PresetMenuTest, TooLongNamesAndFormatsAreNotListed) {
-  StorePreset(1, std::string(70, 'n'), "%Y", 0);
+// Whatever the label of the free-format line and the names, both bars of
+// every line stand in the same columns, and every line fits its item.
+TEST_F(PresetMenuTest, ColumnsLineUpWhateverTheLabelAndTheNames) {
+  const size_t widest = PRESET_NAME_MAX_WIDTH;
+  struct Case {
+    std::string label, name;
+    size_t width;
+  } const cases[] = {
+      {"Free", "Name", 10},
+      {"Free format", "Name", 11},
+      {"\x91\xA2\xAE\xA1\xAE\xA4\xAD\xEB\xA9 \xE4\xAE\xE0\xAC\xA0\xE2", "Name", 16}, // Russian
+      {"Free", std::string(20, 'n'), 20},
+      {std::string(200, 'L'), "Name", widest},
+      {"Free", std::string(511, 'n'), widest},
+  };
+  for (const Case &c : cases) {
+    Host().messages[6] = c.label;
+    StorePreset(3, c.name, "fixed", 0);
+    Host().menuReplies = {Esc()};
+    Host().menus.clear();
+    RunPresetMenu();
+    std::vector<std::string> lines = LinesOfMenu(0);
+    for (size_t slot = 0; slot < lines.size(); slot++) {
+      const std::string &line = lines[slot];
+      EXPECT_EQ(4u, line.find(Bar)) << "first bar, slot " << slot << ", label " << c.label.size();
+      EXPECT_EQ(4 + 2 + c.width + 1, line.find(Bar, 5))
+          << "second bar, slot " << slot << ", label " << c.label.size() << ", name "
+          << c.name.size();
+      EXPECT_LT(line.size(), (size_t)FAR_MENU_TEXT_SIZE) << "fits the item with its zero";
+    }
+    EXPECT_EQ(" fixed", lines[3].substr(lines[3].size() - 6)) << "the preview stays whole";
+  }
+}
+
+// A preset saved through the dialog is listed however long its name and
+// format are: the name cut to the column, the preview to 50.
+TEST_F(PresetMenuTest, LongNamesAndFormatsAreListedCutToFit) {
+  StorePreset(1, std::string(70, 'n'), "%%", 0);
   StorePreset(2, std::string(69, 'm'), std::string(70, 'f'), 0);
+  StorePreset(3, "Three", std::string(511, 'g'), 0);
+  StorePreset(4, std::string(512, 'x'), "never listed", 0);
   Host().menuReplies = {Esc()};
   RunPresetMenu();
   std::vector<std::string> lines = LinesOfMenu(0);
-  EXPECT_EQ(0u, lines[1].find("&1  " + Bar + " <None>")) << "a 70-character name is not read";
-  EXPECT_EQ("&2  " + Bar + " " + std::string(69, 'm') + " " + Bar + " ", lines[2])
-      << "a 69-character name is, with no preview for a 70-character format";
-}
-
-TEST_F(PresetMenuTest, LineTooLongForTheItemIsCut) {
-  StorePreset(3, std::string(69, 'm'), std::string(60, 'f'), 0);
-  Host().menuReplies = {Esc()};
-  RunPresetMenu();
-  std::string line = LinesOfMenu(0)[3];
-  EXPECT_EQ(FAR_MENU_TEXT_SIZE - 1, (int)line.size()) << "128 characters do not fit with a zero";
-  EXPECT_EQ("&3  " + Bar + " " + std::string(69, 'm') + " " + Bar + " " + std::string(49, 'f'),
-            line);
-}
-
-TEST_F(PresetMenuTest, LongFreeFormatLabelShiftsItsBarAndIsCutToFit) {
-  Host().messages[6] = "A free format label";
-  Host().menuReplies = {Esc()};
-  RunPresetMenu();
-  EXPECT_EQ("&0  " + Bar + " A free format label " + Bar + " ", LinesOfMenu(0)[0]);
-
-  Host().messages[6] = std::string(200, 'L');
-  Host().menuReplies = {Esc()};
-  RunPresetMenu();
-  std::string line = LinesOfMenu(1)[0];
-  EXPECT_EQ(FAR_MENU_TEXT_SIZE - 1, (int)line.size());
-  EXPECT_EQ("&0  " + Bar + " " + std::string(121, 'L'), line);
+  const std::string column(PRESET_NAME_MAX_WIDTH, ' ');
+  EXPECT_EQ("&1  " + Bar + " " + std::string(PRESET_NAME_MAX_WIDTH, 'n') + " " + Bar + " %",
+            lines[1])
+      << "a 70-character name is listed, cut to the column";
+  EXPECT_EQ("&2  " + Bar + " " + std::string(PRESET_NAME_MAX_WIDTH, 'm') + " " + Bar + " " +
+                std::string(50, 'f'),
+            lines[2])
+      << "a 70-character format has its preview";
+  EXPECT_EQ("&3  " + Bar + " Three" + column.substr(5) + " " + Bar + " " + std::string(50, 'g'),
+            lines[3]);
+  EXPECT_EQ(0u, lines[4].find("&4  " + Bar + " <None> "))
+      << "a name the dialog could not hold either";
 }
 
 TEST_F(PresetMenuTest, BreakKeysOnTheFreeFormatLineDoNothing) {
@@ -135,7 +160,7 @@ TEST_F(PresetMenuTest, F4EditsASlotAndTheMenuShowsItOnReturn) {
   }};
   RunPresetMenu();
   ASSERT_EQ(2u, Host().menus.size());
-  EXPECT_EQ("&3  " + Bar + " Mine       " + Bar + " fixed", LinesOfMenu(1)[3]);
+  EXPECT_EQ("&3  " + Bar + " Mine        " + Bar + " fixed", LinesOfMenu(1)[3]);
   EXPECT_EQ(3, SelectedLine(1)) << "the cursor stays on the slot acted on";
 }
 
@@ -149,6 +174,18 @@ TEST_F(PresetMenuTest, F4OnAnEmptySlotThenCancelLeavesItNone) {
   }};
   RunPresetMenu();
   EXPECT_EQ(0u, LinesOfMenu(1)[7].find("&7  " + Bar + " <None>"));
+}
+
+TEST_F(PresetMenuTest, ShowingsThatOnlySaveHideTheInsertButton) {
+  Host().menuReplies = {BreakKey(3, PRESET_KEY_EDIT), BreakKey(4, PRESET_KEY_INSERT), Enter(3)};
+  FakeDialogs().people = {[](FakeDialog &) { return 0; }, [](FakeDialog &) { return 0; },
+                          [](FakeDialog &) { return -1; }};
+  RunPresetMenu();
+  const FakeDialog *main = LastLoaded("Main");
+  ASSERT_EQ(3u, main->hiddenWhileShown.size());
+  EXPECT_EQ(std::vector<int>{PRESET_ITEM_INSERT}, main->hiddenWhileShown[0]) << "F4";
+  EXPECT_EQ(std::vector<int>{PRESET_ITEM_INSERT}, main->hiddenWhileShown[1]) << "Ins";
+  EXPECT_TRUE(main->hiddenWhileShown[2].empty()) << "Enter shows it again";
 }
 
 TEST_F(PresetMenuTest, InsAfterF4StartsFromWhatTheDialogHolds) {
@@ -262,4 +299,21 @@ TEST_F(PresetsFromMainMenuTest, InsertsWhereThePresetSaysAndReleasesTheDialog) {
   Host().menuReplies = {Enter(1), Esc()};
   OpenPlugin(OPEN_EDITOR, 0);
   EXPECT_EQ(0, LiveDialogs());
+}
+
+TEST_F(PresetsFromMainMenuTest, AnEmptyFormatLeavesTheClipboardAlone) {
+  StorePreset(3, "Empty", "", PackPresetMode(1, 0, 0));
+  PutHoralis("kept", NULL);
+  struct Case {
+    int slot, openFrom;
+    const char *what;
+  } const cases[] = {{3, OPEN_EDITOR, "a quick preset for the clipboard"},
+                     {0, OPEN_VIEWER, "the free-format line from the viewer"}};
+  for (const Case &c : cases) {
+    Host().menuReplies = {Enter(1), Enter(c.slot)};
+    FakeDialogs().people = {[](FakeDialog &) { return PRESET_ITEM_INSERT; }};
+    OpenPlugin(c.openFrom, 0);
+    EXPECT_EQ("kept", ClipboardText()) << c.what;
+  }
+  EXPECT_TRUE(Host().editorInserts.empty());
 }

@@ -83,7 +83,9 @@ PluginStartupInfo NewFakeHost(const char *rootKey) {
                            "3000",
                            "",
                            "Enter insert, Ins new, F4 edit, Del delete",
-                           "Enter run, F4 settings"};
+                           "Enter run, F4 settings",
+                           "Horalis presets",
+                           "Enter or F4 settings"};
   for (int i = 0; i < (int)(sizeof english / sizeof *english); i++)
     host.messages[i] = english[i];
   host.messages[59] = "HoralisEng.dlg";
