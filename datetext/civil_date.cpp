@@ -18,7 +18,7 @@ static int FloorDiv(int a, int b) {
 // Counts in eras of 400 years (146097 days), starting the year in March so
 // that the leap day falls last.
 long long DaysFromCivil(long long year, long long month, long long day) {
-  int monthIndex = (int)Bounded(month - 1, 12000000);
+  int monthIndex = (int)Bounded(month, 12000000) - 1;
   int yearCarry = FloorDiv(monthIndex, 12);
   int y = (int)Bounded(year, 1000000) + yearCarry;
   int m = monthIndex - 12 * yearCarry + 1;
