@@ -2,6 +2,8 @@
 
 #include <string.h>
 
+#include "datetext/local_time.h"
+
 char DateText[DATE_TEXT_SIZE];
 
 // The conversions every C runtime the DLL may meet knows. Others would make
@@ -26,15 +28,6 @@ static void ClampTimeRecord(struct tm *record) {
   record->tm_year = Clamp(record->tm_year, 0, 8099);
   record->tm_wday = Clamp(record->tm_wday, 0, 6);
   record->tm_yday = Clamp(record->tm_yday, 0, 365);
-}
-
-void ReadLocalTime(struct tm *record) {
-  time_t now = time(NULL);
-#ifdef _WIN32
-  localtime_s(record, &now);
-#else
-  localtime_r(&now, record);
-#endif
 }
 
 // Appends up to `count` characters; an expansion longer than the buffer is

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include "datetext/local_time.h"
+
 enum { DATE_TEXT_SIZE = 80 };
 
 extern char DateText[DATE_TEXT_SIZE];
@@ -14,9 +16,6 @@ extern char DateText[DATE_TEXT_SIZE];
 /* Expands format for moment (now when null) into buffer; always leaves a
    terminated text. Returns the number of characters produced. */
 int ExpandDateText(char *buffer, int size, const char *format, const struct tm *moment);
-
-/* Now, in local time, every field filled. */
-void ReadLocalTime(struct tm *record);
 
 /* Into the editor when target is OPEN_EDITOR, otherwise the command line. */
 void InsertDateText(const char *format, int target, const struct tm *moment);

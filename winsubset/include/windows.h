@@ -32,6 +32,7 @@ typedef short SHORT;
 typedef unsigned int UINT;
 typedef int INT;
 typedef char CHAR;
+typedef uint16_t WCHAR;
 typedef intptr_t INT_PTR;
 typedef uintptr_t UINT_PTR;
 typedef intptr_t LONG_PTR;
@@ -73,6 +74,16 @@ typedef struct _SYSTEMTIME {
   WORD wSecond;
   WORD wMilliseconds;
 } SYSTEMTIME, *LPSYSTEMTIME;
+
+typedef struct _TIME_ZONE_INFORMATION {
+  LONG Bias;
+  WCHAR StandardName[32];
+  SYSTEMTIME StandardDate;
+  LONG StandardBias;
+  WCHAR DaylightName[32];
+  SYSTEMTIME DaylightDate;
+  LONG DaylightBias;
+} TIME_ZONE_INFORMATION, *LPTIME_ZONE_INFORMATION;
 
 typedef struct _COORD {
   SHORT X;
@@ -150,6 +161,11 @@ typedef struct _CONSOLE_SCREEN_BUFFER_INFO {
 #define KEY_WRITE 0x20006
 #define KEY_ALL_ACCESS 0xF003F
 
+#define TIME_ZONE_ID_UNKNOWN 0
+#define TIME_ZONE_ID_STANDARD 1
+#define TIME_ZONE_ID_DAYLIGHT 2
+#define TIME_ZONE_ID_INVALID ((DWORD)0xFFFFFFFF)
+
 #define GW_HWNDFIRST 0
 #define CF_TEXT 1
 #define GMEM_FIXED 0x0000
@@ -188,6 +204,11 @@ HGLOBAL WINAPI GlobalFree(HGLOBAL hMem);
 SIZE_T WINAPI GlobalSize(HGLOBAL hMem);
 DWORD WINAPI GetTickCount(void);
 void WINAPI GetLocalTime(LPSYSTEMTIME lpSystemTime);
+void WINAPI GetSystemTime(LPSYSTEMTIME lpSystemTime);
+DWORD WINAPI GetTimeZoneInformation(LPTIME_ZONE_INFORMATION lpTimeZoneInformation);
+BOOL WINAPI TzSpecificLocalTimeToSystemTime(const TIME_ZONE_INFORMATION *lpTimeZoneInformation,
+                                            const SYSTEMTIME *lpLocalTime,
+                                            LPSYSTEMTIME lpUniversalTime);
 void WINAPI Sleep(DWORD dwMilliseconds);
 LONG WINAPI InterlockedExchange(LONG volatile *Target, LONG Value);
 LONG WINAPI InterlockedCompareExchange(LONG volatile *Destination, LONG Exchange, LONG Comperand);

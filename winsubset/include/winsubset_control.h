@@ -44,7 +44,9 @@ void WinSubset_SetConsole(int present, SHORT width, SHORT height);
 /* A key is held down (1) or released (0), as GetAsyncKeyState sees it. */
 void WinSubset_SetKeyDown(int vk, int down);
 
-/* GetLocalTime reports this moment from now on; null goes back to the clock. */
+/* GetLocalTime reports this moment from now on, and GetSystemTime the same
+   moment in UTC; null goes back to the clock. The zone is the process's
+   (the TZ environment variable), as everywhere in the subset. */
 void WinSubset_SetLocalTime(const SYSTEMTIME *moment);
 
 /* GetTickCount reports this value plus the real milliseconds since the call

@@ -1,7 +1,10 @@
-// Clocks: the tick count, the local time and Sleep, with the fixed moment
-// and tick base tests can set.
+// Clocks: the tick count, the local and UTC time, the zone and Sleep, with
+// the fixed moment and tick base tests can set. The zone is glibc's, from
+// the TZ environment variable, with its rules for every year (Wine applies
+// this year's rules to every year).
 #include <errno.h>
 #include <pthread.h>
+#include <string.h>
 #include <time.h>
 
 #include "winsubset_control.h"
@@ -28,28 +31,141 @@ extern "C" DWORD WINAPI GetTickCount(void) {
   return tick; // wraps at 2^32 as Windows' does
 }
 
-extern "C" void WINAPI GetLocalTime(LPSYSTEMTIME lpSystemTime) {
-  if (!lpSystemTime)
-    return;
+static void ToSystemTime(const struct tm *record, WORD milliseconds, SYSTEMTIME *result) {
+  result->wYear = (WORD)(record->tm_year + 1900);
+  result->wMonth = (WORD)(record->tm_mon + 1);
+  result->wDayOfWeek = (WORD)record->tm_wday;
+  result->wDay = (WORD)record->tm_mday;
+  result->wHour = (WORD)record->tm_hour;
+  result->wMinute = (WORD)record->tm_min;
+  result->wSecond = (WORD)(record->tm_sec > 59 ? 59 : record->tm_sec);
+  result->wMilliseconds = milliseconds;
+}
+
+static int IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+// What SystemTimeToFileTime accepts (the day of the week is ignored).
+static int IsValidSystemTime(const SYSTEMTIME *moment) {
+  static const int monthDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (moment->wYear < 1601 || moment->wYear > 30827 || moment->wMonth < 1 || moment->wMonth > 12)
+    return 0;
+  int days = monthDays[moment->wMonth - 1] + (moment->wMonth == 2 && IsLeapYear(moment->wYear));
+  return moment->wDay >= 1 && moment->wDay <= days && moment->wHour < 24 && moment->wMinute < 60 &&
+         moment->wSecond < 60 && moment->wMilliseconds < 1000;
+}
+
+// The local time of a SYSTEMTIME as the process's zone reads it.
+static time_t FromLocalSystemTime(const SYSTEMTIME *local) {
+  struct tm record;
+  memset(&record, 0, sizeof record);
+  record.tm_year = local->wYear - 1900;
+  record.tm_mon = local->wMonth - 1;
+  record.tm_mday = local->wDay;
+  record.tm_hour = local->wHour;
+  record.tm_min = local->wMinute;
+  record.tm_sec = local->wSecond;
+  record.tm_isdst = -1;
+  return mktime(&record);
+}
+
+static int TakeFixedLocalTime(SYSTEMTIME *moment) {
   pthread_mutex_lock(&ClockLock);
   int fixed = LocalTimeFixed;
   if (fixed)
-    *lpSystemTime = FixedLocalTime;
+    *moment = FixedLocalTime;
   pthread_mutex_unlock(&ClockLock);
-  if (fixed)
+  return fixed;
+}
+
+extern "C" void WINAPI GetLocalTime(LPSYSTEMTIME lpSystemTime) {
+  if (!lpSystemTime || TakeFixedLocalTime(lpSystemTime))
     return;
   struct timespec now;
   clock_gettime(CLOCK_REALTIME, &now);
   struct tm local;
   localtime_r(&now.tv_sec, &local);
-  lpSystemTime->wYear = (WORD)(local.tm_year + 1900);
-  lpSystemTime->wMonth = (WORD)(local.tm_mon + 1);
-  lpSystemTime->wDayOfWeek = (WORD)local.tm_wday;
-  lpSystemTime->wDay = (WORD)local.tm_mday;
-  lpSystemTime->wHour = (WORD)local.tm_hour;
-  lpSystemTime->wMinute = (WORD)local.tm_min;
-  lpSystemTime->wSecond = (WORD)(local.tm_sec > 59 ? 59 : local.tm_sec);
-  lpSystemTime->wMilliseconds = (WORD)(now.tv_nsec / 1000000);
+  ToSystemTime(&local, (WORD)(now.tv_nsec / 1000000), lpSystemTime);
+}
+
+extern "C" void WINAPI GetSystemTime(LPSYSTEMTIME lpSystemTime) {
+  if (!lpSystemTime)
+    return;
+  SYSTEMTIME fixed;
+  struct timespec now;
+  if (TakeFixedLocalTime(&fixed)) {
+    now.tv_sec = FromLocalSystemTime(&fixed);
+    now.tv_nsec = fixed.wMilliseconds * 1000000L;
+  } else {
+    clock_gettime(CLOCK_REALTIME, &now);
+  }
+  struct tm utc;
+  gmtime_r(&now.tv_sec, &utc);
+  ToSystemTime(&utc, (WORD)(now.tv_nsec / 1000000), lpSystemTime);
+}
+
+static void CopyZoneName(WCHAR *target, const char *name) {
+  for (int i = 0; i < 31 && name && name[i]; i++)
+    target[i] = (WCHAR)(unsigned char)name[i];
+}
+
+// The standard and the daylight offsets of this year's zone, from its
+// offsets in January and July (one of them is summer on either side of the
+// equator). The transition rules stay empty: nothing here reads them.
+extern "C" DWORD WINAPI GetTimeZoneInformation(LPTIME_ZONE_INFORMATION lpTimeZoneInformation) {
+  if (TakeInjectedFault("GetTimeZoneInformation"))
+    return TIME_ZONE_ID_INVALID;
+  if (!lpTimeZoneInformation) {
+    SetLastError(ERROR_NOACCESS);
+    return TIME_ZONE_ID_INVALID;
+  }
+  memset(lpTimeZoneInformation, 0, sizeof *lpTimeZoneInformation);
+  time_t now = time(NULL);
+  struct tm today;
+  localtime_r(&now, &today);
+  struct tm probes[2];
+  int months[2] = {0, 6};
+  int daylightProbe = -1;
+  for (int i = 0; i < 2; i++) {
+    memset(&probes[i], 0, sizeof probes[i]);
+    probes[i].tm_year = today.tm_year;
+    probes[i].tm_mon = months[i];
+    probes[i].tm_mday = 1;
+    probes[i].tm_hour = 12;
+    probes[i].tm_isdst = -1;
+    mktime(&probes[i]);
+    if (probes[i].tm_isdst > 0)
+      daylightProbe = i;
+  }
+  const struct tm &standard = probes[daylightProbe == 0 ? 1 : 0];
+  lpTimeZoneInformation->Bias = (LONG)(-standard.tm_gmtoff / 60);
+  CopyZoneName(lpTimeZoneInformation->StandardName, standard.tm_zone);
+  if (daylightProbe < 0)
+    return TIME_ZONE_ID_UNKNOWN;
+  const struct tm &daylight = probes[daylightProbe];
+  lpTimeZoneInformation->DaylightBias = (LONG)(-(daylight.tm_gmtoff - standard.tm_gmtoff) / 60);
+  CopyZoneName(lpTimeZoneInformation->DaylightName, daylight.tm_zone);
+  return today.tm_isdst > 0 ? TIME_ZONE_ID_DAYLIGHT : TIME_ZONE_ID_STANDARD;
+}
+
+// Only the process's own zone (a null record), which is all that is used.
+extern "C" BOOL WINAPI
+TzSpecificLocalTimeToSystemTime(const TIME_ZONE_INFORMATION *lpTimeZoneInformation,
+                                const SYSTEMTIME *lpLocalTime, LPSYSTEMTIME lpUniversalTime) {
+  if (TakeInjectedFault("TzSpecificLocalTimeToSystemTime"))
+    return FALSE;
+  if (lpTimeZoneInformation || !lpLocalTime || !lpUniversalTime ||
+      !IsValidSystemTime(lpLocalTime)) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return FALSE;
+  }
+  time_t moment = FromLocalSystemTime(lpLocalTime);
+  struct tm utc;
+  if (!gmtime_r(&moment, &utc)) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return FALSE;
+  }
+  ToSystemTime(&utc, lpLocalTime->wMilliseconds, lpUniversalTime);
+  return TRUE;
 }
 
 extern "C" void WINAPI Sleep(DWORD dwMilliseconds) {

@@ -1,0 +1,132 @@
+#include "datetext/local_time.h"
+
+#include <string.h>
+
+#include <windows.h>
+
+#include "datetext/civil_date.h"
+
+static const long long SecondsPerDay = 86400;
+
+// A moment as a day count and the second of that day, so that fields out
+// of range carry over and any year fits.
+struct DaySecond {
+  long long days;
+  long long second;
+};
+
+static DaySecond Carried(long long days, long long second) {
+  long long carry = second / SecondsPerDay;
+  second -= carry * SecondsPerDay;
+  if (second < 0) {
+    second += SecondsPerDay;
+    carry--;
+  }
+  DaySecond result = {days + carry, second};
+  return result;
+}
+
+static DaySecond FromRecord(const struct tm *record) {
+  long long days = DaysFromCivil(1900LL + record->tm_year, 1LL + record->tm_mon, record->tm_mday);
+  return Carried(days, record->tm_hour * 3600LL + record->tm_min * 60LL + record->tm_sec);
+}
+
+static DaySecond FromSystemTime(const SYSTEMTIME *moment) {
+  long long days = DaysFromCivil(moment->wYear, moment->wMonth, moment->wDay);
+  return Carried(days, moment->wHour * 3600LL + moment->wMinute * 60LL + moment->wSecond);
+}
+
+static void ToRecord(DaySecond moment, struct tm *record) {
+  long long year;
+  int month, day;
+  CivilFromDays(moment.days, &year, &month, &day);
+  memset(record, 0, sizeof *record);
+  record->tm_year = (int)(year - 1900);
+  record->tm_mon = month - 1;
+  record->tm_mday = day;
+  record->tm_hour = (int)(moment.second / 3600);
+  record->tm_min = (int)(moment.second / 60 % 60);
+  record->tm_sec = (int)(moment.second % 60);
+  FillDayFields(record);
+}
+
+// The years a SYSTEMTIME holds.
+static int ToSystemTime(DaySecond moment, SYSTEMTIME *result) {
+  long long year;
+  int month, day;
+  CivilFromDays(moment.days, &year, &month, &day);
+  if (year < 1601 || year > 30827)
+    return 0;
+  memset(result, 0, sizeof *result);
+  result->wYear = (WORD)year;
+  result->wMonth = (WORD)month;
+  result->wDay = (WORD)day;
+  result->wDayOfWeek = (WORD)WeekdayOfDays(moment.days);
+  result->wHour = (WORD)(moment.second / 3600);
+  result->wMinute = (WORD)(moment.second / 60 % 60);
+  result->wSecond = (WORD)(moment.second % 60);
+  return 1;
+}
+
+void FillDayFields(struct tm *record) {
+  long long year = 1900LL + record->tm_year;
+  long long days = DaysFromCivil(year, 1LL + record->tm_mon, record->tm_mday);
+  record->tm_wday = WeekdayOfDays(days);
+  record->tm_yday = (int)(days - DaysFromCivil(year, 1, 1));
+}
+
+void ReadLocalClock(struct tm *record) {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  ToRecord(FromSystemTime(&now), record);
+}
+
+void ReadLocalTime(struct tm *record) {
+  ReadLocalClock(record);
+  int offset, daylight;
+  ReadLocalOffset(record, &offset, &daylight);
+  record->tm_isdst = daylight;
+}
+
+void ReadUtcTime(struct tm *record) {
+  SYSTEMTIME now;
+  GetSystemTime(&now);
+  ToRecord(FromSystemTime(&now), record);
+}
+
+static int OffsetOf(DaySecond local, int *offsetMinutes) {
+  SYSTEMTIME localTime, utcTime;
+  if (!ToSystemTime(local, &localTime) ||
+      !TzSpecificLocalTimeToSystemTime(NULL, &localTime, &utcTime))
+    return 0;
+  DaySecond utc = FromSystemTime(&utcTime);
+  *offsetMinutes =
+      (int)(((local.days - utc.days) * SecondsPerDay + (local.second - utc.second)) / 60);
+  return 1;
+}
+
+int ReadLocalOffset(const struct tm *local, int *offsetMinutes, int *isDaylight) {
+  *offsetMinutes = 0;
+  *isDaylight = 0;
+  int offset;
+  if (!OffsetOf(FromRecord(local), &offset))
+    return 0;
+  *offsetMinutes = offset;
+  // Daylight saving is the zone's daylight offset; a zone whose standard
+  // offset moved over the years keeps its old standard time standard.
+  TIME_ZONE_INFORMATION zone;
+  DWORD kind = GetTimeZoneInformation(&zone);
+  if (kind == TIME_ZONE_ID_STANDARD || kind == TIME_ZONE_ID_DAYLIGHT)
+    *isDaylight =
+        zone.DaylightBias != zone.StandardBias && offset == -(int)(zone.Bias + zone.DaylightBias);
+  return 1;
+}
+
+int LocalToUtc(const struct tm *local, struct tm *utc) {
+  DaySecond moment = FromRecord(local);
+  int offset;
+  if (!OffsetOf(moment, &offset))
+    return 0;
+  ToRecord(Carried(moment.days, moment.second - offset * 60LL), utc);
+  return 1;
+}

@@ -1,0 +1,36 @@
+/* The local time of now, and the local zone's offset for any local date and
+   time, from the system's clock and zone rules: no 32-bit time value on the
+   way, so no end in 2038. */
+#ifndef HORALIS_DATETEXT_LOCAL_TIME_H
+#define HORALIS_DATETEXT_LOCAL_TIME_H
+
+#include <time.h>
+
+/* Now in local time, every field filled as localtime fills them: tm_wday,
+   tm_yday and tm_isdst (0 when the system cannot tell the zone). */
+void ReadLocalTime(struct tm *record);
+
+/* Now in local time with tm_isdst left 0: no zone lookup, for texts that
+   do not show the zone. */
+void ReadLocalClock(struct tm *record);
+
+/* Now in UTC, every field filled as gmtime fills them. */
+void ReadUtcTime(struct tm *record);
+
+/* The local zone's offset from UTC in minutes (east of Greenwich positive,
+   daylight saving included) and its daylight flag at the local date and
+   time held by `local` (tm_year, tm_mon, tm_mday, tm_hour, tm_min, tm_sec;
+   fields out of range carry over as mktime's do; the others are ignored).
+   Returns 1; 0, with both results 0, when the system cannot tell (a date
+   outside the years 1601 to 30827, or a failing call). */
+int ReadLocalOffset(const struct tm *local, int *offsetMinutes, int *isDaylight);
+
+/* The same moment as the local date and time `local`, in UTC, every field
+   filled as gmtime fills them. Returns 1; 0, leaving `utc` untouched, when
+   ReadLocalOffset cannot tell the offset. */
+int LocalToUtc(const struct tm *local, struct tm *utc);
+
+/* Sets tm_wday and tm_yday from tm_year, tm_mon and tm_mday. */
+void FillDayFields(struct tm *record);
+
+#endif

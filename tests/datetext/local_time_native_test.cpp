@@ -1,0 +1,157 @@
+// The local time and the zone's offsets against glibc's, zone by zone set
+// through TZ, and with the subset's clock set past 2038.
+#include <gtest/gtest.h>
+
+#include "datetext/local_time.h"
+#include "datetext/zone_scope.h"
+#include "winsubset_control.h"
+
+class LocalTimeTest : public ::testing::Test {
+protected:
+  void TearDown() override { WinSubset_Reset(); }
+};
+
+// West, east, half and three-quarter hours, with and without daylight
+// saving, north and south.
+static const char *const Zones[] = {
+    "UTC",
+    "America/New_York",
+    "America/Los_Angeles",
+    "Europe/Berlin",
+    "Asia/Tokyo",
+    "Asia/Kolkata",
+    "Australia/Adelaide",
+    "America/St_Johns",
+    "Asia/Kathmandu",
+    "Pacific/Auckland",
+};
+
+struct Civil {
+  int year, month, day, hour, minute, second;
+};
+
+// Leap days, year ends, summer and winter on either side of the equator,
+// 1970, the last second of 32-bit time and beyond it.
+static const Civil Dates[] = {
+    {1970, 1, 1, 0, 0, 0},     {1999, 12, 31, 23, 59, 59}, {2000, 2, 29, 12, 0, 0},
+    {2024, 2, 29, 14, 5, 9},   {2024, 7, 1, 8, 30, 0},     {2026, 12, 7, 10, 6, 0},
+    {2037, 12, 31, 23, 0, 0},  {2038, 1, 19, 3, 14, 8},    {2038, 7, 4, 12, 0, 0},
+    {2100, 2, 28, 23, 59, 59}, {2400, 2, 29, 6, 0, 0},
+};
+
+static struct tm Record(const Civil &c) {
+  struct tm record;
+  memset(&record, 0, sizeof record);
+  record.tm_year = c.year - 1900;
+  record.tm_mon = c.month - 1;
+  record.tm_mday = c.day;
+  record.tm_hour = c.hour;
+  record.tm_min = c.minute;
+  record.tm_sec = c.second;
+  return record;
+}
+
+TEST_F(LocalTimeTest, OffsetAndDaylightAgreeWithGlibcInEveryZone) {
+  for (const char *zone : Zones) {
+    ZoneScope scope(zone);
+    for (const Civil &c : Dates) {
+      struct tm expected = GlibcLocal(c.year, c.month, c.day, c.hour, c.minute, c.second);
+      struct tm local = Record(c);
+      int offset = -1, daylight = -1;
+      EXPECT_EQ(1, ReadLocalOffset(&local, &offset, &daylight)) << zone << " " << c.year;
+      EXPECT_EQ(expected.tm_gmtoff / 60, offset)
+          << "offset in minutes, " << zone << " " << c.year << "-" << c.month << "-" << c.day;
+      EXPECT_EQ(expected.tm_isdst, daylight)
+          << "daylight flag, " << zone << " " << c.year << "-" << c.month << "-" << c.day;
+
+      struct tm utc;
+      ASSERT_EQ(1, LocalToUtc(&local, &utc));
+      time_t moment = timegm(&utc);
+      EXPECT_EQ(mktime(&expected), moment) << "the same moment in UTC, " << zone << " " << c.year;
+    }
+  }
+}
+
+TEST_F(LocalTimeTest, NowPast2038HasEveryFieldAsLocaltimeFillsThem) {
+  const Civil moments[] = {{2038, 1, 19, 3, 14, 8},
+                           {2038, 7, 4, 12, 0, 0},
+                           {2106, 2, 7, 6, 28, 16},
+                           {2400, 12, 31, 23, 59, 59}};
+  for (const char *zone : {"America/New_York", "Australia/Adelaide", "Asia/Tokyo"}) {
+    ZoneScope scope(zone);
+    for (const Civil &c : moments) {
+      SYSTEMTIME fixed = {(WORD)c.year,   (WORD)c.month,  0, (WORD)c.day, (WORD)c.hour,
+                          (WORD)c.minute, (WORD)c.second, 0};
+      WinSubset_SetLocalTime(&fixed);
+      struct tm now;
+      memset(&now, 0x55, sizeof now);
+      ReadLocalTime(&now);
+      struct tm expected = GlibcLocal(c.year, c.month, c.day, c.hour, c.minute, c.second);
+      EXPECT_EQ(expected.tm_year, now.tm_year) << zone << " " << c.year;
+      EXPECT_EQ(expected.tm_mon, now.tm_mon) << zone << " " << c.year;
+      EXPECT_EQ(expected.tm_mday, now.tm_mday) << zone << " " << c.year;
+      EXPECT_EQ(expected.tm_hour, now.tm_hour) << zone << " " << c.year;
+      EXPECT_EQ(expected.tm_min, now.tm_min) << zone << " " << c.year;
+      EXPECT_EQ(expected.tm_sec, now.tm_sec) << zone << " " << c.year;
+      EXPECT_EQ(expected.tm_wday, now.tm_wday) << "weekday, " << zone << " " << c.year;
+      EXPECT_EQ(expected.tm_yday, now.tm_yday) << "day of the year, " << zone << " " << c.year;
+      EXPECT_EQ(expected.tm_isdst, now.tm_isdst) << "daylight flag, " << zone << " " << c.year;
+
+      struct tm utc;
+      ReadUtcTime(&utc);
+      EXPECT_EQ(mktime(&expected), timegm(&utc)) << "UTC now is the same moment, " << zone;
+    }
+  }
+}
+
+TEST_F(LocalTimeTest, AFailingZoneLookupLeavesNothingUnset) {
+  ZoneScope scope("America/New_York");
+  struct tm local = Record({2024, 7, 1, 8, 30, 0});
+  WinSubset_FailCall("TzSpecificLocalTimeToSystemTime", ERROR_INVALID_PARAMETER, 1);
+  int offset = -1, daylight = -1;
+  EXPECT_EQ(0, ReadLocalOffset(&local, &offset, &daylight)) << "the failure is reported";
+  EXPECT_EQ(0, offset) << "no offset left unset";
+  EXPECT_EQ(0, daylight) << "no flag left unset";
+
+  struct tm utc;
+  memset(&utc, 0x55, sizeof utc);
+  WinSubset_FailCall("TzSpecificLocalTimeToSystemTime", ERROR_INVALID_PARAMETER, 1);
+  EXPECT_EQ(0, LocalToUtc(&local, &utc));
+  EXPECT_EQ(0x55555555, utc.tm_year) << "the UTC record is left as it was";
+
+  SYSTEMTIME fixed = {2024, 7, 0, 1, 8, 30, 0, 0};
+  WinSubset_SetLocalTime(&fixed);
+  WinSubset_FailCall("GetTimeZoneInformation", ERROR_INVALID_PARAMETER, 1);
+  struct tm now;
+  memset(&now, 0x55, sizeof now);
+  ReadLocalTime(&now);
+  EXPECT_EQ(124, now.tm_year);
+  EXPECT_EQ(0, now.tm_isdst) << "an unknown zone reads as standard time";
+}
+
+TEST_F(LocalTimeTest, RecordsOutOfRangeCarryOverOrAreRefused) {
+  ZoneScope scope("America/New_York");
+  struct tm carried = Record({2024, 12, 31, 23, 59, 60}); // one second into 2025
+  struct tm utc;
+  ASSERT_EQ(1, LocalToUtc(&carried, &utc));
+  EXPECT_EQ(125, utc.tm_year) << "60 seconds carry into the next year";
+  EXPECT_EQ(0, utc.tm_mon);
+  EXPECT_EQ(1, utc.tm_mday);
+  EXPECT_EQ(5, utc.tm_hour) << "New York is 5 hours west in winter";
+  EXPECT_EQ(0, utc.tm_min);
+  EXPECT_EQ(0, utc.tm_sec);
+  EXPECT_EQ(3, utc.tm_wday) << "1 January 2025 was a Wednesday";
+
+  const Civil refused[] = {{1600, 12, 31, 0, 0, 0}, {30828, 1, 1, 0, 0, 0}};
+  for (const Civil &c : refused) {
+    struct tm local = Record(c);
+    int offset = -1, daylight = -1;
+    EXPECT_EQ(0, ReadLocalOffset(&local, &offset, &daylight)) << "year " << c.year;
+  }
+  struct tm wild;
+  memset(&wild, 0x7F, sizeof wild);
+  int offset, daylight;
+  EXPECT_EQ(0, ReadLocalOffset(&wild, &offset, &daylight)) << "any field values are safe";
+  memset(&wild, 0x80, sizeof wild);
+  EXPECT_EQ(0, ReadLocalOffset(&wild, &offset, &daylight)) << "any field values are safe";
+}

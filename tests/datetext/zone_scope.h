@@ -1,0 +1,53 @@
+/* Native tests only: the process's zone set through TZ for one scope, and
+   glibc's reading of a local date and time in it, the oracle the tests
+   compare with. */
+#ifndef HORALIS_TESTS_DATETEXT_ZONE_SCOPE_H
+#define HORALIS_TESTS_DATETEXT_ZONE_SCOPE_H
+
+#include <stdlib.h>
+#include <string.h>
+#include <time.h>
+
+#include <string>
+
+class ZoneScope {
+public:
+  explicit ZoneScope(const char *zone) {
+    const char *old = getenv("TZ");
+    hadZone_ = old != nullptr;
+    if (old)
+      oldZone_ = old;
+    setenv("TZ", zone, 1);
+    tzset();
+  }
+  ~ZoneScope() {
+    if (hadZone_)
+      setenv("TZ", oldZone_.c_str(), 1);
+    else
+      unsetenv("TZ");
+    tzset();
+  }
+  ZoneScope(const ZoneScope &) = delete;
+  ZoneScope &operator=(const ZoneScope &) = delete;
+
+private:
+  bool hadZone_ = false;
+  std::string oldZone_;
+};
+
+/* glibc's full record of a local date and time (month 1..12). */
+inline struct tm GlibcLocal(int year, int month, int day, int hour, int minute, int second) {
+  struct tm record;
+  memset(&record, 0, sizeof record);
+  record.tm_year = year - 1900;
+  record.tm_mon = month - 1;
+  record.tm_mday = day;
+  record.tm_hour = hour;
+  record.tm_min = minute;
+  record.tm_sec = second;
+  record.tm_isdst = -1;
+  mktime(&record);
+  return record;
+}
+
+#endif
