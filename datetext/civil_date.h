@@ -4,7 +4,10 @@
 #ifndef HORALIS_DATETEXT_CIVIL_DATE_H
 #define HORALIS_DATETEXT_CIVIL_DATE_H
 
-/* Days since 1 January 1970. The month and the day may run outside their
+/* Years are taken within a million either way of year 0, and day counts
+   within 700 million days of 1970: beyond, they are held at those bounds.
+
+   Days since 1 January 1970. The month and the day may run outside their
    ranges (day 0 is the last of the previous month, month 13 is January of
    the next year), as mktime normalises them. */
 long long DaysFromCivil(long long year, long long month, long long day);

@@ -6,18 +6,23 @@
 
 #include "datetext/civil_date.h"
 
-static const long long SecondsPerDay = 86400;
+static const int SecondsPerDay = 86400;
 
 // A moment as a day count and the second of that day, so that fields out
-// of range carry over and any year fits.
+// of range carry over and any year fits. Divisions stay in 32 bits (see
+// civil_date.cpp).
 struct DaySecond {
   long long days;
-  long long second;
+  int second;
 };
 
-static DaySecond Carried(long long days, long long second) {
-  long long carry = second / SecondsPerDay;
-  second -= carry * SecondsPerDay;
+// Seconds beyond about 60 years either way are held there: no record
+// that means a date comes near.
+static DaySecond Carried(long long days, long long seconds) {
+  const long long limit = 2000000000;
+  int bounded = (int)(seconds < -limit ? -limit : seconds > limit ? limit : seconds);
+  int carry = bounded / SecondsPerDay;
+  int second = bounded - carry * SecondsPerDay;
   if (second < 0) {
     second += SecondsPerDay;
     carry--;
@@ -33,7 +38,7 @@ static DaySecond FromRecord(const struct tm *record) {
 
 static DaySecond FromSystemTime(const SYSTEMTIME *moment) {
   long long days = DaysFromCivil(moment->wYear, moment->wMonth, moment->wDay);
-  return Carried(days, moment->wHour * 3600LL + moment->wMinute * 60LL + moment->wSecond);
+  return Carried(days, moment->wHour * 3600 + moment->wMinute * 60 + moment->wSecond);
 }
 
 static void ToRecord(DaySecond moment, struct tm *record) {
@@ -44,9 +49,9 @@ static void ToRecord(DaySecond moment, struct tm *record) {
   record->tm_year = (int)(year - 1900);
   record->tm_mon = month - 1;
   record->tm_mday = day;
-  record->tm_hour = (int)(moment.second / 3600);
-  record->tm_min = (int)(moment.second / 60 % 60);
-  record->tm_sec = (int)(moment.second % 60);
+  record->tm_hour = moment.second / 3600;
+  record->tm_min = moment.second / 60 % 60;
+  record->tm_sec = moment.second % 60;
   FillDayFields(record);
 }
 
@@ -100,8 +105,11 @@ static int OffsetOf(DaySecond local, int *offsetMinutes) {
       !TzSpecificLocalTimeToSystemTime(NULL, &localTime, &utcTime))
     return 0;
   DaySecond utc = FromSystemTime(&utcTime);
-  *offsetMinutes =
-      (int)(((local.days - utc.days) * SecondsPerDay + (local.second - utc.second)) / 60);
+  // Offsets lie within a day or so either way; anything else is no zone's.
+  long long dayDifference = local.days - utc.days;
+  if (dayDifference < -2 || dayDifference > 2)
+    return 0;
+  *offsetMinutes = ((int)dayDifference * SecondsPerDay + (local.second - utc.second)) / 60;
   return 1;
 }
 
