@@ -159,10 +159,11 @@ static int AppendNumber(char *buffer, int size, int used, const struct tm *t, ch
   int width = flag ? 1 : NumericWidths[place] - '0';
   char digits[12];
   int count = 0;
-  for (int value = NumberFor(t, conversion); value || count < width; value /= 10)
-    digits[sizeof digits - 1 - count++] = (char)(value || !count     ? '0' + value % 10
-                                                 : conversion == 'e' ? ' '
-                                                                     : '0');
+  char pad = conversion == 'e' ? ' ' : '0';
+  for (int value = NumberFor(t, conversion); value || count < width; value /= 10) {
+    char digit = value || !count ? (char)('0' + value % 10) : pad;
+    digits[sizeof digits - 1 - count++] = digit;
+  }
   return Append(buffer, size, used, digits + sizeof digits - count, count);
 }
 
@@ -193,7 +194,7 @@ static int AppendConversion(char *buffer, int size, int used, Moment *moment, ch
   if (IsRuntimeConversion(conversion)) {
     if (conversion == 'Z')
       ReadZone(moment); // the name follows the daylight flag
-    char single[4] = {'%', flag ? '#' : conversion, flag ? conversion : 0, 0};
+    char single[4] = {'%', flag ? '#' : conversion, flag ? conversion : '\0', 0};
     char expansion[256];
     size_t count = strftime(expansion, sizeof expansion, single, &moment->record);
     return Append(buffer, size, used, expansion, (int)count);

@@ -13,8 +13,8 @@
 #include "winsubset_control.h"
 
 static const char *const OracleZones[] = {
-    "UTC",          "America/New_York",   "America/St_Johns", "Europe/Berlin",
-    "Asia/Tokyo",   "Asia/Kolkata",       "Australia/Adelaide",
+    "UTC",        "America/New_York", "America/St_Johns",   "Europe/Berlin",
+    "Asia/Tokyo", "Asia/Kolkata",     "Australia/Adelaide",
 };
 
 struct OracleDate {
@@ -74,9 +74,11 @@ TEST(DateTextOracle, EveryConversionAgreesWithGlibcInEveryZone) {
       for (const char *conversion : Conversions) {
         EXPECT_EQ(Glibc(conversion, local), Ours(conversion, &local))
             << conversion << ", " << d.why << ", " << zone;
-        if (strcmp(conversion, "%Z") != 0)
-          EXPECT_EQ(Glibc(conversion, utc), Ours(("!" + std::string(conversion)).c_str(), &local))
-              << "!" << conversion << ", " << d.why << ", " << zone;
+        if (strcmp(conversion, "%Z") == 0)
+          continue; // glibc names UTC "GMT"
+        std::string utcFormat = "!" + std::string(conversion);
+        EXPECT_EQ(Glibc(conversion, utc), Ours(utcFormat.c_str(), &local))
+            << utcFormat << ", " << d.why << ", " << zone;
       }
       EXPECT_EQ(WithColon(Glibc("%z", local)), Ours("%:z", &local)) << d.why << ", " << zone;
       EXPECT_EQ("+00:00", Ours("!%:z", &local)) << d.why << ", " << zone;
