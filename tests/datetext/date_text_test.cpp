@@ -2,18 +2,12 @@
 #include <time.h>
 
 #include "datetext/date_text.h"
+#include "datetext/time_record.h"
 #include "support/clipboard_text.h"
 #include "support/plugin_fixture.h"
 
 static struct tm Moment(int year, int month, int day, int hour, int minute, int second) {
-  struct tm record;
-  memset(&record, 0, sizeof record);
-  record.tm_year = year - 1900;
-  record.tm_mon = month - 1;
-  record.tm_mday = day;
-  record.tm_hour = hour;
-  record.tm_min = minute;
-  record.tm_sec = second;
+  struct tm record = TimeRecord(year, month, day, hour, minute, second);
   record.tm_wday = 4; // 29 February 2024 was a Thursday
   record.tm_yday = 59;
   return record;
