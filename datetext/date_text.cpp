@@ -236,24 +236,32 @@ static int ExpandFormat(char *buffer, int size, int used, const char *format, Mo
 }
 
 // Each conversion of the format one the runtime writes as we would: the
-// whole format can then go to strftime in one call.
+// whole format can then go to strftime in one call. Returns 0 when not;
+// otherwise 1, or 2 when the format names the zone.
 static int OnlyRuntimeConversions(const char *format) {
+  int result = 1;
   for (const char *p = strchr(format, '%'); p; p = strchr(p, '%')) {
     int flag = p[1] == '#';
-    if (!IsRuntimeConversion(p[1 + flag]))
+    char conversion = p[1 + flag];
+    if (!IsRuntimeConversion(conversion))
       return 0;
+    if (conversion == 'Z')
+      result = 2;
     p += 2 + flag;
   }
-  return 1;
+  return result;
 }
 
 // The whole format in one strftime call, the runtime's fixed cost paid
 // once, straight into the caller's buffer; -1 when that cannot be done.
 static int ExpandInOneCall(char *buffer, int size, const char *format, Moment *moment) {
+  if (!strchr(format, '%'))
+    return Append(buffer, size, 0, format, (int)strlen(format));
+  int runtimeOnly = OnlyRuntimeConversions(format);
   // The runtime names the local zone whatever the record: UTC is ours.
-  if (!OnlyRuntimeConversions(format) || (moment->utc && strchr(format, 'Z')))
+  if (!runtimeOnly || (runtimeOnly == 2 && moment->utc))
     return -1;
-  if (strstr(format, "%Z") || strstr(format, "%#Z"))
+  if (runtimeOnly == 2)
     ReadZone(moment);
   size_t fitting = strftime(buffer, (size_t)size, format, &moment->record);
   if (fitting > 0)
@@ -265,12 +273,17 @@ static int ExpandInOneCall(char *buffer, int size, const char *format, Moment *m
 // The given record or now, in UTC when asked; 0 when a given record cannot
 // be told in UTC (nothing is formatted then, rather than a wrong time).
 static int TakeMoment(Moment *moment, const struct tm *given, int utc) {
-  memset(moment, 0, sizeof *moment);
   moment->utc = utc;
+  moment->isNow = 0;
+  moment->zoneRead = 0;
+  moment->zoneKnown = 0;
+  moment->offset = 0;
   if (given) {
     moment->record = *given;
     ClampTimeRecord(&moment->record);
-    if (utc && !LocalToUtc(&moment->record, &moment->record))
+    if (!utc)
+      return 1;
+    if (!LocalToUtc(&moment->record, &moment->record))
       return 0;
   } else if (utc) {
     ReadUtcTime(&moment->record);
@@ -278,6 +291,7 @@ static int TakeMoment(Moment *moment, const struct tm *given, int utc) {
     ReadLocalClock(&moment->record);
     moment->isNow = 1;
   }
+  // A clock, or UTC, may reach past the years the runtime takes.
   ClampTimeRecord(&moment->record);
   return 1;
 }
