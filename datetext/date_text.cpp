@@ -6,11 +6,11 @@
 
 char DateText[DATE_TEXT_SIZE];
 
-// The conversions every C runtime the DLL may meet knows. Others would make
-// some runtimes end the process, so they never reach strftime: they are
-// copied as they stand.
-static int IsKnownConversion(char c) {
-  return c != 0 && strchr("aAbBcdHIjmMpSUwWxXyYzZ%", c) != NULL;
+// What the runtime's strftime is asked for: the conversions every C runtime
+// the DLL may meet writes the same way (others would make some runtimes end
+// the process, or write something else on each).
+static int IsRuntimeConversion(char c) {
+  return c != 0 && strchr("aAbBcdHIjmMpSUwWxXyYZ%", c) != NULL;
 }
 
 static int Clamp(int value, int low, int high) {
@@ -44,40 +44,256 @@ static int Append(char *buffer, int size, int used, const char *text, int count)
   return used;
 }
 
-// Each conversion of the format one every runtime knows: the whole format
-// can then go to strftime in one call.
-static int OnlyKnownConversions(const char *format) {
-  for (const char *p = strchr(format, '%'); p; p = strchr(p, '%')) {
-    int flag = p[1] == '#';
-    if (!IsKnownConversion(p[1 + flag]))
-      return 0;
-    p += 2 + flag;
-  }
-  return 1;
+// What one expansion knows of its moment: the record and, read once when a
+// conversion first needs it, the local zone.
+struct Moment {
+  struct tm record;
+  int utc;       // the record is in UTC
+  int isNow;     // tm_isdst is still to be read from the zone
+  int zoneRead;  // zoneKnown and offset are set
+  int zoneKnown; // the offset could be told
+  int offset;    // minutes east of UTC
+};
+
+static void ReadZone(Moment *moment) {
+  if (moment->zoneRead)
+    return;
+  moment->zoneRead = 1;
+  moment->zoneKnown = 1;
+  if (moment->utc)
+    return;
+  int daylight;
+  moment->zoneKnown = ReadLocalOffset(&moment->record, &moment->offset, &daylight);
+  if (moment->isNow)
+    moment->record.tm_isdst = daylight;
 }
 
-// Room for a whole expansion made in one call, cut to the caller's buffer
-// afterwards; a longer one is made conversion by conversion.
-enum { WHOLE_EXPANSION_SIZE = 512 };
+// "+hhmm", or "+hh:mm" with the colon; nothing when the offset cannot be
+// told, rather than a wrong one.
+static int AppendOffset(char *buffer, int size, int used, Moment *moment, int colon) {
+  ReadZone(moment);
+  if (!moment->zoneKnown)
+    return used;
+  int minutes = moment->offset < 0 ? -moment->offset : moment->offset;
+  char text[6] = {moment->offset < 0 ? '-' : '+', (char)('0' + minutes / 600 % 10),
+                  (char)('0' + minutes / 60 % 10), ':'};
+  text[3 + colon] = (char)('0' + minutes % 60 / 10);
+  text[4 + colon] = (char)('0' + minutes % 10);
+  return Append(buffer, size, used, text, 5 + colon);
+}
 
-// The whole format in one strftime call, the runtime's fixed cost paid once;
-// -1 when that cannot be done (a conversion left to the loop, an expansion
-// longer than the room, or an empty one).
-static int ExpandInOneCall(char *buffer, int size, const char *format, const struct tm *record) {
+static int IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+// Days from the Monday of ISO week 1 to the record's day, from tm_yday and
+// tm_wday as the C library counts them.
+static int IsoWeekDays(int yday, int wday) { return yday - (yday - wday + 4 + 378) % 7 + 3; }
+
+// The ISO 8601 week-based year, and the week 1..53 through `week`.
+static int IsoWeek(const struct tm *record, int *week) {
+  int year = record->tm_year + 1900;
+  int days = IsoWeekDays(record->tm_yday, record->tm_wday);
+  if (days < 0) {
+    year--;
+    days = IsoWeekDays(record->tm_yday + 365 + IsLeapYear(year), record->tm_wday);
+  } else {
+    int next = IsoWeekDays(record->tm_yday - 365 - IsLeapYear(year), record->tm_wday);
+    if (next >= 0) {
+      year++;
+      days = next;
+    }
+  }
+  *week = days / 7 + 1;
+  return year;
+}
+
+// The numbers and their widths; the letter's place in NumericWidths.
+static const char NumericConversions[] = "CdeHIjmMSuUwWyYgGV";
+static const char NumericWidths[] = "222223222121221212";
+
+static int NumberFor(const struct tm *t, char conversion) {
+  int year = t->tm_year + 1900, week;
+  switch (conversion) {
+  case 'C':
+    return year / 100;
+  case 'd':
+  case 'e':
+    return t->tm_mday;
+  case 'H':
+    return t->tm_hour;
+  case 'I':
+    return t->tm_hour % 12 ? t->tm_hour % 12 : 12;
+  case 'j':
+    return t->tm_yday + 1;
+  case 'm':
+    return t->tm_mon + 1;
+  case 'M':
+    return t->tm_min;
+  case 'S':
+    return t->tm_sec;
+  case 'u':
+    return t->tm_wday ? t->tm_wday : 7;
+  case 'U':
+    return (t->tm_yday - t->tm_wday + 7) / 7;
+  case 'w':
+    return t->tm_wday;
+  case 'W':
+    return (t->tm_yday - (t->tm_wday + 6) % 7 + 7) / 7;
+  case 'y':
+    return year % 100;
+  case 'Y':
+    return year;
+  case 'g':
+    return IsoWeek(t, &week) % 100;
+  case 'G':
+    return IsoWeek(t, &week);
+  }
+  IsoWeek(t, &week); // 'V'
+  return week;
+}
+
+// A number in its width, padded with zeros (spaces for %e); msvcrt's "#"
+// drops the padding.
+static int AppendNumber(char *buffer, int size, int used, const struct tm *t, char conversion,
+                        int flag) {
+  int place = (int)(strchr(NumericConversions, conversion) - NumericConversions);
+  int width = flag ? 1 : NumericWidths[place] - '0';
+  char digits[12];
+  int count = 0;
+  char pad = conversion == 'e' ? ' ' : '0';
+  for (int value = NumberFor(t, conversion); value || count < width; value /= 10) {
+    char digit = value || !count ? (char)('0' + value % 10) : pad;
+    digits[sizeof digits - 1 - count++] = digit;
+  }
+  return Append(buffer, size, used, digits + sizeof digits - count, count);
+}
+
+// Conversions made of others, in the C locale's layouts.
+static const char *const Composites[] = {"D%m/%d/%y",    "F%Y-%m-%d", "R%H:%M", "T%H:%M:%S",
+                                         "r%I:%M:%S %p", "h%b",       "n\n",    "t\t"};
+
+// The modifiers the C locale accepts and ignores, and what each may
+// precede.
+static int TakesModifier(char modifier, char conversion) {
+  const char *allowed = modifier == 'E' ? "cCxXyY" : "bBhdeHImMSuUVwWy";
+  return conversion != 0 && strchr(allowed, conversion) != NULL;
+}
+
+static int ExpandFormat(char *buffer, int size, int used, const char *format, Moment *moment,
+                        int outerFlag);
+
+// One conversion at `conversion`; returns the new length, or -1 when the
+// letter is none of the set.
+static int AppendConversion(char *buffer, int size, int used, Moment *moment, char conversion,
+                            int flag) {
+  if (conversion == 'Z' && moment->utc)
+    return Append(buffer, size, used, "UTC", 3);
+  if (conversion == 'z')
+    return AppendOffset(buffer, size, used, moment, 0);
+  if (conversion != 0 && strchr(NumericConversions, conversion))
+    return AppendNumber(buffer, size, used, &moment->record, conversion, flag);
+  if (IsRuntimeConversion(conversion)) {
+    if (conversion == 'Z')
+      ReadZone(moment); // the name follows the daylight flag
+    char single[4] = {'%', flag ? '#' : conversion, flag ? conversion : '\0', 0};
+    char expansion[256];
+    size_t count = strftime(expansion, sizeof expansion, single, &moment->record);
+    return Append(buffer, size, used, expansion, (int)count);
+  }
+  for (const char *composite : Composites)
+    if (composite[0] == conversion)
+      return ExpandFormat(buffer, size, used, composite + 1, moment, flag);
+  return -1;
+}
+
+// The format's text and conversions after `used` characters; an unknown
+// conversion stays as it stands.
+static int ExpandFormat(char *buffer, int size, int used, const char *format, Moment *moment,
+                        int outerFlag) {
+  const char *p = format;
+  while (*p && used < size - 1) {
+    const char *percent = strchr(p, '%');
+    if (!percent)
+      return Append(buffer, size, used, p, (int)strlen(p));
+    used = Append(buffer, size, used, p, (int)(percent - p));
+    const char *q = percent + 1;
+    int flag = *q == '#';
+    q += flag;
+    int colon = q[0] == ':' && q[1] == 'z';
+    q += colon;
+    if ((*q == 'E' || *q == 'O') && TakesModifier(*q, q[1]))
+      q++;
+    int next = colon ? AppendOffset(buffer, size, used, moment, 1)
+                     : AppendConversion(buffer, size, used, moment, *q, flag | outerFlag);
+    if (next < 0) {
+      used = Append(buffer, size, used, percent, 1 + flag);
+      p = percent + 1 + flag;
+      continue;
+    }
+    used = next;
+    p = q + 1;
+  }
+  return used;
+}
+
+// Each conversion of the format one the runtime writes as we would: the
+// whole format can then go to strftime in one call. Returns 0 when not;
+// otherwise 1, or 2 when the format names the zone.
+static int OnlyRuntimeConversions(const char *format) {
+  int result = 1;
+  for (const char *p = strchr(format, '%'); p; p = strchr(p, '%')) {
+    int flag = p[1] == '#';
+    char conversion = p[1 + flag];
+    if (!IsRuntimeConversion(conversion))
+      return 0;
+    if (conversion == 'Z')
+      result = 2;
+    p += 2 + flag;
+  }
+  return result;
+}
+
+// The whole format in one strftime call, the runtime's fixed cost paid
+// once, straight into the caller's buffer; -1 when that cannot be done.
+static int ExpandInOneCall(char *buffer, int size, const char *format, Moment *moment) {
   if (!strchr(format, '%'))
     return Append(buffer, size, 0, format, (int)strlen(format));
-  if (!OnlyKnownConversions(format))
+  int runtimeOnly = OnlyRuntimeConversions(format);
+  // The runtime names the local zone whatever the record: UTC is ours.
+  if (!runtimeOnly || (runtimeOnly == 2 && moment->utc))
     return -1;
-  // Most expansions fit the caller's buffer; straight there, no copy.
-  size_t fitting = strftime(buffer, (size_t)size, format, record);
+  if (runtimeOnly == 2)
+    ReadZone(moment);
+  size_t fitting = strftime(buffer, (size_t)size, format, &moment->record);
   if (fitting > 0)
     return (int)fitting;
   buffer[0] = 0; // whatever the failed call left there
-  char whole[WHOLE_EXPANSION_SIZE];
-  size_t count = strftime(whole, sizeof whole, format, record);
-  if (count == 0)
-    return -1;
-  return Append(buffer, size, 0, whole, (int)count);
+  return -1;
+}
+
+// The given record or now, in UTC when asked; 0 when a given record cannot
+// be told in UTC (nothing is formatted then, rather than a wrong time).
+static int TakeMoment(Moment *moment, const struct tm *given, int utc) {
+  moment->utc = utc;
+  moment->isNow = 0;
+  moment->zoneRead = 0;
+  moment->zoneKnown = 0;
+  moment->offset = 0;
+  if (given) {
+    moment->record = *given;
+    ClampTimeRecord(&moment->record);
+    if (!utc)
+      return 1;
+    if (!LocalToUtc(&moment->record, &moment->record))
+      return 0;
+  } else if (utc) {
+    ReadUtcTime(&moment->record);
+  } else {
+    ReadLocalClock(&moment->record);
+    moment->isNow = 1;
+  }
+  // A clock, or UTC, may reach past the years the runtime takes.
+  ClampTimeRecord(&moment->record);
+  return 1;
 }
 
 int ExpandDateText(char *buffer, int size, const char *format, const struct tm *moment) {
@@ -86,40 +302,12 @@ int ExpandDateText(char *buffer, int size, const char *format, const struct tm *
   buffer[0] = 0;
   if (!format)
     return 0;
-  struct tm record;
-  if (moment)
-    record = *moment;
-  else
-    ReadLocalTime(&record);
-  ClampTimeRecord(&record);
-
-  int used = ExpandInOneCall(buffer, size, format, &record);
-  if (used >= 0)
-    return used;
-  used = 0;
-  const char *p = format;
-  while (*p && used < size - 1) {
-    const char *percent = strchr(p, '%');
-    if (!percent) {
-      used = Append(buffer, size, used, p, (int)strlen(p));
-      break;
-    }
-    used = Append(buffer, size, used, p, (int)(percent - p));
-    // "%#x": the alternate form every runtime here offers.
-    int flag = percent[1] == '#';
-    char conversion = percent[1 + flag];
-    if (!IsKnownConversion(conversion)) {
-      used = Append(buffer, size, used, percent, 1 + flag);
-      p = percent + 1 + flag;
-      continue;
-    }
-    char single[4] = {'%', 0, 0, 0};
-    single[1] = flag ? '#' : conversion;
-    single[2] = flag ? conversion : 0;
-    char expansion[256];
-    size_t count = strftime(expansion, sizeof expansion, single, &record);
-    used = Append(buffer, size, used, expansion, (int)count);
-    p = percent + 2 + flag;
-  }
-  return used;
+  // "!" asks for UTC, as Lua's os.date does.
+  int utc = format[0] == '!';
+  Moment taken;
+  if (!TakeMoment(&taken, moment, utc))
+    return 0;
+  format += utc;
+  int used = ExpandInOneCall(buffer, size, format, &taken);
+  return used >= 0 ? used : ExpandFormat(buffer, size, 0, format, &taken, 0);
 }

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include "datetext/local_time.h"
+
 enum { DATE_TEXT_SIZE = 80 };
 
 extern char DateText[DATE_TEXT_SIZE];

@@ -2,18 +2,12 @@
 #include <time.h>
 
 #include "datetext/date_text.h"
+#include "datetext/time_record.h"
 #include "support/clipboard_text.h"
 #include "support/plugin_fixture.h"
 
 static struct tm Moment(int year, int month, int day, int hour, int minute, int second) {
-  struct tm record;
-  memset(&record, 0, sizeof record);
-  record.tm_year = year - 1900;
-  record.tm_mon = month - 1;
-  record.tm_mday = day;
-  record.tm_hour = hour;
-  record.tm_min = minute;
-  record.tm_sec = second;
+  struct tm record = TimeRecord(year, month, day, hour, minute, second);
   record.tm_wday = 4; // 29 February 2024 was a Thursday
   record.tm_yday = 59;
   return record;
@@ -39,8 +33,20 @@ TEST(ExpandDateText, ExpandsFormatsForAGivenMoment) {
       {"lone %", "lone %"},
       {"%", "%"},
       {"%#", "%#"},
-      {"%Ec %Oy %5d", "%Ec %Oy %5d"},
+      {"%Ey %Oy %5d %Ek %Oa", "24 24 %5d %Ek %Oa"},
       {"%Y%", "2024%"},
+      {"%F %T", "2024-02-29 14:05:09"},
+      {"%D %R %r", "02/29/24 14:05 02:05:09 PM"},
+      {"%e|%C|%u|%V|%G|%g|%h", "29|20|4|09|2024|24|Feb"},
+      {"a%nb%tc", "a\nb\tc"},
+      {"%#d.%#m.%#y %#H:%#M:%#S %#j %#U %#D %#F %#T",
+       "29.2.24 14:5:9 60 8 2/29/24 2024-2-29 14:5:9"},
+      {"%#e %#C %#V %#u %#G %#%", "29 20 9 4 2024 %"},
+      {"%: %#:", "%: %#:"},
+      {"%E", "%E"},
+      {"%O%", "%O%"},
+      {"!", ""},
+      {"x!%%", "x!%"},
   };
   for (const ExpansionCase &c : cases) {
     char buffer[DATE_TEXT_SIZE];
@@ -48,6 +54,36 @@ TEST(ExpandDateText, ExpandsFormatsForAGivenMoment) {
     int count = ExpandDateText(buffer, sizeof buffer, c.format, &moment);
     EXPECT_STREQ(c.expected, buffer) << "format \"" << c.format << "\"";
     EXPECT_EQ((int)strlen(c.expected), count) << "format \"" << c.format << "\"";
+  }
+}
+
+// The conversions the runtime has always been asked for give what the
+// runtime gives; under Wine, so do msvcrt's own "#" forms.
+TEST(ExpandDateText, AgreesWithTheRuntimeWhereItHasTheConversion) {
+  const char *const formats[] = {
+      "%a",  "%A",  "%b",  "%B",  "%c",  "%d",  "%H",  "%I",  "%j",  "%m",  "%M",  "%p",
+      "%S",  "%U",  "%w",  "%W",  "%x",  "%X",  "%y",  "%Y",  "%%",  "%#c", "%#x", "%#a",
+      "%#A", "%#b", "%#B", "%#p", "%#X", "%#%",
+#ifdef _WIN32
+      "%#d", "%#H", "%#I", "%#j", "%#m", "%#M", "%#S", "%#U", "%#w", "%#W", "%#y", "%#Y",
+#endif
+  };
+  struct tm moments[] = {Moment(2024, 2, 29, 14, 5, 9), Moment(2005, 1, 2, 0, 0, 0),
+                         Moment(2026, 12, 31, 12, 59, 59), Moment(1970, 1, 1, 23, 7, 1)};
+  moments[1].tm_wday = 0; // Sunday, day 1 of the year
+  moments[1].tm_yday = 1;
+  moments[2].tm_wday = 4;
+  moments[2].tm_yday = 364;
+  moments[3].tm_yday = 0;
+  for (const struct tm &moment : moments) {
+    for (const char *format : formats) {
+      char expected[DATE_TEXT_SIZE], ours[DATE_TEXT_SIZE];
+      size_t count = strftime(expected, sizeof expected, format, &moment);
+      expected[count] = 0;
+      ExpandDateText(ours, sizeof ours, format, &moment);
+      EXPECT_STREQ(expected, ours)
+          << format << " on " << moment.tm_year + 1900 << " day " << moment.tm_yday;
+    }
   }
 }
 

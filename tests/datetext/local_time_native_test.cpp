@@ -40,15 +40,7 @@ static const Civil Dates[] = {
 };
 
 static struct tm Record(const Civil &c) {
-  struct tm record;
-  memset(&record, 0, sizeof record);
-  record.tm_year = c.year - 1900;
-  record.tm_mon = c.month - 1;
-  record.tm_mday = c.day;
-  record.tm_hour = c.hour;
-  record.tm_min = c.minute;
-  record.tm_sec = c.second;
-  return record;
+  return TimeRecord(c.year, c.month, c.day, c.hour, c.minute, c.second);
 }
 
 TEST_F(LocalTimeTest, OffsetAndDaylightAgreeWithGlibcInEveryZone) {

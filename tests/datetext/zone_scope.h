@@ -10,6 +10,8 @@
 
 #include <string>
 
+#include "datetext/time_record.h"
+
 class ZoneScope {
 public:
   explicit ZoneScope(const char *zone) {
@@ -37,14 +39,7 @@ private:
 
 /* glibc's full record of a local date and time (month 1..12). */
 inline struct tm GlibcLocal(int year, int month, int day, int hour, int minute, int second) {
-  struct tm record;
-  memset(&record, 0, sizeof record);
-  record.tm_year = year - 1900;
-  record.tm_mon = month - 1;
-  record.tm_mday = day;
-  record.tm_hour = hour;
-  record.tm_min = minute;
-  record.tm_sec = second;
+  struct tm record = TimeRecord(year, month, day, hour, minute, second);
   record.tm_isdst = -1;
   mktime(&record);
   return record;

@@ -1,7 +1,8 @@
 // Opening a settings dialog and confirming it without an edit must leave the
 // registry byte for byte as it was, whatever was stored: every value of the
 // dialog's key absent, as it should be, of the wrong type, too long for its
-// reader, or cut short without its terminator, in every combination.
+// reader, or cut short without its terminator, in every combination (a fixed
+// sample of them where a dialog has too many values for all).
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
@@ -98,15 +99,48 @@ std::string Dump() {
   return text;
 }
 
-// Stores state number `state` of the dialog's values (one digit per value,
-// in base 5) and names it.
-std::string StoreState(const SettingsDialog &dialog, int state) {
+// A stored state: for each of the dialog's values, which variant it holds.
+typedef std::vector<int> StoredState;
+
+// Every combination while there are at most 625; beyond, each value in
+// each variant at once, then a fixed pseudo-random sample of the rest.
+std::vector<StoredState> StatesOf(const SettingsDialog &dialog) {
+  const size_t values = dialog.values.size(), variants = 5, most = 625;
+  size_t combinations = 1;
+  for (size_t i = 0; i < values && combinations <= most; i++)
+    combinations *= variants;
+  std::vector<StoredState> states;
+  if (combinations <= most) {
+    for (size_t number = 0; number < combinations; number++) {
+      StoredState state;
+      for (size_t i = 0, rest = number; i < values; i++, rest /= variants)
+        state.push_back((int)(rest % variants));
+      states.push_back(state);
+    }
+    return states;
+  }
+  for (size_t variant = 0; variant < variants; variant++)
+    states.push_back(StoredState(values, (int)variant));
+  unsigned seed = 12345;
+  while (states.size() < most) {
+    StoredState state;
+    for (size_t i = 0; i < values; i++) {
+      seed = seed * 1103515245u + 12345u;
+      state.push_back((int)((seed >> 16) % variants));
+    }
+    states.push_back(state);
+  }
+  return states;
+}
+
+// Stores the state under the dialog's key and names it.
+std::string StoreState(const SettingsDialog &dialog, const StoredState &state) {
   std::string path = std::string(Root) + "\\Horalis\\" + dialog.key, named;
   HKEY key;
   RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, NULL, 0, KEY_ALL_ACCESS, NULL, &key, NULL);
-  for (const StoredValueSpec &value : dialog.values) {
-    const StoredVariant &variant = Variants(value.kind)[state % 5];
-    state /= 5;
+  for (size_t i = 0; i < dialog.values.size(); i++) {
+    const StoredValueSpec &value = dialog.values[i];
+    const StoredVariant &variant = Variants(value.kind)[state[i]];
     if (variant.type)
       RegSetValueExA(key, value.name, 0, variant.type, (const BYTE *)variant.bytes.data(),
                      (DWORD)variant.bytes.size());
@@ -116,19 +150,12 @@ std::string StoreState(const SettingsDialog &dialog, int state) {
   return named;
 }
 
-int StateCount(const SettingsDialog &dialog) {
-  int count = 1;
-  for (size_t i = 0; i < dialog.values.size(); i++)
-    count *= 5;
-  return count;
-}
-
 } // namespace
 
 TEST(SettingsProperty, ConfirmingWithoutAnEditLeavesTheRegistryByteIdentical) {
   int runs = 0;
   for (const SettingsDialog &dialog : SettingsDialogs()) {
-    for (int state = 0; state < StateCount(dialog); state++) {
+    for (const StoredState &state : StatesOf(dialog)) {
       StartFreshProcess();
       std::string stored = StoreState(dialog, state);
       int shown = 0;

@@ -1,0 +1,82 @@
+// Expansions for now with the subset's clock set past 2038, for records in
+// zones set through TZ, and with the zone lookup failing.
+#include <string.h>
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "datetext/date_text.h"
+#include "datetext/zone_scope.h"
+#include "winsubset_control.h"
+
+class DateTextNowTest : public ::testing::Test {
+protected:
+  void TearDown() override { WinSubset_Reset(); }
+};
+
+static std::string Expand(const char *format, const struct tm *moment) {
+  char text[DATE_TEXT_SIZE];
+  memset(text, '#', sizeof text);
+  ExpandDateText(text, sizeof text, format, moment);
+  return text;
+}
+
+struct NowCase {
+  const char *zone;
+  SYSTEMTIME clock; // local
+  const char *format;
+  const char *expected;
+};
+
+TEST_F(DateTextNowTest, NowPast2038InLocalTimeAndInUtc) {
+  const NowCase cases[] = {
+      {"Asia/Tokyo",
+       {2038, 1, 0, 19, 3, 14, 8, 0},
+       "%Y-%m-%dT%H:%M:%S%:z %a %j %V",
+       "2038-01-19T03:14:08+09:00 Tue 019 03"},
+      {"Asia/Tokyo",
+       {2038, 1, 0, 19, 3, 14, 8, 0},
+       "!%Y-%m-%dT%H:%M:%SZ %a %z %Z",
+       "2038-01-18T18:14:08Z Mon +0000 UTC"},
+      {"America/New_York",
+       {2040, 7, 0, 4, 12, 0, 0, 0},
+       "%F %T %z %Z",
+       "2040-07-04 12:00:00 -0400 EDT"},
+      {"America/New_York",
+       {2040, 12, 0, 31, 22, 30, 0, 0},
+       "!%F %R %u %G-W%V",
+       "2041-01-01 03:30 2 2041-W01"},
+      {"Australia/Adelaide", {2100, 1, 0, 1, 0, 0, 0, 0}, "%F %z %Z", "2100-01-01 +1030 ACDT"},
+      {"Asia/Kolkata", {2026, 12, 0, 7, 4, 5, 9, 0}, "!%H:%M %:z", "22:35 +00:00"},
+  };
+  for (const NowCase &c : cases) {
+    ZoneScope scope(c.zone);
+    WinSubset_SetLocalTime(&c.clock);
+    EXPECT_EQ(c.expected, Expand(c.format, nullptr)) << c.format << " in " << c.zone;
+  }
+}
+
+TEST_F(DateTextNowTest, AGivenRecordIsFormattedAsGivenWithTheOffsetOfItsDate) {
+  ZoneScope scope("Europe/Berlin");
+  struct tm winter = GlibcLocal(2026, 12, 7, 14, 5, 9);
+  struct tm summer = GlibcLocal(2026, 7, 7, 14, 5, 9);
+  summer.tm_wday = 0; // as given, even where it is not that date's
+  EXPECT_EQ("2026-12-07T14:05:09+01:00", Expand("%Y-%m-%dT%H:%M:%S%:z", &winter));
+  EXPECT_EQ("2026-07-07T14:05:09+02:00 0", Expand("%Y-%m-%dT%H:%M:%S%:z %w", &summer))
+      << "daylight saving of the record's date; the weekday as given";
+  EXPECT_EQ("2026-07-07T12:05:09Z", Expand("!%Y-%m-%dT%H:%M:%SZ", &summer));
+}
+
+TEST_F(DateTextNowTest, AnUntellableOffsetIsNeverMadeUp) {
+  ZoneScope scope("Europe/Berlin");
+  struct tm record = GlibcLocal(2026, 12, 7, 14, 5, 9);
+  WinSubset_FailCall("TzSpecificLocalTimeToSystemTime", ERROR_INVALID_PARAMETER, -1);
+  EXPECT_EQ("14:05 ", Expand("%H:%M %z", &record)) << "no offset rather than a wrong one";
+  EXPECT_EQ("", Expand("!%H:%M", &record)) << "no UTC text rather than a wrong one";
+  EXPECT_EQ("14:05", Expand("%H:%M", &record)) << "formats without the zone go on";
+  SYSTEMTIME clock = {2026, 12, 0, 7, 14, 5, 9, 0};
+  WinSubset_SetLocalTime(&clock);
+  EXPECT_EQ("2026-12-07 14:05:09", Expand("%F %T", nullptr));
+  EXPECT_EQ("2026-12-07T13:05:09Z", Expand("!%FT%TZ", nullptr)) << "UTC of now needs no zone";
+}
