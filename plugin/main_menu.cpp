@@ -5,6 +5,8 @@
 #include "datetext/date_text.h"
 #include "hostlink/dialog_binding.h"
 #include "hostlink/host_table.h"
+#include "indicator/clock_indicator.h"
+#include "indicator/indicator_settings.h"
 #include "plugin/plugin.h"
 #include "presets/preset_dialog.h"
 #include "presets/preset_menu.h"
@@ -18,10 +20,9 @@ static struct FarMenuItem MainMenuItems[MAIN_MENU_ENTRIES];
 static void EditAutoFormat(void) { EditQuickFormat("Auto"); }
 static void EditMenuFormat(void) { EditQuickFormat("Menu"); }
 
-// The settings behind F4 (or Enter from Configure), one per entry. The
-// clock indicator's settings are not built yet: its entry opens nothing.
-static void (*const SettingsOperations[MAIN_MENU_ENTRIES])(void) = {EditAutoFormat, EditMenuFormat,
-                                                                    NULL, EditCalendarFormat};
+// The settings behind F4 (or Enter from Configure), one per entry.
+static void (*const SettingsOperations[MAIN_MENU_ENTRIES])(void) = {
+    EditAutoFormat, EditMenuFormat, EditIndicatorSettings, EditCalendarFormat};
 
 static void CopyMenuText(char *text, const char *message) {
   // A longer message is cut to fit the item.
@@ -90,8 +91,11 @@ void RunMainMenuEntry(int entry, int openFrom) {
   case 1:
     RunPresets(openFrom);
     break;
+  case 2:
+    InvokeClockIndicator();
+    break;
   default:
-    // The clock indicator and the calendar are not built yet.
+    // The calendar is not built yet.
     break;
   }
 }
