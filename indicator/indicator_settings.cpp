@@ -4,6 +4,7 @@
 #include <string.h>
 
 #include "hostlink/dialog_binding.h"
+#include "hostlink/dialog_snapshot.h"
 #include "hostlink/host_table.h"
 #include "indicator/clock_indicator.h"
 #include "indicator/decimal_text.h"
@@ -127,11 +128,19 @@ void EditIndicatorSettings(void) {
   DialogHandle dialog = LoadPluginDialog(GetMsgText(MSG_DIALOG_FILE), "Indicator");
   DialogHandle picker = LoadPluginDialog(COLOUR_DIALOG_FILE, "Color Select");
   if (dialog) {
-    DWORD colour = LoadIndicatorSettings(dialog);
-    // Every exit but Cancel saves, unless it asked for the colour picker.
+    static const int statusItems[] = {INDICATOR_ITEM_CUSTOM, INDICATOR_ITEM_TITLE,
+                                      INDICATOR_ITEM_SWITCH_MODE, INDICATOR_ITEM_CTRL_OFF, 0};
+    static const int textItems[] = {INDICATOR_ITEM_FORMAT, INDICATOR_ITEM_PAUSE,
+                                    INDICATOR_ITEM_XCOORD, INDICATOR_ITEM_YCOORD, 0};
+    DWORD loadedColour = LoadIndicatorSettings(dialog), colour = loadedColour;
+    struct DialogSnapshot shown;
+    TakeDialogSnapshot(dialog, statusItems, textItems, &shown);
+    // Every exit but Cancel saves, unless it asked for the colour picker;
+    // with nothing changed there is nothing to save.
     while (Dialogs.ShowDialog(dialog) != -1) {
       if (!Dialogs.GetItemStatus(dialog, INDICATOR_ITEM_COLOUR_REQUEST) || !picker) {
-        SaveIndicatorSettings(dialog, colour);
+        if (colour != loadedColour || DialogChangedSince(dialog, &shown))
+          SaveIndicatorSettings(dialog, colour);
         break;
       }
       Dialogs.SetRadioStatus(dialog, INDICATOR_ITEM_COLOUR_GROUP, INDICATOR_ITEM_COLOUR_GROUP);

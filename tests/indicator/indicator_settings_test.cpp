@@ -92,9 +92,17 @@ TEST_F(IndicatorSettingsTest, ConfirmingWithoutEditsKeepsEveryStoredValue) {
   }
 }
 
-TEST_F(IndicatorSettingsTest, FreshSettingsStoreWhatTheDialogShows) {
+TEST_F(IndicatorSettingsTest, FreshSettingsConfirmedStoreNothingAndOneChangeStoresAll) {
   FakeDialogs().people = {Accept};
   EditIndicatorSettings();
+  EXPECT_FALSE(RegKeyExists(Key("Indicator")) && GetRegValue(Key("Indicator"), "Format").found)
+      << "nothing changed, nothing written";
+  FakeDialogs().people = {[](FakeDialog &d) {
+    d.items[14].status = 1;
+    return 16;
+  }};
+  EditIndicatorSettings();
+  EXPECT_EQ(1u, Stored("CtrlOff"));
   EXPECT_EQ(0u, Stored("Custom"));
   EXPECT_EQ(" %H:%M:%S ", StoredText("Format")) << "the description's text";
   EXPECT_EQ(3000u, Stored("Pause")) << "the description's display time";
@@ -218,9 +226,12 @@ TEST_F(IndicatorSettingsTest, BlackOnBlackStoresZeroAndReopensAtBlackOnCyan) {
 
 TEST_F(IndicatorSettingsTest, WithoutThePickerTheRequestSaves) {
   FakeDialogs().layouts.erase("Color Select");
-  FakeDialogs().people = {AskForColour};
+  FakeDialogs().people = {[](FakeDialog &d) {
+    d.items[6].status = 1;
+    return AskForColour(d);
+  }};
   EditIndicatorSettings();
-  EXPECT_EQ(0u, Stored("Color")) << "saved at once";
+  EXPECT_EQ(1u, Stored("Title")) << "saved at once";
   EXPECT_EQ(" %H:%M:%S ", StoredText("Format"));
 }
 
@@ -231,22 +242,28 @@ TEST_F(IndicatorSettingsTest, TextsTheLibraryCannotGiveWriteNothing) {
     d.items[3].value = 3;
     d.items[2].value = 2;
   };
-  FakeDialogs().people = {Accept};
+  FakeDialogs().people = {[](FakeDialog &d) {
+    SelectRadio(d, 3);
+    return 16;
+  }};
   EditIndicatorSettings();
   for (const char *name : {"Format", "Pause", "Xcoord", "Ycoord"})
     EXPECT_EQ("<absent>", StoredText(name)) << name;
-  EXPECT_EQ(0u, Stored("Custom")) << "the rest is written";
+  EXPECT_EQ(1u, Stored("Custom")) << "the rest is written";
 }
 
 TEST_F(IndicatorSettingsTest, MainMenuF4OpensTheSettings) {
   Host().menuReplies = {BreakKey(2, 0), Esc()};
-  FakeDialogs().people = {Accept};
+  FakeDialogs().people = {[](FakeDialog &d) {
+    strcpy(d.items[9].text, "2");
+    return 16;
+  }};
   OpenPlugin(OPEN_PLUGINSMENU, 0);
   ASSERT_NE(nullptr, LastLoaded("Indicator"));
   EXPECT_EQ("HoralisEng.dlg", LastLoaded("Indicator")->file);
   ASSERT_NE(nullptr, LastLoaded("Color Select"));
   EXPECT_EQ("color.dlg", LastLoaded("Color Select")->file);
-  EXPECT_EQ(0u, Stored("Color")) << "saved";
+  EXPECT_EQ(2u, Stored("Ycoord")) << "saved";
   EXPECT_EQ(0, ClockRunning.load()) << "no clock started";
 }
 
