@@ -11,6 +11,20 @@ HANDLE In = INVALID_HANDLE_VALUE;
 CHAR_INFO Frame[SCREEN_MAX_WIDTH * SCREEN_MAX_HEIGHT];
 DWORD SavedInputMode = 0;
 
+/* The grid holds OEM (866) bytes. They reach the console, and come back for
+   dumps, as Unicode, so a plugin that leaves another output code page in
+   force (the clock leaves 1251) changes nothing of what the host shows. */
+const UINT HOST_CODE_PAGE = 866;
+WCHAR OemToUnicode[256];
+
+void BuildOemTable(void) {
+  for (int byte = 0; byte < 256; ++byte) {
+    char oem = (char)byte;
+    if (MultiByteToWideChar(HOST_CODE_PAGE, 0, &oem, 1, &OemToUnicode[byte], 1) != 1)
+      OemToUnicode[byte] = (WCHAR)byte;
+  }
+}
+
 int NamedCode(WORD vk) {
   switch (vk) {
   case VK_BACK:
@@ -68,8 +82,9 @@ int ConsoleOpen(int width, int height) {
     SetConsoleScreenBufferSize(Out, size);
   }
   /* The host works in the OEM code page of its language files. */
-  SetConsoleOutputCP(866);
-  SetConsoleCP(866);
+  BuildOemTable();
+  SetConsoleOutputCP(HOST_CODE_PAGE);
+  SetConsoleCP(HOST_CODE_PAGE);
   GetConsoleMode(In, &SavedInputMode);
   SetConsoleMode(In, ENABLE_EXTENDED_FLAGS);
   return 1;
@@ -81,13 +96,13 @@ void ConsoleFlush(void) {
     for (int x = 0; x < w; ++x) {
       ScreenCell cell = ScreenAt(x, y);
       CHAR_INFO &ci = Frame[y * w + x];
-      ci.Char.AsciiChar = (CHAR)(cell.Char ? cell.Char : ' ');
+      ci.Char.UnicodeChar = OemToUnicode[cell.Char ? cell.Char : ' '];
       ci.Attributes = cell.Attr ? cell.Attr : 0x07;
     }
   COORD size = {(SHORT)w, (SHORT)h};
   COORD origin = {0, 0};
   SMALL_RECT rect = {0, 0, (SHORT)(w - 1), (SHORT)(h - 1)};
-  WriteConsoleOutputA(Out, Frame, size, origin, &rect);
+  WriteConsoleOutputW(Out, Frame, size, origin, &rect);
   int cx, cy, visible;
   ScreenGetCursor(&cx, &cy, &visible);
   CONSOLE_CURSOR_INFO cursor = {25, visible ? TRUE : FALSE};
@@ -135,12 +150,16 @@ int ConsoleReadKey(HostKey *key) {
 int ConsoleReadScreen(char *out, int size) {
   const int w = ScreenWidth(), h = ScreenHeight();
   int n = 0;
+  WCHAR wide[SCREEN_MAX_WIDTH];
   char row[SCREEN_MAX_WIDTH + 1];
   for (int y = 0; y < h && size - n > w + 1; ++y) {
     DWORD read = 0;
     COORD at = {0, (SHORT)y};
-    if (!ReadConsoleOutputCharacterA(Out, row, w, at, &read))
+    if (!ReadConsoleOutputCharacterW(Out, wide, w, at, &read))
       read = 0;
+    if (read > 0)
+      read = (DWORD)WideCharToMultiByte(HOST_CODE_PAGE, 0, wide, (int)read, row, sizeof row,
+                                        nullptr, nullptr);
     int length = (int)read;
     while (length > 0 && (row[length - 1] == ' ' || row[length - 1] == 0))
       --length;

@@ -2,6 +2,8 @@
 
 #include "host_log.h"
 
+#include <windows.h>
+
 namespace {
 
 HostKey Script[KEY_SCRIPT_MAX];
@@ -50,6 +52,11 @@ int InputNext(HostKey *key) {
       HostLog("dump");
       if (Dumper)
         Dumper();
+      continue;
+    }
+    if (key->Code == HK_WAIT) {
+      HostLog("wait %d", key->Char);
+      Sleep((DWORD)key->Char);
       continue;
     }
     char name[48];

@@ -6,6 +6,8 @@
 
 namespace {
 
+enum { WAIT_LONGEST = 600000 };
+
 struct KeyName {
   const char *Name;
   int Code;
@@ -73,6 +75,25 @@ int ReadModifiers(const char *token, int length, int *mods) {
   }
 }
 
+/* The number after "Wait", in digits; at most ten minutes. */
+int ReadWaitTime(const char **p, HostKey *key) {
+  const char *q = *p;
+  while (*q == ' ' || *q == '\t' || *q == '\r' || *q == '\n')
+    ++q;
+  long milliseconds = 0;
+  const char *digits = q;
+  while (*q >= '0' && *q <= '9' && milliseconds <= WAIT_LONGEST)
+    milliseconds = milliseconds * 10 + (*q++ - '0');
+  if (q == digits || milliseconds > WAIT_LONGEST ||
+      (*q && *q != ' ' && *q != '\t' && *q != '\r' && *q != '\n'))
+    return 0;
+  key->Code = HK_WAIT;
+  key->Char = (int)milliseconds;
+  key->Mods = 0;
+  *p = q;
+  return 1;
+}
+
 } // namespace
 
 HostKey CharKey(int ch) {
@@ -128,6 +149,19 @@ int ParseKeyScript(const char *script, HostKey *keys, int maxKeys, char *error, 
     while (*p && *p != ' ' && *p != '\t' && *p != '\r' && *p != '\n')
       ++p;
     int length = (int)(p - token);
+    if (length == 4 && strncasecmp(token, "Wait", 4) == 0) {
+      if (count >= maxKeys) {
+        SetError(error, errorSize, "too many keys at", token, length);
+        return -1;
+      }
+      if (!ReadWaitTime(&p, &keys[count])) {
+        SetError(error, errorSize, "Wait takes milliseconds, 0 to 600000", token,
+                 (int)strlen(token));
+        return -1;
+      }
+      ++count;
+      continue;
+    }
     int mods = 0;
     int used = ReadModifiers(token, length, &mods);
     HostKey key;
@@ -171,6 +205,10 @@ int ParseKeyScript(const char *script, HostKey *keys, int maxKeys, char *error, 
 
 void DescribeKey(const HostKey *key, char *out, int size) {
   char name[32] = "";
+  if (key->Code == HK_WAIT) {
+    snprintf(out, size, "Wait %d", key->Char);
+    return;
+  }
   if (key->Code >= HK_F1 && key->Code <= HK_F12) {
     snprintf(name, sizeof name, "F%d", key->Code - HK_F1 + 1);
   } else if (key->Code) {

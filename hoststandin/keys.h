@@ -29,8 +29,11 @@ enum {
   HK_F10 = 0x79,
   HK_F11 = 0x7A,
   HK_F12 = 0x7B,
-  /* Not a key: a script step that writes a screen dump where it stands. */
-  HK_DUMP = 0x10000
+  /* Not keys: script steps that write a screen dump where they stand, and
+     that wait (Char holds the milliseconds), so that what a plugin's own
+     thread draws can be dumped while it shows and after. */
+  HK_DUMP = 0x10000,
+  HK_WAIT = 0x10001
 };
 
 enum { KEYMOD_SHIFT = 1, KEYMOD_CTRL = 2, KEYMOD_ALT = 4 };
@@ -45,7 +48,7 @@ enum { KEY_SCRIPT_MAX = 4096, KEY_ERROR_SIZE = 160 };
 
 /* Parses a key script: names of keys (F1..F12, Enter, Esc, Up, Down, Left,
    Right, Home, End, PgUp, PgDn, Tab, Space, Ins, Del, BS, Dump), each with
-   optional Shift+, Ctrl+ and Alt+ prefixes; a "quoted text" typed as it
+   optional Shift+, Ctrl+ and Alt+ prefixes; "Wait <milliseconds>"; a "quoted text" typed as it
    stands; any other word typed character by character. Returns the number
    of keys, or -1 with a message in error. */
 int ParseKeyScript(const char *script, struct HostKey *keys, int maxKeys, char *error,

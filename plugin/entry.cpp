@@ -4,6 +4,7 @@
 #include "datetext/date_text.h"
 #include "hostlink/dialog_binding.h"
 #include "hostlink/host_table.h"
+#include "indicator/clock_indicator.h"
 #include "plugin/plugin.h"
 #include "presets/preset_menu.h"
 #include "settings/settings_store.h"
@@ -22,6 +23,7 @@ extern "C" void WINAPI SetStartupInfo(const struct PluginStartupInfo *Info) {
   TakeHostTable(Info);
   LoadPresetTable();
   DialogLibraryReady = BindDialogLibrary(ModuleInstance, HostServices);
+  IndicatorFormat[0] = 0;
   QuickFormat[0] = 0;
 }
 

@@ -6,6 +6,8 @@
 #include "datetext/date_text.h"
 #include "hostlink/dialog_binding.h"
 #include "hostlink/host_table.h"
+#include "indicator/clock_indicator.h"
+#include "indicator/indicator_settings.h"
 #include "plugin/plugin.h"
 #include "presets/preset_dialog.h"
 #include "presets/preset_menu.h"
@@ -19,10 +21,9 @@ static struct FarMenuItem MainMenuItems[MAIN_MENU_ENTRIES];
 static void EditAutoFormat(void) { EditQuickFormat("Auto"); }
 static void EditMenuFormat(void) { EditQuickFormat("Menu"); }
 
-// The settings behind F4 (or Enter from Configure), one per entry. The
-// clock indicator's settings are not built yet: its entry opens nothing.
-static void (*const SettingsOperations[MAIN_MENU_ENTRIES])(void) = {EditAutoFormat, EditMenuFormat,
-                                                                    NULL, EditCalendarFormat};
+// The settings behind F4 (or Enter from Configure), one per entry.
+static void (*const SettingsOperations[MAIN_MENU_ENTRIES])(void) = {
+    EditAutoFormat, EditMenuFormat, EditIndicatorSettings, EditCalendarFormat};
 
 static void CopyMenuText(char *text, const char *message) {
   // A longer message is cut to fit the item.
@@ -97,11 +98,13 @@ void RunMainMenuEntry(int entry, int openFrom) {
   case 1:
     RunPresets(openFrom);
     break;
+  case 2:
+    InvokeClockIndicator();
+    break;
   case 3:
     ShowCalendar(openFrom);
     break;
   default:
-    // The clock indicator is not built yet.
     break;
   }
 }

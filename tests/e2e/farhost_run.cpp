@@ -33,6 +33,17 @@ std::string ReadAll(const std::string &path) {
   return text.str();
 }
 
+std::vector<std::string> Screens(const FarhostRun &run) {
+  std::vector<std::string> screens;
+  size_t at = 0;
+  while ((at = run.Output.find("--- screen ---", at)) != std::string::npos) {
+    size_t end = run.Output.find("--- end of screen ---", at);
+    screens.push_back(run.Output.substr(at, end == std::string::npos ? end : end - at));
+    at = end == std::string::npos ? run.Output.size() : end;
+  }
+  return screens;
+}
+
 std::string WorkPath(const std::string &name) { return std::string(WORK_DIR) + "/" + name; }
 
 std::string WriteWorkFile(const std::string &name, const std::string &bytes) {

@@ -19,6 +19,9 @@ struct FarhostRun {
    output file, plus the given arguments (already quoted where needed). */
 FarhostRun RunFarhost(const std::string &name, const std::string &arguments);
 
+/* The screen dumps of a run, in order. */
+std::vector<std::string> Screens(const FarhostRun &run);
+
 /* A file in the test's own folder, written with the given bytes. */
 std::string WriteWorkFile(const std::string &name, const std::string &bytes);
 std::string WorkPath(const std::string &name);

@@ -11,18 +11,6 @@ namespace {
 
 const char Bar[] = "\xB3"; /* the menu's column bar in the OEM code page */
 
-/* The screen dumps of a run, in order. */
-std::vector<std::string> Screens(const FarhostRun &run) {
-  std::vector<std::string> screens;
-  size_t at = 0;
-  while ((at = run.Output.find("--- screen ---", at)) != std::string::npos) {
-    size_t end = run.Output.find("--- end of screen ---", at);
-    screens.push_back(run.Output.substr(at, end == std::string::npos ? end : end - at));
-    at = end == std::string::npos ? run.Output.size() : end;
-  }
-  return screens;
-}
-
 /* Keys with typed text go through a keys file, away from command-line
    quoting. */
 std::string KeysOption(const std::string &name, const std::string &keys) {

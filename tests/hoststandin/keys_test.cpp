@@ -35,6 +35,8 @@ TEST(KeyScript, NamesTextAndModifiers) {
        {"Up", "Left", "Right", "Home", "End", "PgUp", "PgDn", "Ins", "Del", "BS", "Space"}},
       {"F1 F12 F13", {"F1", "F12", "'F'", "'1'", "'3'"}},
       {"Dump", {"Dump"}},
+      {"Wait 500 Dump wait\t0 F4", {"Wait 500", "Dump", "Wait 0", "F4"}},
+      {"Waiting", {"'W'", "'a'", "'i'", "'t'", "'i'", "'n'", "'g'"}},
       {"  \n\t ", {}},
   };
   for (const auto &c : cases) {
@@ -48,7 +50,12 @@ TEST(KeyScript, RefusesWhatItCannotPress) {
     const char *Script, *Error;
   } cases[] = {{"\"open", "unterminated quoted text"},
                {"Alt+Foo", "unknown key: Alt+Foo"},
-               {"Alt+Dump", "Dump takes no modifiers"}};
+               {"Alt+Dump", "Dump takes no modifiers"},
+               {"Wait", "Wait takes milliseconds"},
+               {"Wait F4", "Wait takes milliseconds"},
+               {"Wait 10x", "Wait takes milliseconds"},
+               {"Wait 600001", "Wait takes milliseconds"},
+               {"Wait 99999999999999999999", "Wait takes milliseconds"}};
   for (const auto &c : cases) {
     HostKey keys[8];
     char error[KEY_ERROR_SIZE];

@@ -175,6 +175,36 @@ static void QuickFormatLayout(FakeDialog &dialog) {
   strcpy(dialog.items[4].text, "%d.%m.%Y");
 }
 
+// The clock's settings: radio groups 2-3 and 5, texts 4 and 7-9 with the
+// description's own texts, check boxes 6, 10 and 14, the colour request 12.
+static void IndicatorLayout(FakeDialog &dialog) {
+  RadioGroup(dialog, {2, 3});
+  dialog.items[2].status = 1;
+  RadioGroup(dialog, {5});
+  strcpy(dialog.items[4].text, " %H:%M:%S ");
+  strcpy(dialog.items[7].text, "3000");
+  strcpy(dialog.items[8].text, "0");
+  strcpy(dialog.items[9].text, "0");
+  for (int item : {6, 10, 14})
+    dialog.items[item];
+  dialog.items[12].momentary = 1;
+}
+
+// The colour picker: foreground group 0-15 (values 0..15), background
+// group 16-31 (values 0x00..0xF0), the sample 243. Group 0 would mean no
+// group, so the foreground's is named 100.
+static void ColourLayout(FakeDialog &dialog) {
+  for (int i = 0; i < 16; i++) {
+    dialog.items[i].group = 100;
+    dialog.items[i].value = i;
+    dialog.items[16 + i].group = 16;
+    dialog.items[16 + i].value = i * 16;
+  }
+  dialog.items[0].status = 1;
+  dialog.items[16].status = 1;
+  dialog.items[243];
+}
+
 void InstallFakeDialogs() {
   delete TheLibrary;
   TheLibrary = new FakeDialogLibrary;
@@ -182,6 +212,8 @@ void InstallFakeDialogs() {
   FakeDialogs().layouts["Main2"] = PresetLayout;
   FakeDialogs().layouts["Auto"] = QuickFormatLayout;
   FakeDialogs().layouts["Menu"] = QuickFormatLayout;
+  FakeDialogs().layouts["Indicator"] = IndicatorLayout;
+  FakeDialogs().layouts["Color Select"] = ColourLayout;
   Dialogs.LoadDialogEx = FakeLoadDialogEx;
   Dialogs.FreeDialog = FakeFreeDialog;
   Dialogs.ShowDialog = FakeShowDialog;

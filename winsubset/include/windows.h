@@ -45,6 +45,8 @@ typedef void *LPVOID;
 typedef const void *LPCVOID;
 typedef char *LPSTR;
 typedef const char *LPCSTR;
+typedef WCHAR *LPWSTR;
+typedef const WCHAR *LPCWSTR;
 typedef BYTE *LPBYTE;
 typedef DWORD *LPDWORD;
 typedef WORD *LPWORD;
@@ -96,6 +98,14 @@ typedef struct _SMALL_RECT {
   SHORT Right;
   SHORT Bottom;
 } SMALL_RECT;
+
+typedef struct _CHAR_INFO {
+  union {
+    WCHAR UnicodeChar;
+    CHAR AsciiChar;
+  } Char;
+  WORD Attributes;
+} CHAR_INFO, *PCHAR_INFO;
 
 typedef struct _CONSOLE_SCREEN_BUFFER_INFO {
   COORD dwSize;
@@ -166,6 +176,9 @@ typedef struct _CONSOLE_SCREEN_BUFFER_INFO {
 #define TIME_ZONE_ID_DAYLIGHT 2
 #define TIME_ZONE_ID_INVALID ((DWORD)0xFFFFFFFF)
 
+#define CP_ACP 0
+#define CP_OEMCP 1
+
 #define GW_HWNDFIRST 0
 #define CF_TEXT 1
 #define GMEM_FIXED 0x0000
@@ -218,12 +231,22 @@ BOOL WINAPI GetConsoleScreenBufferInfo(HANDLE hConsoleOutput,
                                        PCONSOLE_SCREEN_BUFFER_INFO lpConsoleScreenBufferInfo);
 DWORD WINAPI GetConsoleTitleA(LPSTR lpConsoleTitle, DWORD nSize);
 BOOL WINAPI SetConsoleTitleA(LPCSTR lpConsoleTitle);
+DWORD WINAPI GetConsoleTitleW(LPWSTR lpConsoleTitle, DWORD nSize);
+BOOL WINAPI SetConsoleTitleW(LPCWSTR lpConsoleTitle);
 BOOL WINAPI ReadConsoleOutputCharacterA(HANDLE hConsoleOutput, LPSTR lpCharacter, DWORD nLength,
                                         COORD dwReadCoord, LPDWORD lpNumberOfCharsRead);
 BOOL WINAPI ReadConsoleOutputAttribute(HANDLE hConsoleOutput, LPWORD lpAttribute, DWORD nLength,
                                        COORD dwReadCoord, LPDWORD lpNumberOfAttrsRead);
 BOOL WINAPI WriteConsoleOutputCharacterA(HANDLE hConsoleOutput, LPCSTR lpCharacter, DWORD nLength,
                                          COORD dwWriteCoord, LPDWORD lpNumberOfCharsWritten);
+BOOL WINAPI ReadConsoleOutputCharacterW(HANDLE hConsoleOutput, LPWSTR lpCharacter, DWORD nLength,
+                                        COORD dwReadCoord, LPDWORD lpNumberOfCharsRead);
+BOOL WINAPI WriteConsoleOutputCharacterW(HANDLE hConsoleOutput, LPCWSTR lpCharacter, DWORD nLength,
+                                         COORD dwWriteCoord, LPDWORD lpNumberOfCharsWritten);
+BOOL WINAPI ReadConsoleOutputW(HANDLE hConsoleOutput, CHAR_INFO *lpBuffer, COORD dwBufferSize,
+                               COORD dwBufferCoord, SMALL_RECT *lpReadRegion);
+BOOL WINAPI WriteConsoleOutputW(HANDLE hConsoleOutput, const CHAR_INFO *lpBuffer,
+                                COORD dwBufferSize, COORD dwBufferCoord, SMALL_RECT *lpWriteRegion);
 BOOL WINAPI WriteConsoleOutputAttribute(HANDLE hConsoleOutput, const WORD *lpAttribute,
                                         DWORD nLength, COORD dwWriteCoord,
                                         LPDWORD lpNumberOfAttrsWritten);
@@ -231,6 +254,8 @@ BOOL WINAPI FillConsoleOutputAttribute(HANDLE hConsoleOutput, WORD wAttribute, D
                                        COORD dwWriteCoord, LPDWORD lpNumberOfAttrsWritten);
 BOOL WINAPI SetConsoleOutputCP(UINT wCodePageID);
 UINT WINAPI GetConsoleOutputCP(void);
+int WINAPI MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCSTR lpMultiByteStr, int cbMultiByte,
+                               LPWSTR lpWideCharStr, int cchWideChar);
 
 /* advapi32 */
 LSTATUS WINAPI RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD Reserved, LPSTR lpClass,

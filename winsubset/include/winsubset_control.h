@@ -53,6 +53,9 @@ void WinSubset_SetLocalTime(const SYSTEMTIME *moment);
    (so time still passes); handy for the 32-bit wrap. */
 void WinSubset_SetTickBase(DWORD tick);
 
+/* Threads started with _beginthread whose procedure has not yet returned. */
+int WinSubset_LiveThreads(void);
+
 /* GetModuleFileNameA(NULL) reports this path from now on. */
 void WinSubset_SetExecutablePath(const char *path);
 

@@ -130,3 +130,31 @@ extern "C" BOOL WINAPI CharToOemA(LPCSTR pSrc, LPSTR pDst) {
     return FALSE;
   return TranslateString(Cp1251ToCp866, pSrc, pDst);
 }
+
+// CP_ACP and CP_OEMCP are those of a Russian system. A length of -1 takes
+// the terminator too; a buffer of 0 asks for the length.
+extern "C" int WINAPI MultiByteToWideChar(UINT CodePage, DWORD, LPCSTR lpMultiByteStr,
+                                          int cbMultiByte, LPWSTR lpWideCharStr, int cchWideChar) {
+  UINT codePage = CodePage == CP_ACP ? 1251 : CodePage == CP_OEMCP ? 866 : CodePage;
+  if (!IsKnownCodePage(codePage) || !lpMultiByteStr || cbMultiByte == 0 || cbMultiByte < -1 ||
+      cchWideChar < 0 || (cchWideChar > 0 && !lpWideCharStr)) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return 0;
+  }
+  int length = cbMultiByte;
+  if (length == -1) {
+    length = 0;
+    while (lpMultiByteStr[length])
+      length++;
+    length++;
+  }
+  if (cchWideChar == 0)
+    return length;
+  if (cchWideChar < length) {
+    SetLastError(ERROR_INSUFFICIENT_BUFFER);
+    return 0;
+  }
+  for (int i = 0; i < length; i++)
+    lpWideCharStr[i] = CodePageToUnicode(codePage, (BYTE)lpMultiByteStr[i]);
+  return length;
+}

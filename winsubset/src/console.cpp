@@ -161,6 +161,48 @@ extern "C" BOOL WINAPI SetConsoleTitleA(LPCSTR lpConsoleTitle) {
   return !error;
 }
 
+extern "C" DWORD WINAPI GetConsoleTitleW(LPWSTR lpConsoleTitle, DWORD nSize) {
+  if (TakeInjectedFault("GetConsoleTitleW"))
+    return 0;
+  LockConsole();
+  int present = Present;
+  DWORD length = 0;
+  while (Title[length])
+    length++;
+  if (present && lpConsoleTitle && nSize > 0 && length > 0) {
+    DWORD copied = length < nSize - 1 ? length : nSize - 1;
+    memcpy(lpConsoleTitle, Title, copied * sizeof(WCHAR));
+    lpConsoleTitle[copied] = 0;
+  }
+  UnlockConsole();
+  if (!present) {
+    SetLastError(ERROR_INVALID_ACCESS);
+    return 0;
+  }
+  if (!lpConsoleTitle || nSize == 0)
+    return 0;
+  return length;
+}
+
+extern "C" BOOL WINAPI SetConsoleTitleW(LPCWSTR lpConsoleTitle) {
+  if (TakeInjectedFault("SetConsoleTitleW"))
+    return FALSE;
+  LockConsole();
+  DWORD error = !Present          ? ERROR_INVALID_ACCESS
+                : !lpConsoleTitle ? ERROR_INVALID_PARAMETER
+                                  : ERROR_SUCCESS;
+  if (!error) {
+    size_t i = 0;
+    for (; lpConsoleTitle[i] && i < TITLE_SIZE - 1; i++)
+      Title[i] = lpConsoleTitle[i];
+    Title[i] = 0;
+  }
+  UnlockConsole();
+  if (error)
+    SetLastError(error);
+  return !error;
+}
+
 // Code page ------------------------------------------------------------------
 
 extern "C" UINT WINAPI GetConsoleOutputCP(void) {
@@ -194,8 +236,10 @@ extern "C" BOOL WINAPI SetConsoleOutputCP(UINT wCodePageID) {
 
 enum RunKind {
   READ_CHARACTERS,
+  READ_WIDE_CHARACTERS,
   READ_ATTRIBUTES,
   WRITE_CHARACTERS,
+  WRITE_WIDE_CHARACTERS,
   WRITE_ATTRIBUTES,
   FILL_ATTRIBUTE
 };
@@ -250,11 +294,17 @@ static BOOL RunOverCells(const char *name, RunKind kind, HANDLE console, void *b
       case READ_CHARACTERS:
         ((char *)buffer)[i] = (char)UnicodeToCodePage(OutputCodePage, cell->character);
         break;
+      case READ_WIDE_CHARACTERS:
+        ((WCHAR *)buffer)[i] = cell->character;
+        break;
       case READ_ATTRIBUTES:
         ((WORD *)buffer)[i] = cell->attribute;
         break;
       case WRITE_CHARACTERS:
         cell->character = CodePageToUnicode(OutputCodePage, ((const BYTE *)buffer)[i]);
+        break;
+      case WRITE_WIDE_CHARACTERS:
+        cell->character = ((const WCHAR *)buffer)[i];
         break;
       case WRITE_ATTRIBUTES:
         cell->attribute = ((const WORD *)buffer)[i];
@@ -284,6 +334,20 @@ extern "C" BOOL WINAPI ReadConsoleOutputCharacterA(HANDLE hConsoleOutput, LPSTR 
                       0, nLength, dwReadCoord, lpNumberOfCharsRead);
 }
 
+extern "C" BOOL WINAPI ReadConsoleOutputCharacterW(HANDLE hConsoleOutput, LPWSTR lpCharacter,
+                                                   DWORD nLength, COORD dwReadCoord,
+                                                   LPDWORD lpNumberOfCharsRead) {
+  return RunOverCells("ReadConsoleOutputCharacterW", READ_WIDE_CHARACTERS, hConsoleOutput,
+                      lpCharacter, 0, nLength, dwReadCoord, lpNumberOfCharsRead);
+}
+
+extern "C" BOOL WINAPI WriteConsoleOutputCharacterW(HANDLE hConsoleOutput, LPCWSTR lpCharacter,
+                                                    DWORD nLength, COORD dwWriteCoord,
+                                                    LPDWORD lpNumberOfCharsWritten) {
+  return RunOverCells("WriteConsoleOutputCharacterW", WRITE_WIDE_CHARACTERS, hConsoleOutput,
+                      (void *)lpCharacter, 0, nLength, dwWriteCoord, lpNumberOfCharsWritten);
+}
+
 extern "C" BOOL WINAPI ReadConsoleOutputAttribute(HANDLE hConsoleOutput, LPWORD lpAttribute,
                                                   DWORD nLength, COORD dwReadCoord,
                                                   LPDWORD lpNumberOfAttrsRead) {
@@ -310,6 +374,73 @@ extern "C" BOOL WINAPI FillConsoleOutputAttribute(HANDLE hConsoleOutput, WORD wA
                                                   LPDWORD lpNumberOfAttrsWritten) {
   return RunOverCells("FillConsoleOutputAttribute", FILL_ATTRIBUTE, hConsoleOutput, NULL,
                       wAttribute, nLength, dwWriteCoord, lpNumberOfAttrsWritten);
+}
+
+// Rectangles ------------------------------------------------------------------
+
+// Characters and attributes of a rectangle in one call. As in Wine, the
+// region is cut to the screen buffer and to the caller's buffer, and comes
+// back as the part done; with nothing left the call fails.
+static BOOL CopyRectangle(const char *name, int write, HANDLE console, CHAR_INFO *buffer,
+                          COORD size, COORD from, SMALL_RECT *region) {
+  if (TakeInjectedFault(name))
+    return FALSE;
+  if (!buffer || !region) {
+    SetLastError(ERROR_INVALID_ACCESS);
+    return FALSE;
+  }
+  LockConsole();
+  DWORD error = IsOutputHandle(console) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+  int left = region->Left, top = region->Top;
+  int right = region->Right, bottom = region->Bottom;
+  if (!error) {
+    if (right > left + (size.X - from.X) - 1)
+      right = left + (size.X - from.X) - 1;
+    if (bottom > top + (size.Y - from.Y) - 1)
+      bottom = top + (size.Y - from.Y) - 1;
+    int firstX = left < 0 ? 0 : left, firstY = top < 0 ? 0 : top;
+    int lastX = right >= Width ? Width - 1 : right, lastY = bottom >= Height ? Height - 1 : bottom;
+    if (firstX > lastX || firstY > lastY || from.X < 0 || from.Y < 0) {
+      error = ERROR_INVALID_PARAMETER;
+    } else {
+      for (int y = firstY; y <= lastY; y++)
+        for (int x = firstX; x <= lastX; x++) {
+          CHAR_INFO *info = &buffer[(from.Y + y - top) * size.X + (from.X + x - left)];
+          ConsoleCell *cell = &Cells[y * Width + x];
+          if (write) {
+            cell->character = info->Char.UnicodeChar;
+            cell->attribute = info->Attributes;
+          } else {
+            info->Char.UnicodeChar = cell->character;
+            info->Attributes = cell->attribute;
+          }
+        }
+      region->Left = (SHORT)firstX;
+      region->Top = (SHORT)firstY;
+      region->Right = (SHORT)lastX;
+      region->Bottom = (SHORT)lastY;
+    }
+  }
+  UnlockConsole();
+  if (error) {
+    SetLastError(error);
+    return FALSE;
+  }
+  return TRUE;
+}
+
+extern "C" BOOL WINAPI ReadConsoleOutputW(HANDLE hConsoleOutput, CHAR_INFO *lpBuffer,
+                                          COORD dwBufferSize, COORD dwBufferCoord,
+                                          SMALL_RECT *lpReadRegion) {
+  return CopyRectangle("ReadConsoleOutputW", 0, hConsoleOutput, lpBuffer, dwBufferSize,
+                       dwBufferCoord, lpReadRegion);
+}
+
+extern "C" BOOL WINAPI WriteConsoleOutputW(HANDLE hConsoleOutput, const CHAR_INFO *lpBuffer,
+                                           COORD dwBufferSize, COORD dwBufferCoord,
+                                           SMALL_RECT *lpWriteRegion) {
+  return CopyRectangle("WriteConsoleOutputW", 1, hConsoleOutput, (CHAR_INFO *)lpBuffer,
+                       dwBufferSize, dwBufferCoord, lpWriteRegion);
 }
 
 // Control ------------------------------------------------------------------

@@ -9,6 +9,7 @@
 
 #include <process.h>
 
+#include "winsubset_control.h"
 #include "winsubset_internal.h"
 
 enum { DEFAULT_STACK_RESERVE = 1024 * 1024 };
@@ -18,11 +19,20 @@ struct ThreadStart {
   void *argument;
 };
 
+// Counted from _beginthread until the procedure returns, so a test can wait
+// for a thread it cannot otherwise see end.
+static int LiveThreads = 0;
+
 static void *RunThreadStart(void *opaque) {
   ThreadStart start = *(ThreadStart *)opaque;
   free(opaque);
   start.start(start.argument);
+  __atomic_sub_fetch(&LiveThreads, 1, __ATOMIC_SEQ_CST);
   return NULL;
+}
+
+extern "C" int WinSubset_LiveThreads(void) {
+  return __atomic_load_n(&LiveThreads, __ATOMIC_SEQ_CST);
 }
 
 static size_t StackSizeFor(unsigned requested) {
@@ -57,9 +67,11 @@ extern "C" uintptr_t _beginthread(void(__cdecl *start_address)(void *), unsigned
   pthread_attr_setdetachstate(&attributes, PTHREAD_CREATE_DETACHED);
   pthread_attr_setstacksize(&attributes, StackSizeFor(stack_size));
   pthread_t thread;
+  __atomic_add_fetch(&LiveThreads, 1, __ATOMIC_SEQ_CST);
   int failed = pthread_create(&thread, &attributes, RunThreadStart, start);
   pthread_attr_destroy(&attributes);
   if (failed) {
+    __atomic_sub_fetch(&LiveThreads, 1, __ATOMIC_SEQ_CST);
     free(start);
     errno = EAGAIN;
     return (uintptr_t)-1;

@@ -1,0 +1,153 @@
+#include "indicator/indicator_settings.h"
+
+#include <stdio.h>
+#include <string.h>
+
+#include "hostlink/dialog_binding.h"
+#include "hostlink/dialog_snapshot.h"
+#include "hostlink/host_table.h"
+#include "indicator/clock_indicator.h"
+#include "indicator/decimal_text.h"
+#include "settings/settings_store.h"
+
+static const char COLOUR_DIALOG_FILE[] = "color.dlg";
+
+struct StoredIndicator {
+  DWORD Custom, Title, Color, SwitchMode, CtrlOff, Pause, Xcoord, Ycoord;
+  int HaveFormat, HavePause, HaveXcoord, HaveYcoord;
+  char Format[FORMAT_SIZE];
+};
+
+// 1 when the number is stored; the description's text stays otherwise.
+static int ReadStoredNumber(const char *name, DWORD *number) {
+  *number = 0;
+  return ReadValue(name, number, sizeof *number) == ERROR_SUCCESS;
+}
+
+static void PutItemText(DialogHandle dialog, int item, const char *text) {
+  char *itemText = Dialogs.GetItemData(dialog, item);
+  if (itemText)
+    memcpy(itemText, text, strlen(text) + 1);
+}
+
+// Fills the dialog from the key; returns the stored colour. The format,
+// time and place are shown as stored too, so that confirming without a
+// change keeps them; one never stored shows the description's text.
+static DWORD LoadIndicatorSettings(DialogHandle dialog) {
+  struct StoredIndicator stored;
+  LockSettings();
+  int opened = OpenSettingsKey("Indicator") != NULL;
+  if (opened) {
+    stored.Custom = ReadNumber("Custom");
+    stored.Title = ReadNumber("Title");
+    stored.Color = ReadNumber("Color");
+    stored.SwitchMode = ReadNumber("SwitchMode");
+    stored.CtrlOff = ReadNumber("CtrlOff");
+    stored.HaveFormat = ReadText("Format", stored.Format, sizeof stored.Format) == ERROR_SUCCESS;
+    stored.HavePause = ReadStoredNumber("Pause", &stored.Pause);
+    stored.HaveXcoord = ReadStoredNumber("Xcoord", &stored.Xcoord);
+    stored.HaveYcoord = ReadStoredNumber("Ycoord", &stored.Ycoord);
+  }
+  UnlockSettings();
+  if (!opened)
+    return 0;
+  Dialogs.SetRadioStatus(dialog, INDICATOR_ITEM_DEFAULT,
+                         stored.Custom ? INDICATOR_ITEM_CUSTOM : INDICATOR_ITEM_DEFAULT);
+  Dialogs.SetItemStatus(dialog, INDICATOR_ITEM_TITLE, (int)stored.Title);
+  Dialogs.SetItemStatus(dialog, INDICATOR_ITEM_SWITCH_MODE, (int)stored.SwitchMode);
+  ClockSwitchMode.store((LONG)stored.SwitchMode);
+  Dialogs.SetItemStatus(dialog, INDICATOR_ITEM_CTRL_OFF, (int)stored.CtrlOff);
+  if (stored.HaveFormat)
+    PutItemText(dialog, INDICATOR_ITEM_FORMAT, stored.Format);
+  // The time unsigned, the place signed: each reads back as the same bits.
+  char number[16];
+  snprintf(number, sizeof number, "%lu", (unsigned long)stored.Pause);
+  if (stored.HavePause)
+    PutItemText(dialog, INDICATOR_ITEM_PAUSE, number);
+  snprintf(number, sizeof number, "%ld", (long)(LONG)stored.Xcoord);
+  if (stored.HaveXcoord)
+    PutItemText(dialog, INDICATOR_ITEM_XCOORD, number);
+  snprintf(number, sizeof number, "%ld", (long)(LONG)stored.Ycoord);
+  if (stored.HaveYcoord)
+    PutItemText(dialog, INDICATOR_ITEM_YCOORD, number);
+  return stored.Color;
+}
+
+static void WriteState(DialogHandle dialog, const char *name, int item) {
+  DWORD state = (DWORD)Dialogs.GetItemStatus(dialog, item);
+  WriteValue(name, &state, REG_DWORD);
+}
+
+static void WriteNumberText(DialogHandle dialog, const char *name, int item) {
+  const char *text = Dialogs.GetItemData(dialog, item);
+  if (!text)
+    return;
+  DWORD number = ReadDecimalText(text);
+  WriteValue(name, &number, REG_DWORD);
+}
+
+static void SaveIndicatorSettings(DialogHandle dialog, DWORD colour) {
+  LockSettings();
+  if (OpenSettingsKey("Indicator")) {
+    WriteState(dialog, "Custom", INDICATOR_ITEM_CUSTOM);
+    const char *format = Dialogs.GetItemData(dialog, INDICATOR_ITEM_FORMAT);
+    if (format)
+      WriteValue("Format", format, REG_SZ);
+    WriteState(dialog, "Title", INDICATOR_ITEM_TITLE);
+    WriteValue("Color", &colour, REG_DWORD);
+    WriteNumberText(dialog, "Pause", INDICATOR_ITEM_PAUSE);
+    WriteNumberText(dialog, "Xcoord", INDICATOR_ITEM_XCOORD);
+    WriteNumberText(dialog, "Ycoord", INDICATOR_ITEM_YCOORD);
+    WriteState(dialog, "SwitchMode", INDICATOR_ITEM_SWITCH_MODE);
+    ClockSwitchMode.store(Dialogs.GetItemStatus(dialog, INDICATOR_ITEM_SWITCH_MODE));
+    WriteState(dialog, "CtrlOff", INDICATOR_ITEM_CTRL_OFF);
+  }
+  UnlockSettings();
+}
+
+// The picker, shown until it is accepted or cancelled; returns the colour
+// then in force.
+static DWORD PickColour(DialogHandle picker, DWORD colour) {
+  int foreground = (int)(colour & 0x0F);
+  int background = (int)(colour & 0xF0);
+  if (colour == 0)
+    background = COLOUR_FIRST_BACKGROUND;
+  Dialogs.SetRadioStatus(picker, COLOUR_ITEM_FOREGROUND, foreground);
+  Dialogs.SetRadioStatus(picker, COLOUR_ITEM_BACKGROUND, background);
+  int exitCode;
+  do {
+    Dialogs.SetItemColor(picker, COLOUR_ITEM_SAMPLE, foreground + background);
+    exitCode = Dialogs.ShowDialog(picker);
+    foreground = Dialogs.GetRadioStatus(picker, COLOUR_ITEM_FOREGROUND);
+    background = Dialogs.GetRadioStatus(picker, COLOUR_ITEM_BACKGROUND);
+  } while (exitCode != COLOUR_EXIT_ACCEPT && exitCode != -1);
+  return exitCode == -1 ? colour : (DWORD)(foreground + background);
+}
+
+void EditIndicatorSettings(void) {
+  DialogHandle dialog = LoadPluginDialog(GetMsgText(MSG_DIALOG_FILE), "Indicator");
+  DialogHandle picker = LoadPluginDialog(COLOUR_DIALOG_FILE, "Color Select");
+  if (dialog) {
+    static const int statusItems[] = {INDICATOR_ITEM_CUSTOM, INDICATOR_ITEM_TITLE,
+                                      INDICATOR_ITEM_SWITCH_MODE, INDICATOR_ITEM_CTRL_OFF, 0};
+    static const int textItems[] = {INDICATOR_ITEM_FORMAT, INDICATOR_ITEM_PAUSE,
+                                    INDICATOR_ITEM_XCOORD, INDICATOR_ITEM_YCOORD, 0};
+    DWORD loadedColour = LoadIndicatorSettings(dialog), colour = loadedColour;
+    struct DialogSnapshot shown;
+    TakeDialogSnapshot(dialog, statusItems, textItems, &shown);
+    // Every exit but Cancel saves, unless it asked for the colour picker;
+    // with nothing changed there is nothing to save.
+    while (Dialogs.ShowDialog(dialog) != -1) {
+      if (!Dialogs.GetItemStatus(dialog, INDICATOR_ITEM_COLOUR_REQUEST) || !picker) {
+        if (colour != loadedColour || DialogChangedSince(dialog, &shown))
+          SaveIndicatorSettings(dialog, colour);
+        break;
+      }
+      Dialogs.SetRadioStatus(dialog, INDICATOR_ITEM_COLOUR_GROUP, INDICATOR_ITEM_COLOUR_GROUP);
+      colour = PickColour(picker, colour);
+    }
+    Dialogs.FreeDialog(dialog);
+  }
+  if (picker)
+    Dialogs.FreeDialog(picker);
+}

@@ -1,0 +1,31 @@
+/* The clock indicator's settings dialog "Indicator" and its colour picker
+   "Color Select". */
+#ifndef HORALIS_INDICATOR_INDICATOR_SETTINGS_H
+#define HORALIS_INDICATOR_INDICATOR_SETTINGS_H
+
+enum {
+  INDICATOR_ITEM_DEFAULT = 2, /* radio group: 2 the default format, 3 custom */
+  INDICATOR_ITEM_CUSTOM = 3,
+  INDICATOR_ITEM_FORMAT = 4,
+  INDICATOR_ITEM_COLOUR_GROUP = 5, /* set to 5 before each colour visit */
+  INDICATOR_ITEM_TITLE = 6,
+  INDICATOR_ITEM_PAUSE = 7,
+  INDICATOR_ITEM_XCOORD = 8,
+  INDICATOR_ITEM_YCOORD = 9,
+  INDICATOR_ITEM_SWITCH_MODE = 10,
+  INDICATOR_ITEM_COLOUR_REQUEST = 12,
+  INDICATOR_ITEM_CTRL_OFF = 14
+};
+
+enum {
+  COLOUR_ITEM_FOREGROUND = 1,  /* radio group, values 0..15 */
+  COLOUR_ITEM_BACKGROUND = 16, /* radio group, values 0x00..0xF0 */
+  COLOUR_ITEM_SAMPLE = 243,
+  COLOUR_EXIT_ACCEPT = 242,
+  /* What the picker opens at while no colour is stored: black on cyan. */
+  COLOUR_FIRST_BACKGROUND = 0x30
+};
+
+void EditIndicatorSettings(void);
+
+#endif
