@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "datetext/civil_date.h"
+#include "datetext/local_time.h"
 
 int WeekdayOfDate(int year, int month, int day) {
   int weekday = WeekdayOfDays(DaysFromCivil(year, month, day));
@@ -37,14 +38,12 @@ int ReadLocalDate(struct tm *record) {
   return 0;
 }
 
-// The platform's daylight flag for a local moment, where its clock reaches
-// it; 0 where it does not.
+// The zone's daylight flag at that local moment; 0 where the system
+// cannot tell.
 static int DaylightFlag(const struct tm *record) {
-  struct tm probe = *record;
-  probe.tm_isdst = -1;
-  if (mktime(&probe) == (time_t)-1 || probe.tm_isdst < 0)
-    return 0;
-  return probe.tm_isdst;
+  int offsetMinutes, isDaylight;
+  ReadLocalOffset(record, &offsetMinutes, &isDaylight);
+  return isDaylight;
 }
 
 void SetRecordDate(struct tm *record, int year, int month, int day) {
