@@ -2,8 +2,7 @@
 # What a user installs must be a 32-bit DLL that needs nothing but Windows
 # itself, and Horalis.dll must export exactly the host's entry points. Each
 # shipped module is a release build: no debug information, at most 40 KiB
-# on disk and an image of at most 64 KiB in memory (Horalis.dll: 68 KiB,
-# one page more for the calendar's code, until its sections are merged).
+# on disk and an image of at most 64 KiB in memory.
 #   check_binaries.sh OBJDUMP DIST_FOLDER
 set -u
 objdump=$1
@@ -29,21 +28,20 @@ check_pe32() {
 }
 
 check_release() {
-  local file=$1 pages=${2:-16}
+  local file=$1
   local size image
   "$objdump" -h "$file" | grep -q ' \.debug_' && fail "$file carries debug information"
   size=$(stat -c %s "$file")
   [ "$size" -le 40960 ] || fail "$file is $size bytes, more than 40 KiB"
   image=$("$objdump" -p "$file" | sed -n 's/^SizeOfImage\s*//p')
-  [ $((16#$image)) -le $((pages * 4096)) ] ||
-    fail "$file needs $((16#$image)) bytes loaded, more than $((pages * 4)) KiB"
+  [ $((16#$image)) -le 65536 ] || fail "$file needs $((16#$image)) bytes loaded, more than 64 KiB"
 }
 
 dll=$dist/Horalis.dll
 [ -f "$dll" ] || { echo "FAIL: $dll missing"; exit 1; }
 check_pe32 "$dll"
 check_imports "$dll"
-check_release "$dll" 17
+check_release "$dll"
 exports=$("$objdump" -p "$dll" |
   sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | sed -n 's/^\s*\[\s*[0-9]*\] //p' | sort | tr '\n' ' ')
 expected="Configure GetPluginInfo OpenPlugin PutHoralis SetStartupInfo "
