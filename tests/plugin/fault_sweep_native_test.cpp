@@ -14,8 +14,10 @@
 
 #include <gtest/gtest.h>
 
+#include "calendar/calendar_dialog.h"
 #include "datetext/date_text.h"
 #include "hostlink/dialog_binding.h"
+#include "indicator/clock_indicator.h"
 #include "plugin/plugin.h"
 #include "presets/preset_dialog.h"
 #include "presets/preset_menu.h"
@@ -40,6 +42,21 @@ int TypeAPreset(FakeDialog &dialog) {
   return 0;
 }
 
+// A person who picks the 15th cell of the calendar, a day of the month shown
+// whatever its first weekday.
+int PickADay(FakeDialog &dialog) {
+  SelectRadio(dialog, 15);
+  return 15;
+}
+
+// The calendar's grid: cells 1 to 42, one radio group.
+void CalendarLayout(FakeDialog &dialog) {
+  for (int cell = 1; cell <= CALENDAR_CELLS; cell++) {
+    dialog.items[cell].group = 1;
+    dialog.items[cell].value = cell;
+  }
+}
+
 // A person who switches a quick-format dialog to the custom format.
 int ChooseCustom(FakeDialog &dialog) {
   SelectRadio(dialog, 3);
@@ -62,6 +79,16 @@ struct Scenario {
 };
 
 void Open(int openFrom) { OpenPlugin(openFrom, 0); }
+
+// One display that is asked to stop at its first check, so that it makes
+// the same calls every time: the menu entry starts it, and the host waits
+// for its thread to end.
+void ShowTheClockOnce() {
+  ClockStopRequest.store(1);
+  Open(OPEN_EDITOR);
+  for (int waited = 0; WinSubset_LiveThreads() > 0 && waited < 5000; waited++)
+    Sleep(1);
+}
 
 const std::vector<Scenario> &Scenarios() {
   static const std::vector<Scenario> table = {
@@ -175,6 +202,15 @@ const std::vector<Scenario> &Scenarios() {
        [] { Configure(0); },
        {"Menu"},
        NOTHING_DELIVERED},
+      {"clock settings confirmed",
+       true,
+       {Enter(2)},
+       {ChooseCustom},
+       [] { Configure(0); },
+       {"Indicator"},
+       NOTHING_DELIVERED},
+      {"clock display", true, {Enter(2)}, {}, ShowTheClockOnce, {}, NOTHING_DELIVERED},
+      {"calendar pick", true, {Enter(3)}, {PickADay}, [] { Open(OPEN_EDITOR); }, {}, TO_EDITOR},
       {"calendar format confirmed",
        true,
        {Enter(3)},
@@ -206,6 +242,13 @@ void StoreEverything() {
   StorePreset(3, "Third", "%B", PackPresetMode(0, 1, 1));
   StorePreset(4, "Clipboard", "%H:%M clip", PackPresetMode(1, 0, 0));
   StorePreset(11, "Calendar", "%x", PackPresetMode(0, 0, 1));
+  const std::string clock = PluginKey + "Indicator";
+  PutRegNumber(clock, "Custom", 1);
+  PutRegString(clock, "Format", " %H:%M clock ");
+  const char *numbers[] = {"Title", "Color", "Pause", "Xcoord", "Ycoord", "SwitchMode", "CtrlOff"};
+  const DWORD values[] = {1, 0x1F, 5000, 2, 1, 1, 0};
+  for (int i = 0; i < 7; i++)
+    PutRegNumber(clock, numbers[i], values[i]);
 }
 
 // Another plugin's settings beside Horalis's under the host's root, and
@@ -270,6 +313,19 @@ bool ErrorBoxShown() {
   return false;
 }
 
+// The characters of the whole console screen.
+std::string Screen() {
+  HANDLE console = GetStdHandle(STD_OUTPUT_HANDLE);
+  CONSOLE_SCREEN_BUFFER_INFO info;
+  if (!GetConsoleScreenBufferInfo(console, &info))
+    return "<no console>";
+  std::string cells((size_t)info.dwSize.X * info.dwSize.Y, ' ');
+  COORD origin = {0, 0};
+  DWORD read = 0;
+  ReadConsoleOutputCharacterA(console, &cells[0], (DWORD)cells.size(), origin, &read);
+  return cells;
+}
+
 bool IsClipboardCall(const std::string &name) {
   for (const char *call : {"OpenClipboard", "EmptyClipboard", "SetClipboardData", "CloseClipboard",
                            "GlobalAlloc", "GlobalLock", "OemToCharA"})
@@ -320,7 +376,9 @@ int RunOnce(const Scenario &scenario, int k) {
   if (!scenario.nothingStored)
     StoreEverything();
   ScriptHost(Root, scenario.startedUp, scenario.menus, scenario.people);
+  FakeDialogs().layouts["Calendar"] = CalendarLayout;
   std::map<std::string, std::string> before = RegistryLines();
+  std::string screen = Screen();
 
   WinSubset_FailNthCall(k, ERROR_ACCESS_DENIED);
   scenario.run();
@@ -333,6 +391,10 @@ int RunOnce(const Scenario &scenario, int k) {
   EXPECT_EQ("", ForbiddenChanges(scenario, before, RegistryLines()))
       << run << ": the registry changed where the scenario may not change it";
   EXPECT_EQ(0, LiveDialogs()) << run << ": every dialog freed";
+  EXPECT_EQ(0, WinSubset_LiveThreads()) << run << ": the clock's thread ended";
+  // The clock puts back what it covered, unless putting it back failed.
+  bool puttingBackFailed = failed.rfind("WriteConsoleOutput", 0) == 0;
+  EXPECT_TRUE(puttingBackFailed || screen == Screen()) << run << ": the screen as it was";
   EXPECT_EQ("", DeliveryProblem(scenario.delivery, failed)) << run;
   return counted;
 }

@@ -1,6 +1,7 @@
 #include "support/fresh_process_native.h"
 
 #include "hostlink/module_state.h"
+#include "indicator/clock_indicator.h"
 #include "plugin/plugin.h"
 #include "presets/preset_menu.h"
 #include "settings/settings_store.h"
@@ -10,6 +11,9 @@ void StartFreshProcess() {
   WinSubset_Reset();
   CurrentKey = NULL; // the reset closed every handle
   PresetDialog = 0;
+  ClockRunning.store(0);
+  ClockStopRequest.store(0);
+  ClockSwitchMode.store(0);
 }
 
 void ScriptHost(const char *root, bool startUp, const std::vector<MenuReply> &menus,
