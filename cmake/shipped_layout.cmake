@@ -48,6 +48,7 @@ function(horalis_shipped_layout result)
                  script "${script}")
 
   set(path ${CMAKE_BINARY_DIR}/shipped_module.ld)
-  file(WRITE ${path} "${script}")
+  # Written only when it changes, so a reconfigure relinks nothing.
+  file(CONFIGURE OUTPUT ${path} CONTENT "${script}" @ONLY)
   set(${result} ${path} PARENT_SCOPE)
 endfunction()
