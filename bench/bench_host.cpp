@@ -4,11 +4,11 @@
 #include <stdlib.h>
 #include <string.h>
 
-static const int *MenuAnswers;
+static const struct MenuAnswer *MenuAnswers;
 static int MenuAnswerCount;
 static int NextMenuAnswer;
 
-void SetMenuAnswers(const int *answers, int count) {
+void SetMenuAnswers(const struct MenuAnswer *answers, int count) {
   MenuAnswers = answers;
   MenuAnswerCount = count;
   NextMenuAnswer = 0;
@@ -41,13 +41,14 @@ static const char *WINAPI BenchGetMsg(int, int id) { return BenchMessage(id); }
 static int WINAPI BenchMenu(int, int, int, int, unsigned int, const char *, const char *,
                             const char *, const int *, int *breakCode, const struct FarMenuItem *,
                             int) {
+  struct MenuAnswer answer = {-1, -1};
+  if (MenuAnswerCount > 0) {
+    answer = MenuAnswers[NextMenuAnswer];
+    NextMenuAnswer = (NextMenuAnswer + 1) % MenuAnswerCount;
+  }
   if (breakCode)
-    *breakCode = -1;
-  if (MenuAnswerCount <= 0)
-    return -1;
-  int answer = MenuAnswers[NextMenuAnswer];
-  NextMenuAnswer = (NextMenuAnswer + 1) % MenuAnswerCount;
-  return answer;
+    *breakCode = answer.BreakKey;
+  return answer.Item;
 }
 
 static int WINAPI BenchDialog(int, int, int, int, int, const char *, struct FarDialogItem *, int) {

@@ -13,9 +13,16 @@
 #define BENCH_ROOT_KEY "Software\\HoralisBench\\Far"
 #define BENCH_SETTINGS_PATH BENCH_ROOT_KEY "\\Horalis"
 
-/* What the host's Menu returns, call after call, from the start again after
-   the last; -1 is Esc, the answer when none are set. */
-void SetMenuAnswers(const int *answers, int count);
+/* One answer of the host's Menu: the item (-1 Esc), and the index of the
+   break key that ended the menu (-1 for Enter or Esc). */
+struct MenuAnswer {
+  int Item;
+  int BreakKey;
+};
+
+/* What the host's Menu answers, call after call, from the start again after
+   the last; Esc when none are set. */
+void SetMenuAnswers(const struct MenuAnswer *answers, int count);
 
 /* A host table whose services show nothing and return at once. */
 struct PluginStartupInfo BenchHostTable(void);

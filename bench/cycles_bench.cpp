@@ -4,6 +4,7 @@
 
 #include "bench/bench_host.h"
 #include "bench/process_figures.h"
+#include "presets/preset_menu.h"
 
 static ShippedPlugin Plugin;
 static PluginStartupInfo Host;
@@ -16,22 +17,25 @@ static void StartUp(void) {
 
 static void PutOnClipboard(void) { Plugin.PutHoralis("%d %B %Y %H:%M", NULL); }
 
-static const int QuickInsertion[] = {0};
+static const MenuAnswer QuickInsertion[] = {{0, -1}};
 static void InsertIntoEditor(void) { Plugin.OpenPlugin(OPEN_EDITOR, 0); }
 static void InsertIntoCommandLine(void) { Plugin.OpenPlugin(OPEN_PLUGINSMENU, 0); }
 
-// The main menu's "Presets..." entry, then Esc in the presets menu.
-static const int PresetsThenEsc[] = {1, -1};
+// The main menu's "Presets...", then Esc in the presets menu; or first F4
+// on preset 1 or Ins on preset 9, the preset dialog cancelled.
+static const MenuAnswer PresetsThenEsc[] = {{1, -1}, {-1, -1}};
+static const MenuAnswer PresetEditCancelled[] = {{1, -1}, {1, PRESET_KEY_EDIT}, {-1, -1}};
+static const MenuAnswer PresetNewCancelled[] = {{1, -1}, {9, PRESET_KEY_INSERT}, {-1, -1}};
 static void OpenPresetsMenu(void) { Plugin.OpenPlugin(OPEN_EDITOR, 0); }
 
-// The configuration menu's first entry opens the "Auto" settings; the
-// dialog is cancelled, then the menu left with Esc.
-static const int AutoSettingsThenEsc[] = {0, -1};
+// Enter on the configuration menu's first entry opens the "Auto" settings,
+// whose dialog is cancelled.
+static const MenuAnswer AutoSettingsCancelled[] = {{0, -1}};
 static void OpenAutoSettings(void) { Plugin.Configure(0); }
 
 struct Operation {
   const char *Name;
-  const int *MenuAnswers;
+  const MenuAnswer *MenuAnswers;
   int MenuAnswerCount;
   void (*Run)(void);
 };
@@ -42,7 +46,9 @@ static const Operation Operations[] = {
     {"quick insertion into the editor", QuickInsertion, 1, InsertIntoEditor},
     {"quick insertion into the command line", QuickInsertion, 1, InsertIntoCommandLine},
     {"presets menu opened and left", PresetsThenEsc, 2, OpenPresetsMenu},
-    {"\"Auto\" settings opened and cancelled", AutoSettingsThenEsc, 2, OpenAutoSettings},
+    {"preset dialog by F4, cancelled", PresetEditCancelled, 3, OpenPresetsMenu},
+    {"preset dialog by Ins, cancelled", PresetNewCancelled, 3, OpenPresetsMenu},
+    {"\"Auto\" settings opened and cancelled", AutoSettingsCancelled, 1, OpenAutoSettings},
 };
 
 enum { CYCLES = 1000, WARM_UP_CYCLES = 20 };
