@@ -51,7 +51,12 @@ static int WINAPI BenchMenu(int, int, int, int, unsigned int, const char *, cons
   return answer.Item;
 }
 
+static long DialogsShown;
+
+long BenchDialogsShown(void) { return DialogsShown; }
+
 static int WINAPI BenchDialog(int, int, int, int, int, const char *, struct FarDialogItem *, int) {
+  DialogsShown++;
   return -1;
 }
 

@@ -24,6 +24,10 @@ struct MenuAnswer {
    the last; Esc when none are set. */
 void SetMenuAnswers(const struct MenuAnswer *answers, int count);
 
+/* How many dialogs the host has been asked to show so far: a cycle that
+   should open one is seen to open it. */
+long BenchDialogsShown(void);
+
 /* A host table whose services show nothing and return at once. */
 struct PluginStartupInfo BenchHostTable(void);
 

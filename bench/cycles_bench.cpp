@@ -26,12 +26,18 @@ static void InsertIntoCommandLine(void) { Plugin.OpenPlugin(OPEN_PLUGINSMENU, 0)
 static const MenuAnswer PresetsThenEsc[] = {{1, -1}, {-1, -1}};
 static const MenuAnswer PresetEditCancelled[] = {{1, -1}, {1, PRESET_KEY_EDIT}, {-1, -1}};
 static const MenuAnswer PresetNewCancelled[] = {{1, -1}, {9, PRESET_KEY_INSERT}, {-1, -1}};
-static void OpenPresetsMenu(void) { Plugin.OpenPlugin(OPEN_EDITOR, 0); }
+static void OpenFromEditor(void) { Plugin.OpenPlugin(OPEN_EDITOR, 0); }
 
 // Enter on the configuration menu's first entry opens the "Auto" settings,
 // whose dialog is cancelled.
 static const MenuAnswer AutoSettingsCancelled[] = {{0, -1}};
-static void OpenAutoSettings(void) { Plugin.Configure(0); }
+static void OpenConfiguration(void) { Plugin.Configure(0); }
+
+// The calendar opened from the editor and left; the clock's and the
+// calendar's settings opened from the configuration menu and cancelled.
+static const MenuAnswer CalendarLeft[] = {{3, -1}};
+static const MenuAnswer ClockSettingsCancelled[] = {{2, -1}};
+static const MenuAnswer CalendarSettingsCancelled[] = {{3, -1}};
 
 struct Operation {
   const char *Name;
@@ -45,10 +51,13 @@ static const Operation Operations[] = {
     {"PutHoralis", NULL, 0, PutOnClipboard},
     {"quick insertion into the editor", QuickInsertion, 1, InsertIntoEditor},
     {"quick insertion into the command line", QuickInsertion, 1, InsertIntoCommandLine},
-    {"presets menu opened and left", PresetsThenEsc, 2, OpenPresetsMenu},
-    {"preset dialog by F4, cancelled", PresetEditCancelled, 3, OpenPresetsMenu},
-    {"preset dialog by Ins, cancelled", PresetNewCancelled, 3, OpenPresetsMenu},
-    {"\"Auto\" settings opened and cancelled", AutoSettingsCancelled, 1, OpenAutoSettings},
+    {"presets menu opened and left", PresetsThenEsc, 2, OpenFromEditor},
+    {"preset dialog by F4, cancelled", PresetEditCancelled, 3, OpenFromEditor},
+    {"preset dialog by Ins, cancelled", PresetNewCancelled, 3, OpenFromEditor},
+    {"\"Auto\" settings opened and cancelled", AutoSettingsCancelled, 1, OpenConfiguration},
+    {"calendar opened and left", CalendarLeft, 1, OpenFromEditor},
+    {"clock settings opened and cancelled", ClockSettingsCancelled, 1, OpenConfiguration},
+    {"calendar settings opened and cancelled", CalendarSettingsCancelled, 1, OpenConfiguration},
 };
 
 enum { CYCLES = 1000, WARM_UP_CYCLES = 20 };
@@ -59,14 +68,15 @@ int main() {
   Host = BenchHostTable();
   Plugin.SetStartupInfo(&Host);
   int grown = 0;
-  printf("%-42s %12s %12s %8s\n", "growth after 1,000 cycles", "heap bytes", "committed",
-         "handles");
+  printf("%-42s %12s %12s %8s %8s\n", "growth after 1,000 cycles", "heap bytes", "committed",
+         "handles", "dialogs");
   for (const Operation &operation : Operations) {
     SetMenuAnswers(operation.MenuAnswers, operation.MenuAnswerCount);
     // The first calls fill the runtime's lasting buffers (locale, time zone).
     for (int i = 0; i < WARM_UP_CYCLES; ++i)
       operation.Run();
     ProcessFigures before = TakeProcessFigures();
+    long dialogsBefore = BenchDialogsShown();
     for (int i = 0; i < CYCLES; ++i)
       operation.Run();
     ProcessFigures after = TakeProcessFigures();
@@ -74,8 +84,8 @@ int main() {
     long long committed = after.CommittedBytes - before.CommittedBytes;
     long long handles = after.Handles - before.Handles;
     int ok = heap <= 0 && committed <= 0 && handles <= 0;
-    printf("%-42s %12lld %12lld %8lld  %s\n", operation.Name, heap, committed, handles,
-           ok ? "none" : "GROWN");
+    printf("%-42s %12lld %12lld %8lld %8ld  %s\n", operation.Name, heap, committed, handles,
+           BenchDialogsShown() - dialogsBefore, ok ? "none" : "GROWN");
     grown += !ok;
   }
   RemoveBenchSettings();
