@@ -1,21 +1,23 @@
 #include "bench/process_figures.h"
 
-static long long HeapBusyBytes(void) {
+static void CountHeapBusy(long long *bytes, long long *blocks) {
   HANDLE heaps[64];
   DWORD count = GetProcessHeaps(64, heaps);
   if (count > 64)
     count = 64;
-  long long busy = 0;
+  *bytes = 0;
+  *blocks = 0;
   for (DWORD i = 0; i < count; ++i) {
     PROCESS_HEAP_ENTRY entry;
     entry.lpData = NULL;
     HeapLock(heaps[i]);
     while (HeapWalk(heaps[i], &entry))
-      if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)
-        busy += entry.cbData;
+      if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) {
+        *bytes += entry.cbData;
+        ++*blocks;
+      }
     HeapUnlock(heaps[i]);
   }
-  return busy;
 }
 
 static long long CommittedBytes(void) {
@@ -49,7 +51,7 @@ static long long OpenHandles(void) {
 
 struct ProcessFigures TakeProcessFigures(void) {
   struct ProcessFigures figures;
-  figures.HeapBytes = HeapBusyBytes();
+  CountHeapBusy(&figures.HeapBytes, &figures.HeapBlocks);
   figures.CommittedBytes = CommittedBytes();
   figures.Handles = OpenHandles();
   return figures;

@@ -31,12 +31,30 @@ extern std::atomic<LONG> ClockSwitchMode;
 /* The custom format while a display uses it; emptied at start-up. */
 extern char IndicatorFormat[FORMAT_SIZE];
 
+/* Everything the thread owns for one display; on its stack, nothing
+   allocated. */
+struct ClockDisplay {
+  char Text[CLOCK_TEXT_SIZE];
+  WCHAR WideText[CLOCK_TEXT_SIZE];
+  CHAR_INFO SavedCells[CLOCK_TEXT_SIZE];
+  WCHAR SavedTitle[CLOCK_TEXT_SIZE];
+  HANDLE Console;
+  COORD Position;
+  WORD Color;
+  DWORD Length;
+};
+
 /* Main-menu entry 2: asks a shown clock to stop when SwitchMode is on, and
    starts a display when none is shown. */
 void InvokeClockIndicator(void);
 
 /* The thread procedure of one display; the argument is ignored. */
 void __cdecl RunClockIndicator(void *);
+
+/* One pass of the display loop: the output code page set, the covered
+   cells compared with the text, and the text painted again where the host
+   has repainted (the cells it put there saved). 1 when it painted. */
+int RunClockPass(struct ClockDisplay *display);
 
 /* Ctrl, Shift and Alt held at this moment, as CLOCK_MASK_* bits. */
 LONG ReadModifierMask(void);

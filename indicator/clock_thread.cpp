@@ -22,18 +22,6 @@ struct ClockSettings {
   DWORD CtrlOff;
 };
 
-// Everything the thread owns for one display; on its stack, nothing allocated.
-struct ClockDisplay {
-  char Text[CLOCK_TEXT_SIZE];
-  WCHAR WideText[CLOCK_TEXT_SIZE];
-  CHAR_INFO SavedCells[CLOCK_TEXT_SIZE];
-  WCHAR SavedTitle[CLOCK_TEXT_SIZE];
-  HANDLE Console;
-  COORD Position;
-  WORD Color;
-  DWORD Length;
-};
-
 void InvokeClockIndicator(void) {
   if (ClockRunning.load() == 1 && ClockSwitchMode.load() == 1)
     ClockStopRequest.store(1);
@@ -73,16 +61,22 @@ static DWORD DisplayTime(DWORD pause) {
   return fromMessage ? fromMessage : (DWORD)CLOCK_DEFAULT_PAUSE;
 }
 
+int RunClockPass(struct ClockDisplay *display) {
+  SetConsoleOutputCP(CLOCK_CODE_PAGE);
+  if (!CheckClockCells(display->Console, display->SavedCells, display->WideText, display->Color,
+                       display->Position))
+    return 0;
+  DrawClockText(display->Console, display->Position.X, display->Position.Y, display->Color,
+                display->WideText);
+  return 1;
+}
+
 // The passes, with no wait between them. Time is measured as ticks since
 // the start, so a display that spans the 32-bit wrap of the tick count
 // still lasts its time.
 static void ShowUntilEnd(struct ClockDisplay *display, DWORD start, DWORD time, LONG startMask) {
   for (;;) {
-    SetConsoleOutputCP(CLOCK_CODE_PAGE);
-    if (CheckClockCells(display->Console, display->SavedCells, display->WideText, display->Color,
-                        display->Position))
-      DrawClockText(display->Console, display->Position.X, display->Position.Y, display->Color,
-                    display->WideText);
+    RunClockPass(display);
     if (GetTickCount() - start > time)
       break;
     if (ClockStopRequest.load() != 0)
