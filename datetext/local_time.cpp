@@ -99,10 +99,25 @@ void ReadUtcTime(struct tm *record) {
   ToRecord(FromSystemTime(&now), record);
 }
 
+typedef BOOL(WINAPI *LocalToSystemTimeCall)(const TIME_ZONE_INFORMATION *, const SYSTEMTIME *,
+                                            LPSYSTEMTIME);
+
+// Windows XP and later have it; looked up when used, so that the plugin
+// still loads on Windows 2000, where offsets cannot be told.
+static LocalToSystemTimeCall FindLocalToSystemTime(void) {
+  HMODULE kernel = GetModuleHandleA("kernel32.dll");
+  FARPROC found = kernel ? GetProcAddress(kernel, "TzSpecificLocalTimeToSystemTime") : NULL;
+  LocalToSystemTimeCall call = NULL;
+  if (found)
+    memcpy(&call, &found, sizeof call);
+  return call;
+}
+
 static int OffsetOf(DaySecond local, int *offsetMinutes) {
   SYSTEMTIME localTime, utcTime;
-  if (!ToSystemTime(local, &localTime) ||
-      !TzSpecificLocalTimeToSystemTime(NULL, &localTime, &utcTime))
+  LocalToSystemTimeCall localToSystemTime = FindLocalToSystemTime();
+  if (!localToSystemTime || !ToSystemTime(local, &localTime) ||
+      !localToSystemTime(NULL, &localTime, &utcTime))
     return 0;
   DaySecond utc = FromSystemTime(&utcTime);
   // Offsets lie within a day or so either way; anything else is no zone's.

@@ -42,6 +42,9 @@ dll=$dist/Horalis.dll
 check_pe32 "$dll"
 check_imports "$dll"
 check_release "$dll"
+# Windows 2000 lacks it: looked up when used, so the DLL still loads there.
+"$objdump" -p "$dll" | grep -q TzSpecificLocalTimeToSystemTime &&
+  fail "Horalis.dll imports TzSpecificLocalTimeToSystemTime, which Windows 2000 lacks"
 exports=$("$objdump" -p "$dll" |
   sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | sed -n 's/^\s*\[\s*[0-9]*\] //p' | sort | tr '\n' ' ')
 expected="Configure GetPluginInfo OpenPlugin PutHoralis SetStartupInfo "

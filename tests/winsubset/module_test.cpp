@@ -30,6 +30,19 @@ TEST(Modules, LibrariesLoadAndNameTheirFunctions) {
   EXPECT_TRUE(FreeLibrary(library));
 }
 
+// Functions newer than the oldest supported Windows are found at run time.
+TEST(Modules, TheSystemModuleNamesItsNewerFunctions) {
+  HMODULE kernel = GetModuleHandleA("kernel32.dll");
+  ASSERT_NE(nullptr, kernel) << "kernel32 is always loaded";
+  EXPECT_NE(nullptr, (void *)GetProcAddress(kernel, "TzSpecificLocalTimeToSystemTime"));
+  SetLastError(0);
+  EXPECT_EQ(nullptr, (void *)GetProcAddress(kernel, "NoSuchFunctionAnywhere"));
+  EXPECT_EQ((DWORD)ERROR_PROC_NOT_FOUND, GetLastError());
+  SetLastError(0);
+  EXPECT_EQ(nullptr, GetModuleHandleA("no_such_module.dll")) << "a module never loaded";
+  EXPECT_EQ((DWORD)ERROR_MOD_NOT_FOUND, GetLastError());
+}
+
 TEST(Modules, MissingLibrariesAndBadHandlesFail) {
   SetLastError(0);
   EXPECT_EQ(nullptr, LoadLibraryA("no-such-library-of-horalis.dll"));

@@ -207,6 +207,9 @@ DWORD WINAPI GetLastError(void);
 void WINAPI SetLastError(DWORD dwErrCode);
 DWORD WINAPI GetModuleFileNameA(HMODULE hModule, LPSTR lpFilename, DWORD nSize);
 HMODULE WINAPI LoadLibraryA(LPCSTR lpLibFileName);
+/* Only "kernel32.dll", whose exports newer than Windows 2000 are looked up
+   by name; any other name is not found. */
+HMODULE WINAPI GetModuleHandleA(LPCSTR lpModuleName);
 FARPROC WINAPI GetProcAddress(HMODULE hModule, LPCSTR lpProcName);
 BOOL WINAPI FreeLibrary(HMODULE hLibModule);
 void WINAPI OutputDebugStringA(LPCSTR lpOutputString);

@@ -24,6 +24,37 @@ static LoadedModule Modules[MODULE_SLOTS];
 static char ExecutablePath[MAX_PATH];
 static int ExecutablePathSet = 0;
 
+// The system module whose exports code looks up at run time, because older
+// Windows versions lack them: a handle of its own, and the exports by name.
+static char SystemModule;
+
+struct SystemExport {
+  const char *name;
+  void *address;
+};
+
+static FARPROC SystemExportNamed(const char *name) {
+  static const SystemExport exports[] = {
+      {"TzSpecificLocalTimeToSystemTime", (void *)TzSpecificLocalTimeToSystemTime},
+  };
+  FARPROC procedure = NULL;
+  for (const SystemExport &entry : exports)
+    if (!strcmp(entry.name, name))
+      memcpy(&procedure, &entry.address, sizeof procedure);
+  return procedure;
+}
+
+extern "C" HMODULE WINAPI GetModuleHandleA(LPCSTR lpModuleName) {
+  if (TakeInjectedFault("GetModuleHandleA"))
+    return NULL;
+  if (!lpModuleName)
+    return NULL; // the program's own image is not a module here
+  if (!strcasecmp(lpModuleName, "kernel32.dll") || !strcasecmp(lpModuleName, "kernel32"))
+    return (HMODULE)&SystemModule;
+  SetLastError(ERROR_MOD_NOT_FOUND);
+  return NULL;
+}
+
 static LoadedModule *FindModule(void *handle) {
   for (int i = 0; i < MODULE_SLOTS; i++)
     if (Modules[i].handle && Modules[i].handle == handle)
@@ -90,6 +121,12 @@ extern "C" BOOL WINAPI FreeLibrary(HMODULE hLibModule) {
 extern "C" FARPROC WINAPI GetProcAddress(HMODULE hModule, LPCSTR lpProcName) {
   if (TakeInjectedFault("GetProcAddress"))
     return NULL;
+  if (hModule == (HMODULE)&SystemModule) {
+    FARPROC procedure = (uintptr_t)lpProcName >= 0x10000 ? SystemExportNamed(lpProcName) : NULL;
+    if (!procedure)
+      SetLastError(ERROR_PROC_NOT_FOUND);
+    return procedure;
+  }
   void *handle = hModule;
   if (!hModule) {
     handle = dlopen(NULL, RTLD_NOW); // the program itself, as Windows takes null
