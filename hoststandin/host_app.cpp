@@ -151,12 +151,25 @@ int SaveEditorFile(void) {
   }
   std::vector<char> text((size_t)EditorTextLength() + 1);
   int length = EditorGetText(text.data(), (int)text.size());
+  // Written beside the file and then put in its place, so that a full disk
+  // or a failed write leaves the file as it was, never half written.
+  char written[HOST_PATH_SIZE + 8];
+  int named = snprintf(written, sizeof written, "%s.saving", EditorFile) < (int)sizeof written;
   errno = 0;
-  FILE *f = fopen(EditorFile, "wb");
+  FILE *f = named ? fopen(written, "wb") : nullptr;
   int ok = f && fwrite(text.data(), 1, length, f) == (size_t)length;
   if (f && fclose(f) != 0)
     ok = 0;
   const char *why = errno ? strerror(errno) : "the file could not be written";
+  // An existing file is replaced keeping its attributes; a new one named.
+  int exists = GetFileAttributesA(EditorFile) != INVALID_FILE_ATTRIBUTES;
+  if (ok && !(exists ? ReplaceFileA(EditorFile, written, NULL, 0, NULL, NULL)
+                     : MoveFileExA(written, EditorFile, 0))) {
+    ok = 0;
+    why = "the new text could not take the file's place";
+  }
+  if (!ok && f)
+    DeleteFileA(written);
   HostLog("editor: save %s (%d bytes) -> %d", EditorFile, length, ok);
   if (!ok) {
     Tell("Editor", "Cannot save the file", EditorFile, why);

@@ -100,6 +100,16 @@ TEST(StandInEditor, ASaveThatCannotBeMadeSaysSo) {
     EXPECT_NE(run.Log.find(c.Log), std::string::npos) << c.Name << "\n" << run.Log;
     EXPECT_EQ(run.Editor, c.Editor) << c.Name << ": the text is kept for another try";
   }
+  /* A file that refuses the new text keeps its old one, and nothing is left
+     beside it. */
+  std::string file = WriteWorkFile("read_only.txt", "old\r\n");
+  ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY));
+  FarhostRun run = Edit("read_only", file, "x F2 Dump Enter");
+  EXPECT_NE(run.Output.find("Cannot save the file"), std::string::npos) << run.Output;
+  SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_TRUE(ReadAll(file) == "old\r\n") << "the file as it was";
+  EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((file + ".saving").c_str()))
+      << "no half-saved copy left";
 }
 
 TEST(StandInEditor, F10OnAChangedFileAsksFirst) {
