@@ -163,6 +163,15 @@ TEST_F(ConsoleTest, TitleReadsIntoSmallBuffersAsWindowsDoes) {
   ASSERT_TRUE(SetConsoleTitleA(""));
   EXPECT_EQ(0u, GetConsoleTitleA(title, sizeof title)) << "an empty title has length 0";
   EXPECT_EQ('x', title[0]) << "and leaves the buffer alone";
+
+  const WCHAR wide[] = {0x41F, 'x', 0}; // "Пx"
+  ASSERT_TRUE(SetConsoleOutputCP(866));
+  ASSERT_TRUE(SetConsoleTitleW(wide));
+  EXPECT_EQ(2u, GetConsoleTitleA(title, sizeof title));
+  EXPECT_STREQ("\x8Fx", title) << "a wide title reads through the code page";
+  WCHAR cut[2] = {'?', '?'};
+  EXPECT_EQ(2u, GetConsoleTitleW(cut, 2)) << "the wide read returns the full length too";
+  EXPECT_TRUE(cut[0] == 0x41F && cut[1] == 0) << "cut to the buffer and terminated";
 }
 
 TEST_F(ConsoleTest, HandlesThatAreNoConsoleAreRefused) {

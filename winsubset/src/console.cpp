@@ -116,91 +116,72 @@ extern "C" BOOL WINAPI GetConsoleScreenBufferInfo(HANDLE hConsoleOutput,
 
 // Title -------------------------------------------------------------------
 
-extern "C" DWORD WINAPI GetConsoleTitleA(LPSTR lpConsoleTitle, DWORD nSize) {
-  if (TakeInjectedFault("GetConsoleTitleA"))
+// A caller's characters: the A functions' in the output code page in force,
+// the W functions' as they are.
+static void StoreCharacter(char *target, WORD character) {
+  *target = (char)UnicodeToCodePage(OutputCodePage, character);
+}
+static void StoreCharacter(WCHAR *target, WORD character) { *target = character; }
+static WORD ToUnicode(char character) { return CodePageToUnicode(OutputCodePage, (BYTE)character); }
+static WORD ToUnicode(WCHAR character) { return character; }
+
+// As Wine: the title cut to the buffer, terminated, and its full length; an
+// empty title or an empty buffer leaves the buffer alone.
+template <typename Char> static DWORD GetTitle(const char *name, Char *buffer, DWORD size) {
+  if (TakeInjectedFault(name))
     return 0;
   LockConsole();
   int present = Present;
   DWORD length = 0;
   while (Title[length])
     length++;
-  // As Wine: the title cut to the buffer, terminated, and its full length;
-  // an empty title or an empty buffer leaves the buffer alone.
-  if (present && lpConsoleTitle && nSize > 0 && length > 0) {
-    DWORD copied = length < nSize - 1 ? length : nSize - 1;
+  if (present && buffer && size > 0 && length > 0) {
+    DWORD copied = length < size - 1 ? length : size - 1;
     for (DWORD i = 0; i < copied; i++)
-      lpConsoleTitle[i] = (char)UnicodeToCodePage(OutputCodePage, Title[i]);
-    lpConsoleTitle[copied] = 0;
+      StoreCharacter(&buffer[i], Title[i]);
+    buffer[copied] = 0;
   }
   UnlockConsole();
   if (!present) {
     SetLastError(ERROR_INVALID_ACCESS);
     return 0;
   }
-  if (!lpConsoleTitle || nSize == 0)
+  if (!buffer || size == 0)
     return 0;
   return length;
+}
+
+template <typename Char> static BOOL SetTitle(const char *name, const Char *title) {
+  if (TakeInjectedFault(name))
+    return FALSE;
+  LockConsole();
+  DWORD error = !Present ? ERROR_INVALID_ACCESS : !title ? ERROR_INVALID_PARAMETER : ERROR_SUCCESS;
+  if (!error) {
+    size_t i = 0;
+    for (; title[i] && i < TITLE_SIZE - 1; i++)
+      Title[i] = ToUnicode(title[i]);
+    Title[i] = 0;
+  }
+  UnlockConsole();
+  if (error)
+    SetLastError(error);
+  return !error;
+}
+
+extern "C" DWORD WINAPI GetConsoleTitleA(LPSTR lpConsoleTitle, DWORD nSize) {
+  return GetTitle("GetConsoleTitleA", lpConsoleTitle, nSize);
 }
 
 extern "C" BOOL WINAPI SetConsoleTitleA(LPCSTR lpConsoleTitle) {
-  if (TakeInjectedFault("SetConsoleTitleA"))
-    return FALSE;
-  LockConsole();
-  DWORD error = !Present          ? ERROR_INVALID_ACCESS
-                : !lpConsoleTitle ? ERROR_INVALID_PARAMETER
-                                  : ERROR_SUCCESS;
-  if (!error) {
-    size_t i = 0;
-    for (; lpConsoleTitle[i] && i < TITLE_SIZE - 1; i++)
-      Title[i] = CodePageToUnicode(OutputCodePage, (BYTE)lpConsoleTitle[i]);
-    Title[i] = 0;
-  }
-  UnlockConsole();
-  if (error)
-    SetLastError(error);
-  return !error;
+  return SetTitle("SetConsoleTitleA", lpConsoleTitle);
 }
 
 extern "C" DWORD WINAPI GetConsoleTitleW(LPWSTR lpConsoleTitle, DWORD nSize) {
-  if (TakeInjectedFault("GetConsoleTitleW"))
-    return 0;
-  LockConsole();
-  int present = Present;
-  DWORD length = 0;
-  while (Title[length])
-    length++;
-  if (present && lpConsoleTitle && nSize > 0 && length > 0) {
-    DWORD copied = length < nSize - 1 ? length : nSize - 1;
-    memcpy(lpConsoleTitle, Title, copied * sizeof(WCHAR));
-    lpConsoleTitle[copied] = 0;
-  }
-  UnlockConsole();
-  if (!present) {
-    SetLastError(ERROR_INVALID_ACCESS);
-    return 0;
-  }
-  if (!lpConsoleTitle || nSize == 0)
-    return 0;
-  return length;
+  return GetTitle("GetConsoleTitleW", lpConsoleTitle, nSize);
 }
 
 extern "C" BOOL WINAPI SetConsoleTitleW(LPCWSTR lpConsoleTitle) {
-  if (TakeInjectedFault("SetConsoleTitleW"))
-    return FALSE;
-  LockConsole();
-  DWORD error = !Present          ? ERROR_INVALID_ACCESS
-                : !lpConsoleTitle ? ERROR_INVALID_PARAMETER
-                                  : ERROR_SUCCESS;
-  if (!error) {
-    size_t i = 0;
-    for (; lpConsoleTitle[i] && i < TITLE_SIZE - 1; i++)
-      Title[i] = lpConsoleTitle[i];
-    Title[i] = 0;
-  }
-  UnlockConsole();
-  if (error)
-    SetLastError(error);
-  return !error;
+  return SetTitle("SetConsoleTitleW", lpConsoleTitle);
 }
 
 // Code page ------------------------------------------------------------------
