@@ -30,11 +30,10 @@ struct CalendarView {
   }
 };
 
-class CalendarTest : public PluginTest {
+class CalendarTest : public FakeDialogsTest {
 protected:
   void SetUp() override {
-    PluginTest::SetUp();
-    InstallFakeDialogs();
+    FakeDialogsTest::SetUp();
     const char *months[] = {"January", "February", "March",     "April",   "May",      "June",
                             "July",    "August",   "September", "October", "November", "December"};
     for (int month = 1; month <= 12; month++)

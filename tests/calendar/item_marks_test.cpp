@@ -6,11 +6,10 @@
 
 namespace {
 
-class ItemMarks : public PluginTest {
+class ItemMarks : public FakeDialogsTest {
 protected:
   void SetUp() override {
-    PluginTest::SetUp();
-    InstallFakeDialogs();
+    FakeDialogsTest::SetUp();
     FakeDialogs().layouts["Cells"] = [](FakeDialog &dialog) {
       FarDialogItem &record = dialog.items[3].record;
       record.Type = DI_RADIOBUTTON;

@@ -3,21 +3,10 @@
 #include <functional>
 #include <string>
 
-#include "hostlink/dialog_binding.h"
 #include "hostlink/dialog_snapshot.h"
 #include "support/plugin_fixture.h"
 
-class DialogSnapshotTest : public PluginTest {
-protected:
-  void SetUp() override {
-    PluginTest::SetUp();
-    InstallFakeDialogs();
-    dialog = Dialogs.LoadDialogEx(NULL, 0, "HoralisEng.dlg", "Main");
-    fake = LastLoaded("Main");
-  }
-  DialogHandle dialog = 0;
-  FakeDialog *fake = nullptr;
-};
+typedef MainDialogTest DialogSnapshotTest;
 
 struct SnapshotCase {
   const char *what;

@@ -42,12 +42,8 @@ TEST_F(GetPluginInfoTest, NoUseMenuRemovesOnlyTheConfigurationEntry) {
   EXPECT_EQ(1, info.PluginConfigStringsNumber) << "read anew on every call";
 }
 
-class MainMenuTest : public PluginTest {
+class MainMenuTest : public FakeDialogsTest {
 protected:
-  void SetUp() override {
-    PluginTest::SetUp();
-    InstallFakeDialogs();
-  }
   // Sets the quick format the user chose in the "Auto" settings.
   void StoreAutoFormat(DWORD custom, const char *format) {
     PutRegNumber(Key("Auto"), "Custom", custom);

@@ -1,22 +1,11 @@
 #include <string.h>
 
-#include "hostlink/dialog_binding.h"
 #include "plugin/plugin.h"
 #include "presets/preset_dialog.h"
 #include "presets/quick_format_settings.h"
 #include "support/plugin_fixture.h"
 
-class PresetDialogTest : public PluginTest {
-protected:
-  void SetUp() override {
-    PluginTest::SetUp();
-    InstallFakeDialogs();
-    dialog = Dialogs.LoadDialogEx(NULL, 0, "HoralisEng.dlg", "Main");
-    fake = LastLoaded("Main");
-  }
-  DialogHandle dialog = 0;
-  FakeDialog *fake = nullptr;
-};
+typedef MainDialogTest PresetDialogTest;
 
 struct ModeCase {
   int atCursorItem, quickInsert, viewOnly;
@@ -91,13 +80,7 @@ TEST_F(PresetDialogTest, EditDialogSavesOnAnyExitButCancel) {
   EXPECT_FALSE(GetRegValue(Key("Format1"), "Name").found) << "cancel saves nothing";
 }
 
-class QuickFormatSettingsTest : public PluginTest {
-protected:
-  void SetUp() override {
-    PluginTest::SetUp();
-    InstallFakeDialogs();
-  }
-};
+typedef FakeDialogsTest QuickFormatSettingsTest;
 
 TEST_F(QuickFormatSettingsTest, FreshAutoOpensOnTheDefaultAndStoresOnlyAChange) {
   FakeDialogs().people = {[](FakeDialog &d) {
@@ -157,9 +140,7 @@ TEST_F(QuickFormatSettingsTest, CancelSavesNothing) {
 }
 
 TEST_F(QuickFormatSettingsTest, CalendarFormatEditsSlotEleven) {
-  PutRegString(Key("Format11"), "Name", "Calendar");
-  PutRegString(Key("Format11"), "Format", "%d %B");
-  PutRegNumber(Key("Format11"), "Mode", 0x10000);
+  StorePreset(11, "Calendar", "%d %B", 0x10000);
   FakeDialogs().people = {[](FakeDialog &d) {
     EXPECT_STREQ("%d %B", d.items[6].text);
     EXPECT_EQ(1, SelectedRadio(d, 1));

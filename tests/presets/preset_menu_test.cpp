@@ -8,18 +8,8 @@
 #include "support/clipboard_text.h"
 #include "support/plugin_fixture.h"
 
-class PresetMenuTest : public PluginTest {
+class PresetMenuTest : public FakeDialogsTest {
 protected:
-  void SetUp() override {
-    PluginTest::SetUp();
-    InstallFakeDialogs();
-  }
-  void StorePreset(int slot, const std::string &name, const std::string &format, DWORD mode) {
-    std::string key = Key("Format" + std::to_string(slot));
-    PutRegString(key, "Name", name);
-    PutRegString(key, "Format", format);
-    PutRegNumber(key, "Mode", mode);
-  }
   std::vector<std::string> LinesOfMenu(size_t index) {
     std::vector<std::string> lines;
     for (const FarMenuItem &item : Host().menus.at(index).items)

@@ -131,9 +131,7 @@ TEST_F(SettingsStoreTest, ReadPresetCreatesTheSlotAndReadsAbsentValuesAsEmpty) {
   EXPECT_STREQ("", preset.Format);
   EXPECT_EQ(0u, preset.Mode);
 
-  PutRegString(Key("Format11"), "Name", "Calendar");
-  PutRegString(Key("Format11"), "Format", "%d.%m.%Y");
-  PutRegNumber(Key("Format11"), "Mode", 0x10000);
+  StorePreset(11, "Calendar", "%d.%m.%Y", 0x10000);
   ReadPreset(&preset, CALENDAR_SLOT);
   EXPECT_STREQ("Calendar", preset.Name);
   EXPECT_STREQ("%d.%m.%Y", preset.Format);

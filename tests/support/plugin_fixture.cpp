@@ -21,3 +21,14 @@ void PluginTest::TearDown() {
   DeleteRegTree(root);
   DialogLibraryReady = 0;
 }
+
+void FakeDialogsTest::SetUp() {
+  PluginTest::SetUp();
+  InstallFakeDialogs();
+}
+
+void MainDialogTest::SetUp() {
+  FakeDialogsTest::SetUp();
+  dialog = Dialogs.LoadDialogEx(NULL, 0, "HoralisEng.dlg", "Main");
+  fake = LastLoaded("Main");
+}

@@ -18,7 +18,24 @@ protected:
   void TearDown() override;
   // The path of a key under the plugin's own key: Key("Auto").
   std::string Key(const std::string &name) const { return root + "\\Horalis\\" + name; }
+  void StorePreset(int slot, const std::string &name, const std::string &format, DWORD mode) {
+    PutPreset(Key("Format" + std::to_string(slot)), name, format, mode);
+  }
   std::string root;
+};
+
+// The same bound to the fake dialog library.
+class FakeDialogsTest : public PluginTest {
+protected:
+  void SetUp() override;
+};
+
+// The same with the presets' "Main" dialog loaded from it.
+class MainDialogTest : public FakeDialogsTest {
+protected:
+  void SetUp() override;
+  DialogHandle dialog = 0;
+  FakeDialog *fake = nullptr;
 };
 
 #endif

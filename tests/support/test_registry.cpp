@@ -81,3 +81,10 @@ DWORD GetRegNumber(const std::string &path, const char *name) {
   memcpy(&number, value.bytes.data(), sizeof number);
   return number;
 }
+
+void PutPreset(const std::string &path, const std::string &name, const std::string &format,
+               DWORD mode) {
+  PutRegString(path, "Name", name);
+  PutRegString(path, "Format", format);
+  PutRegNumber(path, "Mode", mode);
+}

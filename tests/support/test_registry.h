@@ -22,5 +22,8 @@ void PutRegString(const std::string &path, const char *name, const std::string &
 void PutRegNumber(const std::string &path, const char *name, DWORD number);
 StoredValue GetRegValue(const std::string &path, const char *name);
 DWORD GetRegNumber(const std::string &path, const char *name); // 0xDEADBEEF when absent
+// A preset's three values in its slot's key.
+void PutPreset(const std::string &path, const std::string &name, const std::string &format,
+               DWORD mode);
 
 #endif
