@@ -24,20 +24,8 @@ static DWORD RunExample(const std::string &arguments) {
   return code;
 }
 
-static void PutClipboardText(const char *text) {
-  ASSERT_TRUE(OpenClipboard(NULL)) << "the test takes the clipboard";
-  EmptyClipboard();
-  size_t size = strlen(text) + 1;
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
-  memcpy(GlobalLock(block), text, size);
-  GlobalUnlock(block);
-  if (!SetClipboardData(CF_TEXT, block))
-    GlobalFree(block);
-  CloseClipboard();
-}
-
 TEST(PutDateExample, TheExpansionArrivesOnTheClipboard) {
-  PutClipboardText("before");
+  ASSERT_TRUE(PutClipboardText(NULL, "before")) << "the test takes the clipboard";
   SYSTEMTIME now;
   GetLocalTime(&now);
   ASSERT_EQ(0u, RunExample("\"" SHIPPED_DLL "\" \"Year %Y\"")) << "the example ran";
@@ -46,7 +34,7 @@ TEST(PutDateExample, TheExpansionArrivesOnTheClipboard) {
 }
 
 TEST(PutDateExample, WithoutHoralisItFailsAndLeavesTheClipboard) {
-  PutClipboardText("before");
+  ASSERT_TRUE(PutClipboardText(NULL, "before")) << "the test takes the clipboard";
   EXPECT_EQ(1u, RunExample("\"Z:\\\\nowhere\\\\Horalis.dll\" \"%Y\"")) << "exit code 1";
   EXPECT_EQ("before", ClipboardText()) << "the clipboard untouched";
 }

@@ -1,6 +1,6 @@
 #include "support/clipboard_text.h"
 
-#include <windows.h>
+#include <string.h>
 
 std::string ClipboardText() {
   if (!OpenClipboard(NULL))
@@ -14,4 +14,18 @@ std::string ClipboardText() {
     GlobalUnlock(data);
   CloseClipboard();
   return text;
+}
+
+bool PutClipboardText(HWND owner, const char *text) {
+  if (!OpenClipboard(owner))
+    return false;
+  EmptyClipboard();
+  size_t size = strlen(text) + 1;
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
+  memcpy(GlobalLock(block), text, size);
+  GlobalUnlock(block);
+  if (!SetClipboardData(CF_TEXT, block))
+    GlobalFree(block);
+  CloseClipboard();
+  return true;
 }

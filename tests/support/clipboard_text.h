@@ -1,10 +1,16 @@
-// The clipboard's text as another program reads it: opened, read, closed.
+// The clipboard's text as another program reads and writes it: opened,
+// read or emptied and filled, closed.
 #ifndef HORALIS_TESTS_CLIPBOARD_TEXT_H
 #define HORALIS_TESTS_CLIPBOARD_TEXT_H
 
 #include <string>
 
+#include <windows.h>
+
 // "<not opened>" or "<no text>" when there is nothing to read.
 std::string ClipboardText();
+
+// False when the clipboard cannot be opened for `owner`.
+bool PutClipboardText(HWND owner, const char *text);
 
 #endif
