@@ -5,8 +5,6 @@
 // sample of them where a dialog has too many values for all).
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
 #include <functional>
 #include <string>
 #include <vector>
@@ -105,13 +103,6 @@ std::vector<SettingsDialog> SettingsDialogs() {
   return dialogs;
 }
 
-std::string Dump() {
-  char *dump = WinSubset_DumpRegistry();
-  std::string text = dump ? dump : "";
-  free(dump);
-  return text;
-}
-
 // A stored state: for each of the dialog's values, which variant it holds.
 typedef std::vector<int> StoredState;
 
@@ -176,10 +167,10 @@ TEST(SettingsProperty, ConfirmingWithoutAnEditLeavesTheRegistryByteIdentical) {
                    shown++;
                    return 0; // confirmed as it stands
                  }});
-      std::string before = Dump();
+      std::string before = RegistryDump();
       dialog.open();
       EXPECT_EQ(1, shown) << dialog.what << " was shown";
-      EXPECT_EQ(before, Dump()) << dialog.what << " confirmed over " << stored;
+      EXPECT_EQ(before, RegistryDump()) << dialog.what << " confirmed over " << stored;
       runs++;
     }
   }

@@ -1,5 +1,7 @@
 #include "support/fresh_process_native.h"
 
+#include <stdlib.h>
+
 #include "hostlink/module_state.h"
 #include "indicator/clock_indicator.h"
 #include "plugin/plugin.h"
@@ -24,6 +26,13 @@ void ScriptHost(const char *root, bool startUp, const std::vector<MenuReply> &me
   InstallFakeDialogs();
   Host().menuReplies.assign(menus.begin(), menus.end());
   FakeDialogs().people.assign(people.begin(), people.end());
+}
+
+std::string RegistryDump() {
+  char *dump = WinSubset_DumpRegistry();
+  std::string text = dump ? dump : "";
+  free(dump);
+  return text;
 }
 
 void EndFreshProcess() {

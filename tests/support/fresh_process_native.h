@@ -5,6 +5,7 @@
 #ifndef HORALIS_TESTS_FRESH_PROCESS_NATIVE_H
 #define HORALIS_TESTS_FRESH_PROCESS_NATIVE_H
 
+#include <string>
 #include <vector>
 
 #include "support/fake_dialogs.h"
@@ -18,6 +19,9 @@ void StartFreshProcess();
 // when `startUp`, and the fake dialogs played by `people`.
 void ScriptHost(const char *root, bool startUp, const std::vector<MenuReply> &menus,
                 const std::vector<Person> &people);
+
+// The subset's whole registry, a line a key or value.
+std::string RegistryDump();
 
 // Back to a fresh process once the runs are over, for the tests after.
 void EndFreshProcess();
