@@ -16,7 +16,7 @@ TEST_F(HostTableTest, MessagesNeedTheHostTable) {
   SetStartupInfo(&info);
   ASSERT_NE(nullptr, GetMsgText(MSG_TITLE));
   EXPECT_STREQ("Horalis", GetMsgText(MSG_TITLE));
-  EXPECT_EQ(Host().moduleNumber, Host().getMsgModules.back()) << "GetMsg gets ModuleNumber";
+  EXPECT_EQ(Host().moduleNumber, Host().lastGetMsgModule.load()) << "GetMsg gets ModuleNumber";
 }
 
 TEST_F(HostTableTest, KeepsItsOwnCopyOfTheTableAndRootKey) {

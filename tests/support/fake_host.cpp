@@ -48,7 +48,7 @@ static int WINAPI FakeMessage(int PluginNumber, unsigned int Flags, const char *
 }
 
 static const char *WINAPI FakeGetMsg(int PluginNumber, int MsgId) {
-  Host().getMsgModules.push_back(PluginNumber);
+  Host().lastGetMsgModule.store(PluginNumber);
   auto found = Host().messages.find(MsgId);
   return found == Host().messages.end() ? "" : found->second.c_str();
 }

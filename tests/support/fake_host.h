@@ -3,6 +3,7 @@
 #ifndef HORALIS_TESTS_FAKE_HOST_H
 #define HORALIS_TESTS_FAKE_HOST_H
 
+#include <atomic>
 #include <deque>
 #include <map>
 #include <string>
@@ -34,7 +35,8 @@ struct MessageCall {
 struct FakeHost {
   int moduleNumber = 7;
   std::map<int, std::string> messages;
-  std::vector<int> getMsgModules;
+  // The plugin number of the last GetMsg call: the clock's thread asks too.
+  std::atomic<int> lastGetMsgModule{-1};
   std::vector<MenuCall> menus;
   std::deque<MenuReply> menuReplies; // when empty, every menu is left with Esc
   std::vector<MessageCall> boxes;
