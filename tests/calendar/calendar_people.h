@@ -38,24 +38,6 @@ protected:
                             "July",    "August",   "September", "October", "November", "December"};
     for (int month = 1; month <= 12; month++)
       Host().messages[35 + month] = months[month - 1];
-    FakeDialogs().layouts["Calendar"] = [](FakeDialog &dialog) {
-      for (int cell = 1; cell <= CALENDAR_CELLS; cell++) {
-        dialog.items[cell].group = 1;
-        dialog.items[cell].value = cell;
-        dialog.items[cell].record.Type = DI_RADIOBUTTON;
-        dialog.items[cell].record.Flags = cell == 1 ? DIF_GROUP : 0;
-        strcpy(dialog.items[cell].text, "  ");
-      }
-      for (int item = STEP_BACK; item <= CALENDAR_TODAY; item++)
-        dialog.items[item].record.Type = DI_BUTTON;
-    };
-    FakeDialogs().layouts["Set Year"] = [](FakeDialog &dialog) { dialog.items[PICK_VALUE]; };
-    FakeDialogs().layouts["Set Month"] = [](FakeDialog &dialog) {
-      for (int month = 1; month <= 12; month++) {
-        dialog.items[month].group = 1;
-        dialog.items[month].value = month;
-      }
-    };
     // The cells form a choosing group: it reports the cell that closed the
     // calendar, -1 after a cancel and 0 after anything else.
     Choice() = 0;

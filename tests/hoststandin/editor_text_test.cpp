@@ -73,8 +73,6 @@ TEST(EditorText, AnyTextIsGivenBackByteForByte) {
 }
 
 TEST(EditorText, ChangesAreTrackedAndRefusedWhenReadOnly) {
-  Load("keep\r\n");
-  EditorSetCursor(0, 4);
   const HostKey edits[] = {CharKey('x'), NamedKey(HK_BS, 0), NamedKey(HK_ENTER, 0),
                            NamedKey(HK_DEL, 0), NamedKey(HK_TAB, 0)};
   for (const HostKey &key : edits) {

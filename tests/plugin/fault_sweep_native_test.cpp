@@ -14,7 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include "calendar/calendar_dialog.h"
 #include "datetext/date_text.h"
 #include "hostlink/dialog_binding.h"
 #include "indicator/clock_indicator.h"
@@ -47,14 +46,6 @@ int TypeAPreset(FakeDialog &dialog) {
 int PickADay(FakeDialog &dialog) {
   SelectRadio(dialog, 15);
   return 15;
-}
-
-// The calendar's grid: cells 1 to 42, one radio group.
-void CalendarLayout(FakeDialog &dialog) {
-  for (int cell = 1; cell <= CALENDAR_CELLS; cell++) {
-    dialog.items[cell].group = 1;
-    dialog.items[cell].value = cell;
-  }
 }
 
 // A person who switches a quick-format dialog to the custom format.
@@ -345,7 +336,6 @@ int RunOnce(const Scenario &scenario, int k) {
   if (!scenario.nothingStored)
     StoreEverything();
   ScriptHost(Root, scenario.startedUp, scenario.menus, scenario.people);
-  FakeDialogs().layouts["Calendar"] = CalendarLayout;
   std::map<std::string, std::string> before = RegistryLines();
   std::string screen = Screen();
 

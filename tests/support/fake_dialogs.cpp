@@ -2,6 +2,8 @@
 
 #include <string.h>
 
+#include "calendar/calendar_dialog.h"
+#include "calendar/pickers.h"
 #include "hostlink/dialog_binding.h"
 #include "plugin/plugin.h"
 
@@ -205,6 +207,29 @@ static void ColourLayout(FakeDialog &dialog) {
   dialog.items[243];
 }
 
+// The calendar: cells 1-42 in one radio group, the buttons above them; the
+// year picker's text and the month picker's group 1-12.
+static void CalendarLayout(FakeDialog &dialog) {
+  for (int cell = 1; cell <= CALENDAR_CELLS; cell++) {
+    dialog.items[cell].group = 1;
+    dialog.items[cell].value = cell;
+    dialog.items[cell].record.Type = DI_RADIOBUTTON;
+    dialog.items[cell].record.Flags = cell == 1 ? DIF_GROUP : 0;
+    strcpy(dialog.items[cell].text, "  ");
+  }
+  for (int item = STEP_BACK; item <= CALENDAR_TODAY; item++)
+    dialog.items[item].record.Type = DI_BUTTON;
+}
+
+static void YearLayout(FakeDialog &dialog) { dialog.items[PICK_VALUE]; }
+
+static void MonthLayout(FakeDialog &dialog) {
+  for (int month = 1; month <= 12; month++) {
+    dialog.items[month].group = 1;
+    dialog.items[month].value = month;
+  }
+}
+
 void InstallFakeDialogs() {
   delete TheLibrary;
   TheLibrary = new FakeDialogLibrary;
@@ -214,6 +239,9 @@ void InstallFakeDialogs() {
   FakeDialogs().layouts["Menu"] = QuickFormatLayout;
   FakeDialogs().layouts["Indicator"] = IndicatorLayout;
   FakeDialogs().layouts["Color Select"] = ColourLayout;
+  FakeDialogs().layouts["Calendar"] = CalendarLayout;
+  FakeDialogs().layouts["Set Year"] = YearLayout;
+  FakeDialogs().layouts["Set Month"] = MonthLayout;
   Dialogs.LoadDialogEx = FakeLoadDialogEx;
   Dialogs.FreeDialog = FakeFreeDialog;
   Dialogs.ShowDialog = FakeShowDialog;

@@ -43,7 +43,8 @@ struct FakeDialogLibrary {
 FakeDialogLibrary &FakeDialogs();
 
 // Binds the plugin to the fake library with the layouts of the plugin's
-// dialogs ("Main", "Main2", "Auto", "Menu") and marks it ready.
+// dialogs (the presets', the quick formats', the clock's and the calendar's)
+// and marks it ready.
 void InstallFakeDialogs();
 
 // Helpers for people.
