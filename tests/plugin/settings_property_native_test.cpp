@@ -64,40 +64,22 @@ struct SettingsDialog {
 
 std::vector<SettingsDialog> SettingsDialogs() {
   auto configure = [] { Configure(0); };
+  const std::vector<StoredValueSpec> quick = {{"Custom", NUMBER_VALUE}, {"Format", TEXT_VALUE}};
+  const std::vector<StoredValueSpec> preset = {
+      {"Name", TEXT_VALUE}, {"Format", TEXT_VALUE}, {"Mode", NUMBER_VALUE}};
+  std::vector<StoredValueSpec> clock = quick;
+  for (const char *name : {"Title", "Color", "Pause", "Xcoord", "Ycoord", "SwitchMode", "CtrlOff"})
+    clock.push_back({name, NUMBER_VALUE});
   std::vector<SettingsDialog> dialogs = {
-      {"\"Auto\"",
-       "Auto",
-       {{"Custom", NUMBER_VALUE}, {"Format", TEXT_VALUE}},
-       {Enter(0)},
-       configure},
-      {"\"Menu\"",
-       "Menu",
-       {{"Custom", NUMBER_VALUE}, {"Format", TEXT_VALUE}},
-       {Enter(1)},
-       configure},
-      {"the clock indicator's",
-       "Indicator",
-       {{"Custom", NUMBER_VALUE},
-        {"Format", TEXT_VALUE},
-        {"Title", NUMBER_VALUE},
-        {"Color", NUMBER_VALUE},
-        {"Pause", NUMBER_VALUE},
-        {"Xcoord", NUMBER_VALUE},
-        {"Ycoord", NUMBER_VALUE},
-        {"SwitchMode", NUMBER_VALUE},
-        {"CtrlOff", NUMBER_VALUE}},
-       {Enter(2)},
-       configure},
-      {"the calendar format",
-       "Format11",
-       {{"Name", TEXT_VALUE}, {"Format", TEXT_VALUE}, {"Mode", NUMBER_VALUE}},
-       {Enter(3)},
-       configure},
+      {"\"Auto\"", "Auto", quick, {Enter(0)}, configure},
+      {"\"Menu\"", "Menu", quick, {Enter(1)}, configure},
+      {"the clock indicator's", "Indicator", clock, {Enter(2)}, configure},
+      {"the calendar format", "Format11", preset, {Enter(3)}, configure},
   };
   for (int slot = 1; slot < PRESET_SLOTS; slot++)
     dialogs.push_back({"F4 on preset " + std::to_string(slot),
                        "Format" + std::to_string(slot),
-                       {{"Name", TEXT_VALUE}, {"Format", TEXT_VALUE}, {"Mode", NUMBER_VALUE}},
+                       preset,
                        {Enter(1), BreakKey(slot, PRESET_KEY_EDIT), Esc()},
                        [] { OpenPlugin(OPEN_EDITOR, 0); }});
   return dialogs;
