@@ -6,15 +6,9 @@
 
 namespace {
 
+// The day of the week is left 0: the calendar never reads it.
 SYSTEMTIME Moment(WORD year, WORD month, WORD day, WORD hour, WORD minute, WORD second) {
-  SYSTEMTIME moment = {};
-  moment.wYear = year;
-  moment.wMonth = month;
-  moment.wDay = day;
-  moment.wHour = hour;
-  moment.wMinute = minute;
-  moment.wSecond = second;
-  return moment;
+  return SYSTEMTIME{year, month, 0, day, hour, minute, second, 0};
 }
 
 class CalendarAtMoment : public CalendarTest {
