@@ -48,18 +48,15 @@ TEST_F(LocalTimeTest, OffsetAndDaylightAgreeWithGlibcInEveryZone) {
     ZoneScope scope(zone);
     for (const Civil &c : Dates) {
       struct tm expected = GlibcLocal(c.year, c.month, c.day, c.hour, c.minute, c.second);
+      SCOPED_TRACE(testing::Message() << zone << ", " << RecordText(expected));
       struct tm local = Record(c);
       int offset = -1, daylight = -1;
-      EXPECT_EQ(1, ReadLocalOffset(&local, &offset, &daylight)) << zone << " " << c.year;
-      EXPECT_EQ(expected.tm_gmtoff / 60, offset)
-          << "offset in minutes, " << zone << " " << c.year << "-" << c.month << "-" << c.day;
-      EXPECT_EQ(expected.tm_isdst, daylight)
-          << "daylight flag, " << zone << " " << c.year << "-" << c.month << "-" << c.day;
-
+      EXPECT_EQ(1, ReadLocalOffset(&local, &offset, &daylight));
+      EXPECT_EQ(expected.tm_gmtoff / 60, offset) << "offset in minutes";
+      EXPECT_EQ(expected.tm_isdst, daylight) << "daylight flag";
       struct tm utc;
       ASSERT_EQ(1, LocalToUtc(&local, &utc));
-      time_t moment = timegm(&utc);
-      EXPECT_EQ(mktime(&expected), moment) << "the same moment in UTC, " << zone << " " << c.year;
+      EXPECT_EQ(mktime(&expected), timegm(&utc)) << "the same moment in UTC";
     }
   }
 }
@@ -79,12 +76,12 @@ TEST_F(LocalTimeTest, NowPast2038HasEveryFieldAsLocaltimeFillsThem) {
       memset(&now, 0x55, sizeof now);
       ReadLocalTime(&now);
       struct tm expected = GlibcLocal(c.year, c.month, c.day, c.hour, c.minute, c.second);
-      EXPECT_EQ(RecordText(expected), RecordText(now)) << zone;
-      EXPECT_EQ(expected.tm_isdst, now.tm_isdst) << "daylight flag, " << zone << " " << c.year;
-
+      SCOPED_TRACE(zone);
+      EXPECT_EQ(RecordText(expected), RecordText(now));
+      EXPECT_EQ(expected.tm_isdst, now.tm_isdst) << "daylight flag, " << c.year;
       struct tm utc;
       ReadUtcTime(&utc);
-      EXPECT_EQ(mktime(&expected), timegm(&utc)) << "UTC now is the same moment, " << zone;
+      EXPECT_EQ(mktime(&expected), timegm(&utc)) << "UTC now is the same moment, " << c.year;
     }
   }
 }
