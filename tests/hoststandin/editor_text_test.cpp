@@ -26,10 +26,8 @@ TEST(EditorText, KeysEditAtTheCursorAndKeepLineEnds) {
   } cases[] = {
       {"ab\ncd", 0, 2, {NamedKey(HK_DEL, 0)}, 1, "abcd"}, /* joins lines */
       {"ab\ncd", 1, 0, {NamedKey(HK_BS, 0)}, 1, "abcd"},
-      {"ab\r\ncd\n", 0, 2, {NamedKey(HK_DEL, 0)}, 1, "abcd\n"}, /* the joined line ends as the
-                                                                   second */
-      {"abcd", 0, 2, {NamedKey(HK_ENTER, 0)}, 1, "ab\r\ncd"},   /* a new text breaks as Windows does
-                                                                 */
+      {"ab\r\ncd\n", 0, 2, {NamedKey(HK_DEL, 0)}, 1, "abcd\n"}, /* ends as the second */
+      {"abcd", 0, 2, {NamedKey(HK_ENTER, 0)}, 1, "ab\r\ncd"},   /* new text: as Windows */
       {"a\nbcd", 1, 2, {NamedKey(HK_ENTER, 0)}, 1, "a\nbc\nd"}, /* as the line above */
       {"ab\r\ncd\n", 0, 1, {NamedKey(HK_ENTER, 0)}, 1, "a\r\nb\r\ncd\n"},
       {"ab", 0, 0, {CharKey('x'), NamedKey(HK_END, 0), CharKey('y')}, 3, "xaby"},
