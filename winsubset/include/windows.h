@@ -130,6 +130,7 @@ typedef struct _CONSOLE_SCREEN_BUFFER_INFO {
 
 #define ERROR_SUCCESS 0L
 #define ERROR_FILE_NOT_FOUND 2L
+#define ERROR_PATH_NOT_FOUND 3L
 #define ERROR_ACCESS_DENIED 5L
 #define ERROR_INVALID_HANDLE 6L
 #define ERROR_NOT_ENOUGH_MEMORY 8L
@@ -141,14 +142,22 @@ typedef struct _CONSOLE_SCREEN_BUFFER_INFO {
 #define ERROR_DISCARDED 157L
 #define ERROR_NOT_LOCKED 158L
 #define ERROR_BAD_PATHNAME 161L
+#define ERROR_ALREADY_EXISTS 183L
 #define ERROR_BAD_EXE_FORMAT 193L
 #define ERROR_MORE_DATA 234L
+#define ERROR_DIRECTORY 267L
 #define ERROR_NO_MORE_ITEMS 259L
 #define ERROR_NOACCESS 998L
 #define ERROR_BADKEY 1010L
 #define ERROR_KEY_DELETED 1018L
 #define ERROR_INVALID_WINDOW_HANDLE 1400L
 #define ERROR_CLIPBOARD_NOT_OPEN 1418L
+
+#define INVALID_FILE_ATTRIBUTES ((DWORD)-1)
+#define FILE_ATTRIBUTE_READONLY 0x01
+#define FILE_ATTRIBUTE_DIRECTORY 0x10
+#define FILE_ATTRIBUTE_ARCHIVE 0x20
+#define MOVEFILE_REPLACE_EXISTING 0x1
 
 #define HKEY_CURRENT_USER ((HKEY)(ULONG_PTR)0x80000001u)
 
@@ -259,6 +268,13 @@ BOOL WINAPI SetConsoleOutputCP(UINT wCodePageID);
 UINT WINAPI GetConsoleOutputCP(void);
 int WINAPI MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCSTR lpMultiByteStr, int cbMultiByte,
                                LPWSTR lpWideCharStr, int cchWideChar);
+
+DWORD WINAPI GetFileAttributesA(LPCSTR lpFileName);
+BOOL WINAPI DeleteFileA(LPCSTR lpFileName);
+BOOL WINAPI MoveFileExA(LPCSTR lpExistingFileName, LPCSTR lpNewFileName, DWORD dwFlags);
+BOOL WINAPI ReplaceFileA(LPCSTR lpReplacedFileName, LPCSTR lpReplacementFileName,
+                         LPCSTR lpBackupFileName, DWORD dwReplaceFlags, LPVOID lpExclude,
+                         LPVOID lpReserved);
 
 /* advapi32 */
 LSTATUS WINAPI RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD Reserved, LPSTR lpClass,

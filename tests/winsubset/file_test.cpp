@@ -1,0 +1,98 @@
+// Files by name: attributes, deleting, moving and replacing, in the current
+// folder.
+#include <stdio.h>
+
+#include <string>
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+namespace {
+
+void WriteFile(const char *name, const char *text) {
+  FILE *file = fopen(name, "wb");
+  ASSERT_NE(nullptr, file) << name;
+  fputs(text, file);
+  fclose(file);
+}
+
+std::string ReadFile(const char *name) {
+  FILE *file = fopen(name, "rb");
+  if (!file)
+    return "<missing>";
+  char text[64] = "";
+  size_t count = fread(text, 1, sizeof text - 1, file);
+  fclose(file);
+  return std::string(text, count);
+}
+
+// Named from the root, as a file to be replaced must be; Wine's Z: is /.
+#ifdef _WIN32
+#define SCRATCH "Z:\\tmp\\"
+#else
+#define SCRATCH "/tmp/"
+#endif
+const char First[] = SCRATCH "subset_file_first.txt", Second[] = SCRATCH "subset_file_second.txt";
+
+class FileTest : public testing::Test {
+protected:
+  void SetUp() override { TearDown(); }
+  void TearDown() override {
+    remove(First);
+    remove(Second);
+  }
+};
+
+TEST_F(FileTest, AttributesTellFilesFromFoldersAndMissingNames) {
+  WriteFile(First, "x");
+  DWORD attributes = GetFileAttributesA(First);
+  ASSERT_NE(INVALID_FILE_ATTRIBUTES, attributes) << "a file";
+  EXPECT_EQ(0u, attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY));
+  EXPECT_NE(0u, GetFileAttributesA(".") & FILE_ATTRIBUTE_DIRECTORY) << "a folder";
+  SetLastError(0);
+  EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(Second)) << "a missing name";
+  EXPECT_EQ((DWORD)ERROR_FILE_NOT_FOUND, GetLastError());
+}
+
+TEST_F(FileTest, MovingKeepsAnExistingTargetUnlessAskedToReplaceIt) {
+  WriteFile(First, "one");
+  ASSERT_TRUE(MoveFileExA(First, Second, 0)) << "to a new name";
+  EXPECT_EQ("one", ReadFile(Second));
+  EXPECT_EQ("<missing>", ReadFile(First));
+  WriteFile(First, "two");
+  SetLastError(0);
+  EXPECT_FALSE(MoveFileExA(First, Second, 0)) << "onto an existing file";
+  EXPECT_EQ((DWORD)ERROR_ALREADY_EXISTS, GetLastError());
+  EXPECT_EQ("one", ReadFile(Second)) << "left as it was";
+  ASSERT_TRUE(MoveFileExA(First, Second, MOVEFILE_REPLACE_EXISTING));
+  EXPECT_EQ("two", ReadFile(Second)) << "replaced when asked";
+}
+
+TEST_F(FileTest, ReplacingTakesTheNewContentsAndRemovesTheReplacement) {
+  WriteFile(First, "new");
+  SetLastError(0);
+  EXPECT_FALSE(ReplaceFileA(Second, First, NULL, 0, NULL, NULL)) << "nothing to replace";
+  EXPECT_EQ((DWORD)ERROR_FILE_NOT_FOUND, GetLastError());
+  WriteFile(Second, "old");
+  WriteFile("subset_file_here.txt", "here");
+  SetLastError(0);
+  EXPECT_FALSE(ReplaceFileA("subset_file_here.txt", First, NULL, 0, NULL, NULL))
+      << "a file named without its folder";
+  EXPECT_EQ((DWORD)ERROR_DIRECTORY, GetLastError());
+  EXPECT_EQ("here", ReadFile("subset_file_here.txt")) << "is left as it was";
+  remove("subset_file_here.txt");
+  ASSERT_TRUE(ReplaceFileA(Second, First, NULL, 0, NULL, NULL)) << "error " << GetLastError();
+  EXPECT_EQ("new", ReadFile(Second));
+  EXPECT_EQ("<missing>", ReadFile(First));
+}
+
+TEST_F(FileTest, DeletingRemovesAFileOnce) {
+  WriteFile(First, "x");
+  EXPECT_TRUE(DeleteFileA(First));
+  EXPECT_EQ("<missing>", ReadFile(First));
+  SetLastError(0);
+  EXPECT_FALSE(DeleteFileA(First)) << "a second time";
+  EXPECT_EQ((DWORD)ERROR_FILE_NOT_FOUND, GetLastError());
+}
+
+} // namespace
