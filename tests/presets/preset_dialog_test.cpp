@@ -68,8 +68,7 @@ TEST_F(PresetDialogTest, EditDialogSavesOnAnyExitButCancel) {
       return exitCode;
     }};
     RunPresetEditDialog(dialog, 1);
-    EXPECT_EQ("edited", std::string(GetRegValue(Key("Format1"), "Name").bytes.c_str()))
-        << "exit " << exitCode;
+    EXPECT_EQ("edited", GetRegText(Key("Format1"), "Name")) << "exit " << exitCode;
   }
   DeleteRegTree(Key("Format1"));
   FakeDialogs().people = {[](FakeDialog &d) {
@@ -98,7 +97,7 @@ TEST_F(QuickFormatSettingsTest, FreshAutoOpensOnTheDefaultAndStoresOnlyAChange) 
   EXPECT_FALSE(GetRegValue(Key("Auto"), "Format").found) << "nor the description's text";
   EditQuickFormat("Auto");
   EXPECT_EQ(1u, GetRegNumber(Key("Auto"), "Custom")) << "a change stores the choice";
-  EXPECT_EQ("%d.%m.%Y", std::string(GetRegValue(Key("Auto"), "Format").bytes.c_str()))
+  EXPECT_EQ("%d.%m.%Y", GetRegText(Key("Auto"), "Format"))
       << "and the format the dialog shows with it";
   EXPECT_EQ(0, LiveDialogs()) << "the dialogs are freed";
 }
@@ -119,7 +118,7 @@ TEST_F(QuickFormatSettingsTest, CustomChoiceIsStoredAndShownNextTime) {
   EditQuickFormat("Auto");
   EXPECT_EQ(1u, GetRegNumber(Key("Auto"), "Custom"));
   EditQuickFormat("Auto");
-  EXPECT_EQ("<%H:%M>", std::string(GetRegValue(Key("Auto"), "Format").bytes.c_str()))
+  EXPECT_EQ("<%H:%M>", GetRegText(Key("Auto"), "Format"))
       << "confirming unchanged keeps the user's format";
 
   Host().menuReplies = {Enter(0)};
@@ -152,7 +151,7 @@ TEST_F(QuickFormatSettingsTest, CalendarFormatEditsSlotEleven) {
   }};
   EditCalendarFormat();
   EXPECT_EQ("Main2", FakeDialogs().loaded.back()->name);
-  EXPECT_EQ("%Y", std::string(GetRegValue(Key("Format11"), "Format").bytes.c_str()));
+  EXPECT_EQ("%Y", GetRegText(Key("Format11"), "Format"));
   EXPECT_EQ(0x100u, GetRegNumber(Key("Format11"), "Mode"));
   EXPECT_EQ(0, LiveDialogs());
 
@@ -161,8 +160,7 @@ TEST_F(QuickFormatSettingsTest, CalendarFormatEditsSlotEleven) {
     return -1;
   }};
   EditCalendarFormat();
-  EXPECT_EQ("%Y", std::string(GetRegValue(Key("Format11"), "Format").bytes.c_str()))
-      << "cancel leaves slot 11 as it was";
+  EXPECT_EQ("%Y", GetRegText(Key("Format11"), "Format")) << "cancel leaves slot 11 as it was";
 }
 
 TEST_F(QuickFormatSettingsTest, MissingDialogsWriteNothing) {

@@ -192,9 +192,9 @@ TEST_F(PresetMenuTest, InsAfterF4StartsFromWhatTheDialogHolds) {
                             return 0;
                           }};
   RunPresetMenu();
-  EXPECT_EQ("Three edited", std::string(GetRegValue(Key("Format5"), "Name").bytes.c_str()));
+  EXPECT_EQ("Three edited", GetRegText(Key("Format5"), "Name"));
   EXPECT_EQ(0x10000u, GetRegNumber(Key("Format5"), "Mode")) << "slot 5 is overwritten";
-  EXPECT_EQ("Three", std::string(GetRegValue(Key("Format3"), "Name").bytes.c_str()));
+  EXPECT_EQ("Three", GetRegText(Key("Format3"), "Name"));
 }
 
 TEST_F(PresetMenuTest, DelRemovesTheSlotAtOnce) {
@@ -233,7 +233,7 @@ TEST_F(PresetMenuTest, InsertDialogSavesWhileAskedAndHidesSaveForSlotZero) {
                           }};
   EXPECT_EQ(PRESET_INSERT, RunPresetMenu());
   EXPECT_EQ(2, LastLoaded("Main")->shows) << "shown again after each save";
-  EXPECT_EQ("Saved", std::string(GetRegValue(Key("Format2"), "Name").bytes.c_str()));
+  EXPECT_EQ("Saved", GetRegText(Key("Format2"), "Name"));
 
   Host().menuReplies = {Enter(0)};
   FakeDialogs().people = {[](FakeDialog &) { return -1; }};

@@ -82,6 +82,10 @@ DWORD GetRegNumber(const std::string &path, const char *name) {
   return number;
 }
 
+std::string GetRegText(const std::string &path, const char *name) {
+  return GetRegValue(path, name).bytes.c_str();
+}
+
 void PutPreset(const std::string &path, const std::string &name, const std::string &format,
                DWORD mode) {
   PutRegString(path, "Name", name);

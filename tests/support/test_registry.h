@@ -21,7 +21,8 @@ void PutRegValue(const std::string &path, const char *name, DWORD type, const vo
 void PutRegString(const std::string &path, const char *name, const std::string &text);
 void PutRegNumber(const std::string &path, const char *name, DWORD number);
 StoredValue GetRegValue(const std::string &path, const char *name);
-DWORD GetRegNumber(const std::string &path, const char *name); // 0xDEADBEEF when absent
+DWORD GetRegNumber(const std::string &path, const char *name);     // 0xDEADBEEF when absent
+std::string GetRegText(const std::string &path, const char *name); // up to its terminator
 // A preset's three values in its slot's key.
 void PutPreset(const std::string &path, const std::string &name, const std::string &format,
                DWORD mode);
