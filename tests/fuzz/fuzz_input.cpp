@@ -1,9 +1,8 @@
 #include "fuzz_input.h"
 
-#include <string.h>
-
 #include "hostlink/host_table.h"
 #include "settings/settings_store.h"
+#include "support/fake_host.h"
 #include "winsubset_control.h"
 
 const char FuzzRootKey[] = "Software\\Far\\Plugins";
@@ -43,32 +42,9 @@ void StoreFuzzedValue(HKEY key, const char *name, FuzzInput *in) {
   RegSetValueExA(key, name, 0, type, bytes, (DWORD)length);
 }
 
-static const char *WINAPI FuzzGetMsg(int, int MsgId) {
-  switch (MsgId) {
-  case MSG_FREE_FORMAT:
-    return "Free format";
-  case MSG_TITLE:
-    return "Horalis";
-  default:
-    return "";
-  }
-}
-
-static int WINAPI FuzzMenu(int, int, int, int, unsigned int, const char *, const char *,
-                           const char *, const int *, int *BreakCode, const FarMenuItem *, int) {
-  if (BreakCode)
-    *BreakCode = -1;
-  return -1;
-}
-
 void StartPluginAfresh(void) {
   WinSubset_Reset();
   CurrentKey = NULL; // the reset closed every handle
-  struct PluginStartupInfo info;
-  memset(&info, 0, sizeof info);
-  info.StructSize = sizeof info;
-  info.RootKey = FuzzRootKey;
-  info.GetMsg = FuzzGetMsg;
-  info.Menu = FuzzMenu;
+  PluginStartupInfo info = NewFakeHost(FuzzRootKey);
   TakeHostTable(&info);
 }

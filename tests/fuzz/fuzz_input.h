@@ -27,8 +27,8 @@ void StoreFuzzedValue(HKEY key, const char *name, FuzzInput *in);
 // The host's root key for the plugin, under which the fuzzers store.
 extern const char FuzzRootKey[];
 
-// A fresh registry and a plugin started by a host whose GetMsg knows the
-// few texts the stored settings are shown with.
+// A fresh registry and a plugin started by the tests' fake host, whose
+// menus are left with Esc.
 void StartPluginAfresh(void);
 
 #endif
