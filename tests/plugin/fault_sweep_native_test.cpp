@@ -80,7 +80,7 @@ struct Scenario {
 void FromEditor() { OpenPlugin(OPEN_EDITOR, 0); }
 void FromPanels() { OpenPlugin(OPEN_PLUGINSMENU, 0); }
 void FromViewer() { OpenPlugin(OPEN_VIEWER, 0); }
-void Configured() { Configure(0); }
+void FromConfiguration() { Configure(0); }
 
 // The host hands its table over and asks what the plugin offers.
 void StartUp() {
@@ -124,15 +124,15 @@ const std::vector<Scenario> &Scenarios() {
                FromEditor, {}, TO_CLIPBOARD),
       Scenario("preset inserted from its dialog", true, {Enter(1), Enter(3)},
                {[](FakeDialog &) { return PRESET_INSERT; }}, FromPanels, {}, TO_COMMAND_LINE),
-      Scenario("\"Auto\" settings confirmed", true, {Enter(0)}, {ChooseCustom}, Configured,
+      Scenario("\"Auto\" settings confirmed", true, {Enter(0)}, {ChooseCustom}, FromConfiguration,
                {"Auto"}, NOTHING_DELIVERED),
-      Scenario("\"Menu\" settings confirmed", true, {Enter(1)}, {ChooseCustom}, Configured,
+      Scenario("\"Menu\" settings confirmed", true, {Enter(1)}, {ChooseCustom}, FromConfiguration,
                {"Menu"}, NOTHING_DELIVERED),
-      Scenario("clock settings confirmed", true, {Enter(2)}, {ChooseCustom}, Configured,
+      Scenario("clock settings confirmed", true, {Enter(2)}, {ChooseCustom}, FromConfiguration,
                {"Indicator"}, NOTHING_DELIVERED),
       Scenario("clock display", true, {Enter(2)}, {}, ShowTheClockOnce, {}, NOTHING_DELIVERED),
       Scenario("calendar pick", true, {Enter(3)}, {PickADay}, FromEditor, {}, TO_EDITOR),
-      Scenario("calendar format confirmed", true, {Enter(3)}, {TypeAPreset}, Configured,
+      Scenario("calendar format confirmed", true, {Enter(3)}, {TypeAPreset}, FromConfiguration,
                {"Format11"}, NOTHING_DELIVERED),
   };
   return table;
