@@ -10,6 +10,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -62,8 +63,9 @@ struct Scenario {
   Scenario(const char *name, bool startedUp, std::vector<MenuReply> menus,
            std::vector<Person> people, std::function<void()> run,
            std::vector<std::string> mayChange, Delivery delivery, bool nothingStored = false)
-      : name(name), startedUp(startedUp), menus(menus), people(people), run(run),
-        mayChange(mayChange), delivery(delivery), nothingStored(nothingStored) {}
+      : name(name), startedUp(startedUp), menus(std::move(menus)), people(std::move(people)),
+        run(std::move(run)), mayChange(std::move(mayChange)), delivery(delivery),
+        nothingStored(nothingStored) {}
   const char *name;
   bool startedUp; // SetStartupInfo has run before the calls are counted
   std::vector<MenuReply> menus;
