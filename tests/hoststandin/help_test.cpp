@@ -154,4 +154,18 @@ TEST(ShippedHelpFiles, TablesLineUpAsShown) {
   }
 }
 
+/* The help window of an 80-column screen shows 72 characters a line; a
+   longer line is cut. */
+TEST(ShippedHelpFiles, LinesFitTheHelpWindowOfAnEightyColumnScreen) {
+  for (const HelpFile &file : Shipped) {
+    std::istringstream text(ReadFile(file.Path));
+    std::string line;
+    for (int number = 1; std::getline(text, line); ++number) {
+      if (line.empty() || line[0] != '@') {
+        EXPECT_LE(ShownWidth(line), 72u) << file.Path << ", line " << number << ": " << line;
+      }
+    }
+  }
+}
+
 } // namespace
