@@ -161,9 +161,14 @@ int SaveEditorFile(void) {
   if (f && fclose(f) != 0)
     ok = 0;
   const char *why = errno ? strerror(errno) : "the file could not be written";
-  // An existing file is replaced keeping its attributes; a new one named.
+  // An existing file is replaced keeping its attributes (the replaced one
+  // named from the root, as ReplaceFile wants); a new one named.
+  char full[HOST_PATH_SIZE];
+  DWORD fullLength = GetFullPathNameA(EditorFile, sizeof full, full, NULL);
   int exists = GetFileAttributesA(EditorFile) != INVALID_FILE_ATTRIBUTES;
-  if (ok && !(exists ? ReplaceFileA(EditorFile, written, NULL, 0, NULL, NULL)
+  if (ok && (fullLength == 0 || fullLength >= sizeof full))
+    ok = 0;
+  if (ok && !(exists ? ReplaceFileA(full, written, NULL, 0, NULL, NULL)
                      : MoveFileExA(written, EditorFile, 0))) {
     ok = 0;
     why = "the new text could not take the file's place";

@@ -1,6 +1,7 @@
 // Files by name: attributes, deleting, moving and replacing, in the current
 // folder.
 #include <stdio.h>
+#include <string.h>
 
 #include <string>
 
@@ -80,6 +81,16 @@ TEST_F(FileTest, ReplacingTakesTheNewContentsAndRemovesTheReplacement) {
       << "a file named without its folder";
   EXPECT_EQ((DWORD)ERROR_DIRECTORY, GetLastError());
   EXPECT_EQ("here", ReadFile("subset_file_here.txt")) << "is left as it was";
+  char full[MAX_PATH];
+  DWORD length = GetFullPathNameA("subset_file_here.txt", sizeof full, full, NULL);
+  ASSERT_GT(length, strlen("subset_file_here.txt")) << "the name with its folder";
+  EXPECT_STREQ("subset_file_here.txt", full + length - strlen("subset_file_here.txt"));
+  EXPECT_EQ(length + 1, GetFullPathNameA("subset_file_here.txt", 4, full, NULL))
+      << "a short buffer asks for the length with the terminator";
+  GetFullPathNameA("subset_file_here.txt", sizeof full, full, NULL);
+  EXPECT_TRUE(ReplaceFileA(full, Second, NULL, 0, NULL, NULL)) << "once named from the root";
+  EXPECT_EQ("old", ReadFile("subset_file_here.txt"));
+  WriteFile(Second, "old");
   remove("subset_file_here.txt");
   ASSERT_TRUE(ReplaceFileA(Second, First, NULL, 0, NULL, NULL)) << "error " << GetLastError();
   EXPECT_EQ("new", ReadFile(Second));

@@ -137,11 +137,13 @@ typedef struct _CONSOLE_SCREEN_BUFFER_INFO {
 #define ERROR_INVALID_ACCESS 12L
 #define ERROR_INVALID_PARAMETER 87L
 #define ERROR_INSUFFICIENT_BUFFER 122L
+#define ERROR_INVALID_NAME 123L
 #define ERROR_MOD_NOT_FOUND 126L
 #define ERROR_PROC_NOT_FOUND 127L
 #define ERROR_DISCARDED 157L
 #define ERROR_NOT_LOCKED 158L
 #define ERROR_BAD_PATHNAME 161L
+#define ERROR_FILENAME_EXCED_RANGE 206L
 #define ERROR_ALREADY_EXISTS 183L
 #define ERROR_BAD_EXE_FORMAT 193L
 #define ERROR_MORE_DATA 234L
@@ -272,6 +274,9 @@ int WINAPI MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCSTR lpMultiByteS
 DWORD WINAPI GetFileAttributesA(LPCSTR lpFileName);
 BOOL WINAPI DeleteFileA(LPCSTR lpFileName);
 BOOL WINAPI MoveFileExA(LPCSTR lpExistingFileName, LPCSTR lpNewFileName, DWORD dwFlags);
+/* A name taken from the current folder; no "." or ".." is folded. */
+DWORD WINAPI GetFullPathNameA(LPCSTR lpFileName, DWORD nBufferLength, LPSTR lpBuffer,
+                              LPSTR *lpFilePart);
 BOOL WINAPI ReplaceFileA(LPCSTR lpReplacedFileName, LPCSTR lpReplacementFileName,
                          LPCSTR lpBackupFileName, DWORD dwReplaceFlags, LPVOID lpExclude,
                          LPVOID lpReserved);

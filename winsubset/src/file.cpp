@@ -2,6 +2,7 @@
 // as Wine does on a Unix file system. Paths are the host's own.
 #include <errno.h>
 #include <stdio.h>
+#include <string.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -90,4 +91,34 @@ extern "C" BOOL WINAPI ReplaceFileA(LPCSTR lpReplacedFileName, LPCSTR lpReplacem
       rename(lpReplacementFileName, lpReplacedFileName) != 0)
     return Fail(ErrorOfErrno());
   return TRUE;
+}
+
+extern "C" DWORD WINAPI GetFullPathNameA(LPCSTR lpFileName, DWORD nBufferLength, LPSTR lpBuffer,
+                                         LPSTR *lpFilePart) {
+  if (TakeInjectedFault("GetFullPathNameA"))
+    return 0;
+  if (!lpFileName || !lpFileName[0]) {
+    SetLastError(ERROR_INVALID_NAME);
+    return 0;
+  }
+  char folder[MAX_PATH] = "";
+  if (lpFileName[0] != '/' && !getcwd(folder, sizeof folder)) {
+    SetLastError(ERROR_FILENAME_EXCED_RANGE);
+    return 0;
+  }
+  char full[2 * MAX_PATH];
+  int length = snprintf(full, sizeof full, "%s%s%s", folder, folder[0] ? "/" : "", lpFileName);
+  if (length < 0 || (size_t)length >= sizeof full) {
+    SetLastError(ERROR_FILENAME_EXCED_RANGE);
+    return 0;
+  }
+  // As Windows: the length with its terminator when the buffer is short.
+  if ((DWORD)length >= nBufferLength || !lpBuffer)
+    return (DWORD)length + 1;
+  memcpy(lpBuffer, full, (size_t)length + 1);
+  if (lpFilePart) {
+    char *slash = strrchr(lpBuffer, '/');
+    *lpFilePart = slash ? slash + 1 : lpBuffer;
+  }
+  return (DWORD)length;
 }
