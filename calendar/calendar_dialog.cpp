@@ -32,9 +32,9 @@ void FormatMonthName(char *text, int size, const char *name) {
 }
 
 static void WriteItemText(DialogHandle dialog, int item, const char *format, int value) {
-  char *text = Dialogs.GetItemData(dialog, item);
-  if (text)
-    snprintf(text, FAR_DIALOG_DATA_SIZE, format, value);
+  char text[16];
+  snprintf(text, sizeof text, format, value);
+  PutItemText(dialog, item, text);
 }
 
 // Lays out the month shown; returns the number of cells before its 1st.

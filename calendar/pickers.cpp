@@ -46,10 +46,9 @@ struct PickerKind {
 };
 
 static int ShowYear(DialogHandle dialog, int year) {
-  char *text = Dialogs.GetItemData(dialog, PICK_VALUE);
-  if (text)
-    snprintf(text, FAR_DIALOG_DATA_SIZE, "%d", year);
-  return text != NULL;
+  char text[16];
+  snprintf(text, sizeof text, "%d", year);
+  return PutItemText(dialog, PICK_VALUE, text);
 }
 
 // A field without a number keeps the year last shown.

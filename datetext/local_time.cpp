@@ -41,6 +41,14 @@ static DaySecond FromSystemTime(const SYSTEMTIME *moment) {
   return Carried(days, moment->wHour * 3600 + moment->wMinute * 60 + moment->wSecond);
 }
 
+// Sets tm_wday and tm_yday from tm_year, tm_mon and tm_mday.
+static void FillDayFields(struct tm *record) {
+  long long year = 1900LL + record->tm_year;
+  long long days = DaysFromCivil(year, 1LL + record->tm_mon, record->tm_mday);
+  record->tm_wday = WeekdayOfDays(days);
+  record->tm_yday = (int)(days - DaysFromCivil(year, 1, 1));
+}
+
 static void ToRecord(DaySecond moment, struct tm *record) {
   long long year;
   int month, day;
@@ -71,13 +79,6 @@ static int ToSystemTime(DaySecond moment, SYSTEMTIME *result) {
   result->wMinute = (WORD)(moment.second / 60 % 60);
   result->wSecond = (WORD)(moment.second % 60);
   return 1;
-}
-
-void FillDayFields(struct tm *record) {
-  long long year = 1900LL + record->tm_year;
-  long long days = DaysFromCivil(year, 1LL + record->tm_mon, record->tm_mday);
-  record->tm_wday = WeekdayOfDays(days);
-  record->tm_yday = (int)(days - DaysFromCivil(year, 1, 1));
 }
 
 void ReadLocalClock(struct tm *record) {

@@ -30,7 +30,4 @@ int ReadLocalOffset(const struct tm *local, int *offsetMinutes, int *isDaylight)
    ReadLocalOffset cannot tell the offset. */
 int LocalToUtc(const struct tm *local, struct tm *utc);
 
-/* Sets tm_wday and tm_yday from tm_year, tm_mon and tm_mday. */
-void FillDayFields(struct tm *record);
-
 #endif

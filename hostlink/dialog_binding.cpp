@@ -147,3 +147,10 @@ DialogHandle LoadPluginDialog(const char *FileName, const char *DialogName) {
     return 0;
   return Dialogs.LoadDialogEx(ModuleInstance, HostServices.ModuleNumber, FileName, DialogName);
 }
+
+int PutItemText(DialogHandle Dialog, int Item, const char *Text) {
+  char *itemText = Dialogs.GetItemData(Dialog, Item);
+  if (itemText)
+    snprintf(itemText, FAR_DIALOG_DATA_SIZE, "%s", Text);
+  return itemText != NULL;
+}

@@ -40,4 +40,8 @@ int BindDialogLibrary(HINSTANCE Module, struct PluginStartupInfo Info);
 /* Loads a dialog of a description file beside the plugin. */
 DialogHandle LoadPluginDialog(const char *FileName, const char *DialogName);
 
+/* Puts text into an item's text, cut to what the item holds; 0 when the
+   library gives the item no text. */
+int PutItemText(DialogHandle Dialog, int Item, const char *Text);
+
 #endif

@@ -1,7 +1,6 @@
 #include "indicator/indicator_settings.h"
 
 #include <stdio.h>
-#include <string.h>
 
 #include "hostlink/dialog_binding.h"
 #include "hostlink/dialog_snapshot.h"
@@ -22,12 +21,6 @@ struct StoredIndicator {
 static int ReadStoredNumber(const char *name, DWORD *number) {
   *number = 0;
   return ReadValue(name, number, sizeof *number) == ERROR_SUCCESS;
-}
-
-static void PutItemText(DialogHandle dialog, int item, const char *text) {
-  char *itemText = Dialogs.GetItemData(dialog, item);
-  if (itemText)
-    memcpy(itemText, text, strlen(text) + 1);
 }
 
 // Fills the dialog from the key; returns the stored colour. The format,

@@ -1,7 +1,5 @@
 #include "presets/quick_format_settings.h"
 
-#include <string.h>
-
 #include "hostlink/dialog_binding.h"
 #include "hostlink/dialog_snapshot.h"
 #include "hostlink/host_table.h"
@@ -24,9 +22,8 @@ static int LoadQuickFormat(DialogHandle dialog, const char *key) {
   Dialogs.SetRadioStatus(dialog, QUICK_ITEM_DEFAULT, selected);
   // The dialog opens on its radio group, on the choice in force.
   Dialogs.SetItemFocus(dialog, selected);
-  char *format = Dialogs.GetItemData(dialog, QUICK_ITEM_FORMAT);
-  if (format && haveFormat)
-    memcpy(format, stored, strlen(stored) + 1);
+  if (haveFormat)
+    PutItemText(dialog, QUICK_ITEM_FORMAT, stored);
   return 1;
 }
 
