@@ -97,13 +97,11 @@ static void ApplyExit(struct CalendarRun *run, int exitCode) {
 static void DeliverChosenDay(struct CalendarRun *run, const struct FormatPreset *preset, int day,
                              int openFrom) {
   SetRecordDate(&run->Date, run->Year, run->Month, day);
-  int viewOnly = (preset->Mode >> MODE_VIEW_ONLY_SHIFT) & 0xFF;
-  int atCursor = (preset->Mode >> MODE_AT_CURSOR_SHIFT) & 0xFF;
   // An empty format would only wipe the clipboard or insert nothing.
-  if (viewOnly || !preset->Format[0])
+  if (PresetModeViewOnly(preset->Mode) || !preset->Format[0])
     return;
   // From the viewer too the cursor is the command line's.
-  if (atCursor)
+  if (PresetModeAtCursor(preset->Mode))
     InsertDateText(preset->Format, openFrom, &run->Date);
   else
     PutHoralis(preset->Format, &run->Date);

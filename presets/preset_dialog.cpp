@@ -5,16 +5,6 @@
 #include "presets/preset_menu.h"
 #include "settings/settings_store.h"
 
-DWORD PackPresetMode(int quickInsert, int viewOnly, int atCursor) {
-  return ((DWORD)(quickInsert != 0) << MODE_QUICK_INSERT_SHIFT) |
-         ((DWORD)(viewOnly != 0) << MODE_VIEW_ONLY_SHIFT) |
-         ((DWORD)(atCursor != 0) << MODE_AT_CURSOR_SHIFT);
-}
-
-int PresetModeQuickInsert(DWORD mode) { return ((mode >> MODE_QUICK_INSERT_SHIFT) & 0xFF) != 0; }
-int PresetModeViewOnly(DWORD mode) { return ((mode >> MODE_VIEW_ONLY_SHIFT) & 0xFF) != 0; }
-int PresetModeAtCursor(DWORD mode) { return ((mode >> MODE_AT_CURSOR_SHIFT) & 0xFF) != 0; }
-
 void LoadPresetIntoDialog(DialogHandle dialog, int slot) {
   LockSettings();
   OpenPresetKey(slot);

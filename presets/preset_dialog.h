@@ -19,12 +19,6 @@ enum {
 /* The insert button's exit code, and the presets menu's "insert" result. */
 enum { PRESET_INSERT = PRESET_ITEM_INSERT };
 
-/* "Mode" packs the three flags one per byte. */
-DWORD PackPresetMode(int quickInsert, int viewOnly, int atCursor);
-int PresetModeQuickInsert(DWORD mode);
-int PresetModeViewOnly(DWORD mode);
-int PresetModeAtCursor(DWORD mode);
-
 void LoadPresetIntoDialog(DialogHandle dialog, int slot);
 void SavePresetFromDialog(DialogHandle dialog, int slot);
 /* Shows the presets dialog until the user stops asking to save; returns the

@@ -162,3 +162,13 @@ void ReadPreset(struct FormatPreset *preset, int slot) {
   preset->Mode = ReadNumber("Mode");
   UnlockSettings();
 }
+
+DWORD PackPresetMode(int quickInsert, int viewOnly, int atCursor) {
+  return ((DWORD)(quickInsert != 0) << MODE_QUICK_INSERT_SHIFT) |
+         ((DWORD)(viewOnly != 0) << MODE_VIEW_ONLY_SHIFT) |
+         ((DWORD)(atCursor != 0) << MODE_AT_CURSOR_SHIFT);
+}
+
+int PresetModeQuickInsert(DWORD mode) { return ((mode >> MODE_QUICK_INSERT_SHIFT) & 0xFF) != 0; }
+int PresetModeViewOnly(DWORD mode) { return ((mode >> MODE_VIEW_ONLY_SHIFT) & 0xFF) != 0; }
+int PresetModeAtCursor(DWORD mode) { return ((mode >> MODE_AT_CURSOR_SHIFT) & 0xFF) != 0; }

@@ -16,8 +16,12 @@ struct FormatPreset {
   DWORD Mode;
 };
 
-/* "Mode" packs one flag per byte. */
+/* "Mode" packs one flag per byte; a byte other than 0 is on. */
 enum { MODE_QUICK_INSERT_SHIFT = 0, MODE_VIEW_ONLY_SHIFT = 8, MODE_AT_CURSOR_SHIFT = 16 };
+DWORD PackPresetMode(int quickInsert, int viewOnly, int atCursor);
+int PresetModeQuickInsert(DWORD mode);
+int PresetModeViewOnly(DWORD mode);
+int PresetModeAtCursor(DWORD mode);
 
 extern HKEY CurrentKey;
 
