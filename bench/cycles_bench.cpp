@@ -58,6 +58,10 @@ static void ShowClockOnce(void) {
 // Dialogs the host was asked for, and clock displays seen.
 static long ThingsShown(void) { return BenchDialogsShown() + ClockDisplaysSeen; }
 
+// An operation's menu answers and their number, counted from the list.
+#define ANSWERS(list) list, (int)(sizeof list / sizeof list[0])
+#define NO_ANSWERS NULL, 0
+
 struct Operation {
   const char *Name;
   const MenuAnswer *MenuAnswers;
@@ -66,18 +70,19 @@ struct Operation {
 };
 
 static const Operation Operations[] = {
-    {"start-up (SetStartupInfo, GetPluginInfo)", NULL, 0, StartUp},
-    {"PutHoralis", NULL, 0, PutOnClipboard},
-    {"quick insertion into the editor", QuickInsertion, 1, InsertIntoEditor},
-    {"quick insertion into the command line", QuickInsertion, 1, InsertIntoCommandLine},
-    {"presets menu opened and left", PresetsThenEsc, 2, OpenFromEditor},
-    {"preset dialog by F4, cancelled", PresetEditCancelled, 3, OpenFromEditor},
-    {"preset dialog by Ins, cancelled", PresetNewCancelled, 3, OpenFromEditor},
-    {"\"Auto\" settings opened and cancelled", AutoSettingsCancelled, 1, OpenConfiguration},
-    {"calendar opened and left", CalendarLeft, 1, OpenFromEditor},
-    {"clock settings opened and cancelled", ClockSettingsCancelled, 1, OpenConfiguration},
-    {"calendar settings opened and cancelled", CalendarSettingsCancelled, 1, OpenConfiguration},
-    {"clock display of 10 ms", ClockShown, 1, ShowClockOnce},
+    {"start-up (SetStartupInfo, GetPluginInfo)", NO_ANSWERS, StartUp},
+    {"PutHoralis", NO_ANSWERS, PutOnClipboard},
+    {"quick insertion into the editor", ANSWERS(QuickInsertion), InsertIntoEditor},
+    {"quick insertion into the command line", ANSWERS(QuickInsertion), InsertIntoCommandLine},
+    {"presets menu opened and left", ANSWERS(PresetsThenEsc), OpenFromEditor},
+    {"preset dialog by F4, cancelled", ANSWERS(PresetEditCancelled), OpenFromEditor},
+    {"preset dialog by Ins, cancelled", ANSWERS(PresetNewCancelled), OpenFromEditor},
+    {"\"Auto\" settings opened and cancelled", ANSWERS(AutoSettingsCancelled), OpenConfiguration},
+    {"calendar opened and left", ANSWERS(CalendarLeft), OpenFromEditor},
+    {"clock settings opened and cancelled", ANSWERS(ClockSettingsCancelled), OpenConfiguration},
+    {"calendar settings opened and cancelled", ANSWERS(CalendarSettingsCancelled),
+     OpenConfiguration},
+    {"clock display of 10 ms", ANSWERS(ClockShown), ShowClockOnce},
 };
 
 enum { CYCLES = 1000, WARM_UP_CYCLES = 20 };

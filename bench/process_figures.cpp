@@ -1,23 +1,21 @@
 #include "bench/process_figures.h"
 
-static void CountHeapBusy(long long *bytes, long long *blocks) {
+static long long HeapBusyBytes(void) {
   HANDLE heaps[64];
   DWORD count = GetProcessHeaps(64, heaps);
   if (count > 64)
     count = 64;
-  *bytes = 0;
-  *blocks = 0;
+  long long busy = 0;
   for (DWORD i = 0; i < count; ++i) {
     PROCESS_HEAP_ENTRY entry;
     entry.lpData = NULL;
     HeapLock(heaps[i]);
     while (HeapWalk(heaps[i], &entry))
-      if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) {
-        *bytes += entry.cbData;
-        ++*blocks;
-      }
+      if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)
+        busy += entry.cbData;
     HeapUnlock(heaps[i]);
   }
+  return busy;
 }
 
 static long long CommittedBytes(void) {
@@ -51,7 +49,7 @@ static long long OpenHandles(void) {
 
 struct ProcessFigures TakeProcessFigures(void) {
   struct ProcessFigures figures;
-  CountHeapBusy(&figures.HeapBytes, &figures.HeapBlocks);
+  figures.HeapBytes = HeapBusyBytes();
   figures.CommittedBytes = CommittedBytes();
   figures.Handles = OpenHandles();
   return figures;

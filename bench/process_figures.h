@@ -5,8 +5,7 @@
 #include <windows.h>
 
 struct ProcessFigures {
-  long long HeapBytes;      /* busy blocks of every heap, their bytes */
-  long long HeapBlocks;     /* and their number */
+  long long HeapBytes;      /* busy blocks of every heap */
   long long CommittedBytes; /* committed pages of the address space, any kind */
   long long Handles;
 };
