@@ -7,20 +7,21 @@
 
 namespace {
 
-/* RegDeleteKey removes only keys without subkeys: the subkeys go first. */
-void DeleteTree(HKEY parent, const char *name) {
+/* RegDeleteKey removes only keys without subkeys: the subkeys go first.
+   A subkey that stays (no right to delete it) ends the walk, which would
+   otherwise find it first again forever. */
+int DeleteTree(HKEY parent, const char *name) {
   HKEY key;
   if (RegOpenKeyExA(parent, name, 0, KEY_READ | KEY_WRITE, &key) == ERROR_SUCCESS) {
     char child[256];
     DWORD length = sizeof child;
     while (RegEnumKeyExA(key, 0, child, &length, nullptr, nullptr, nullptr, nullptr) ==
-           ERROR_SUCCESS) {
-      DeleteTree(key, child);
+               ERROR_SUCCESS &&
+           DeleteTree(key, child))
       length = sizeof child;
-    }
     RegCloseKey(key);
   }
-  RegDeleteKeyA(parent, name);
+  return RegDeleteKeyA(parent, name) == ERROR_SUCCESS;
 }
 
 } // namespace

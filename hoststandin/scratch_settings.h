@@ -1,6 +1,6 @@
 /* Plugin settings of one run's own: a registry root key under HKCU made for
    the run and removed at its end, so a scripted run starts from the
-   plugins' defaults whatever earlier runs stored. Windows only. */
+   plugins' defaults whatever earlier runs stored. */
 #ifndef HORALIS_HOSTSTANDIN_SCRATCH_SETTINGS_H
 #define HORALIS_HOSTSTANDIN_SCRATCH_SETTINGS_H
 

@@ -6,6 +6,7 @@
 #include <limits.h>
 #include <pthread.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <process.h>
 
@@ -78,3 +79,5 @@ extern "C" uintptr_t _beginthread(void(__cdecl *start_address)(void *), unsigned
   }
   return (uintptr_t)thread;
 }
+
+extern "C" DWORD WINAPI GetCurrentProcessId(void) { return (DWORD)getpid(); }
