@@ -88,10 +88,7 @@ static void ApplyExit(struct CalendarRun *run, int exitCode) {
     break;
   }
   // The steps and the typed years cross the range here, both ways.
-  if (run->Year < FIRST_YEAR)
-    run->Year = LAST_YEAR;
-  else if (run->Year > LAST_YEAR)
-    run->Year = FIRST_YEAR;
+  run->Year = WrapYear(run->Year);
 }
 
 static void DeliverChosenDay(struct CalendarRun *run, const struct FormatPreset *preset, int day,

@@ -9,14 +9,15 @@
 
 static const char CalendarFile[] = "Calendar.dlg";
 
-int StepYear(int year, int step) {
-  year += step;
+int WrapYear(int year) {
   if (year < FIRST_YEAR)
     return LAST_YEAR;
   if (year > LAST_YEAR)
     return FIRST_YEAR;
   return year;
 }
+
+int StepYear(int year, int step) { return WrapYear(year + step); }
 
 int StepMonth(int month, int step) { return (month - 1 + step + 12) % 12 + 1; }
 

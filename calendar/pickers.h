@@ -25,6 +25,9 @@ int PickMonth(int month);
    reads as the nearest int. */
 int ReadYearText(const char *text, int *year);
 
+/* A year outside the calendar's goes round to the other end. */
+int WrapYear(int year);
+
 /* One step within the calendar's years, and within the months. */
 int StepYear(int year, int step);
 int StepMonth(int month, int step);
