@@ -14,11 +14,12 @@
 #include <process.h>
 #include <windows.h>
 
-#include "hostlink/dialog_binding.h"
 #include "hostlink/host_table.h"
 #include "indicator/clock_indicator.h"
 #include "indicator/indicator_settings.h"
 #include "settings/settings_store.h"
+#include "support/fake_dialogs.h"
+#include "support/fake_host.h"
 #include "winsubset_control.h"
 
 namespace {
@@ -137,54 +138,26 @@ uintptr_t __wrap__beginthread(void(__cdecl *procedure)(void *), unsigned stackSi
   return thread;
 }
 
-BOOL WINAPI __wrap_GetConsoleScreenBufferInfo(HANDLE console, PCONSOLE_SCREEN_BUFFER_INFO info) {
-  NoteConsoleCall();
-  return __real_GetConsoleScreenBufferInfo(console, info);
-}
-
-BOOL WINAPI __wrap_ReadConsoleOutputW(HANDLE console, CHAR_INFO *cells, COORD size, COORD from,
-                                      SMALL_RECT *region) {
-  NoteConsoleCall();
-  return __real_ReadConsoleOutputW(console, cells, size, from, region);
-}
-
-BOOL WINAPI __wrap_WriteConsoleOutputW(HANDLE console, const CHAR_INFO *cells, COORD size,
-                                       COORD from, SMALL_RECT *region) {
-  NoteConsoleCall();
-  return __real_WriteConsoleOutputW(console, cells, size, from, region);
-}
-
-DWORD WINAPI __wrap_GetConsoleTitleW(LPWSTR title, DWORD size) {
-  NoteConsoleCall();
-  return __real_GetConsoleTitleW(title, size);
-}
-
-BOOL WINAPI __wrap_SetConsoleTitleW(LPCWSTR title) {
-  NoteConsoleCall();
-  return __real_SetConsoleTitleW(title);
-}
-
-BOOL WINAPI __wrap_SetConsoleOutputCP(UINT codePage) {
-  NoteConsoleCall();
-  return __real_SetConsoleOutputCP(codePage);
-}
+// Each console call is noted, then made.
+#define NOTED(result, name, parameters, arguments)                                                 \
+  result WINAPI __wrap_##name parameters {                                                         \
+    NoteConsoleCall();                                                                             \
+    return __real_##name arguments;                                                                \
+  }
+NOTED(BOOL, GetConsoleScreenBufferInfo, (HANDLE console, PCONSOLE_SCREEN_BUFFER_INFO info),
+      (console, info))
+NOTED(BOOL, ReadConsoleOutputW,
+      (HANDLE console, CHAR_INFO *cells, COORD size, COORD from, SMALL_RECT *region),
+      (console, cells, size, from, region))
+NOTED(BOOL, WriteConsoleOutputW,
+      (HANDLE console, const CHAR_INFO *cells, COORD size, COORD from, SMALL_RECT *region),
+      (console, cells, size, from, region))
+NOTED(DWORD, GetConsoleTitleW, (LPWSTR title, DWORD size), (title, size))
+NOTED(BOOL, SetConsoleTitleW, (LPCWSTR title), (title))
+NOTED(BOOL, SetConsoleOutputCP, (UINT codePage), (codePage))
 }
 
 namespace {
-
-// The host: messages only, answered from constants, as any thread may ask.
-const char *WINAPI StressGetMsg(int, int MsgId) {
-  switch (MsgId) {
-  case MSG_CLOCK_FORMAT:
-    return "%H:%M:%S";
-  case MSG_CLOCK_PAUSE:
-    return "2";
-  case MSG_DIALOG_FILE:
-    return "Horalis.dlg";
-  default:
-    return "";
-  }
-}
 
 // What a person sets in the settings dialog for one save.
 struct SettingsPlan {
@@ -196,82 +169,32 @@ struct SettingsPlan {
 
 SettingsPlan Plan;
 
-// The settings dialog and the colour picker as the person fills them: the
-// dialog asks for the picker once when the plan changes the colour, the
-// picker is accepted, and the dialog is confirmed.
-struct StandInItem {
-  int status;
-  char text[FORMAT_SIZE];
-};
-StandInItem Items[16];
-int IndicatorDialog, ColourPicker, PickerAsked;
-
-DialogHandle __cdecl StandInLoad(HINSTANCE, int, const char *, const char *name) {
-  if (strcmp(name, "Color Select") == 0)
-    return (DialogHandle)&ColourPicker;
-  memset(Items, 0, sizeof Items);
-  PickerAsked = 0;
-  return (DialogHandle)&IndicatorDialog;
-}
-
-void __cdecl StandInFree(DialogHandle) {}
-
-int __cdecl StandInGetStatus(DialogHandle, int item) {
-  return item >= 0 && item < 16 ? Items[item].status : 0;
-}
-
-void __cdecl StandInSetStatus(DialogHandle, int item, int state) {
-  if (item >= 0 && item < 16)
-    Items[item].status = state;
-}
-
-char *__cdecl StandInGetData(DialogHandle, int item) {
-  return item >= 0 && item < 16 ? Items[item].text : NULL;
-}
-
-int __cdecl StandInGetRadio(DialogHandle, int item) {
-  return item == COLOUR_ITEM_FOREGROUND ? (Plan.colour & 0x0F) : (Plan.colour & 0xF0);
-}
-
-void __cdecl StandInSetRadio(DialogHandle dialog, int item, int value) {
-  if (dialog == (DialogHandle)&IndicatorDialog && item == INDICATOR_ITEM_DEFAULT) {
-    Items[INDICATOR_ITEM_DEFAULT].status = value == INDICATOR_ITEM_DEFAULT;
-    Items[INDICATOR_ITEM_CUSTOM].status = value == INDICATOR_ITEM_CUSTOM;
+// The person for one save, in the tests' fake dialogs: asks for the picker
+// once when the plan changes the colour, accepts it there, and confirms the
+// dialog filled in as planned.
+void QueuePerson(void) {
+  if (Plan.colour >= 0) {
+    FakeDialogs().people.push_back([](FakeDialog &d) {
+      d.items[INDICATOR_ITEM_COLOUR_REQUEST].status = 1;
+      return INDICATOR_ITEM_COLOUR_REQUEST;
+    });
+    FakeDialogs().people.push_back([](FakeDialog &d) {
+      SelectRadio(d, Plan.colour & 0x0F);
+      SelectRadio(d, COLOUR_ITEM_BACKGROUND + (Plan.colour >> 4));
+      return COLOUR_EXIT_ACCEPT;
+    });
   }
-}
-
-void __cdecl StandInSetColour(DialogHandle, int, int) {}
-
-int __cdecl StandInShow(DialogHandle dialog) {
-  if (dialog == (DialogHandle)&ColourPicker)
-    return COLOUR_EXIT_ACCEPT;
-  Items[INDICATOR_ITEM_COLOUR_REQUEST].status = !PickerAsked && Plan.colour >= 0;
-  if (Items[INDICATOR_ITEM_COLOUR_REQUEST].status) {
-    PickerAsked = 1;
+  FakeDialogs().people.push_back([](FakeDialog &d) {
+    SelectRadio(d, Plan.custom ? INDICATOR_ITEM_CUSTOM : INDICATOR_ITEM_DEFAULT);
+    d.items[INDICATOR_ITEM_TITLE].status = Plan.title;
+    d.items[INDICATOR_ITEM_SWITCH_MODE].status = Plan.switchMode;
+    d.items[INDICATOR_ITEM_CTRL_OFF].status = Plan.ctrlOff;
+    snprintf(d.items[INDICATOR_ITEM_FORMAT].text, FORMAT_SIZE, "%s", Plan.format);
+    snprintf(d.items[INDICATOR_ITEM_PAUSE].text, FORMAT_SIZE, "%lu", (unsigned long)Plan.pause);
+    snprintf(d.items[INDICATOR_ITEM_XCOORD].text, FORMAT_SIZE, "%ld", (long)Plan.x);
+    snprintf(d.items[INDICATOR_ITEM_YCOORD].text, FORMAT_SIZE, "%ld", (long)Plan.y);
     return 1;
-  }
-  StandInSetRadio(dialog, INDICATOR_ITEM_DEFAULT,
-                  Plan.custom ? INDICATOR_ITEM_CUSTOM : INDICATOR_ITEM_DEFAULT);
-  Items[INDICATOR_ITEM_TITLE].status = Plan.title;
-  Items[INDICATOR_ITEM_SWITCH_MODE].status = Plan.switchMode;
-  Items[INDICATOR_ITEM_CTRL_OFF].status = Plan.ctrlOff;
-  snprintf(Items[INDICATOR_ITEM_FORMAT].text, FORMAT_SIZE, "%s", Plan.format);
-  snprintf(Items[INDICATOR_ITEM_PAUSE].text, FORMAT_SIZE, "%lu", (unsigned long)Plan.pause);
-  snprintf(Items[INDICATOR_ITEM_XCOORD].text, FORMAT_SIZE, "%ld", (long)Plan.x);
-  snprintf(Items[INDICATOR_ITEM_YCOORD].text, FORMAT_SIZE, "%ld", (long)Plan.y);
-  return 1;
-}
-
-void BindStandInDialogs(void) {
-  Dialogs.LoadDialogEx = StandInLoad;
-  Dialogs.FreeDialog = StandInFree;
-  Dialogs.GetItemStatus = StandInGetStatus;
-  Dialogs.SetItemStatus = StandInSetStatus;
-  Dialogs.GetItemData = StandInGetData;
-  Dialogs.GetRadioStatus = StandInGetRadio;
-  Dialogs.SetRadioStatus = StandInSetRadio;
-  Dialogs.SetItemColor = StandInSetColour;
-  Dialogs.ShowDialog = StandInShow;
+  });
 }
 
 // Formats, places and colours of every kind: an empty text, one cut to 79
@@ -296,7 +219,12 @@ void SaveSettings(void) {
   Plan.pause = 1 + (Plan.pause + Next() % 4) % 5;
   Plan.x = Pick(COLUMNS);
   Plan.y = Pick(ROWS);
+  QueuePerson();
   EditIndicatorSettings();
+  if (!FakeDialogs().people.empty())
+    Fail("the dialog was not shown as planned", (long)FakeDialogs().people.size());
+  FakeDialogs().people.clear();
+  FakeDialogs().loaded.clear(); // all freed; thousands of saves add up
   LockSettings();
   DWORD stored = OpenSettingsKey("Indicator") ? ReadNumber("Pause") : 0;
   UnlockSettings();
@@ -350,13 +278,12 @@ int main() {
   WinSubset_Reset();
   // Past the 32-bit wrap of the tick count a few seconds in.
   WinSubset_SetTickBase(0xFFFFFFFFu - 3000);
-  struct PluginStartupInfo info;
-  memset(&info, 0, sizeof info);
-  info.StructSize = sizeof info;
-  info.RootKey = "Software\\Far\\Plugins";
-  info.GetMsg = StressGetMsg;
+  PluginStartupInfo info = NewFakeHost("Software\\Far\\Plugins");
+  // Set before any clock thread asks: two-millisecond displays.
+  Host().messages[MSG_CLOCK_FORMAT] = "%H:%M:%S";
+  Host().messages[MSG_CLOCK_PAUSE] = "2";
   TakeHostTable(&info);
-  BindStandInDialogs();
+  InstallFakeDialogs();
   PaintScreen();
   Plan.pause = 1;
 
