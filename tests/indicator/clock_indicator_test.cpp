@@ -30,6 +30,10 @@ protected:
     ASSERT_TRUE(WaitForEnd());
   }
   bool LabelShownAt(int x, int y) { return Characters(x, y, LABEL_LENGTH) == LABEL; }
+  // Waits for LABEL where it stands by default: flush right in the top row.
+  bool LabelAppears() {
+    return WaitUntil([&] { return LabelShownAt(width - LABEL_LENGTH, 0); });
+  }
 };
 
 struct PlaceCase {
@@ -62,7 +66,7 @@ TEST_F(ClockIndicatorTest, ColourZeroTakesTheFirstCellsAttribute) {
     StoreNumber("Color", colour);
     WORD expected = colour ? colour : 0x2A;
     ShowLabelUntilStopped([&] {
-      ASSERT_TRUE(WaitUntil([&] { return LabelShownAt(width - LABEL_LENGTH, 0); }));
+      ASSERT_TRUE(LabelAppears());
       EXPECT_EQ(std::vector<WORD>(LABEL_LENGTH, expected),
                 Attributes(width - LABEL_LENGTH, 0, LABEL_LENGTH))
           << "Color " << colour << ": the whole text in one attribute";
@@ -97,40 +101,40 @@ TEST_F(ClockIndicatorTest, FrameCharactersUnderTheTextComeBackExactly) {
   ASSERT_TRUE(SetConsoleOutputCP(866));
   std::string frame = "\xCD\xCD\xCD\xCD\xB5\xA0\xE1\xBB"; // ====|a c=+ in code page 866
   Paint(width - (int)frame.size(), 0, frame, UNDER);
-  ShowLabelUntilStopped(
-      [&] { ASSERT_TRUE(WaitUntil([&] { return LabelShownAt(width - LABEL_LENGTH, 0); })); });
+  ShowLabelUntilStopped([&] { ASSERT_TRUE(LabelAppears()); });
   EXPECT_EQ(CLOCK_CODE_PAGE, (int)GetConsoleOutputCP());
   ASSERT_TRUE(SetConsoleOutputCP(866));
   EXPECT_EQ(frame, Characters(width - (int)frame.size(), 0, (int)frame.size()))
       << "read under 866 as they were written";
 }
 
-TEST_F(ClockIndicatorTest, TitleShowsTheTextAndComesBackCutTo79) {
-  std::string longTitle(120, 't');
-  longTitle[0] = 'T';
-  SetConsoleTitleA(longTitle.c_str());
-  StoreNumber("Title", 1);
-  ShowLabelUntilStopped([&] {
-    EXPECT_TRUE(WaitUntil([&] { return Title() == LABEL; })) << "the title is the text";
-    SetConsoleTitleA("changed by the host");
-  });
-  EXPECT_EQ(longTitle.substr(0, 79), Title()) << "the earlier title, cut to 79 characters";
-}
-
-TEST_F(ClockIndicatorTest, TitleOffLeavesTheTitleAlone) {
-  SetConsoleTitleA("my title");
-  ShowLabelUntilStopped([&] {
-    ASSERT_TRUE(WaitUntil([&] { return LabelShownAt(width - LABEL_LENGTH, 0); }));
-    EXPECT_EQ("my title", Title());
-  });
-  EXPECT_EQ("my title", Title());
+TEST_F(ClockIndicatorTest, TitleShowsTheTextAndComesBackCutTo79OrIsLeftAlone) {
+  const std::string longTitle = "T" + std::string(119, 't');
+  const struct {
+    DWORD title;
+    std::string before, during, after;
+  } cases[] = {{1, longTitle, LABEL, longTitle.substr(0, 79)},
+               {0, "my title", "my title", "my title"}};
+  for (const auto &c : cases) {
+    SetConsoleTitleA(c.before.c_str());
+    StoreNumber("Title", c.title);
+    ShowLabelUntilStopped([&] {
+      ASSERT_TRUE(LabelAppears());
+      EXPECT_TRUE(WaitUntil([&] { return Title() == c.during; }))
+          << "Title " << c.title << ": the title while shown";
+      if (c.title)
+        SetConsoleTitleA("changed by the host");
+    });
+    EXPECT_EQ(c.after, Title()) << "Title " << c.title
+                                << ": the title afterwards (the earlier one, cut to 79)";
+  }
 }
 
 TEST_F(ClockIndicatorTest, SwitchModeOffIgnoresTheEntryWhileShown) {
   PaintRow(0);
   StoreClock(LABEL, 300);
   ASSERT_TRUE(StartDisplay());
-  ASSERT_TRUE(WaitUntil([&] { return LabelShownAt(width - LABEL_LENGTH, 0); }));
+  ASSERT_TRUE(LabelAppears());
   DWORD start = GetTickCount();
   InvokeClockIndicator();
   EXPECT_EQ(0, ClockStopRequest.load()) << "no stop requested";
@@ -141,14 +145,11 @@ TEST_F(ClockIndicatorTest, SwitchModeOffIgnoresTheEntryWhileShown) {
 
 TEST_F(ClockIndicatorTest, SwitchModeOnStopsAndTheNextChoiceStartsAgain) {
   PaintRow(0);
-  ShowLabelUntilStopped(
-      [&] { ASSERT_TRUE(WaitUntil([&] { return LabelShownAt(width - LABEL_LENGTH, 0); })); });
+  ShowLabelUntilStopped([&] { ASSERT_TRUE(LabelAppears()); });
   EXPECT_EQ(0, ClockStopRequest.load()) << "the stop is cleared at the end";
   EXPECT_EQ("abcdefghij", Characters(width - 10, 0, 10));
-  ShowLabelUntilStopped([&] {
-    EXPECT_TRUE(WaitUntil([&] { return LabelShownAt(width - LABEL_LENGTH, 0); }))
-        << "choosing the entry once more starts a new display";
-  });
+  ShowLabelUntilStopped(
+      [&] { EXPECT_TRUE(LabelAppears()) << "choosing the entry once more starts a new display"; });
 }
 
 TEST_F(ClockIndicatorTest, DefaultFormatAndTimeWithFreshSettings) {
@@ -212,7 +213,7 @@ TEST_F(ClockIndicatorTest, MainMenuEnterStartsTheClock) {
   StoreNumber("SwitchMode", 1);
   Host().menuReplies = {Enter(2)};
   EXPECT_EQ(INVALID_HANDLE_VALUE, OpenPlugin(OPEN_PLUGINSMENU, 0));
-  EXPECT_TRUE(WaitUntil([&] { return LabelShownAt(width - LABEL_LENGTH, 0); }));
+  EXPECT_TRUE(LabelAppears());
   Host().menuReplies = {Enter(2)};
   OpenPlugin(OPEN_EDITOR, 0);
   EXPECT_TRUE(WaitForEnd()) << "the entry switches it off again";
