@@ -34,6 +34,7 @@ std::string ReadFile(const char *name) {
 #define SCRATCH "/tmp/"
 #endif
 const char First[] = SCRATCH "subset_file_first.txt", Second[] = SCRATCH "subset_file_second.txt";
+const char Here[] = "subset_file_here.txt"; // in the current folder
 
 class FileTest : public testing::Test {
 protected:
@@ -41,6 +42,7 @@ protected:
   void TearDown() override {
     remove(First);
     remove(Second);
+    remove(Here);
   }
 };
 
@@ -75,23 +77,21 @@ TEST_F(FileTest, ReplacingTakesTheNewContentsAndRemovesTheReplacement) {
   EXPECT_FALSE(ReplaceFileA(Second, First, NULL, 0, NULL, NULL)) << "nothing to replace";
   EXPECT_EQ((DWORD)ERROR_FILE_NOT_FOUND, GetLastError());
   WriteFile(Second, "old");
-  WriteFile("subset_file_here.txt", "here");
+  WriteFile(Here, "here");
   SetLastError(0);
-  EXPECT_FALSE(ReplaceFileA("subset_file_here.txt", First, NULL, 0, NULL, NULL))
-      << "a file named without its folder";
+  EXPECT_FALSE(ReplaceFileA(Here, First, NULL, 0, NULL, NULL)) << "a file named without its folder";
   EXPECT_EQ((DWORD)ERROR_DIRECTORY, GetLastError());
-  EXPECT_EQ("here", ReadFile("subset_file_here.txt")) << "is left as it was";
+  EXPECT_EQ("here", ReadFile(Here)) << "is left as it was";
   char full[MAX_PATH];
-  DWORD length = GetFullPathNameA("subset_file_here.txt", sizeof full, full, NULL);
-  ASSERT_GT(length, strlen("subset_file_here.txt")) << "the name with its folder";
-  EXPECT_STREQ("subset_file_here.txt", full + length - strlen("subset_file_here.txt"));
-  EXPECT_EQ(length + 1, GetFullPathNameA("subset_file_here.txt", 4, full, NULL))
+  DWORD length = GetFullPathNameA(Here, sizeof full, full, NULL);
+  ASSERT_GT(length, strlen(Here)) << "the name with its folder";
+  EXPECT_STREQ(Here, full + length - strlen(Here));
+  EXPECT_EQ(length + 1, GetFullPathNameA(Here, 4, full, NULL))
       << "a short buffer asks for the length with the terminator";
-  GetFullPathNameA("subset_file_here.txt", sizeof full, full, NULL);
+  GetFullPathNameA(Here, sizeof full, full, NULL);
   EXPECT_TRUE(ReplaceFileA(full, Second, NULL, 0, NULL, NULL)) << "once named from the root";
-  EXPECT_EQ("old", ReadFile("subset_file_here.txt"));
+  EXPECT_EQ("old", ReadFile(Here));
   WriteFile(Second, "old");
-  remove("subset_file_here.txt");
   ASSERT_TRUE(ReplaceFileA(Second, First, NULL, 0, NULL, NULL)) << "error " << GetLastError();
   EXPECT_EQ("new", ReadFile(Second));
   EXPECT_EQ("<missing>", ReadFile(First));
