@@ -11,10 +11,16 @@ namespace {
 
 const char Bar[] = "\xB3"; /* the menu's column bar in the OEM code page */
 
-/* Keys with typed text go through a keys file, away from command-line
-   quoting. */
-std::string KeysOption(const std::string &name, const std::string &keys) {
-  return "--keys-file \"" + WriteWorkFile(name + ".keys", keys) + "\" ";
+/* A run under the test's own settings root. Keys with typed text go
+   through a keys file, away from command-line quoting. */
+FarhostRun RunWithKeys(const std::string &name, const std::string &options, const std::string &keys,
+                       const TestRootKey &root) {
+  return RunFarhost(name, options + "--keys-file \"" + WriteWorkFile(name + ".keys", keys) + "\" " +
+                              root.Option());
+}
+
+std::string EditorOption(const std::string &file) {
+  return "--from editor --file \"" + file + "\" ";
 }
 
 /* Main menu, second entry: the presets menu. */
@@ -27,12 +33,10 @@ TEST(Presets, CreateWithInsSeeThePreviewAndInsertWithOneKey) {
   /* Ins on slot 1: the dialog opens on the name, then the format, then
      Quick insert; Enter saves. The menu comes back with the preview; Enter
      on slot 1 inserts at once. */
-  FarhostRun run = RunFarhost(
-      "preset_create",
-      "--from editor --file \"" + file + "\" " +
-          KeysOption("preset_create", OpenPresets + "Down Ins Dump \"Year\" Tab \"[%Y]\" "
-                                                    "Tab Tab Tab Space Enter Dump Enter") +
-          root.Option());
+  FarhostRun run = RunWithKeys("preset_create", EditorOption(file),
+                               OpenPresets + "Down Ins Dump \"Year\" Tab \"[%Y]\" "
+                                             "Tab Tab Tab Space Enter Dump Enter",
+                               root);
   window.Close();
   ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
   EXPECT_TRUE(HasDate(run.Editor, "<date>", window)) << "inserted at the cursor\n" << run.Log;
@@ -60,10 +64,8 @@ TEST(Presets, EditWithF4AndDeleteWithDel) {
   root.SetString("Format2", "Format", "old");
   root.SetDword("Format2", "Mode", 0);
   FarhostRun run =
-      RunFarhost("preset_edit",
-                 KeysOption("preset_edit",
-                            OpenPresets + "Down Down F4 BS BS BS \"New\" Enter Dump Del Dump Esc") +
-                     root.Option());
+      RunWithKeys("preset_edit", "",
+                  OpenPresets + "Down Down F4 BS BS BS \"New\" Enter Dump Del Dump Esc", root);
   ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
   std::vector<std::string> screens = Screens(run);
   ASSERT_EQ(screens.size(), 2u) << run.Output;
@@ -88,12 +90,8 @@ TEST(Presets, AfterSaveEnterInserts) {
   /* Enter on slot 2: the dialog opens on the name; Save (Alt+S) keeps the
      new name and shows the dialog again, on the name, where Enter means
      the default button, Insert. */
-  FarhostRun run =
-      RunFarhost("preset_save_insert",
-                 "--from editor --file \"" + file + "\" " +
-                     KeysOption("preset_save_insert",
-                                OpenPresets + "Down Down Enter BS BS BS \"Deux\" Alt+S Enter") +
-                     root.Option());
+  FarhostRun run = RunWithKeys("preset_save_insert", EditorOption(file),
+                               OpenPresets + "Down Down Enter BS BS BS \"Deux\" Alt+S Enter", root);
   window.Close();
   ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
   EXPECT_EQ(root.GetString("Format2", "Name"), "Deux") << "Save kept the name";
@@ -107,10 +105,8 @@ TEST(Presets, AfterSaveEnterInserts) {
 TEST(Presets, AnEmptyFormatKeepsTheClipboard) {
   TestRootKey root("preset_empty");
   /* From the viewer, two Enters on a slot with nothing stored. */
-  FarhostRun run =
-      RunFarhost("preset_empty", "--from viewer --clipboard kept " +
-                                     KeysOption("preset_empty", OpenPresets + "Down Enter Enter") +
-                                     root.Option());
+  FarhostRun run = RunWithKeys("preset_empty", "--from viewer --clipboard kept ",
+                               OpenPresets + "Down Enter Enter", root);
   ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
   EXPECT_EQ(run.Clipboard, "kept") << run.Log;
 }
@@ -119,8 +115,7 @@ TEST(Presets, ALongNameIsListed) {
   TestRootKey root("preset_long");
   root.SetString("Format4", "Name", std::string(80, 'n'));
   root.SetString("Format4", "Format", "%Y");
-  FarhostRun run = RunFarhost("preset_long",
-                              KeysOption("preset_long", OpenPresets + "Dump Esc") + root.Option());
+  FarhostRun run = RunWithKeys("preset_long", "", OpenPresets + "Dump Esc", root);
   ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
   std::vector<std::string> screens = Screens(run);
   ASSERT_EQ(screens.size(), 1u) << run.Output;
@@ -148,10 +143,8 @@ TEST(Presets, TheMenuHasItsTitleAndItsColumnsLineUpInBothLanguages) {
   root.SetString("Format4", "Name", "Four");
   root.SetString("Format4", "Format", "%Y");
   for (const char *language : {"Eng", "Rus"}) {
-    FarhostRun run =
-        RunFarhost("preset_columns", std::string("--lang ") + language + " " +
-                                         KeysOption("preset_columns", OpenPresets + "Dump Esc") +
-                                         root.Option());
+    FarhostRun run = RunWithKeys("preset_columns", std::string("--lang ") + language + " ",
+                                 OpenPresets + "Dump Esc", root);
     ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
     std::vector<std::string> screens = Screens(run);
     ASSERT_EQ(screens.size(), 1u) << run.Output;
@@ -177,11 +170,9 @@ TEST(QuickFormat, F4OnTheFirstEntryChangesTheNextQuickInsertion) {
   std::string erase;
   for (int i = 0; i < 40; i++)
     erase += "BS ";
-  FarhostRun run = RunFarhost("quick_format",
-                              "--from editor --file \"" + file + "\" " +
-                                  KeysOption("quick_format", "F11 Enter F4 Down Space Tab End " +
-                                                                 erase + "\"<%Y>\" Enter Enter") +
-                                  root.Option());
+  FarhostRun run =
+      RunWithKeys("quick_format", EditorOption(file),
+                  "F11 Enter F4 Down Space Tab End " + erase + "\"<%Y>\" Enter Enter", root);
   window.Close();
   ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
   EXPECT_EQ(root.GetDword("Auto", "Custom"), 1u);
