@@ -11,5 +11,6 @@ extern "C" void WinSubset_Reset(void) {
   ResetClock();
   ResetModulePath();
   ResetDebugOutput();
+  ResetSystemFolders();
   SetLastError(0);
 }

@@ -5,6 +5,7 @@
 #include <dlfcn.h>
 #include <link.h>
 #include <pthread.h>
+#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 #include <unistd.h>
@@ -62,6 +63,29 @@ static LoadedModule *FindModule(void *handle) {
   return NULL;
 }
 
+static int ModulePath(HMODULE hModule, char *path, size_t size);
+
+// A bare name is searched as Windows searches it: the program's folder,
+// then the current folder (the system folders hold nothing of ours here),
+// then wherever the dynamic loader looks.
+static void *OpenByName(const char *name) {
+  if (strchr(name, '/') || strchr(name, '\\'))
+    return dlopen(name, RTLD_NOW | RTLD_LOCAL);
+  char path[4096];
+  if (ModulePath(NULL, path, sizeof path)) {
+    char *slash = strrchr(path, '/');
+    if (slash && (size_t)(slash + 1 - path) + strlen(name) < sizeof path) {
+      strcpy(slash + 1, name);
+      if (access(path, F_OK) == 0)
+        return dlopen(path, RTLD_NOW | RTLD_LOCAL);
+    }
+  }
+  snprintf(path, sizeof path, "./%s", name);
+  if (access(path, F_OK) == 0)
+    return dlopen(path, RTLD_NOW | RTLD_LOCAL);
+  return dlopen(name, RTLD_NOW | RTLD_LOCAL);
+}
+
 extern "C" HMODULE WINAPI LoadLibraryA(LPCSTR lpLibFileName) {
   if (TakeInjectedFault("LoadLibraryA"))
     return NULL;
@@ -69,7 +93,7 @@ extern "C" HMODULE WINAPI LoadLibraryA(LPCSTR lpLibFileName) {
     SetLastError(ERROR_MOD_NOT_FOUND);
     return NULL;
   }
-  void *handle = dlopen(lpLibFileName, RTLD_NOW | RTLD_LOCAL);
+  void *handle = OpenByName(lpLibFileName);
   if (!handle) {
     // A file that is there but does not load is a broken module, not a missing one.
     int exists = strchr(lpLibFileName, '/') && access(lpLibFileName, F_OK) == 0;

@@ -12,6 +12,7 @@
 
 static pthread_mutex_t ClockLock = PTHREAD_MUTEX_INITIALIZER;
 static int LocalTimeFixed = 0;
+static int FixedInUtc = 0; // the fixed moment is UTC, not local
 static SYSTEMTIME FixedLocalTime;
 static int TickBaseSet = 0;
 static DWORD TickBase = 0;
@@ -68,36 +69,55 @@ static time_t FromLocalSystemTime(const SYSTEMTIME *local) {
   return mktime(&record);
 }
 
-static int TakeFixedLocalTime(SYSTEMTIME *moment) {
+// The fixed moment as set (1 local, 2 UTC), or 0 for the real clock.
+static int TakeFixedTime(SYSTEMTIME *moment) {
   pthread_mutex_lock(&ClockLock);
-  int fixed = LocalTimeFixed;
+  int fixed = LocalTimeFixed ? 1 + FixedInUtc : 0;
   if (fixed)
     *moment = FixedLocalTime;
   pthread_mutex_unlock(&ClockLock);
   return fixed;
 }
 
+// Now as a count of seconds, from the fixed moment or the real clock.
+static void ReadNow(struct timespec *now) {
+  SYSTEMTIME fixed;
+  int kind = TakeFixedTime(&fixed);
+  if (kind == 0) {
+    clock_gettime(CLOCK_REALTIME, now);
+    return;
+  }
+  if (kind == 1) {
+    now->tv_sec = FromLocalSystemTime(&fixed);
+  } else {
+    struct tm utc;
+    memset(&utc, 0, sizeof utc);
+    utc.tm_year = fixed.wYear - 1900;
+    utc.tm_mon = fixed.wMonth - 1;
+    utc.tm_mday = fixed.wDay;
+    utc.tm_hour = fixed.wHour;
+    utc.tm_min = fixed.wMinute;
+    utc.tm_sec = fixed.wSecond;
+    now->tv_sec = timegm(&utc);
+  }
+  now->tv_nsec = fixed.wMilliseconds * 1000000L;
+}
+
 extern "C" void WINAPI GetLocalTime(LPSYSTEMTIME lpSystemTime) {
-  if (!lpSystemTime || TakeFixedLocalTime(lpSystemTime))
+  if (!lpSystemTime || TakeFixedTime(lpSystemTime) == 1)
     return;
   struct timespec now;
-  clock_gettime(CLOCK_REALTIME, &now);
+  ReadNow(&now);
   struct tm local;
   localtime_r(&now.tv_sec, &local);
   ToSystemTime(&local, (WORD)(now.tv_nsec / 1000000), lpSystemTime);
 }
 
 extern "C" void WINAPI GetSystemTime(LPSYSTEMTIME lpSystemTime) {
-  if (!lpSystemTime)
+  if (!lpSystemTime || TakeFixedTime(lpSystemTime) == 2)
     return;
-  SYSTEMTIME fixed;
   struct timespec now;
-  if (TakeFixedLocalTime(&fixed)) {
-    now.tv_sec = FromLocalSystemTime(&fixed);
-    now.tv_nsec = fixed.wMilliseconds * 1000000L;
-  } else {
-    clock_gettime(CLOCK_REALTIME, &now);
-  }
+  ReadNow(&now);
   struct tm utc;
   gmtime_r(&now.tv_sec, &utc);
   ToSystemTime(&utc, (WORD)(now.tv_nsec / 1000000), lpSystemTime);
@@ -176,13 +196,18 @@ extern "C" void WINAPI Sleep(DWORD dwMilliseconds) {
   }
 }
 
-extern "C" void WinSubset_SetLocalTime(const SYSTEMTIME *moment) {
+static void FixTime(const SYSTEMTIME *moment, int inUtc) {
   pthread_mutex_lock(&ClockLock);
   LocalTimeFixed = moment != NULL;
+  FixedInUtc = inUtc;
   if (moment)
     FixedLocalTime = *moment;
   pthread_mutex_unlock(&ClockLock);
 }
+
+extern "C" void WinSubset_SetLocalTime(const SYSTEMTIME *moment) { FixTime(moment, 0); }
+
+extern "C" void WinSubset_SetUtcTime(const SYSTEMTIME *moment) { FixTime(moment, 1); }
 
 extern "C" void WinSubset_SetTickBase(DWORD tick) {
   unsigned long long now = MonotonicMilliseconds();

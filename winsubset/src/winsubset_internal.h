@@ -28,5 +28,6 @@ void ResetKeyboard(void);
 void ResetClock(void);
 void ResetModulePath(void);
 void ResetDebugOutput(void);
+void ResetSystemFolders(void);
 
 #endif
