@@ -139,24 +139,29 @@ TEST(ConfigurationMenu, NoUseMenuRemovesOnlyTheConfigurationEntry) {
       << run.Log;
 }
 
-TEST(ClipboardRefusal, ShowsTheErrorBoxWithTheSystemError) {
-  TestRootKey root("refusal");
-  FarhostRun run = RunFarhost("refusal", "--from viewer --no-clipboard-rights --clipboard kept "
-                                         "--keys \"F11 Enter Enter Dump Enter\" " +
-                                             root.Option());
-  ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
-  size_t screen = run.Output.find("--- screen ---");
-  ASSERT_NE(screen, std::string::npos) << run.Output;
-  std::string dump = run.Output.substr(screen);
-  EXPECT_NE(dump.find("Error (5)"), std::string::npos) << "the box's title\n" << dump;
-  EXPECT_NE(dump.find("ClipboardError"), std::string::npos) << dump;
-  EXPECT_NE(dump.find("[ Ok ]"), std::string::npos) << dump;
-  EXPECT_NE(dump.find("[ Cancel ]"), std::string::npos) << dump;
-  EXPECT_NE(run.Log.find("Message plugin=0 flags=3"), std::string::npos)
-      << "FMSG_WARNING | FMSG_ERRORTYPE\n"
-      << run.Log;
-  EXPECT_NE(run.Log.find("system error 5 "), std::string::npos) << "the host added error 5";
-  EXPECT_EQ(run.Clipboard, "kept") << "the refused text did not replace the clipboard";
+TEST(ClipboardRefusal, ShowsTheErrorBoxWithTheSystemErrorInEachLanguage) {
+  for (const char *language : {"Eng", "Rus"}) {
+    TestRootKey root(std::string("refusal") + language);
+    FarhostRun run = RunFarhost("refusal", std::string("--lang ") + language +
+                                               " --from viewer --no-clipboard-rights --clipboard "
+                                               "kept --keys \"F11 Enter Enter Dump Enter\" " +
+                                               root.Option());
+    ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+    size_t screen = run.Output.find("--- screen ---");
+    ASSERT_NE(screen, std::string::npos) << run.Output;
+    std::string dump = run.Output.substr(screen);
+    SCOPED_TRACE(language);
+    EXPECT_NE(dump.find(Message(language, 85) + " (5)"), std::string::npos)
+        << "the box's title with the system's code\n"
+        << dump;
+    EXPECT_NE(dump.find(Message(language, 87)), std::string::npos) << dump;
+    EXPECT_NE(dump.find("[ " + Message(language, 86) + " ]"), std::string::npos) << dump;
+    EXPECT_EQ(dump.find("Cancel"), std::string::npos) << "one button\n" << dump;
+    EXPECT_NE(run.Log.find("Message plugin=0 flags=1 items=5 buttons=1"), std::string::npos)
+        << "a warning: title, text, the system's reason, separator, OK\n"
+        << run.Log;
+    EXPECT_EQ(run.Clipboard, "kept") << "the refused text did not replace the clipboard";
+  }
 }
 
 TEST(Help, F1InThePluginsMenuShowsItsTopic) {
