@@ -270,9 +270,16 @@ static int ExpandInOneCall(char *buffer, int size, const char *format, Moment *m
   return -1;
 }
 
+// The years the runtime takes: 1900 to 9999.
+static int InRuntimeYears(const struct tm *record) {
+  return record->tm_year >= 0 && record->tm_year <= 8099;
+}
+
 // The given record or now, in UTC when asked; 0 when a given record cannot
-// be told in UTC (nothing is formatted then, rather than a wrong time).
-static int TakeMoment(Moment *moment, const struct tm *given, int utc) {
+// be told in UTC, or its UTC moment lies outside the runtime's years
+// (nothing is formatted then, rather than a wrong time). `needsZone`: the
+// format may show the zone, so the zone of now is read with the clock.
+static int TakeMoment(Moment *moment, const struct tm *given, int utc, int needsZone) {
   moment->utc = utc;
   moment->isNow = 0;
   moment->zoneRead = 0;
@@ -283,10 +290,15 @@ static int TakeMoment(Moment *moment, const struct tm *given, int utc) {
     ClampTimeRecord(&moment->record);
     if (!utc)
       return 1;
-    if (!LocalToUtc(&moment->record, &moment->record))
+    if (!LocalToUtc(&moment->record, &moment->record) || !InRuntimeYears(&moment->record))
       return 0;
   } else if (utc) {
     ReadUtcTime(&moment->record);
+  } else if (needsZone) {
+    // The local clock alone is ambiguous in the hour repeated when
+    // daylight saving ends; read with the UTC clock it is not.
+    moment->zoneKnown = ReadLocalTimeAndOffset(&moment->record, &moment->offset);
+    moment->zoneRead = 1;
   } else {
     ReadLocalClock(&moment->record);
     moment->isNow = 1;
@@ -304,10 +316,10 @@ int ExpandDateText(char *buffer, int size, const char *format, const struct tm *
     return 0;
   // "!" asks for UTC, as Lua's os.date does.
   int utc = format[0] == '!';
-  Moment taken;
-  if (!TakeMoment(&taken, moment, utc))
-    return 0;
   format += utc;
+  Moment taken;
+  if (!TakeMoment(&taken, moment, utc, strpbrk(format, "zZ") != NULL))
+    return 0;
   int used = ExpandInOneCall(buffer, size, format, &taken);
   return used >= 0 ? used : ExpandFormat(buffer, size, 0, format, &taken, 0);
 }
