@@ -55,19 +55,22 @@ static int IsValidSystemTime(const SYSTEMTIME *moment) {
          moment->wSecond < 60 && moment->wMilliseconds < 1000;
 }
 
-// The local time of a SYSTEMTIME as the process's zone reads it.
-static time_t FromLocalSystemTime(const SYSTEMTIME *local) {
+// A SYSTEMTIME as a count of seconds: in UTC, or as the process's zone
+// reads a local time.
+static time_t SecondsOf(const SYSTEMTIME *moment, int inUtc) {
   struct tm record;
   memset(&record, 0, sizeof record);
-  record.tm_year = local->wYear - 1900;
-  record.tm_mon = local->wMonth - 1;
-  record.tm_mday = local->wDay;
-  record.tm_hour = local->wHour;
-  record.tm_min = local->wMinute;
-  record.tm_sec = local->wSecond;
+  record.tm_year = moment->wYear - 1900;
+  record.tm_mon = moment->wMonth - 1;
+  record.tm_mday = moment->wDay;
+  record.tm_hour = moment->wHour;
+  record.tm_min = moment->wMinute;
+  record.tm_sec = moment->wSecond;
   record.tm_isdst = -1;
-  return mktime(&record);
+  return inUtc ? timegm(&record) : mktime(&record);
 }
+
+static time_t FromLocalSystemTime(const SYSTEMTIME *local) { return SecondsOf(local, 0); }
 
 // The fixed moment as set (1 local, 2 UTC), or 0 for the real clock.
 static int TakeFixedTime(SYSTEMTIME *moment) {
@@ -87,19 +90,7 @@ static void ReadNow(struct timespec *now) {
     clock_gettime(CLOCK_REALTIME, now);
     return;
   }
-  if (kind == 1) {
-    now->tv_sec = FromLocalSystemTime(&fixed);
-  } else {
-    struct tm utc;
-    memset(&utc, 0, sizeof utc);
-    utc.tm_year = fixed.wYear - 1900;
-    utc.tm_mon = fixed.wMonth - 1;
-    utc.tm_mday = fixed.wDay;
-    utc.tm_hour = fixed.wHour;
-    utc.tm_min = fixed.wMinute;
-    utc.tm_sec = fixed.wSecond;
-    now->tv_sec = timegm(&utc);
-  }
+  now->tv_sec = SecondsOf(&fixed, kind == 2);
   now->tv_nsec = fixed.wMilliseconds * 1000000L;
 }
 
