@@ -22,11 +22,16 @@ static void ReadSystemReason(DWORD code, char *reason) {
   if (length == 0 || length >= REASON_SIZE)
     length = 0;
   reason[length] = 0;
-  for (char *p = reason; *p; p++)
-    if (*p == '\r' || *p == '\n' || *p == '\t')
-      *p = ' ';
-  while (length > 0 && reason[length - 1] == ' ')
-    reason[--length] = 0;
+  // Windows breaks its longer texts with line ends: one space each.
+  char *out = reason;
+  for (const char *p = reason; *p; p++) {
+    char c = *p == '\r' || *p == '\n' || *p == '\t' ? ' ' : *p;
+    if (c != ' ' || (out > reason && out[-1] != ' '))
+      *out++ = c;
+  }
+  while (out > reason && out[-1] == ' ')
+    out--;
+  *out = 0;
   CharToOemA(reason, reason);
 }
 

@@ -68,6 +68,11 @@ void WinSubset_SetExecutablePath(const char *path);
    now on; null goes back to Wine's (C:\windows\system32, C:\windows). */
 void WinSubset_SetSystemFolders(const char *system, const char *windows);
 
+/* FormatMessageA gives this text for the code from now on (with the line
+   end Windows ends its texts with, when wanted); a null or empty text goes
+   back to Wine's English texts. */
+void WinSubset_SetSystemMessage(DWORD code, const char *text);
+
 /* Everything sent to OutputDebugStringA since the last reset or take. The
    text is the caller's to free (free()). */
 char *WinSubset_TakeDebugOutput(void);

@@ -12,5 +12,6 @@ extern "C" void WinSubset_Reset(void) {
   ResetModulePath();
   ResetDebugOutput();
   ResetSystemFolders();
+  ResetSystemMessage();
   SetLastError(0);
 }

@@ -90,6 +90,35 @@ static const SystemMessage Messages[] = {
     {ERROR_CLIPBOARD_NOT_OPEN, "Clipboard not open.\r\n"},
 };
 
+// One text a test gives a code, as another Windows may word it.
+static pthread_mutex_t MessageLock = PTHREAD_MUTEX_INITIALIZER;
+static DWORD GivenCode;
+static char GivenText[512];
+
+extern "C" void WinSubset_SetSystemMessage(DWORD code, const char *text) {
+  pthread_mutex_lock(&MessageLock);
+  GivenCode = code;
+  snprintf(GivenText, sizeof GivenText, "%s", text ? text : "");
+  pthread_mutex_unlock(&MessageLock);
+}
+
+void ResetSystemMessage(void) { WinSubset_SetSystemMessage(0, NULL); }
+
+// The given text of the code into `copy`, or Wine's, or null.
+static const char *SystemText(DWORD code, char *copy, size_t size) {
+  pthread_mutex_lock(&MessageLock);
+  int given = GivenText[0] && GivenCode == code;
+  if (given)
+    snprintf(copy, size, "%s", GivenText);
+  pthread_mutex_unlock(&MessageLock);
+  if (given)
+    return copy;
+  for (const SystemMessage &message : Messages)
+    if (message.code == code)
+      return message.text;
+  return NULL;
+}
+
 // Only FORMAT_MESSAGE_FROM_SYSTEM into the caller's buffer.
 extern "C" DWORD WINAPI FormatMessageA(DWORD dwFlags, LPCVOID lpSource, DWORD dwMessageId,
                                        DWORD dwLanguageId, LPSTR lpBuffer, DWORD nSize,
@@ -99,10 +128,8 @@ extern "C" DWORD WINAPI FormatMessageA(DWORD dwFlags, LPCVOID lpSource, DWORD dw
   (void)Arguments;
   if (TakeInjectedFault("FormatMessageA"))
     return 0;
-  const char *text = NULL;
-  for (const SystemMessage &message : Messages)
-    if (message.code == dwMessageId)
-      text = message.text;
+  char given[sizeof GivenText];
+  const char *text = SystemText(dwMessageId, given, sizeof given);
   if (!(dwFlags & FORMAT_MESSAGE_FROM_SYSTEM) || (dwFlags & FORMAT_MESSAGE_ALLOCATE_BUFFER) ||
       !lpBuffer) {
     SetLastError(ERROR_INVALID_PARAMETER);

@@ -29,5 +29,6 @@ void ResetClock(void);
 void ResetModulePath(void);
 void ResetDebugOutput(void);
 void ResetSystemFolders(void);
+void ResetSystemMessage(void);
 
 #endif
