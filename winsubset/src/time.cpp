@@ -171,7 +171,8 @@ TzSpecificLocalTimeToSystemTime(const TIME_ZONE_INFORMATION *lpTimeZoneInformati
   }
   time_t moment = FromLocalSystemTime(lpLocalTime);
   struct tm utc;
-  if (!gmtime_r(&moment, &utc)) {
+  // Windows goes through a FILETIME: a UTC moment before 1601 fails.
+  if (!gmtime_r(&moment, &utc) || utc.tm_year + 1900 < 1601) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return FALSE;
   }
