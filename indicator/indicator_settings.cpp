@@ -161,17 +161,12 @@ void EditIndicatorSettings(void) {
     // with nothing changed there is nothing to save.
     while (Dialogs.ShowDialog(dialog) != -1) {
       if (!Dialogs.GetItemStatus(dialog, INDICATOR_ITEM_COLOUR_REQUEST) || !picker) {
-<<<<<<< HEAD
         if (!ClockNumbersShowable(dialog))
           continue;
-        if (colour != loadedColour || DialogChangedSince(dialog, &shown))
-          SaveIndicatorSettings(dialog, colour);
-=======
         // A save that fails is said so, and the dialog comes back.
         if ((colour != loadedColour || DialogChangedSince(dialog, &shown)) &&
             !SettingsSaved(SaveIndicatorSettings(dialog, colour)))
           continue;
->>>>>>> work-b
         break;
       }
       Dialogs.SetRadioStatus(dialog, INDICATOR_ITEM_COLOUR_GROUP, INDICATOR_ITEM_COLOUR_GROUP);
