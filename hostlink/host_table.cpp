@@ -35,9 +35,21 @@ int ShowErrorBox(const char *text) {
   char title[32];
   snprintf(title, sizeof title, "Error (%d)", (int)code);
   const char *lines[5] = {title, text ? text : "", "\x01", "Ok", "Cancel"};
+  SetLastError(code);
+  return ShowHostMessage(FMSG_WARNING | FMSG_ERRORTYPE, NULL, lines, 5, 2);
+}
+
+int ShowHostMessage(unsigned flags, const char *helpTopic, const char *const *lines, int count,
+                    int buttons) {
   if (!HostReady || !HostServices.Message)
     return -1;
-  SetLastError(code);
-  return HostServices.Message(HostServices.ModuleNumber, FMSG_WARNING | FMSG_ERRORTYPE, NULL, lines,
-                              5, 2);
+  return HostServices.Message(HostServices.ModuleNumber, flags, helpTopic, lines, count, buttons);
+}
+
+int ShowNote(int msgId, unsigned flags) {
+  const char *title = GetMsgText(MSG_TITLE);
+  const char *text = GetMsgText(msgId);
+  const char *ok = GetMsgText(MSG_OK);
+  const char *lines[3] = {title ? title : "", text ? text : "", ok ? ok : "Ok"};
+  return ShowHostMessage(flags, NULL, lines, 3, 1);
 }

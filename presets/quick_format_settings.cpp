@@ -1,10 +1,22 @@
 #include "presets/quick_format_settings.h"
 
+#include <string.h>
+
 #include "hostlink/dialog_binding.h"
 #include "hostlink/dialog_snapshot.h"
 #include "hostlink/host_table.h"
 #include "presets/preset_dialog.h"
 #include "settings/settings_store.h"
+
+// Only the quick insertion delivers from the viewer through its settings.
+static int HasClipboardNote(const char *key) { return strcmp(key, "Auto") == 0; }
+
+int ClipboardNoteWanted(void) {
+  LockSettings();
+  DWORD wanted = OpenExistingSettingsKey("Auto") ? ReadNumberOr("ClipboardNote", 1) : 1;
+  UnlockSettings();
+  return wanted != 0;
+}
 
 // Fills the dialog from the key; 1 when the key could be opened.
 static int LoadQuickFormat(DialogHandle dialog, const char *key) {
@@ -24,6 +36,8 @@ static int LoadQuickFormat(DialogHandle dialog, const char *key) {
   Dialogs.SetItemFocus(dialog, selected);
   if (haveFormat)
     PutItemText(dialog, QUICK_ITEM_FORMAT, stored);
+  if (HasClipboardNote(key))
+    Dialogs.SetItemStatus(dialog, QUICK_ITEM_CLIPBOARD_NOTE, ClipboardNoteWanted());
   return 1;
 }
 
@@ -35,6 +49,9 @@ static void SaveQuickFormat(DialogHandle dialog, const char *key) {
     WriteValue("Custom", &custom, REG_DWORD);
     if (format)
       WriteValue("Format", format, REG_SZ);
+    DWORD note = Dialogs.GetItemStatus(dialog, QUICK_ITEM_CLIPBOARD_NOTE) != 0;
+    if (HasClipboardNote(key))
+      WriteValue("ClipboardNote", &note, REG_DWORD);
   }
   UnlockSettings();
 }
@@ -43,11 +60,13 @@ void EditQuickFormat(const char *key) {
   DialogHandle dialog = LoadPluginDialog(GetMsgText(MSG_DIALOG_FILE), key);
   if (!dialog)
     return;
-  static const int statusItems[] = {QUICK_ITEM_CUSTOM, 0};
+  static const int statusItems[] = {QUICK_ITEM_CUSTOM, 0, 0};
+  static const int statusItemsWithNote[] = {QUICK_ITEM_CUSTOM, QUICK_ITEM_CLIPBOARD_NOTE, 0};
   static const int textItems[] = {QUICK_ITEM_FORMAT, 0};
   int opened = LoadQuickFormat(dialog, key);
   struct DialogSnapshot shown;
-  TakeDialogSnapshot(dialog, statusItems, textItems, &shown);
+  TakeDialogSnapshot(dialog, HasClipboardNote(key) ? statusItemsWithNote : statusItems, textItems,
+                     &shown);
   if (Dialogs.ShowDialog(dialog) != -1 && opened && DialogChangedSince(dialog, &shown))
     SaveQuickFormat(dialog, key);
   Dialogs.FreeDialog(dialog);

@@ -130,12 +130,14 @@ LONG ReadText(const char *name, char *buffer, int size) {
   return result;
 }
 
-DWORD ReadNumber(const char *name) {
+DWORD ReadNumberOr(const char *name, DWORD missing) {
   DWORD number = 0;
   if (ReadValue(name, &number, sizeof number) != ERROR_SUCCESS)
-    return 0;
+    return missing;
   return number;
 }
+
+DWORD ReadNumber(const char *name) { return ReadNumberOr(name, 0); }
 
 LONG WriteValue(const char *name, const void *data, int type) {
   DWORD length;

@@ -47,5 +47,7 @@ LONG ReadText(const char *name, char *buffer, int size);
 
 /* Reads a number of the current key; 0 when it cannot be read. */
 DWORD ReadNumber(const char *name);
+/* The same, with the value to take when it cannot be read. */
+DWORD ReadNumberOr(const char *name, DWORD missing);
 
 #endif
