@@ -118,7 +118,7 @@ int ShowPresetMenu(int *breakCode) {
     return -1;
   int chosen = HostServices.Menu(HostServices.ModuleNumber, -1, -1, 0, FMENU_WRAPMODE,
                                  GetMsgText(MSG_PRESETS_TITLE), GetMsgText(MSG_PRESETS_BOTTOM),
-                                 "Contents", BreakKeys, breakCode, PresetMenuItems, PRESET_SLOTS);
+                                 "Presets", BreakKeys, breakCode, PresetMenuItems, PRESET_SLOTS);
   return chosen >= 0 && chosen < PRESET_SLOTS ? chosen : -1;
 }
 
