@@ -129,10 +129,13 @@ void ReleasePresetDialog(void) {
 }
 
 static int FirstFreeSlot(void) {
-  for (int slot = 1; slot < PRESET_SLOTS; slot++)
-    if (!PresetTable[slot].Name)
-      return slot;
-  return -1;
+  int found = -1;
+  LockSettings();
+  for (int slot = 1; slot < PRESET_SLOTS && found < 0; slot++)
+    if (PresetSlotIsFree(slot))
+      found = slot;
+  UnlockSettings();
+  return found;
 }
 
 // Ins never overwrites: the new preset goes into the first free slot, which

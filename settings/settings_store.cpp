@@ -82,6 +82,20 @@ HKEY OpenExistingSettingsKey(const char *name) {
   return MakeCurrent(ComposeSettingsPath(path, name), path, OpenKey);
 }
 
+int PresetSlotIsFree(int slot) {
+  char path[KEY_PATH_SIZE];
+  CloseCurrentKey();
+  if (!ComposePresetPath(path, slot))
+    return 0;
+  HKEY key = NULL;
+  LONG opened = RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key);
+  if (opened != ERROR_SUCCESS)
+    return opened == ERROR_FILE_NOT_FOUND;
+  LONG named = RegQueryValueExA(key, "Name", NULL, NULL, NULL, NULL);
+  RegCloseKey(key);
+  return named == ERROR_FILE_NOT_FOUND;
+}
+
 LONG DeletePresetKey(int slot) {
   char path[KEY_PATH_SIZE];
   CloseCurrentKey();

@@ -36,6 +36,10 @@ HKEY OpenSettingsKey(const char *name);
 /* The named key only if it exists, never creating it. */
 HKEY OpenExistingSettingsKey(const char *name);
 LONG DeletePresetKey(int slot);
+/* 1 only when the registry says the slot holds no preset: its key or its
+   "Name" is missing. A slot that cannot be read for another reason may
+   hold one and is not free. Closes the current key. */
+int PresetSlotIsFree(int slot);
 LONG ReadValue(const char *name, void *buffer, int size);
 LONG WriteValue(const char *name, const void *data, int type);
 /* A whole slot, its key created when missing; takes the settings lock. */

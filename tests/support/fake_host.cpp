@@ -60,10 +60,13 @@ static int WINAPI FakeControl(HANDLE hPlugin, int Command, void *Param) {
   return 1;
 }
 
+// A new line (ECTL_INSERTSTRING) is recorded as "\n"; a locked editor
+// refuses both, as the host's does.
 static int WINAPI FakeEditorControl(int Command, void *Param) {
-  if (Command != ECTL_INSERTTEXT)
+  if ((Command != ECTL_INSERTTEXT && Command != ECTL_INSERTSTRING) || Host().editorLocked)
     return 0;
-  Host().editorInserts.push_back(static_cast<const char *>(Param));
+  Host().editorInserts.push_back(Command == ECTL_INSERTTEXT ? static_cast<const char *>(Param)
+                                                            : "\n");
   return 1;
 }
 
@@ -89,6 +92,11 @@ PluginStartupInfo NewFakeHost(const char *rootKey) {
   for (int i = 0; i < (int)(sizeof english / sizeof *english); i++)
     host.messages[i] = english[i];
   host.messages[59] = "HoralisEng.dlg";
+  const char *notes[] = {
+      "Ok",     "All taken",    "Delete preset",    "Delete the preset", "Delete",
+      "Cancel", "Format empty", "Editor read-only", "On the clipboard"};
+  for (int i = 0; i < (int)(sizeof notes / sizeof *notes); i++)
+    host.messages[125 + i] = notes[i];
 
   PluginStartupInfo info;
   memset(&info, 0, sizeof info);
