@@ -20,6 +20,9 @@ DialogHandle PresetDialog;
 // the "Menu" settings, if any.
 static char FreeFormatCopy[PRESET_TEXT_SIZE];
 
+// What a slot without a readable preset shows.
+static const char NoPreset[] = "<None>";
+
 static int WidenNameColumn(int width, const char *name) {
   int length = name ? (int)strlen(name) : 0;
   return length > width ? length : width;
@@ -102,7 +105,7 @@ void BuildPresetMenu(int width) {
       ExpandDateText(DateText, DATE_TEXT_SIZE, entry->Format, &now);
     FlattenPreview(DateText);
     // Names are cut to the column, so the bars line up and the preview fits.
-    FitToColumn(column, sizeof column, entry->Name ? entry->Name : "<None>", width);
+    FitToColumn(column, sizeof column, entry->Name ? entry->Name : NoPreset, width);
     snprintf(item->Text, sizeof item->Text, "&%-2d \xB3 %s \xB3 %-.*s", slot, column,
              PRESET_PREVIEW_WIDTH, DateText);
     item->Selected = 0;
@@ -155,7 +158,8 @@ static int CreatePreset(void) {
 static int ConfirmDelete(int slot) {
   char name[PRESET_CONFIRM_NAME_WIDTH + 3];
   char column[PRESET_CONFIRM_NAME_WIDTH + 1];
-  FitToColumn(column, sizeof column, PresetTable[slot].Name, PRESET_CONFIRM_NAME_WIDTH);
+  const char *shown = PresetTable[slot].Name ? PresetTable[slot].Name : NoPreset;
+  FitToColumn(column, sizeof column, shown, PRESET_CONFIRM_NAME_WIDTH);
   // The name is quoted whole, trailing blanks of the column dropped.
   int length = (int)strlen(column);
   while (length > 0 && column[length - 1] == ' ')
@@ -184,13 +188,19 @@ static int ActOnBreakKey(int breakCode, int slot) {
     }
     Dialogs.RestoreItem(PresetDialog, PRESET_ITEM_INSERT);
     break;
-  case PRESET_KEY_DELETE:
-    if (PresetTable[slot].Name && ConfirmDelete(slot)) {
+  case PRESET_KEY_DELETE: {
+    // A slot that holds nothing goes without a question; one that cannot
+    // be read is asked about like any other.
+    LockSettings();
+    int free = PresetSlotIsFree(slot);
+    UnlockSettings();
+    if (free || ConfirmDelete(slot)) {
       LockSettings();
       DeletePresetKey(slot);
       UnlockSettings();
     }
     break;
+  }
   }
   return slot;
 }

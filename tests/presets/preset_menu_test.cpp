@@ -214,7 +214,7 @@ TEST_F(PresetMenuTest, InsFillsTheFirstFreeSlotOrSaysAllAreTaken) {
 }
 
 // Del asks, naming the preset (cut like the menu's column, whole up to 50):
-// "Delete" removes it, Esc or "Cancel" keeps it.
+// "Delete" removes it, Esc or "Cancel" keeps it. An empty slot goes at once.
 TEST_F(PresetMenuTest, DelAsksNamingThePreset) {
   struct Case {
     std::string name, quoted;
@@ -225,6 +225,7 @@ TEST_F(PresetMenuTest, DelAsksNamingThePreset) {
       {"Four", "\"Four\"", -1, false},
       {"Four", "\"Four\"", 1, false},
       {std::string(92, 'n'), "\"" + std::string(47, 'n') + "...\"", 0, true},
+      {std::string(600, 'x'), "\"<None>\"", -1, false}, // kept, though it cannot be read
   };
   for (const Case &c : cases) {
     StorePreset(4, c.name, "%Y", 0);
@@ -241,6 +242,12 @@ TEST_F(PresetMenuTest, DelAsksNamingThePreset) {
     EXPECT_EQ(c.removed, !RegKeyExists(Key("Format4"))) << "reply " << c.reply;
     EXPECT_EQ(4, SelectedLine(1));
   }
+  PutRegNumber(Key("Format5"), "Mode", 0); // a key without a name holds nothing
+  Host().menuReplies = {BreakKey(5, PRESET_KEY_DELETE), Esc()};
+  Host().boxes.clear();
+  RunPresetMenu();
+  EXPECT_EQ(0u, Host().boxes.size()) << "nothing to ask about";
+  EXPECT_FALSE(RegKeyExists(Key("Format5")));
 }
 
 TEST_F(PresetMenuTest, QuickInsertPresetReturnsInsertWithoutTheDialog) {
