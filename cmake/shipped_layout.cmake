@@ -46,6 +46,23 @@ function(horalis_shipped_layout result)
   # Tables of thread-local start-up (.CRT$XD*) joined the block by name only.
   string(REPLACE "${data_tail}" "${data_tail}${startup}    KEEP (*(SORT(.CRT$XD*)))\n"
                  script "${script}")
+  # The runtime's thread-local template (two markers, no variables of ours)
+  # moved whole to the end of the data as well, aligned as its own section
+  # would start: the directory names it by its start and end symbols.
+  set(tls_head "  .tls BLOCK(__section_alignment__) :\n  {\n")
+  string(FIND "${script}" "${tls_head}" at_tls)
+  if(NOT at_tls EQUAL -1)
+    string(LENGTH "${tls_head}" head_length)
+    math(EXPR inner_start "${at_tls} + ${head_length}")
+    string(SUBSTRING "${script}" ${inner_start} -1 rest)
+    string(FIND "${rest}" "  }\n" inner_length)
+    string(SUBSTRING "${rest}" 0 ${inner_length} tls)
+    math(EXPR block_length "${head_length} + ${inner_length} + 4")
+    string(SUBSTRING "${script}" ${at_tls} ${block_length} block)
+    string(REPLACE "${block}" "" script "${script}")
+    string(REPLACE "    KEEP (*(SORT(.CRT$XD*)))\n"
+                   "    KEEP (*(SORT(.CRT$XD*)))\n    . = ALIGN(8) ;\n${tls}" script "${script}")
+  endif()
 
   set(path ${CMAKE_BINARY_DIR}/shipped_module.ld)
   # Written only when it changes, so a reconfigure relinks nothing.

@@ -74,13 +74,13 @@ void FitToColumn(char *column, int size, const char *text, int width) {
   int length = text ? (int)strlen(text) : 0;
   if (width > size - 1)
     width = size - 1;
-  if (length <= width) {
-    snprintf(column, size, "%-*s", width, text ? text : "");
-    return;
-  }
+  if (width < 0)
+    width = 0;
   // Cut visibly, with dots every code page holds.
-  int kept = width > 3 ? width - 3 : 0;
-  snprintf(column, size, "%.*s%.*s", kept, text, width - kept, "...");
+  int kept = length <= width ? length : width > 3 ? width - 3 : 0;
+  memcpy(column, text ? text : "", kept);
+  memset(column + kept, length <= width ? ' ' : '.', width - kept);
+  column[width] = 0;
 }
 
 // One screen line each: a line break or a tab in a preview becomes a blank.
@@ -157,14 +157,15 @@ static int CreatePreset(void) {
 // Enter on "Delete" confirms; Esc or "Cancel" keeps the preset.
 static int ConfirmDelete(int slot) {
   char name[PRESET_CONFIRM_NAME_WIDTH + 3];
-  char column[PRESET_CONFIRM_NAME_WIDTH + 1];
   const char *shown = PresetTable[slot].Name ? PresetTable[slot].Name : NoPreset;
-  FitToColumn(column, sizeof column, shown, PRESET_CONFIRM_NAME_WIDTH);
-  // The name is quoted whole, trailing blanks of the column dropped.
-  int length = (int)strlen(column);
-  while (length > 0 && column[length - 1] == ' ')
-    length--;
-  snprintf(name, sizeof name, "\"%.*s\"", length, column);
+  int length = (int)strlen(shown);
+  if (length > PRESET_CONFIRM_NAME_WIDTH)
+    length = PRESET_CONFIRM_NAME_WIDTH;
+  // Quoted, and cut as the menu's column cuts.
+  name[0] = '"';
+  FitToColumn(name + 1, sizeof name - 2, shown, length);
+  name[length + 1] = '"';
+  name[length + 2] = 0;
   const char *lines[5] = {GetMsgText(MSG_DELETE_TITLE), GetMsgText(MSG_DELETE_QUESTION), name,
                           GetMsgText(MSG_DELETE_BUTTON), GetMsgText(MSG_CANCEL_BUTTON)};
   for (int line = 0; line < 5; line++)

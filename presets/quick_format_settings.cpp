@@ -60,13 +60,12 @@ void EditQuickFormat(const char *key) {
   DialogHandle dialog = LoadPluginDialog(GetMsgText(MSG_DIALOG_FILE), key);
   if (!dialog)
     return;
-  static const int statusItems[] = {QUICK_ITEM_CUSTOM, 0, 0};
-  static const int statusItemsWithNote[] = {QUICK_ITEM_CUSTOM, QUICK_ITEM_CLIPBOARD_NOTE, 0};
+  // "Menu" has no note: its items start after the note's.
+  static const int statusItems[] = {QUICK_ITEM_CLIPBOARD_NOTE, QUICK_ITEM_CUSTOM, 0};
   static const int textItems[] = {QUICK_ITEM_FORMAT, 0};
   int opened = LoadQuickFormat(dialog, key);
   struct DialogSnapshot shown;
-  TakeDialogSnapshot(dialog, HasClipboardNote(key) ? statusItemsWithNote : statusItems, textItems,
-                     &shown);
+  TakeDialogSnapshot(dialog, statusItems + !HasClipboardNote(key), textItems, &shown);
   if (Dialogs.ShowDialog(dialog) != -1 && opened && DialogChangedSince(dialog, &shown))
     SaveQuickFormat(dialog, key);
   Dialogs.FreeDialog(dialog);
