@@ -4,6 +4,28 @@
 # linker whose script differs keeps its own layout (the dist check then
 # shows what the modules cost).
 #   horalis_shipped_layout(<variable>): the script's path, or "" when unchanged.
+# Cuts the output section that starts with head out of the script held in
+# script_variable; its body (without the braces) into body_variable, "" when
+# the script has no such section.
+function(horalis_take_block script_variable head body_variable)
+  set(script "${${script_variable}}")
+  set(${body_variable} "" PARENT_SCOPE)
+  string(FIND "${script}" "${head}" at)
+  if(at EQUAL -1)
+    return()
+  endif()
+  string(LENGTH "${head}" head_length)
+  math(EXPR inner_start "${at} + ${head_length}")
+  string(SUBSTRING "${script}" ${inner_start} -1 rest)
+  string(FIND "${rest}" "  }\n" inner_length)
+  string(SUBSTRING "${rest}" 0 ${inner_length} body)
+  math(EXPR block_length "${head_length} + ${inner_length} + 4")
+  string(SUBSTRING "${script}" ${at} ${block_length} block)
+  string(REPLACE "${block}" "" script "${script}")
+  set(${script_variable} "${script}" PARENT_SCOPE)
+  set(${body_variable} "${body}" PARENT_SCOPE)
+endfunction()
+
 function(horalis_shipped_layout result)
   set(${result} "" PARENT_SCOPE)
   execute_process(COMMAND ${CMAKE_LINKER} --verbose OUTPUT_VARIABLE text RESULT_VARIABLE failed)
@@ -34,32 +56,15 @@ function(horalis_shipped_layout result)
   string(REGEX REPLACE "(\\*\\(SORT\\(\\.rdata\\$\\*\\)\\)\n)" "\\1    KEEP (*(.eh_frame*))\n"
                        script "${script}")
   # The start-up tables' block, moved whole to the end of the data.
-  string(FIND "${script}" "${startup_head}" at_startup)
-  string(LENGTH "${startup_head}" head_length)
-  math(EXPR inner_start "${at_startup} + ${head_length}")
-  string(SUBSTRING "${script}" ${inner_start} -1 rest)
-  string(FIND "${rest}" "  }\n" inner_length)
-  string(SUBSTRING "${rest}" 0 ${inner_length} startup)
-  math(EXPR block_length "${head_length} + ${inner_length} + 4")
-  string(SUBSTRING "${script}" ${at_startup} ${block_length} block)
-  string(REPLACE "${block}" "" script "${script}")
+  horalis_take_block(script "${startup_head}" startup)
   # Tables of thread-local start-up (.CRT$XD*) joined the block by name only.
   string(REPLACE "${data_tail}" "${data_tail}${startup}    KEEP (*(SORT(.CRT$XD*)))\n"
                  script "${script}")
   # The runtime's thread-local template (two markers, no variables of ours)
-  # moved whole to the end of the data as well, aligned as its own section
-  # would start: the directory names it by its start and end symbols.
-  set(tls_head "  .tls BLOCK(__section_alignment__) :\n  {\n")
-  string(FIND "${script}" "${tls_head}" at_tls)
-  if(NOT at_tls EQUAL -1)
-    string(LENGTH "${tls_head}" head_length)
-    math(EXPR inner_start "${at_tls} + ${head_length}")
-    string(SUBSTRING "${script}" ${inner_start} -1 rest)
-    string(FIND "${rest}" "  }\n" inner_length)
-    string(SUBSTRING "${rest}" 0 ${inner_length} tls)
-    math(EXPR block_length "${head_length} + ${inner_length} + 4")
-    string(SUBSTRING "${script}" ${at_tls} ${block_length} block)
-    string(REPLACE "${block}" "" script "${script}")
+  # after them, aligned as its own section would start: the directory names
+  # it by its start and end symbols.
+  horalis_take_block(script "  .tls BLOCK(__section_alignment__) :\n  {\n" tls)
+  if(tls)
     string(REPLACE "    KEEP (*(SORT(.CRT$XD*)))\n"
                    "    KEEP (*(SORT(.CRT$XD*)))\n    . = ALIGN(8) ;\n${tls}" script "${script}")
   endif()
