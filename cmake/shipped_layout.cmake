@@ -1,10 +1,32 @@
 # The section layout of a shipped module: the linker's own script with the
 # unwind tables moved into the read-only data and the runtime's start-up
 # tables and thread-local template into the data, so that each takes no
-# memory page of its own. A
-# linker whose script differs keeps its own layout (the dist check then
+# memory page of its own. A linker whose script differs keeps its own layout (the dist check then
 # shows what the modules cost).
 #   horalis_shipped_layout(<variable>): the script's path, or "" when unchanged.
+
+# Cuts the output section that starts with head out of the script held in
+# script_variable; its body (without the braces) into body_variable, "" when
+# the script has no such section.
+function(horalis_take_block script_variable head body_variable)
+  set(script "${${script_variable}}")
+  set(${body_variable} "" PARENT_SCOPE)
+  string(FIND "${script}" "${head}" at)
+  if(at EQUAL -1)
+    return()
+  endif()
+  string(LENGTH "${head}" head_length)
+  math(EXPR inner_start "${at} + ${head_length}")
+  string(SUBSTRING "${script}" ${inner_start} -1 rest)
+  string(FIND "${rest}" "  }\n" inner_length)
+  string(SUBSTRING "${rest}" 0 ${inner_length} body)
+  math(EXPR block_length "${head_length} + ${inner_length} + 4")
+  string(SUBSTRING "${script}" ${at} ${block_length} block)
+  string(REPLACE "${block}" "" script "${script}")
+  set(${script_variable} "${script}" PARENT_SCOPE)
+  set(${body_variable} "${body}" PARENT_SCOPE)
+endfunction()
+
 function(horalis_shipped_layout result)
   set(${result} "" PARENT_SCOPE)
   execute_process(COMMAND ${CMAKE_LINKER} --verbose OUTPUT_VARIABLE text RESULT_VARIABLE failed)
@@ -37,15 +59,7 @@ function(horalis_shipped_layout result)
   string(REGEX REPLACE "(\\*\\(SORT\\(\\.rdata\\$\\*\\)\\)\n)" "\\1    KEEP (*(.eh_frame*))\n"
                        script "${script}")
   # The start-up tables' block, moved whole to the end of the data.
-  string(FIND "${script}" "${startup_head}" at_startup)
-  string(LENGTH "${startup_head}" head_length)
-  math(EXPR inner_start "${at_startup} + ${head_length}")
-  string(SUBSTRING "${script}" ${inner_start} -1 rest)
-  string(FIND "${rest}" "  }\n" inner_length)
-  string(SUBSTRING "${rest}" 0 ${inner_length} startup)
-  math(EXPR block_length "${head_length} + ${inner_length} + 4")
-  string(SUBSTRING "${script}" ${at_startup} ${block_length} block)
-  string(REPLACE "${block}" "" script "${script}")
+  horalis_take_block(script "${startup_head}" startup)
   # Tables of thread-local start-up (.CRT$XD*) joined the block by name only.
   string(REPLACE "${data_tail}" "${data_tail}${startup}    KEEP (*(SORT(.CRT$XD*)))\n"
                  script "${script}")
@@ -53,16 +67,8 @@ function(horalis_shipped_layout result)
   # offsets from the section's start are still offsets into the template:
   # the loader finds it through the runtime's TLS directory (_tls_used),
   # not by section name.
-  string(FIND "${script}" "${tls_head}" at_tls)
-  if(NOT at_tls EQUAL -1)
-    string(SUBSTRING "${script}" ${at_tls} -1 rest)
-    string(FIND "${rest}" "  }\n" tls_length)
-    math(EXPR tls_length "${tls_length} + 4")
-    string(SUBSTRING "${script}" ${at_tls} ${tls_length} tls_block)
-    string(LENGTH "${tls_head}" head_length)
-    math(EXPR inner_length "${tls_length} - ${head_length} - 4")
-    string(SUBSTRING "${tls_block}" ${head_length} ${inner_length} tls)
-    string(REPLACE "${tls_block}" "" script "${script}")
+  horalis_take_block(script "${tls_head}" tls)
+  if(tls)
     string(REPLACE "${data_head}" "${data_head}${tls}" script "${script}")
   endif()
 

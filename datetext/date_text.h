@@ -9,7 +9,11 @@
 
 #include "datetext/local_time.h"
 
-enum { DATE_TEXT_SIZE = 80 };
+/* The longest expansion is the format's own limit. */
+enum { DATE_TEXT_SIZE = 512 };
+
+/* Messages of the deliveries in the language file. */
+enum { MSG_FORMAT_EMPTY = 131, MSG_EDITOR_READ_ONLY = 132, MSG_ON_CLIPBOARD = 133 };
 
 extern char DateText[DATE_TEXT_SIZE];
 
@@ -17,13 +21,10 @@ extern char DateText[DATE_TEXT_SIZE];
    terminated text. Returns the number of characters produced. */
 int ExpandDateText(char *buffer, int size, const char *format, const struct tm *moment);
 
-/* Into the editor when target is OPEN_EDITOR, otherwise the command line. */
+/* Into the editor when target is OPEN_EDITOR, otherwise the command line.
+   A "\n" breaks the line in the editor and is a blank on the command line;
+   an editor that refuses the text (read-only) gets a message saying so. */
 void InsertDateText(const char *format, int target, const struct tm *moment);
-
-/* Delivers a format for now where the host's OpenFrom says: the editor,
-   the clipboard from the viewer, the command line otherwise. 0 when
-   nothing was delivered (an empty text for the clipboard). */
-int DeliverDateText(const char *format, int openFrom);
 
 /* The clipboard delivery of the plugin's own menus: as PutHoralis, but an
    empty text leaves the clipboard as it was. 1 when the text was put. */
@@ -32,8 +33,9 @@ int PutDateText(const char *format, const struct tm *moment);
 #ifdef __cplusplus
 extern "C" {
 #endif
-/* Exported: puts the expansion on the clipboard. */
-void __cdecl PutHoralis(const char *format, const struct tm *moment);
+/* Exported: puts the expansion on the clipboard, its line breaks as CR LF.
+   Nonzero when the text reached the clipboard. */
+int __cdecl PutHoralis(const char *format, const struct tm *moment);
 #ifdef __cplusplus
 }
 #endif

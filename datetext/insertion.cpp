@@ -4,29 +4,69 @@
 #include "hostlink/failure_box.h"
 #include "hostlink/host_table.h"
 
+// Each line goes in through ECTL_INSERTTEXT and each break through
+// ECTL_INSERTSTRING, which splits the line at the cursor as Enter does; its
+// parameter asks for no indent, so the next line starts as the text does.
+// 0 when the editor refused the text: it is locked (read-only).
+static int InsertIntoEditor(char *text) {
+  for (;;) {
+    char *end = strchr(text, '\n');
+    if (end)
+      *end = 0;
+    int inserted = !text[0] || HostServices.EditorControl(ECTL_INSERTTEXT, text);
+    if (end)
+      *end = '\n';
+    if (!inserted)
+      return 0;
+    if (!end)
+      return 1;
+    int indent = 0;
+    if (!HostServices.EditorControl(ECTL_INSERTSTRING, &indent))
+      return 0;
+    text = end + 1;
+  }
+}
+
+// The command line has one line: a line break becomes a blank.
+static void FlattenLines(char *text) {
+  for (; *text; text++)
+    if (*text == '\n' || *text == '\r')
+      *text = ' ';
+}
+
 void InsertDateText(const char *format, int target, const struct tm *moment) {
   ExpandDateText(DateText, DATE_TEXT_SIZE, format, moment);
   if (!HostReady)
     return;
   if (target == OPEN_EDITOR) {
-    if (HostServices.EditorControl)
-      HostServices.EditorControl(ECTL_INSERTTEXT, DateText);
+    if (HostServices.EditorControl && !InsertIntoEditor(DateText))
+      ShowNote(MSG_EDITOR_READ_ONLY, FMSG_WARNING);
   } else if (HostServices.Control) {
+    FlattenLines(DateText);
     HostServices.Control(INVALID_HANDLE_VALUE, FCTL_INSERTCMDLINE, DateText);
   }
 }
 
-int DeliverDateText(const char *format, int openFrom) {
-  if (openFrom == OPEN_VIEWER)
-    return PutDateText(format, NULL);
-  InsertDateText(format, openFrom == OPEN_EDITOR ? OPEN_EDITOR : 0, NULL);
-  return 1;
+// Clipboard text ends its lines with CR LF.
+static size_t ClipboardSize(const char *text) {
+  size_t size = 1;
+  for (; *text; text++)
+    size += *text == '\n' ? 2 : 1;
+  return size;
+}
+
+static void CopyWithLineEnds(char *copy, const char *text) {
+  for (; *text; text++) {
+    if (*text == '\n')
+      *copy++ = '\r';
+    *copy++ = *text;
+  }
+  *copy = 0;
 }
 
 // Keeps the error of the failed call for the error box across the clean-up.
 static int PlaceOnClipboard(const char *text) {
-  size_t size = strlen(text) + 1;
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, ClipboardSize(text));
   if (!block)
     return 0;
   char *copy = (char *)GlobalLock(block);
@@ -36,7 +76,7 @@ static int PlaceOnClipboard(const char *text) {
     SetLastError(error);
     return 0;
   }
-  memcpy(copy, text, size);
+  CopyWithLineEnds(copy, text);
   GlobalUnlock(block);
   if (SetClipboardData(CF_TEXT, block))
     return 1; // the block is the clipboard's now
@@ -46,28 +86,31 @@ static int PlaceOnClipboard(const char *text) {
   return 0;
 }
 
-// Replaces the clipboard's contents with DateText, an empty text too.
-static void PutExpandedText(void) {
+// Replaces the clipboard's contents with DateText, an empty text too; 1
+// when the text was put.
+static int PutExpandedText(void) {
   HWND owner = GetWindow(NULL, GW_HWNDFIRST);
   OpenClipboard(owner);
   EmptyClipboard();
   // The host works in the OEM code page; clipboard text is ANSI.
   OemToCharA(DateText, DateText);
-  if (!PlaceOnClipboard(DateText))
-    ShowFailureBox(MSG_CLIPBOARD_FAILED, GetLastError());
+  int placed = PlaceOnClipboard(DateText);
+  DWORD error = GetLastError();
   CloseClipboard();
+  // Said once the clipboard is free again: the box waits for the user.
+  if (!placed)
+    ShowFailureBox(MSG_CLIPBOARD_FAILED, error);
+  return placed;
 }
 
 int PutDateText(const char *format, const struct tm *moment) {
   ExpandDateText(DateText, DATE_TEXT_SIZE, format ? format : "", moment);
-  if (!DateText[0])
-    return 0;
-  PutExpandedText();
-  return 1;
+  return DateText[0] ? PutExpandedText() : 0;
 }
 
-// Other modules rely on an empty text emptying the clipboard.
-extern "C" void __cdecl PutHoralis(const char *format, const struct tm *moment) {
+// Other modules rely on an empty text emptying the clipboard; nonzero when
+// the text reached it.
+extern "C" int __cdecl PutHoralis(const char *format, const struct tm *moment) {
   ExpandDateText(DateText, DATE_TEXT_SIZE, format ? format : "", moment);
-  PutExpandedText();
+  return PutExpandedText();
 }

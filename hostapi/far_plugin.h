@@ -38,7 +38,7 @@ enum { FMSG_WARNING = 1, FMSG_ERRORTYPE = 2 };
 enum { FCTL_INSERTCMDLINE = 14 };
 
 /* EditorControl commands used by the plugin */
-enum { ECTL_INSERTTEXT = 5 };
+enum { ECTL_INSERTSTRING = 2, ECTL_INSERTTEXT = 5 };
 
 /* Dialog item types */
 enum {

@@ -57,8 +57,6 @@ static int WrapReason(char *reason, const char **lines) {
 }
 
 int ShowFailureBox(int textMsg, DWORD code) {
-  if (!HostReady || !HostServices.Message)
-    return -1;
   char title[128];
   snprintf(title, sizeof title, "%s (%lu)", TextOr(MSG_FAILURE_TITLE, "Error"),
            (unsigned long)code);
@@ -71,7 +69,7 @@ int ShowFailureBox(int textMsg, DWORD code) {
   count += WrapReason(reason, lines + count);
   lines[count++] = "\x01";
   lines[count++] = TextOr(MSG_FAILURE_OK, "OK");
-  return HostServices.Message(HostServices.ModuleNumber, FMSG_WARNING, NULL, lines, count, 1);
+  return ShowHostMessage(FMSG_WARNING, NULL, lines, count, 1);
 }
 
 int SettingsSaved(LONG result) {

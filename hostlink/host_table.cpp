@@ -27,3 +27,18 @@ const char *GetMsgText(int MsgId) {
     return NULL;
   return HostServices.GetMsg(HostServices.ModuleNumber, MsgId);
 }
+
+int ShowHostMessage(unsigned flags, const char *helpTopic, const char *const *lines, int count,
+                    int buttons) {
+  if (!HostReady || !HostServices.Message)
+    return -1;
+  return HostServices.Message(HostServices.ModuleNumber, flags, helpTopic, lines, count, buttons);
+}
+
+int ShowNote(int msgId, unsigned flags) {
+  const char *title = GetMsgText(MSG_TITLE);
+  const char *text = GetMsgText(msgId);
+  const char *ok = GetMsgText(MSG_OK);
+  const char *lines[3] = {title ? title : "", text ? text : "", ok ? ok : "Ok"};
+  return ShowHostMessage(flags, NULL, lines, 3, 1);
+}

@@ -21,7 +21,8 @@ enum {
   MSG_PRESETS_TITLE = 13,
   MSG_CONFIGURE_BOTTOM = 14, /* the main menu's bottom line from Configure */
   MSG_MONTH_BASE = 35,       /* + month 1..12 */
-  MSG_DIALOG_FILE = 59
+  MSG_DIALOG_FILE = 59,
+  MSG_OK = 125
 };
 
 extern struct PluginStartupInfo HostServices;
@@ -30,5 +31,12 @@ extern char RootKeyCopy[ROOT_KEY_SIZE];
 
 void TakeHostTable(const struct PluginStartupInfo *Info);
 const char *GetMsgText(int MsgId);
+/* The host's message box: lines[0] is the title, the last buttons lines
+   are buttons. Returns the button chosen, -1 for Esc or without a host. */
+int ShowHostMessage(unsigned flags, const char *helpTopic, const char *const *lines, int count,
+                    int buttons);
+/* A one-line message of the language file under the plugin's title, with
+   an "Ok" button. */
+int ShowNote(int msgId, unsigned flags);
 
 #endif

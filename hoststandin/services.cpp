@@ -134,6 +134,15 @@ int WINAPI HostEditorControl(int Command, void *Param) {
     HostLog("EditorControl ECTL_INSERTTEXT %s -> 1", quoted);
     return TRUE;
   }
+  if (Command == ECTL_INSERTSTRING) {
+    // A new line at the cursor, as Enter makes it; a locked (read-only)
+    // editor refuses it, as it refuses any change. The stand-in's editor
+    // has no auto-indent, so the indent flag changes nothing.
+    int indent = Param ? *(const int *)Param : 0;
+    int broken = CurrentArea == AREA_EDITOR && EditorInsertText("\n");
+    HostLog("EditorControl ECTL_INSERTSTRING indent=%d -> %d", indent, broken);
+    return broken;
+  }
   HostLog("EditorControl command=%d -> 0 (not provided)", Command);
   return FALSE;
 }

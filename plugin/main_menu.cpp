@@ -64,32 +64,37 @@ int ShowMainMenu(int configureMode) {
   }
 }
 
+// Every delivery of the main menu: at the cursor, which from the viewer is
+// the clipboard, or on the clipboard. An empty format delivers nothing (on
+// the clipboard it would wipe what the user keeps there) and says so.
+static void Deliver(const char *format, int openFrom, int atCursor) {
+  if (!format || !format[0]) {
+    ShowNote(MSG_FORMAT_EMPTY, 0);
+    return;
+  }
+  if (atCursor && openFrom != OPEN_VIEWER) {
+    InsertDateText(format, openFrom == OPEN_EDITOR ? OPEN_EDITOR : 0, NULL);
+    return;
+  }
+  // The viewer shows no change: a note says where the text went.
+  if (PutDateText(format, NULL) && openFrom == OPEN_VIEWER && ClipboardNoteWanted())
+    ShowNote(MSG_ON_CLIPBOARD, 0);
+}
+
 static void RunQuickInsertion(int openFrom) {
   LockSettings();
   DWORD custom = OpenSettingsKey("Auto") ? ReadNumber("Custom") : 0;
   if (custom)
     ReadText("Format", QuickFormat, sizeof QuickFormat);
   UnlockSettings();
-  const char *format = custom ? QuickFormat : GetMsgText(MSG_QUICK_FORMAT);
-  // A custom format that is empty or cannot be read delivers nothing: on
-  // the clipboard it would wipe what the user keeps there.
-  if (format && format[0])
-    DeliverDateText(format, openFrom);
+  Deliver(custom ? QuickFormat : GetMsgText(MSG_QUICK_FORMAT), openFrom, 1);
 }
 
 static void RunPresets(int openFrom) {
   // The dialog holds the chosen preset as the user left it.
-  const char *format = RunPresetMenu() == PRESET_INSERT
-                           ? Dialogs.GetItemData(PresetDialog, PRESET_ITEM_FORMAT)
-                           : NULL;
-  // An empty format delivers nothing: on the clipboard it would wipe what
-  // the user keeps there.
-  if (format && format[0]) {
-    if (Dialogs.GetItemStatus(PresetDialog, PRESET_ITEM_AT_CURSOR))
-      DeliverDateText(format, openFrom);
-    else
-      PutDateText(format, NULL);
-  }
+  if (RunPresetMenu() == PRESET_INSERT)
+    Deliver(Dialogs.GetItemData(PresetDialog, PRESET_ITEM_FORMAT), openFrom,
+            Dialogs.GetItemStatus(PresetDialog, PRESET_ITEM_AT_CURSOR));
   ReleasePresetDialog();
 }
 

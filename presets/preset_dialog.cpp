@@ -15,13 +15,24 @@ void LoadPresetIntoDialog(DialogHandle dialog, int slot) {
   char *format = Dialogs.GetItemData(dialog, PRESET_ITEM_FORMAT);
   if (format)
     ReadText("Format", format, PRESET_TEXT_SIZE);
-  DWORD mode = ReadNumber("Mode");
+  // A preset never saved goes to the cursor, whichever way it was started.
+  DWORD mode = ReadNumberOr("Mode", NEW_PRESET_MODE);
   UnlockSettings();
+  ShowPresetMode(dialog, mode);
+}
 
+void ShowPresetMode(DialogHandle dialog, DWORD mode) {
   Dialogs.SetRadioStatus(dialog, PRESET_ITEM_AT_CURSOR,
                          PresetModeAtCursor(mode) ? PRESET_ITEM_AT_CURSOR : PRESET_ITEM_CLIPBOARD);
   Dialogs.SetItemStatus(dialog, PRESET_ITEM_QUICK_INSERT, PresetModeQuickInsert(mode));
   Dialogs.SetItemStatus(dialog, PRESET_ITEM_VIEW_ONLY, PresetModeViewOnly(mode));
+}
+
+void StartNewPreset(DialogHandle dialog) {
+  PutItemText(dialog, PRESET_ITEM_NAME, "");
+  PutItemText(dialog, PRESET_ITEM_FORMAT, "");
+  ShowPresetMode(dialog, NEW_PRESET_MODE);
+  Dialogs.SetItemFocus(dialog, PRESET_ITEM_NAME);
 }
 
 LONG SavePresetFromDialog(DialogHandle dialog, int slot) {

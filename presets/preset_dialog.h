@@ -4,6 +4,7 @@
 #define HORALIS_PRESETS_PRESET_DIALOG_H
 
 #include "dialog_gen.h"
+#include "settings/settings_store.h"
 
 enum {
   PRESET_ITEM_AT_CURSOR = 1, /* radio group: 1 at the cursor, 2 clipboard */
@@ -19,7 +20,16 @@ enum {
 /* The insert button's exit code, and the presets menu's "insert" result. */
 enum { PRESET_INSERT = PRESET_ITEM_INSERT };
 
+/* What a preset starts with before it is first saved: at the cursor. */
+#define NEW_PRESET_MODE ((DWORD)1 << MODE_AT_CURSOR_SHIFT)
+
+/* Fills the dialog from the slot; a slot with no stored "Mode" shows
+   NEW_PRESET_MODE. */
 void LoadPresetIntoDialog(DialogHandle dialog, int slot);
+/* Sets the target and the two check boxes from a packed "Mode". */
+void ShowPresetMode(DialogHandle dialog, DWORD mode);
+/* Empties the name and the format and shows NEW_PRESET_MODE. */
+void StartNewPreset(DialogHandle dialog);
 /* Returns the first failing registry result, ERROR_SUCCESS when saved. */
 LONG SavePresetFromDialog(DialogHandle dialog, int slot);
 /* Shows the presets dialog until the user stops asking to save; returns the

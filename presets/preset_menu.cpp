@@ -20,10 +20,11 @@ DialogHandle PresetDialog;
 // the "Menu" settings, if any.
 static char FreeFormatCopy[PRESET_TEXT_SIZE];
 
+// What a slot without a readable preset shows.
+static const char NoPreset[] = "<None>";
+
 static int WidenNameColumn(int width, const char *name) {
   int length = name ? (int)strlen(name) : 0;
-  if (length > PRESET_NAME_MAX_WIDTH)
-    length = PRESET_NAME_MAX_WIDTH;
   return length > width ? length : width;
 }
 
@@ -69,21 +70,44 @@ int LoadPresetTable(void) {
   return width;
 }
 
+void FitToColumn(char *column, int size, const char *text, int width) {
+  int length = text ? (int)strlen(text) : 0;
+  if (width > size - 1)
+    width = size - 1;
+  if (width < 0)
+    width = 0;
+  // Cut visibly, with dots every code page holds.
+  int kept = length <= width ? length : width > 3 ? width - 3 : 0;
+  memcpy(column, text ? text : "", kept);
+  memset(column + kept, length <= width ? ' ' : '.', width - kept);
+  column[width] = 0;
+}
+
+// One screen line each: a line break or a tab in a preview becomes a blank.
+static void FlattenPreview(char *text) {
+  for (; *text; text++)
+    if ((unsigned char)*text < ' ')
+      *text = ' ';
+}
+
 void BuildPresetMenu(int width) {
   if (width > PRESET_NAME_MAX_WIDTH)
     width = PRESET_NAME_MAX_WIDTH;
   // Every preview shows the same moment.
   struct tm now;
   ReadLocalTime(&now);
+  char column[PRESET_NAME_MAX_WIDTH + 1];
   for (int slot = 0; slot < PRESET_SLOTS; slot++) {
     const struct PresetTableEntry *entry = &PresetTable[slot];
     struct FarMenuItem *item = &PresetMenuItems[slot];
     DateText[0] = 0;
     if (entry->Name && entry->Format)
       ExpandDateText(DateText, DATE_TEXT_SIZE, entry->Format, &now);
+    FlattenPreview(DateText);
     // Names are cut to the column, so the bars line up and the preview fits.
-    snprintf(item->Text, sizeof item->Text, "&%-2d \xB3 %-*.*s \xB3 %-.*s", slot, width, width,
-             entry->Name ? entry->Name : "<None>", PRESET_PREVIEW_WIDTH, DateText);
+    FitToColumn(column, sizeof column, entry->Name ? entry->Name : NoPreset, width);
+    snprintf(item->Text, sizeof item->Text, "&%-2d \xB3 %s \xB3 %-.*s", slot, column,
+             PRESET_PREVIEW_WIDTH, DateText);
     item->Selected = 0;
     item->Checked = 0;
     item->Separator = 0;
@@ -97,7 +121,7 @@ int ShowPresetMenu(int *breakCode) {
     return -1;
   int chosen = HostServices.Menu(HostServices.ModuleNumber, -1, -1, 0, FMENU_WRAPMODE,
                                  GetMsgText(MSG_PRESETS_TITLE), GetMsgText(MSG_PRESETS_BOTTOM),
-                                 "Contents", BreakKeys, breakCode, PresetMenuItems, PRESET_SLOTS);
+                                 "Presets", BreakKeys, breakCode, PresetMenuItems, PRESET_SLOTS);
   return chosen >= 0 && chosen < PRESET_SLOTS ? chosen : -1;
 }
 
@@ -107,7 +131,51 @@ void ReleasePresetDialog(void) {
   PresetDialog = 0;
 }
 
-static void ActOnBreakKey(int breakCode, int slot) {
+static int FirstFreeSlot(void) {
+  int found = -1;
+  LockSettings();
+  for (int slot = 1; slot < PRESET_SLOTS && found < 0; slot++)
+    if (PresetSlotIsFree(slot))
+      found = slot;
+  UnlockSettings();
+  return found;
+}
+
+// Ins never overwrites: the new preset goes into the first free slot, which
+// the menu then shows under the cursor. Returns the slot, or -1.
+static int CreatePreset(void) {
+  int slot = FirstFreeSlot();
+  if (slot < 0) {
+    ShowNote(MSG_PRESETS_FULL, 0);
+    return -1;
+  }
+  StartNewPreset(PresetDialog);
+  RunPresetEditDialog(PresetDialog, slot);
+  return slot;
+}
+
+// Enter on "Delete" confirms; Esc or "Cancel" keeps the preset.
+static int ConfirmDelete(int slot) {
+  char name[PRESET_CONFIRM_NAME_WIDTH + 3];
+  const char *shown = PresetTable[slot].Name ? PresetTable[slot].Name : NoPreset;
+  int length = (int)strlen(shown);
+  if (length > PRESET_CONFIRM_NAME_WIDTH)
+    length = PRESET_CONFIRM_NAME_WIDTH;
+  // Quoted, and cut as the menu's column cuts.
+  name[0] = '"';
+  FitToColumn(name + 1, sizeof name - 2, shown, length);
+  name[length + 1] = '"';
+  name[length + 2] = 0;
+  const char *lines[5] = {GetMsgText(MSG_DELETE_TITLE), GetMsgText(MSG_DELETE_QUESTION), name,
+                          GetMsgText(MSG_DELETE_BUTTON), GetMsgText(MSG_CANCEL_BUTTON)};
+  for (int line = 0; line < 5; line++)
+    if (!lines[line])
+      lines[line] = "";
+  return ShowHostMessage(FMSG_WARNING, "Presets", lines, 5, 2) == 0;
+}
+
+// Returns the line the cursor is to stand on.
+static int ActOnBreakKey(int breakCode, int slot) {
   switch (breakCode) {
   case PRESET_KEY_INSERT:
   case PRESET_KEY_EDIT:
@@ -115,16 +183,27 @@ static void ActOnBreakKey(int breakCode, int slot) {
     Dialogs.HideItem(PresetDialog, PRESET_ITEM_INSERT);
     if (breakCode == PRESET_KEY_EDIT)
       EditStoredPreset(PresetDialog, slot);
-    else
-      RunPresetEditDialog(PresetDialog, slot);
+    else {
+      int created = CreatePreset();
+      slot = created >= 0 ? created : slot;
+    }
     Dialogs.RestoreItem(PresetDialog, PRESET_ITEM_INSERT);
     break;
-  case PRESET_KEY_DELETE:
+  case PRESET_KEY_DELETE: {
+    // A slot that holds nothing goes without a question; one that cannot
+    // be read is asked about like any other.
     LockSettings();
-    DeletePresetKey(slot);
+    int free = PresetSlotIsFree(slot);
     UnlockSettings();
+    if (free || ConfirmDelete(slot)) {
+      LockSettings();
+      DeletePresetKey(slot);
+      UnlockSettings();
+    }
     break;
   }
+  }
+  return slot;
 }
 
 // Slot 0 with no format of its own starts from the "Menu" settings' format.
@@ -151,8 +230,9 @@ int RunPresetMenu(void) {
       break;
     }
     remembered = chosen;
-    if (breakCode != -1 && chosen != FREE_FORMAT_SLOT)
-      ActOnBreakKey(breakCode, chosen);
+    // Ins works from any line, slot 0's too: it never acts on the line.
+    if (breakCode == PRESET_KEY_INSERT || (breakCode != -1 && chosen != FREE_FORMAT_SLOT))
+      remembered = ActOnBreakKey(breakCode, chosen);
   } while (breakCode != -1);
   if (chosen < 0)
     return -1;

@@ -10,11 +10,20 @@ enum {
   PRESET_SLOTS = 10,
   PRESET_NAME_MIN_WIDTH = 10,
   PRESET_PREVIEW_WIDTH = 50,
-  /* What a line holds besides the name and the preview: "&0  \xB3 " and
-     " \xB3 ". */
-  PRESET_LINE_FRAME = 9,
-  /* Names are cut to this, so that every line keeps its whole preview. */
-  PRESET_NAME_MAX_WIDTH = FAR_MENU_TEXT_SIZE - 1 - PRESET_LINE_FRAME - PRESET_PREVIEW_WIDTH
+  /* About a third of a menu line on an 80-column screen: longer names are
+     cut, so that every line keeps at least 20 columns of preview there. */
+  PRESET_NAME_MAX_WIDTH = 24,
+  /* How much of a name the delete question quotes. */
+  PRESET_CONFIRM_NAME_WIDTH = 50
+};
+
+/* The presets' messages in the language file. */
+enum {
+  MSG_PRESETS_FULL = 126,
+  MSG_DELETE_TITLE = 127,
+  MSG_DELETE_QUESTION = 128,
+  MSG_DELETE_BUTTON = 129,
+  MSG_CANCEL_BUTTON = 130
 };
 
 /* Break keys of the presets menu, by their index in the break-key array. */
@@ -36,6 +45,9 @@ extern struct FarMenuItem PresetMenuItems[PRESET_SLOTS];
    the menu returned. */
 extern DialogHandle PresetDialog;
 
+/* text padded with blanks to width columns, or cut to them ending in
+   "..."; column holds size bytes. */
+void FitToColumn(char *column, int size, const char *text, int width);
 /* Reads slots 1..9 (never creating a key); returns the name column width,
    which the free-format label counts towards too. */
 int LoadPresetTable(void);

@@ -1,11 +1,23 @@
 #include "presets/quick_format_settings.h"
 
+#include <string.h>
+
 #include "hostlink/dialog_binding.h"
 #include "hostlink/dialog_snapshot.h"
 #include "hostlink/failure_box.h"
 #include "hostlink/host_table.h"
 #include "presets/preset_dialog.h"
 #include "settings/settings_store.h"
+
+// Only the quick insertion delivers from the viewer through its settings.
+static int HasClipboardNote(const char *key) { return strcmp(key, "Auto") == 0; }
+
+int ClipboardNoteWanted(void) {
+  LockSettings();
+  DWORD wanted = OpenExistingSettingsKey("Auto") ? ReadNumberOr("ClipboardNote", 1) : 1;
+  UnlockSettings();
+  return wanted != 0;
+}
 
 // Fills the dialog from the key, when it can be opened.
 static void LoadQuickFormat(DialogHandle dialog, const char *key) {
@@ -17,6 +29,8 @@ static void LoadQuickFormat(DialogHandle dialog, const char *key) {
   // it; with none stored the description's own text stays.
   int haveFormat = opened && ReadText("Format", stored, sizeof stored) == ERROR_SUCCESS;
   UnlockSettings();
+  if (HasClipboardNote(key))
+    Dialogs.SetItemStatus(dialog, QUICK_ITEM_CLIPBOARD_NOTE, ClipboardNoteWanted());
   if (!opened)
     return;
   int selected = custom ? QUICK_ITEM_CUSTOM : QUICK_ITEM_DEFAULT;
@@ -35,6 +49,10 @@ static LONG SaveQuickFormat(DialogHandle dialog, const char *key) {
   LONG result = WriteValue("Custom", &custom, REG_DWORD);
   if (format)
     result = FirstFailure(result, WriteValue("Format", format, REG_SZ));
+  if (HasClipboardNote(key)) {
+    DWORD note = Dialogs.GetItemStatus(dialog, QUICK_ITEM_CLIPBOARD_NOTE) != 0;
+    result = FirstFailure(result, WriteValue("ClipboardNote", &note, REG_DWORD));
+  }
   UnlockSettings();
   return result;
 }
@@ -43,11 +61,12 @@ void EditQuickFormat(const char *key) {
   DialogHandle dialog = LoadPluginDialog(GetMsgText(MSG_DIALOG_FILE), key);
   if (!dialog)
     return;
-  static const int statusItems[] = {QUICK_ITEM_CUSTOM, 0};
+  // "Menu" has no note: its items start after the note's.
+  static const int statusItems[] = {QUICK_ITEM_CLIPBOARD_NOTE, QUICK_ITEM_CUSTOM, 0};
   static const int textItems[] = {QUICK_ITEM_FORMAT, 0};
   LoadQuickFormat(dialog, key);
   struct DialogSnapshot shown;
-  TakeDialogSnapshot(dialog, statusItems, textItems, &shown);
+  TakeDialogSnapshot(dialog, statusItems + !HasClipboardNote(key), textItems, &shown);
   // A save that fails is said so, and the dialog comes back with the
   // user's input until it is saved or cancelled.
   while (Dialogs.ShowDialog(dialog) != -1 && DialogChangedSince(dialog, &shown) &&

@@ -6,7 +6,10 @@
 enum {
   QUICK_ITEM_DEFAULT = 2, /* radio group: 2 the default format, 3 custom */
   QUICK_ITEM_CUSTOM = 3,
-  QUICK_ITEM_FORMAT = 4
+  QUICK_ITEM_FORMAT = 4,
+  /* "Auto" only: the note after a delivery to the clipboard from the
+     viewer, stored as "ClipboardNote" (on unless stored as 0) */
+  QUICK_ITEM_CLIPBOARD_NOTE = 10
 };
 
 /* key is "Auto" or "Menu", also the dialog's name. */
@@ -16,5 +19,9 @@ void EditCalendarFormat(void);
 /* The "Menu" settings' custom format, when the user chose one: the format
    the presets menu's free-format line starts from. 1 when copied. */
 int ReadMenuFreeFormat(char *buffer, int size);
+
+/* Whether a delivery to the clipboard from the viewer is followed by a
+   note saying so. */
+int ClipboardNoteWanted(void);
 
 #endif

@@ -11,22 +11,27 @@
      PutHoralisFunction put = NULL;
      if (horalis)
        put = (PutHoralisFunction)(void *)GetProcAddress(horalis, HORALIS_PUT_NAME);
-     if (put)
-       put("%d %B %Y %H:%M", NULL);
+     if (put && !put("%d %B %Y %H:%M", NULL))
+       ... the text did not reach the clipboard ...
      ...
      FreeLibrary(horalis);   (only what you loaded yourself)
 
    format: a strftime format in the OEM code page (the host's console code
    page); the text arrives on the clipboard as CF_TEXT in the ANSI code page.
-   The expansion keeps at most 79 characters. A null or empty format puts an
-   empty text on the clipboard.
+   The expansion keeps at most 511 characters; "%n" ends a line (CR LF on
+   the clipboard). A null or empty format puts an empty text on the
+   clipboard.
    moment: null for the current local time, or a time record of which only
    the fields the format uses matter; fields out of range are taken at the
    nearest value in range.
 
-   There is no result. When the clipboard cannot be taken (another program
-   holds it) and Horalis was started by the host, it shows the host's
-   warning box "Error (code)"; loaded outside a host, it stays silent.
+   Result: nonzero when the text reached the clipboard, 0 otherwise. When
+   the clipboard cannot be taken (another program holds it) and Horalis was
+   started by the host, it also shows the host's warning box "Error (code)";
+   loaded outside a host, it stays silent. Versions before 1.1.0 declared
+   no result: a caller built that way keeps working (the caller removes
+   the arguments, and the result is left in a register it ignores), and
+   it cannot rely on a result from an older Horalis.dll.
    Call it from one thread at a time: the text passes through one buffer. */
 #ifndef HORALIS_H
 #define HORALIS_H
@@ -39,7 +44,7 @@ extern "C" {
 
 #define HORALIS_PUT_NAME "PutHoralis"
 
-typedef void(__cdecl *PutHoralisFunction)(const char *format, const struct tm *moment);
+typedef int(__cdecl *PutHoralisFunction)(const char *format, const struct tm *moment);
 
 #ifdef __cplusplus
 }

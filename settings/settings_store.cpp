@@ -100,6 +100,20 @@ HKEY OpenExistingSettingsKey(const char *name) {
   return MakeCurrent(ComposeSettingsPath(path, name), path, OpenKey);
 }
 
+int PresetSlotIsFree(int slot) {
+  char path[KEY_PATH_SIZE];
+  CloseCurrentKey();
+  if (!ComposePresetPath(path, slot))
+    return 0;
+  HKEY key = NULL;
+  LONG opened = RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key);
+  if (opened != ERROR_SUCCESS)
+    return opened == ERROR_FILE_NOT_FOUND;
+  LONG named = RegQueryValueExA(key, "Name", NULL, NULL, NULL, NULL);
+  RegCloseKey(key);
+  return named == ERROR_FILE_NOT_FOUND;
+}
+
 LONG DeletePresetKey(int slot) {
   char path[KEY_PATH_SIZE];
   CloseCurrentKey();
@@ -154,12 +168,14 @@ LONG ReadText(const char *name, char *buffer, int size) {
   return result;
 }
 
-DWORD ReadNumber(const char *name) {
+DWORD ReadNumberOr(const char *name, DWORD missing) {
   DWORD number = 0;
   if (ReadValue(name, &number, sizeof number) != ERROR_SUCCESS)
-    return 0;
+    return missing;
   return number;
 }
+
+DWORD ReadNumber(const char *name) { return ReadNumberOr(name, 0); }
 
 LONG WriteValue(const char *name, const void *data, int type) {
   DWORD length;

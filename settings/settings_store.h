@@ -38,6 +38,10 @@ HKEY OpenSettingsKey(const char *name);
 /* The named key only if it exists, never creating it. */
 HKEY OpenExistingSettingsKey(const char *name);
 LONG DeletePresetKey(int slot);
+/* 1 only when the registry says the slot holds no preset: its key or its
+   "Name" is missing. A slot that cannot be read for another reason may
+   hold one and is not free. Closes the current key. */
+int PresetSlotIsFree(int slot);
 LONG ReadValue(const char *name, void *buffer, int size);
 /* Without a current key: the reason the last open failed. */
 LONG WriteValue(const char *name, const void *data, int type);
@@ -53,5 +57,7 @@ LONG ReadText(const char *name, char *buffer, int size);
 
 /* Reads a number of the current key; 0 when it cannot be read. */
 DWORD ReadNumber(const char *name);
+/* The same, with the value to take when it cannot be read. */
+DWORD ReadNumberOr(const char *name, DWORD missing);
 
 #endif

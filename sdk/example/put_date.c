@@ -1,7 +1,7 @@
 /* An example of a module that uses Horalis: puts the date on the clipboard.
      put_date [path of Horalis.dll] [strftime format]
-   Exit code 0 when PutHoralis was called, 1 when Horalis could not be
-   loaded or lacks it. */
+   Exit code 0 when the date is on the clipboard, 1 when Horalis could not
+   be loaded or lacks PutHoralis, 2 when the clipboard refused the text. */
 #include <stdio.h>
 
 #include <windows.h>
@@ -22,7 +22,11 @@ int main(int argc, char **argv) {
     FreeLibrary(horalis);
     return 1;
   }
-  put(format, NULL);
+  int placed = put(format, NULL);
   FreeLibrary(horalis);
+  if (!placed) {
+    fprintf(stderr, "put_date: the clipboard refused the text\n");
+    return 2;
+  }
   return 0;
 }

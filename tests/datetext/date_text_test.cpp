@@ -92,22 +92,22 @@ TEST(ExpandDateText, LongExpansionsAreCutToTheBuffer) {
   char buffer[DATE_TEXT_SIZE + 4];
   memset(buffer, '#', sizeof buffer);
   std::string format;
-  for (int i = 0; i < 20; i++)
+  for (int i = 0; i < 120; i++)
     format += "%Y-";
   ExpandDateText(buffer, DATE_TEXT_SIZE, format.c_str(), &moment);
-  EXPECT_EQ(DATE_TEXT_SIZE - 1, (int)strlen(buffer)) << "cut to 79 characters";
+  EXPECT_EQ(DATE_TEXT_SIZE - 1, (int)strlen(buffer)) << "cut to 511 characters";
   EXPECT_EQ(0, strncmp(buffer, "2024-2024-", 10));
   EXPECT_EQ('#', buffer[DATE_TEXT_SIZE]) << "nothing written past the buffer";
 
-  // Longer than any expansion made in one call: the same first 79.
+  // Longer than any expansion made in one call: the same first 511.
   std::string huge;
-  for (int i = 0; i < 150; i++)
+  for (int i = 0; i < 400; i++)
     huge += "%Y-";
   ExpandDateText(buffer, DATE_TEXT_SIZE, huge.c_str(), &moment);
-  EXPECT_EQ(DATE_TEXT_SIZE - 1, (int)strlen(buffer)) << "a 750-character expansion cut to 79";
+  EXPECT_EQ(DATE_TEXT_SIZE - 1, (int)strlen(buffer)) << "a 2000-character expansion cut to 511";
   EXPECT_EQ(0, strncmp(buffer, "2024-2024-", 10)) << "its start kept";
 
-  std::string literal(300, 'x');
+  std::string literal(700, 'x');
   ExpandDateText(buffer, DATE_TEXT_SIZE, literal.c_str(), &moment);
   EXPECT_EQ(std::string(DATE_TEXT_SIZE - 1, 'x'), buffer);
 

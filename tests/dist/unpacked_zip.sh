@@ -2,12 +2,14 @@
 # The zip as a user gets it: unpacked into a fresh folder it holds the files
 # a user needs, in the top folder Horalis; its readme names the version its
 # name carries; the host stand-in runs Horalis from it; and its .reg file
-# removes the settings the run left.
-#   unpacked_zip.sh ZIP FARHOST VERSION
+# removes the settings the run left. Its example module builds where it lies
+# and puts a date on the clipboard through the zip's Horalis.dll.
+#   unpacked_zip.sh ZIP FARHOST VERSION C-COMPILER
 set -u
 zip=$1
 farhost=$2
 version=$3
+compiler=$4
 here=$(cd "$(dirname "$0")" && pwd)
 wine_run=$here/../../scripts/wine-run
 failures=0
@@ -19,17 +21,31 @@ trap 'rm -rf "$fresh"' EXIT
 (cd "$fresh" && cmake -E tar xf "$zip") || { echo "FAIL: $zip does not unpack"; exit 1; }
 
 expected="Calendar.dlg Changes.txt Dialog.gen Horalis.dll HoralisEng.dlg HoralisEng.hlf HoralisEng.lng \
-HoralisRus.dlg HoralisRus.hlf HoralisRus.lng ReadMe.txt RemoveSettings.reg color.dlg"
+HoralisRus.dlg HoralisRus.hlf HoralisRus.lng ReadMe.txt RemoveSettings.reg color.dlg sdk/horalis.h \
+sdk/put_date.c"
 found=$(cd "$fresh" && find . -type f | sed 's|^\./||' | sort | tr '\n' ' ')
 want=$(for name in $expected; do echo "Horalis/$name"; done | sort | tr '\n' ' ')
 [ "$found" = "$want" ] || fail "zip holds '$found', expected '$want'"
 grep -q "Horalis $version" "$fresh/Horalis/ReadMe.txt" || fail "ReadMe.txt does not name version $version"
 grep -q "^$version" "$fresh/Horalis/Changes.txt" || fail "Changes.txt has no entry for $version"
+grep -qF 'Horalis\sdk' "$fresh/Horalis/ReadMe.txt" || fail "ReadMe.txt does not point to Horalis\\sdk"
+grep -q "int(__cdecl \*PutHoralisFunction)" "$fresh/Horalis/sdk/horalis.h" ||
+  fail "sdk/horalis.h does not declare PutHoralis's result"
+grep -q '#include "horalis.h"' "$fresh/Horalis/sdk/put_date.c" ||
+  fail "sdk/put_date.c does not include the header beside it"
 
 # Quick insertion into the stand-in's editor, Horalis loaded from the zip.
 report=$("$wine_run" "$farhost" --plugins "Z:$fresh" --from editor --keys 'F11 Enter Enter' | iconv -f CP866 -t UTF-8)
 year=$(date +%Y)
 echo "$report" | grep -q "^editor: .*$year" || fail "no date of $year inserted into the editor: $report"
+
+sdk=$fresh/Horalis/sdk
+if (cd "$sdk" && "$compiler" -Wall -Wextra -Werror -o put_date.exe put_date.c); then
+  "$wine_run" "$sdk/put_date.exe" "Z:$fresh/Horalis/Horalis.dll" "%Y" ||
+    fail "the zip's example did not put the date on the clipboard (exit code $?)"
+else
+  fail "the zip's example does not build beside its header"
+fi
 
 key='HKCU\Software\Far\Plugins\Horalis'
 "$wine_run" reg query "$key" >/dev/null || fail "the run left no settings under $key"

@@ -63,9 +63,9 @@ TEST(Presets, EditWithF4AndDeleteWithDel) {
   root.SetString("Format2", "Name", "Old");
   root.SetString("Format2", "Format", "old");
   root.SetDword("Format2", "Mode", 0);
-  FarhostRun run =
-      RunWithKeys("preset_edit", "",
-                  OpenPresets + "Down Down F4 BS BS BS \"New\" Enter Dump Del Dump Esc", root);
+  FarhostRun run = RunWithKeys(
+      "preset_edit", "",
+      OpenPresets + "Down Down F4 BS BS BS \"New\" Enter Dump Del Enter Dump Esc", root);
   ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
   std::vector<std::string> screens = Screens(run);
   ASSERT_EQ(screens.size(), 2u) << run.Output;
@@ -74,7 +74,7 @@ TEST(Presets, EditWithF4AndDeleteWithDel) {
       << "F4 edited the slot\n"
       << screens[0];
   EXPECT_NE(screens[1].find(std::string("2  ") + Bar + " <None>      " + Bar), std::string::npos)
-      << "Del removed it at once\n"
+      << "Del and Enter on \"Delete\" removed it\n"
       << screens[1];
   EXPECT_FALSE(root.HasKey("Format2")) << "the slot's key is gone";
   EXPECT_EQ(run.Cmdline, "") << "nothing was inserted";
@@ -111,20 +111,6 @@ TEST(Presets, AnEmptyFormatKeepsTheClipboard) {
   EXPECT_EQ(run.Clipboard, "kept") << run.Log;
 }
 
-TEST(Presets, ALongNameIsListed) {
-  TestRootKey root("preset_long");
-  root.SetString("Format4", "Name", std::string(80, 'n'));
-  root.SetString("Format4", "Format", "%Y");
-  FarhostRun run = RunWithKeys("preset_long", "", OpenPresets + "Dump Esc", root);
-  ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
-  std::vector<std::string> screens = Screens(run);
-  ASSERT_EQ(screens.size(), 1u) << run.Output;
-  EXPECT_NE(screens[0].find(std::string("4  ") + Bar + " " + std::string(60, 'n')),
-            std::string::npos)
-      << "the saved preset is listed, not <None>\n"
-      << screens[0];
-}
-
 /* The column of the second bar on each line of the presets menu. */
 std::vector<size_t> SecondBars(const std::string &screen) {
   std::vector<size_t> columns;
@@ -142,6 +128,9 @@ TEST(Presets, TheMenuHasItsTitleAndItsColumnsLineUpInBothLanguages) {
   TestRootKey root("preset_columns");
   root.SetString("Format4", "Name", "Four");
   root.SetString("Format4", "Format", "%Y");
+  root.SetString("Format5", "Name", std::string(90, 'n'));
+  root.SetString("Format5", "Format", "%Y");
+  std::string year = ExpandNow("%Y");
   for (const char *language : {"Eng", "Rus"}) {
     FarhostRun run = RunWithKeys("preset_columns", std::string("--lang ") + language + " ",
                                  OpenPresets + "Dump Esc", root);
@@ -157,7 +146,138 @@ TEST(Presets, TheMenuHasItsTitleAndItsColumnsLineUpInBothLanguages) {
     EXPECT_NE(screens[0].find(Message(language, 13)), std::string::npos)
         << language << ": the menu's own title\n"
         << screens[0];
+    for (int slot : {4, 5}) {
+      size_t at = screens[0].find(std::to_string(slot) + "  " + Bar);
+      std::string line = screens[0].substr(at, screens[0].find('\n', at) - at);
+      EXPECT_NE(line.find(std::string(" ") + Bar + " " + year), std::string::npos)
+          << language << ": slot " << slot << "'s preview is visible\n"
+          << line;
+      if (slot == 5) {
+        EXPECT_NE(line.find(std::string(21, 'n') + "... " + Bar), std::string::npos)
+            << language << ": a 90-character name cut to a third of the line\n"
+            << line;
+      }
+    }
   }
+}
+
+const char *const Languages[] = {"Eng", "Rus"};
+
+std::string LanguageOption(const char *language) { return std::string("--lang ") + language + " "; }
+
+bool HasLine(const std::string &screen, int slot, const std::string &name) {
+  return screen.find(std::to_string(slot) + "  " + Bar + " " + name + " ") != std::string::npos;
+}
+
+TEST(Presets, InsFillsAFreeSlotAndDelAsksFirst) {
+  for (const char *language : Languages) {
+    TestRootKey root("preset_keep");
+    root.SetString("Format1", "Name", "One");
+    root.SetString("Format1", "Format", "1");
+    root.SetString("Format2", "Name", "ISO");
+    root.SetString("Format2", "Format", "%F %T");
+    /* Ins on the filled slot 2, then Del on it: Esc, then Enter. */
+    FarhostRun run = RunWithKeys("preset_keep", LanguageOption(language),
+                                 OpenPresets + "Down Down Ins \"Short\" Tab \"%Y\" Enter Dump "
+                                               "Up Del Dump Esc Dump Del Enter Dump Esc",
+                                 root);
+    ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+    std::vector<std::string> screens = Screens(run);
+    ASSERT_EQ(screens.size(), 4u) << run.Output;
+    EXPECT_TRUE(HasLine(screens[0], 2, "ISO") && HasLine(screens[0], 3, "Short"))
+        << language << ": Ins kept slot 2 and filled slot 3\n"
+        << screens[0];
+    EXPECT_NE(screens[1].find(Message(language, 128)), std::string::npos)
+        << language << ": Del asks\n"
+        << screens[1];
+    EXPECT_NE(screens[1].find("\"ISO\""), std::string::npos) << language << ": naming the preset";
+    EXPECT_TRUE(HasLine(screens[2], 2, "ISO")) << language << ": Esc kept it\n" << screens[2];
+    EXPECT_TRUE(HasLine(screens[3], 2, "<None>")) << language << ": Enter removed it\n"
+                                                  << screens[3];
+    EXPECT_EQ(root.GetString("Format3", "Format"), "%Y") << language;
+    EXPECT_EQ(root.GetDword("Format3", "Mode"), 0x10000u) << language << ": at the cursor";
+  }
+}
+
+TEST(Presets, F1OpensThePresetsHelpAndEscReturnsToTheMenu) {
+  for (const char *language : Languages) {
+    TestRootKey root("preset_help");
+    FarhostRun run =
+        RunWithKeys("preset_help", LanguageOption(language), OpenPresets + "F1 Esc Dump Esc", root);
+    ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+    EXPECT_NE(run.Log.find("help: topic Presets"), std::string::npos) << language << "\n"
+                                                                      << run.Log;
+    std::vector<std::string> screens = Screens(run);
+    ASSERT_EQ(screens.size(), 1u) << run.Output;
+    EXPECT_NE(screens[0].find(Message(language, 13)), std::string::npos)
+        << language << ": back in the presets menu\n"
+        << screens[0];
+  }
+}
+
+TEST(Presets, ATwoLineTemplateInsertsTwoLines) {
+  struct Case {
+    const char *from, *expected;
+  } const cases[] = {
+      {"--from editor --file \"%s\" ", "[<date>]\r\n(two)"},
+      {"", "[<date>] (two)"}, /* the command line has one line */
+  };
+  for (const char *language : Languages)
+    for (const Case &c : cases) {
+      TestRootKey root("preset_lines");
+      root.SetString("Format1", "Name", "Two lines");
+      root.SetString("Format1", "Format", "[%Y]%n(two)");
+      root.SetDword("Format1", "Mode", 0x10001);
+      std::string from = c.from;
+      size_t at = from.find("%s");
+      if (at != std::string::npos)
+        from.replace(at, 2, WriteWorkFile("preset_lines.txt", ""));
+      DateWindow window("%Y");
+      FarhostRun run = RunWithKeys("preset_lines", LanguageOption(language) + from,
+                                   OpenPresets + "Down Enter", root);
+      window.Close();
+      ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+      std::string reported = at != std::string::npos ? run.Editor : run.Cmdline;
+      EXPECT_TRUE(HasDate(reported, c.expected, window)) << language << " " << c.from << run.Log;
+    }
+}
+
+/* Each ends in a short message (or, turned off, without one). */
+TEST(Presets, SilentEndsGiveAMessage) {
+  struct Case {
+    const char *name, *from;
+    const char *keys;
+    int message;
+    bool shown;
+  } const cases[] = {
+      {"all_taken", "", "F11 Enter Down Enter Ins Dump Esc Esc", 126, true},
+      {"empty_format", "", "F11 Enter Enter Dump", 131, true},
+      {"read_only", "--from editor --file \"%s\" ", "Enter F11 Enter Enter Dump", 132, true},
+      {"viewer_note", "--from viewer ", "F11 Enter Enter Dump", 133, true},
+      {"viewer_note_off", "--from viewer ", "F11 Enter Enter Dump", 133, false},
+  };
+  for (const char *language : Languages)
+    for (const Case &c : cases) {
+      TestRootKey root(c.name);
+      for (int slot = 1; slot <= 9 && c.message == 126; slot++)
+        root.SetString(("Format" + std::to_string(slot)).c_str(), "Name", "Taken");
+      root.SetDword("Auto", "Custom", c.message == 131);
+      root.SetString("Auto", "Format", "");
+      if (!c.shown)
+        root.SetDword("Auto", "ClipboardNote", 0);
+      std::string from = c.from;
+      size_t at = from.find("%s");
+      if (at != std::string::npos) /* NUL bytes: the stand-in opens it read-only */
+        from.replace(at, 2, WriteWorkFile("read_only.txt", std::string("a\0b", 3)));
+      FarhostRun run = RunWithKeys(c.name, LanguageOption(language) + from, c.keys, root);
+      ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+      std::vector<std::string> screens = Screens(run);
+      ASSERT_EQ(screens.size(), 1u) << run.Output;
+      EXPECT_EQ(screens[0].find(Message(language, c.message)) != std::string::npos, c.shown)
+          << language << ", " << c.name << ": message " << c.message << (c.shown ? "" : " not")
+          << " shown\n"
+          << screens[0];
+    }
 }
 
 TEST(QuickFormat, F4OnTheFirstEntryChangesTheNextQuickInsertion) {

@@ -1,5 +1,6 @@
 #include <string.h>
 
+#include "datetext/date_text.h"
 #include "hostlink/dialog_binding.h"
 #include "hostlink/host_table.h"
 #include "plugin/plugin.h"
@@ -141,6 +142,48 @@ TEST_F(MainMenuTest, AnEmptyOrUnreadableCustomFormatDeliversNothing) {
     EXPECT_TRUE(Host().editorInserts.empty()) << c.what << ": nothing inserted";
     EXPECT_TRUE(Host().commandLineInserts.empty()) << c.what << ": nothing on the command line";
     EXPECT_EQ("kept", ClipboardText()) << c.what << ": the clipboard is kept";
+  }
+}
+
+// An empty format delivers nothing and says so; a locked editor says so too;
+// from the viewer a note follows the clipboard unless turned off.
+TEST_F(MainMenuTest, DeliveriesThatCannotHappenOrCannotBeSeenSaySo) {
+  struct Case {
+    const char *what;
+    const char *format; // null: none stored
+    int openFrom;
+    bool locked;
+    DWORD note;  // "ClipboardNote", 2: none stored
+    int message; // 0: none
+  } const cases[] = {
+      {"no stored format", nullptr, OPEN_EDITOR, false, 2, MSG_FORMAT_EMPTY},
+      {"a format of 512 characters or more reads as empty", "", OPEN_EDITOR, false, 2,
+       MSG_FORMAT_EMPTY},
+      {"a locked editor", "[%Y]", OPEN_EDITOR, true, 2, MSG_EDITOR_READ_ONLY},
+      {"the viewer", "[%Y]", OPEN_VIEWER, false, 2, MSG_ON_CLIPBOARD},
+      {"the viewer, note on", "[%Y]", OPEN_VIEWER, false, 1, MSG_ON_CLIPBOARD},
+      {"the viewer, note off", "[%Y]", OPEN_VIEWER, false, 0, 0},
+      {"the editor", "[%Y]", OPEN_EDITOR, false, 2, 0},
+  };
+  for (const Case &c : cases) {
+    std::string format = c.format ? c.format : "";
+    if (c.format && !c.format[0])
+      format = std::string(600, 'x');
+    StoreAutoFormat(1, c.format ? format.c_str() : nullptr);
+    if (c.note != 2)
+      PutRegNumber(Key("Auto"), "ClipboardNote", c.note);
+    Host().editorLocked = c.locked;
+    Host().boxes.clear();
+    Host().editorInserts.clear();
+    Host().menuReplies = {Enter(0)};
+    OpenPlugin(c.openFrom, 0);
+    ASSERT_EQ(c.message ? 1u : 0u, Host().boxes.size()) << c.what;
+    if (c.message) {
+      EXPECT_EQ(Host().messages[c.message], Host().boxes[0].lines[1]) << c.what;
+    }
+    EXPECT_EQ(c.openFrom == OPEN_EDITOR && !c.locked && c.message == 0,
+              Host().editorInserts.size() == 1)
+        << c.what << ": inserted only when it could be";
   }
 }
 

@@ -59,8 +59,8 @@ int ChooseCustom(FakeDialog &dialog) {
   return 0;
 }
 
-// SAVED: nothing delivered, and the typed format saved in the scenario's
-// first key or the box saying the settings were not saved.
+// SAVED: nothing delivered, and the typed format saved in one of the scenario's
+// keys, or the box saying the settings were not saved.
 enum Delivery { NOTHING_DELIVERED, TO_EDITOR, TO_COMMAND_LINE, TO_CLIPBOARD, SAVED };
 
 // Built by a call, so that the table below keeps a scenario to a line or two.
@@ -119,8 +119,10 @@ const std::vector<Scenario> &Scenarios() {
                TO_COMMAND_LINE),
       Scenario("quick insertion onto the clipboard", true, {Enter(0)}, {}, FromViewer, {},
                TO_CLIPBOARD),
+      // Ins fills the first free slot, 5; a slot it cannot read is passed
+      // over as possibly kept, so with slot 5's check failing it fills 6.
       Scenario("preset created with Ins", true, {Enter(1), BreakKey(5, PRESET_KEY_INSERT), Esc()},
-               {TypeAPreset}, FromEditor, {"Format5"}, SAVED),
+               {TypeAPreset}, FromEditor, {"Format5", "Format6"}, SAVED),
       Scenario("preset edited with F4", true, {Enter(1), BreakKey(2, PRESET_KEY_EDIT), Esc()},
                {TypeAPreset}, FromEditor, {"Format2"}, SAVED),
       Scenario("preset deleted with Del", true, {Enter(1), BreakKey(3, PRESET_KEY_DELETE), Esc()},
@@ -282,11 +284,13 @@ std::string DeliveryProblem(const Scenario &scenario, const std::string &failed)
     if (commandLine != wanted || editor != 0)
       return "not the one insertion into the command line";
     break;
-  case SAVED:
-    if (GetRegText(PluginKey + scenario.mayChange.front(), "Format").find("typed") ==
-            std::string::npos &&
-        !SaveBoxShown())
+  case SAVED: {
+    bool saved = false;
+    for (const std::string &key : scenario.mayChange)
+      saved = saved || GetRegText(PluginKey + key, "Format").find("typed") != std::string::npos;
+    if (!saved && !SaveBoxShown())
       return "the dialog closed as if saved, but nothing was saved";
+  }
     [[fallthrough]];
   case NOTHING_DELIVERED:
     if (editor + commandLine != 0)

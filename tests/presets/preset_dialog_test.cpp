@@ -46,7 +46,7 @@ TEST_F(PresetDialogTest, NeverStoredSlotLoadsEmptyAndLeavesAKey) {
   LoadPresetIntoDialog(dialog, 8);
   EXPECT_STREQ("", fake->items[4].text);
   EXPECT_STREQ("", fake->items[6].text);
-  EXPECT_EQ(2, SelectedRadio(*fake, 1)) << "clipboard";
+  EXPECT_EQ(1, SelectedRadio(*fake, 1)) << "a new preset goes to the cursor";
   EXPECT_TRUE(RegKeyExists(Key("Format8")));
 }
 

@@ -36,7 +36,7 @@ TEST_F(PresetMenuTest, EmptyTableShowsTheFreeFormatLineAndNineNones) {
   const MenuCall &menu = Host().menus[0];
   EXPECT_EQ("Horalis presets", menu.title) << "a title of its own, not the main menu's";
   EXPECT_EQ("Enter insert, Ins new, F4 edit, Del delete", menu.bottom);
-  EXPECT_EQ("Contents", menu.helpTopic);
+  EXPECT_EQ("Presets", menu.helpTopic) << "F1 opens the presets' own help";
   EXPECT_EQ((unsigned)FMENU_WRAPMODE, menu.flags);
   EXPECT_EQ((std::vector<int>{VK_INSERT, VK_F4, VK_DELETE}), menu.breakKeys);
   std::vector<std::string> lines = LinesOfMenu(0);
@@ -117,10 +117,10 @@ TEST_F(PresetMenuTest, LongNamesAndFormatsAreListedCutToFit) {
   RunPresetMenu();
   std::vector<std::string> lines = LinesOfMenu(0);
   const std::string column(PRESET_NAME_MAX_WIDTH, ' ');
-  EXPECT_EQ("&1  " + Bar + " " + std::string(PRESET_NAME_MAX_WIDTH, 'n') + " " + Bar + " %",
-            lines[1])
-      << "a 70-character name is listed, cut to the column";
-  EXPECT_EQ("&2  " + Bar + " " + std::string(PRESET_NAME_MAX_WIDTH, 'm') + " " + Bar + " " +
+  const std::string cut(PRESET_NAME_MAX_WIDTH - 3, 'n');
+  EXPECT_EQ("&1  " + Bar + " " + cut + "... " + Bar + " %", lines[1])
+      << "a 70-character name is listed, cut to the column with dots";
+  EXPECT_EQ("&2  " + Bar + " " + std::string(PRESET_NAME_MAX_WIDTH - 3, 'm') + "... " + Bar + " " +
                 std::string(50, 'f'),
             lines[2])
       << "a 70-character format has its preview";
@@ -130,12 +130,11 @@ TEST_F(PresetMenuTest, LongNamesAndFormatsAreListedCutToFit) {
       << "a name the dialog could not hold either";
 }
 
-TEST_F(PresetMenuTest, BreakKeysOnTheFreeFormatLineDoNothing) {
-  Host().menuReplies = {BreakKey(0, PRESET_KEY_INSERT), BreakKey(0, PRESET_KEY_EDIT),
-                        BreakKey(0, PRESET_KEY_DELETE), Esc()};
+TEST_F(PresetMenuTest, EditAndDeleteOnTheFreeFormatLineDoNothing) {
+  Host().menuReplies = {BreakKey(0, PRESET_KEY_EDIT), BreakKey(0, PRESET_KEY_DELETE), Esc()};
   EXPECT_EQ(-1, RunPresetMenu());
-  ASSERT_EQ(4u, Host().menus.size());
-  for (size_t i = 1; i < 4; i++)
+  ASSERT_EQ(3u, Host().menus.size());
+  for (size_t i = 1; i < 3; i++)
     EXPECT_EQ(0, SelectedLine(i)) << "back on slot 0 after break key " << i;
   EXPECT_EQ(0, LastLoaded("Main")->shows) << "no dialog";
   EXPECT_FALSE(RegKeyExists(Key("Format0")));
@@ -159,7 +158,7 @@ TEST_F(PresetMenuTest, F4OnAnEmptySlotThenCancelLeavesItNone) {
   FakeDialogs().people = {[](FakeDialog &dialog) {
     EXPECT_STREQ("", dialog.items[PRESET_ITEM_NAME].text) << "an empty slot loads empty";
     EXPECT_STREQ("", dialog.items[PRESET_ITEM_FORMAT].text);
-    EXPECT_EQ(PRESET_ITEM_CLIPBOARD, SelectedRadio(dialog, 1)) << "clipboard selected";
+    EXPECT_EQ(PRESET_ITEM_AT_CURSOR, SelectedRadio(dialog, 1)) << "at the cursor";
     return -1;
   }};
   RunPresetMenu();
@@ -178,32 +177,77 @@ TEST_F(PresetMenuTest, ShowingsThatOnlySaveHideTheInsertButton) {
   EXPECT_TRUE(main->hiddenWhileShown[2].empty()) << "Enter shows it again";
 }
 
-TEST_F(PresetMenuTest, InsAfterF4StartsFromWhatTheDialogHolds) {
-  StorePreset(3, "Three", "%d", 0x10000);
-  StorePreset(5, "Five", "%m", 0);
-  Host().menuReplies = {BreakKey(3, PRESET_KEY_EDIT), BreakKey(5, PRESET_KEY_INSERT), Esc()};
-  FakeDialogs().people = {[](FakeDialog &dialog) {
-                            strcpy(dialog.items[PRESET_ITEM_NAME].text, "Three edited");
-                            return -1; // left without saving
-                          },
-                          [](FakeDialog &dialog) {
-                            EXPECT_STREQ("Three edited", dialog.items[PRESET_ITEM_NAME].text)
-                                << "Ins keeps what the dialog last held";
-                            return 0;
-                          }};
+// Ins never overwrites: from any line it fills the first free slot, starting
+// empty and at the cursor, whatever the dialog held; with none free it says so.
+TEST_F(PresetMenuTest, InsFillsTheFirstFreeSlotOrSaysAllAreTaken) {
+  StorePreset(1, "One", "%d", 0);
+  StorePreset(3, "Three", "%d", PackPresetMode(1, 1, 0));
+  PutRegNumber(Key("Format2"), "Mode", 0); // a key without a name holds no preset
+  struct Case {
+    int line, expectedSlot;
+  } const cases[] = {{0, 2}, {3, 4}, {3, 5}};
+  for (const Case &c : cases) {
+    Host().menuReplies = {BreakKey(3, PRESET_KEY_EDIT), BreakKey(c.line, PRESET_KEY_INSERT), Esc()};
+    FakeDialogs().people = {[](FakeDialog &) { return -1; },
+                            [](FakeDialog &dialog) {
+                              EXPECT_STREQ("", dialog.items[PRESET_ITEM_NAME].text) << "empty";
+                              EXPECT_EQ(PRESET_ITEM_AT_CURSOR, SelectedRadio(dialog, 1));
+                              EXPECT_EQ(0, dialog.items[PRESET_ITEM_VIEW_ONLY].status);
+                              strcpy(dialog.items[PRESET_ITEM_NAME].text, "New");
+                              return 0;
+                            }};
+    Host().menus.clear();
+    RunPresetMenu();
+    EXPECT_EQ("New", GetRegText(Key("Format" + std::to_string(c.expectedSlot)), "Name"))
+        << "Ins on line " << c.line << " fills slot " << c.expectedSlot;
+    EXPECT_EQ(c.expectedSlot, SelectedLine(2)) << "the cursor on the new preset";
+  }
+  EXPECT_EQ("Three", GetRegText(Key("Format3"), "Name")) << "the filled slot is kept";
+  for (int slot = 6; slot < PRESET_SLOTS; slot++)
+    StorePreset(slot, "Taken", "%Y", 0);
+  Host().menuReplies = {BreakKey(1, PRESET_KEY_INSERT), Esc()};
+  Host().boxes.clear();
   RunPresetMenu();
-  EXPECT_EQ("Three edited", GetRegText(Key("Format5"), "Name"));
-  EXPECT_EQ(0x10000u, GetRegNumber(Key("Format5"), "Mode")) << "slot 5 is overwritten";
-  EXPECT_EQ("Three", GetRegText(Key("Format3"), "Name"));
+  EXPECT_EQ(0, LastLoaded("Main")->shows) << "no dialog when all nine are taken";
+  ASSERT_EQ(1u, Host().boxes.size()) << "a message says so";
+  EXPECT_EQ(Host().messages[MSG_PRESETS_FULL], Host().boxes[0].lines[1]);
 }
 
-TEST_F(PresetMenuTest, DelRemovesTheSlotAtOnce) {
-  StorePreset(4, "Four", "%Y", 0);
-  Host().menuReplies = {BreakKey(4, PRESET_KEY_DELETE), Esc()};
+// Del asks, naming the preset (cut like the menu's column, whole up to 50):
+// "Delete" removes it, Esc or "Cancel" keeps it. An empty slot goes at once.
+TEST_F(PresetMenuTest, DelAsksNamingThePreset) {
+  struct Case {
+    std::string name, quoted;
+    int reply;
+    bool removed;
+  } const cases[] = {
+      {"Four", "\"Four\"", 0, true},
+      {"Four", "\"Four\"", -1, false},
+      {"Four", "\"Four\"", 1, false},
+      {std::string(92, 'n'), "\"" + std::string(47, 'n') + "...\"", 0, true},
+      {std::string(600, 'x'), "\"<None>\"", -1, false}, // kept, though it cannot be read
+  };
+  for (const Case &c : cases) {
+    StorePreset(4, c.name, "%Y", 0);
+    Host().menuReplies = {BreakKey(4, PRESET_KEY_DELETE), Esc()};
+    Host().menus.clear();
+    Host().boxes.clear();
+    Host().boxReply = c.reply;
+    RunPresetMenu();
+    ASSERT_EQ(1u, Host().boxes.size());
+    const MessageCall &box = Host().boxes[0];
+    EXPECT_EQ(c.quoted, box.lines[2]) << "the question names the preset";
+    EXPECT_EQ(2, box.buttons);
+    EXPECT_EQ(Host().messages[MSG_DELETE_BUTTON], box.lines[3]) << "the first button deletes";
+    EXPECT_EQ(c.removed, !RegKeyExists(Key("Format4"))) << "reply " << c.reply;
+    EXPECT_EQ(4, SelectedLine(1));
+  }
+  PutRegNumber(Key("Format5"), "Mode", 0); // a key without a name holds nothing
+  Host().menuReplies = {BreakKey(5, PRESET_KEY_DELETE), Esc()};
+  Host().boxes.clear();
   RunPresetMenu();
-  EXPECT_FALSE(RegKeyExists(Key("Format4")));
-  EXPECT_EQ(0u, LinesOfMenu(1)[4].find("&4  " + Bar + " <None>"));
-  EXPECT_EQ(4, SelectedLine(1));
+  EXPECT_EQ(0u, Host().boxes.size()) << "nothing to ask about";
+  EXPECT_FALSE(RegKeyExists(Key("Format5")));
 }
 
 TEST_F(PresetMenuTest, QuickInsertPresetReturnsInsertWithoutTheDialog) {

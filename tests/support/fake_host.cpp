@@ -60,10 +60,13 @@ static int WINAPI FakeControl(HANDLE hPlugin, int Command, void *Param) {
   return 1;
 }
 
+// A new line (ECTL_INSERTSTRING) is recorded as "\n"; a locked editor
+// refuses both, as the host's does.
 static int WINAPI FakeEditorControl(int Command, void *Param) {
-  if (Command != ECTL_INSERTTEXT)
+  if ((Command != ECTL_INSERTTEXT && Command != ECTL_INSERTSTRING) || Host().editorLocked)
     return 0;
-  Host().editorInserts.push_back(static_cast<const char *>(Param));
+  Host().editorInserts.push_back(Command == ECTL_INSERTTEXT ? static_cast<const char *>(Param)
+                                                            : "\n");
   return 1;
 }
 
@@ -93,6 +96,11 @@ PluginStartupInfo NewFakeHost(const char *rootKey) {
                             "The settings could not be saved."};
   for (int i = 0; i < 4; i++)
     host.messages[85 + i] = failures[i];
+  const char *notes[] = {
+      "Ok",     "All taken",    "Delete preset",    "Delete the preset", "Delete",
+      "Cancel", "Format empty", "Editor read-only", "On the clipboard"};
+  for (int i = 0; i < (int)(sizeof notes / sizeof *notes); i++)
+    host.messages[125 + i] = notes[i];
 
   PluginStartupInfo info;
   memset(&info, 0, sizeof info);

@@ -42,6 +42,7 @@ struct FakeHost {
   std::vector<MessageCall> boxes;
   int boxReply = 0;
   std::vector<std::string> editorInserts;
+  bool editorLocked = false; // the editor refuses insertions (read-only)
   std::vector<std::string> commandLineInserts;
 };
 
