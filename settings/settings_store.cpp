@@ -106,7 +106,7 @@ int PresetSlotIsFree(int slot) {
   if (!ComposePresetPath(path, slot))
     return 0;
   HKEY key = NULL;
-  LONG opened = RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key);
+  LONG opened = OpenKey(path, &key);
   if (opened != ERROR_SUCCESS)
     return opened == ERROR_FILE_NOT_FOUND;
   LONG named = RegQueryValueExA(key, "Name", NULL, NULL, NULL, NULL);
