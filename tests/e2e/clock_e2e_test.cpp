@@ -59,6 +59,28 @@ std::string ConsoleState(const FarhostRun &run, const std::string &when) {
              : run.Log.substr(at + 8 + when.size(), run.Log.find('\n', at) - at - 8 - when.size());
 }
 
+/* The clock ticks: two screens 1.5 s apart during one display show
+   different seconds. */
+TEST(Clock, TwoScreensApartShowDifferentSeconds) {
+  TestRootKey root("clock_ticks");
+  root.SetDword("Indicator", "Custom", 1);
+  root.SetString("Indicator", "Format", "[%H:%M:%S]");
+  root.SetDword("Indicator", "Pause", 5000);
+  root.SetDword("Indicator", "SwitchMode", 1);
+  FarhostRun run =
+      RunFarhost("clock_ticks", "--keys \"" + ShowClock + "Wait 500 Dump Wait 1500 Dump " +
+                                    ShowClock + "\" " + root.Option());
+  ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+  std::vector<std::string> screens = Screens(run);
+  ASSERT_EQ(screens.size(), 2u) << run.Output;
+  std::string first = Row(screens[0], 0), second = Row(screens[1], 0);
+  size_t at = first.rfind('['), other = second.rfind('[');
+  ASSERT_NE(at, std::string::npos) << screens[0];
+  ASSERT_NE(other, std::string::npos) << screens[1];
+  EXPECT_EQ(first.size() - at, 10u) << "[hh:mm:ss] flush right\n" << screens[0];
+  EXPECT_NE(first.substr(at), second.substr(other)) << "the seconds moved on";
+}
+
 /* The host quits while the clock shows: it calls ExitFAR and frees the
    module; the clock is gone at once, with the screen, the title and the
    code page as the host had them. */
