@@ -112,7 +112,7 @@ struct ClockRun {
   COORD Size;
   DWORD Start, Time;
   LONG StartMask;
-  SYSTEMTIME Shown; /* the second the text was expanded in */
+  SYSTEMTIME Shown; /* the second (UTC) the text was expanded in */
 };
 
 // Time is measured as ticks since the start, so a display that spans the
@@ -146,8 +146,10 @@ static int ShowText(struct ClockDisplay *display, const struct ClockRun *run) {
 // cells under the old text are put back before the new text's are saved,
 // so nothing is left behind and nothing unsaved is written.
 static void FollowTheClock(struct ClockDisplay *display, struct ClockRun *run) {
+  // The seconds of UTC and of local time change together; UTC is read
+  // without the zone, cheaply, once a pass.
   SYSTEMTIME now;
-  GetLocalTime(&now);
+  GetSystemTime(&now);
   if (SameSecond(&now, &run->Shown))
     return;
   run->Shown = now;
@@ -195,7 +197,7 @@ static void ShowClock(const struct ClockSettings *settings, const char *format) 
   if (settings->Title)
     GetConsoleTitleW(savedTitle, CLOCK_TITLE_SIZE);
   savedTitle[CLOCK_TITLE_SIZE - 1] = 0;
-  GetLocalTime(&run.Shown);
+  GetSystemTime(&run.Shown);
   ExpandDateText(display.Text, sizeof display.Text, format, NULL);
   // A text wholly off the buffer would run its time unseen: none at all.
   if (!ShowText(&display, &run))
