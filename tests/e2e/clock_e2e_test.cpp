@@ -22,6 +22,13 @@ std::string Row(const std::string &screen, int row) {
   return screen.substr(at + 1, end == std::string::npos ? end : end - at - 1);
 }
 
+/* A custom clock format shown for pause milliseconds. */
+void StoreClock(TestRootKey &root, const std::string &format, DWORD pause) {
+  root.SetDword("Indicator", "Custom", 1);
+  root.SetString("Indicator", "Format", format);
+  root.SetDword("Indicator", "Pause", pause);
+}
+
 TEST(Clock, ShownInTheCornerThenGoneWithThePanelsIntact) {
   const char *languages[] = {"Eng", "Rus"};
   for (const char *language : languages) {
@@ -63,9 +70,7 @@ std::string ConsoleState(const FarhostRun &run, const std::string &when) {
    different seconds. */
 TEST(Clock, TwoScreensApartShowDifferentSeconds) {
   TestRootKey root("clock_ticks");
-  root.SetDword("Indicator", "Custom", 1);
-  root.SetString("Indicator", "Format", "[%H:%M:%S]");
-  root.SetDword("Indicator", "Pause", 5000);
+  StoreClock(root, "[%H:%M:%S]", 5000);
   root.SetDword("Indicator", "SwitchMode", 1);
   FarhostRun run =
       RunFarhost("clock_ticks", "--keys \"" + ShowClock + "Wait 500 Dump Wait 1500 Dump " +
@@ -86,9 +91,7 @@ TEST(Clock, TwoScreensApartShowDifferentSeconds) {
    code page as the host had them. */
 TEST(Clock, QuitDuringADisplayPutsEverythingBack) {
   TestRootKey root("clock_quit");
-  root.SetDword("Indicator", "Custom", 1);
-  root.SetString("Indicator", "Format", "[clock %Y]");
-  root.SetDword("Indicator", "Pause", 60000);
+  StoreClock(root, "[clock %Y]", 60000);
   root.SetDword("Indicator", "Title", 1);
   DWORD start = GetTickCount();
   FarhostRun run = RunFarhost("clock_quit", "--dump --keys \"Dump " + ShowClock +
@@ -112,9 +115,7 @@ TEST(Clock, QuitDuringADisplayPutsEverythingBack) {
 TEST(Clock, ACyrillicFormatShowsInRussian) {
   TestRootKey root("clock_cyrillic");
   const std::string time = "\x82\xE0\xA5\xAC\xEF"; /* "Время" in code page 866 */
-  root.SetDword("Indicator", "Custom", 1);
-  root.SetString("Indicator", "Format", time + " %Y");
-  root.SetDword("Indicator", "Pause", 1500);
+  StoreClock(root, time + " %Y", 1500);
   DateWindow window(time + " %Y");
   FarhostRun run = RunFarhost("clock_cyrillic", "--lang Rus --keys \"" + ShowClock +
                                                     "Wait 500 Dump\" " + root.Option());
