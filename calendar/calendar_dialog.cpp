@@ -101,7 +101,7 @@ static void DeliverChosenDay(struct CalendarRun *run, const struct FormatPreset 
   if (PresetModeAtCursor(preset->Mode))
     InsertDateText(preset->Format, openFrom, &run->Date);
   else
-    PutHoralis(preset->Format, &run->Date);
+    PutDateText(preset->Format, &run->Date);
 }
 
 void ShowCalendar(int openFrom) {

@@ -17,15 +17,15 @@ static int Clamp(int value, int low, int high) {
   return value < low ? low : value > high ? high : value;
 }
 
-// Some runtimes also end the process for fields out of range; a record from
-// another module may hold anything.
+// The calendar's years, 1601 to 9999. Some runtimes also end the process
+// for fields out of range; a record from another module may hold anything.
 static void ClampTimeRecord(struct tm *record) {
   record->tm_sec = Clamp(record->tm_sec, 0, 59);
   record->tm_min = Clamp(record->tm_min, 0, 59);
   record->tm_hour = Clamp(record->tm_hour, 0, 23);
   record->tm_mday = Clamp(record->tm_mday, 1, 31);
   record->tm_mon = Clamp(record->tm_mon, 0, 11);
-  record->tm_year = Clamp(record->tm_year, 0, 8099);
+  record->tm_year = Clamp(record->tm_year, 1601 - 1900, 9999 - 1900);
   record->tm_wday = Clamp(record->tm_wday, 0, 6);
   record->tm_yday = Clamp(record->tm_yday, 0, 365);
 }
@@ -181,6 +181,44 @@ static int TakesModifier(char modifier, char conversion) {
 static int ExpandFormat(char *buffer, int size, int used, const char *format, Moment *moment,
                         int outerFlag);
 
+// The runtime takes the years 1900 to 9999 only. The Gregorian calendar
+// repeats every 400 years (146097 days, whole weeks), so an earlier year
+// goes to it 400 years on: weekday, day of the year and leap day alike.
+static const int CalendarCycle = 400;
+
+static int IsShiftedForRuntime(const struct tm *record) { return record->tm_year < 0; }
+
+static void WriteFourDigits(char *text, int value) {
+  for (int i = 3; i >= 0; i--, value /= 10)
+    text[i] = (char)('0' + value % 10);
+}
+
+static int IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A full year the runtime wrote for the shifted record (a locale's %c or %x
+// may hold one) is put back to the true one; same length, so in place.
+static void PutTrueYearBack(char *text, int trueYear) {
+  char shifted[5] = {0};
+  WriteFourDigits(shifted, trueYear + CalendarCycle);
+  for (char *at = strstr(text, shifted); at; at = strstr(at + 4, shifted))
+    if ((at == text || !IsDigit(at[-1])) && !IsDigit(at[4]))
+      WriteFourDigits(at, trueYear);
+}
+
+// A conversion of the runtime's own, for any year of the calendar.
+static int AppendFromRuntime(char *buffer, int size, int used, const struct tm *record,
+                             const char *single) {
+  struct tm runtimeRecord = *record;
+  int shifted = IsShiftedForRuntime(record);
+  runtimeRecord.tm_year += shifted ? CalendarCycle : 0;
+  char expansion[256];
+  size_t count = strftime(expansion, sizeof expansion, single, &runtimeRecord);
+  expansion[count] = 0;
+  if (shifted)
+    PutTrueYearBack(expansion, record->tm_year + 1900);
+  return Append(buffer, size, used, expansion, (int)count);
+}
+
 // One conversion at `conversion`; returns the new length, or -1 when the
 // letter is none of the set.
 static int AppendConversion(char *buffer, int size, int used, Moment *moment, char conversion,
@@ -195,9 +233,7 @@ static int AppendConversion(char *buffer, int size, int used, Moment *moment, ch
     if (conversion == 'Z')
       ReadZone(moment); // the name follows the daylight flag
     char single[4] = {'%', flag ? '#' : conversion, flag ? conversion : '\0', 0};
-    char expansion[256];
-    size_t count = strftime(expansion, sizeof expansion, single, &moment->record);
-    return Append(buffer, size, used, expansion, (int)count);
+    return AppendFromRuntime(buffer, size, used, &moment->record, single);
   }
   for (const char *composite : Composites)
     if (composite[0] == conversion)
@@ -258,8 +294,9 @@ static int ExpandInOneCall(char *buffer, int size, const char *format, Moment *m
   if (!strchr(format, '%'))
     return Append(buffer, size, 0, format, (int)strlen(format));
   int runtimeOnly = OnlyRuntimeConversions(format);
-  // The runtime names the local zone whatever the record: UTC is ours.
-  if (!runtimeOnly || (runtimeOnly == 2 && moment->utc))
+  // The runtime names the local zone whatever the record: UTC is ours. A
+  // year it cannot take goes conversion by conversion.
+  if (!runtimeOnly || (runtimeOnly == 2 && moment->utc) || IsShiftedForRuntime(&moment->record))
     return -1;
   if (runtimeOnly == 2)
     ReadZone(moment);
@@ -270,9 +307,15 @@ static int ExpandInOneCall(char *buffer, int size, const char *format, Moment *m
   return -1;
 }
 
+static int InCalendarYears(const struct tm *record) {
+  return record->tm_year >= 1601 - 1900 && record->tm_year <= 9999 - 1900;
+}
+
 // The given record or now, in UTC when asked; 0 when a given record cannot
-// be told in UTC (nothing is formatted then, rather than a wrong time).
-static int TakeMoment(Moment *moment, const struct tm *given, int utc) {
+// be told in UTC, or its UTC moment lies outside the calendar's years
+// (nothing is formatted then, rather than a wrong time). `needsZone`: the
+// format may show the zone, so the zone of now is read with the clock.
+static int TakeMoment(Moment *moment, const struct tm *given, int utc, int needsZone) {
   moment->utc = utc;
   moment->isNow = 0;
   moment->zoneRead = 0;
@@ -283,15 +326,20 @@ static int TakeMoment(Moment *moment, const struct tm *given, int utc) {
     ClampTimeRecord(&moment->record);
     if (!utc)
       return 1;
-    if (!LocalToUtc(&moment->record, &moment->record))
+    if (!LocalToUtc(&moment->record, &moment->record) || !InCalendarYears(&moment->record))
       return 0;
   } else if (utc) {
     ReadUtcTime(&moment->record);
+  } else if (needsZone) {
+    // The local clock alone is ambiguous in the hour repeated when
+    // daylight saving ends; read with the UTC clock it is not.
+    moment->zoneKnown = ReadLocalTimeAndOffset(&moment->record, &moment->offset);
+    moment->zoneRead = 1;
   } else {
     ReadLocalClock(&moment->record);
     moment->isNow = 1;
   }
-  // A clock, or UTC, may reach past the years the runtime takes.
+  // A clock, or UTC, may reach past the calendar's years.
   ClampTimeRecord(&moment->record);
   return 1;
 }
@@ -304,10 +352,10 @@ int ExpandDateText(char *buffer, int size, const char *format, const struct tm *
     return 0;
   // "!" asks for UTC, as Lua's os.date does.
   int utc = format[0] == '!';
-  Moment taken;
-  if (!TakeMoment(&taken, moment, utc))
-    return 0;
   format += utc;
+  Moment taken;
+  if (!TakeMoment(&taken, moment, utc, strpbrk(format, "zZ") != NULL))
+    return 0;
   int used = ExpandInOneCall(buffer, size, format, &taken);
   return used >= 0 ? used : ExpandFormat(buffer, size, 0, format, &taken, 0);
 }

@@ -21,8 +21,13 @@ int ExpandDateText(char *buffer, int size, const char *format, const struct tm *
 void InsertDateText(const char *format, int target, const struct tm *moment);
 
 /* Delivers a format for now where the host's OpenFrom says: the editor,
-   the clipboard from the viewer, the command line otherwise. */
-void DeliverDateText(const char *format, int openFrom);
+   the clipboard from the viewer, the command line otherwise. 0 when
+   nothing was delivered (an empty text for the clipboard). */
+int DeliverDateText(const char *format, int openFrom);
+
+/* The clipboard delivery of the plugin's own menus: as PutHoralis, but an
+   empty text leaves the clipboard as it was. 1 when the text was put. */
+int PutDateText(const char *format, const struct tm *moment);
 
 #ifdef __cplusplus
 extern "C" {

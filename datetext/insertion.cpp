@@ -1,6 +1,7 @@
 #include <string.h>
 
 #include "datetext/date_text.h"
+#include "hostlink/failure_box.h"
 #include "hostlink/host_table.h"
 
 void InsertDateText(const char *format, int target, const struct tm *moment) {
@@ -15,13 +16,11 @@ void InsertDateText(const char *format, int target, const struct tm *moment) {
   }
 }
 
-void DeliverDateText(const char *format, int openFrom) {
-  if (openFrom == OPEN_EDITOR)
-    InsertDateText(format, OPEN_EDITOR, NULL);
-  else if (openFrom == OPEN_VIEWER)
-    PutHoralis(format, NULL);
-  else
-    InsertDateText(format, 0, NULL);
+int DeliverDateText(const char *format, int openFrom) {
+  if (openFrom == OPEN_VIEWER)
+    return PutDateText(format, NULL);
+  InsertDateText(format, openFrom == OPEN_EDITOR ? OPEN_EDITOR : 0, NULL);
+  return 1;
 }
 
 // Keeps the error of the failed call for the error box across the clean-up.
@@ -47,14 +46,28 @@ static int PlaceOnClipboard(const char *text) {
   return 0;
 }
 
-extern "C" void __cdecl PutHoralis(const char *format, const struct tm *moment) {
+// Replaces the clipboard's contents with DateText, an empty text too.
+static void PutExpandedText(void) {
   HWND owner = GetWindow(NULL, GW_HWNDFIRST);
   OpenClipboard(owner);
   EmptyClipboard();
-  ExpandDateText(DateText, DATE_TEXT_SIZE, format ? format : "", moment);
   // The host works in the OEM code page; clipboard text is ANSI.
   OemToCharA(DateText, DateText);
   if (!PlaceOnClipboard(DateText))
-    ShowErrorBox("ClipboardError");
+    ShowFailureBox(MSG_CLIPBOARD_FAILED, GetLastError());
   CloseClipboard();
+}
+
+int PutDateText(const char *format, const struct tm *moment) {
+  ExpandDateText(DateText, DATE_TEXT_SIZE, format ? format : "", moment);
+  if (!DateText[0])
+    return 0;
+  PutExpandedText();
+  return 1;
+}
+
+// Other modules rely on an empty text emptying the clipboard.
+extern "C" void __cdecl PutHoralis(const char *format, const struct tm *moment) {
+  ExpandDateText(DateText, DATE_TEXT_SIZE, format ? format : "", moment);
+  PutExpandedText();
 }

@@ -88,10 +88,8 @@ void ReadLocalClock(struct tm *record) {
 }
 
 void ReadLocalTime(struct tm *record) {
-  ReadLocalClock(record);
-  int offset, daylight;
-  ReadLocalOffset(record, &offset, &daylight);
-  record->tm_isdst = daylight;
+  int offset;
+  ReadLocalTimeAndOffset(record, &offset);
 }
 
 void ReadUtcTime(struct tm *record) {
@@ -129,6 +127,16 @@ static int OffsetOf(DaySecond local, int *offsetMinutes) {
   return 1;
 }
 
+// Daylight saving is the zone's daylight offset; a zone whose standard
+// offset moved over the years keeps its old standard time standard.
+static int IsDaylightOffset(int offset) {
+  TIME_ZONE_INFORMATION zone;
+  DWORD kind = GetTimeZoneInformation(&zone);
+  if (kind != TIME_ZONE_ID_STANDARD && kind != TIME_ZONE_ID_DAYLIGHT)
+    return 0;
+  return zone.DaylightBias != zone.StandardBias && offset == -(int)(zone.Bias + zone.DaylightBias);
+}
+
 int ReadLocalOffset(const struct tm *local, int *offsetMinutes, int *isDaylight) {
   *offsetMinutes = 0;
   *isDaylight = 0;
@@ -136,13 +144,26 @@ int ReadLocalOffset(const struct tm *local, int *offsetMinutes, int *isDaylight)
   if (!OffsetOf(FromRecord(local), &offset))
     return 0;
   *offsetMinutes = offset;
-  // Daylight saving is the zone's daylight offset; a zone whose standard
-  // offset moved over the years keeps its old standard time standard.
-  TIME_ZONE_INFORMATION zone;
-  DWORD kind = GetTimeZoneInformation(&zone);
-  if (kind == TIME_ZONE_ID_STANDARD || kind == TIME_ZONE_ID_DAYLIGHT)
-    *isDaylight =
-        zone.DaylightBias != zone.StandardBias && offset == -(int)(zone.Bias + zone.DaylightBias);
+  *isDaylight = IsDaylightOffset(offset);
+  return 1;
+}
+
+int ReadLocalTimeAndOffset(struct tm *record, int *offsetMinutes) {
+  SYSTEMTIME utc, local;
+  GetSystemTime(&utc);
+  GetLocalTime(&local);
+  DaySecond localMoment = FromSystemTime(&local), utcMoment = FromSystemTime(&utc);
+  ToRecord(localMoment, record);
+  *offsetMinutes = 0;
+  long long days = localMoment.days - utcMoment.days;
+  if (days < -2 || days > 2)
+    return 0;
+  // The two readings lie microseconds apart, and offsets are whole minutes:
+  // the difference rounded to the minute is the offset at this moment.
+  int milliseconds = ((int)days * SecondsPerDay + localMoment.second - utcMoment.second) * 1000 +
+                     local.wMilliseconds - utc.wMilliseconds + 30000;
+  *offsetMinutes = milliseconds / 60000 - (milliseconds % 60000 < 0);
+  record->tm_isdst = IsDaylightOffset(*offsetMinutes);
   return 1;
 }
 

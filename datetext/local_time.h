@@ -10,6 +10,13 @@
    tm_yday and tm_isdst (0 when the system cannot tell the zone). */
 void ReadLocalTime(struct tm *record);
 
+/* The same, with the zone's offset at this moment in minutes (east of
+   Greenwich positive), told from the system's UTC clock read together with
+   the local clock: right in the hour repeated when daylight saving ends,
+   where the local time alone could be either. Returns 1; 0, with the offset
+   and tm_isdst 0, when the two clocks lie more than two days apart. */
+int ReadLocalTimeAndOffset(struct tm *record, int *offsetMinutes);
+
 /* Now in local time with tm_isdst left 0: no zone lookup, for texts that
    do not show the zone. */
 void ReadLocalClock(struct tm *record);

@@ -73,22 +73,82 @@ struct OperationSlot {
   void *slot;
 };
 
+// Dialog.gen in a folder named by the first `length` characters of
+// `folder`, joined with the separator the folder itself uses (Windows takes
+// '/' as one too).
+static HMODULE LoadFromFolder(const char *folder, size_t length) {
+  char path[MAX_PATH];
+  size_t name = sizeof DIALOG_GEN_FILE_NAME; // with its terminator
+  if (length == 0 || length + 1 + name > sizeof path)
+    return NULL;
+  memcpy(path, folder, length);
+  char last = path[length - 1];
+  if (last != '\\' && last != '/') {
+    int slashes = memchr(path, '/', length) && !memchr(path, '\\', length);
+    path[length++] = slashes ? '/' : '\\';
+  }
+  memcpy(path + length, DIALOG_GEN_FILE_NAME, name);
+  return LoadLibraryA(path);
+}
+
 static HMODULE LoadBeside(HMODULE module) {
-  char path[256];
+  char path[MAX_PATH];
   DWORD length = GetModuleFileNameA(module, path, sizeof path);
   // Nothing at all, or a path cut to fit the buffer, names no real folder.
   if (length == 0 || length >= sizeof path)
     return NULL;
-  // Windows takes '/' as a separator too.
-  char *name = path;
-  for (char *p = path; *p; p++)
-    if (*p == '\\' || *p == '/')
-      name = p + 1;
-  size_t room = sizeof path - (size_t)(name - path);
-  if (strlen(DIALOG_GEN_FILE_NAME) >= room)
-    return NULL;
-  strcpy(name, DIALOG_GEN_FILE_NAME);
-  return LoadLibraryA(path);
+  size_t folder = 0;
+  for (DWORD i = 0; i < length; i++)
+    if (path[i] == '\\' || path[i] == '/')
+      folder = i + 1;
+  return LoadFromFolder(path, folder);
+}
+
+// A drive's root and below, or a share, or the root of the current drive:
+// never a name taken from the current folder.
+static int IsFullPath(const char *folder, size_t length) {
+  int drive = length >= 3 && folder[1] == ':' && (folder[2] == '\\' || folder[2] == '/');
+  return drive || (length >= 1 && (folder[0] == '\\' || folder[0] == '/'));
+}
+
+// Each folder of a PATH-style list by its full path, quotes taken off;
+// empty and relative entries would name the current folder and are passed.
+static HMODULE LoadFromFolderList(const char *list) {
+  for (const char *entry = list; *entry;) {
+    const char *end = strchr(entry, ';');
+    size_t length = end ? (size_t)(end - entry) : strlen(entry);
+    const char *folder = entry;
+    size_t folderLength = length;
+    if (folderLength >= 2 && folder[0] == '"' && folder[folderLength - 1] == '"') {
+      folder++;
+      folderLength -= 2;
+    }
+    HMODULE handle = IsFullPath(folder, folderLength) ? LoadFromFolder(folder, folderLength) : NULL;
+    if (handle)
+      return handle;
+    entry += length + (end != NULL);
+  }
+  return NULL;
+}
+
+// The system's folders and then PATH, each by its full path: a bare name
+// would let the system look in the current folder too (first of all where
+// safe DLL search is off), where a planted library would run in the host.
+static HMODULE LoadFromSystemPath(void) {
+  char folder[MAX_PATH];
+  UINT length = GetSystemDirectoryA(folder, sizeof folder);
+  HMODULE handle = length > 0 && length < sizeof folder ? LoadFromFolder(folder, length) : NULL;
+  if (!handle) {
+    length = GetWindowsDirectoryA(folder, sizeof folder);
+    handle = length > 0 && length < sizeof folder ? LoadFromFolder(folder, length) : NULL;
+  }
+  if (!handle) {
+    char list[32767]; // the longest value Windows gives a variable
+    DWORD listLength = GetEnvironmentVariableA("PATH", list, sizeof list);
+    if (listLength > 0 && listLength < sizeof list)
+      handle = LoadFromFolderList(list);
+  }
+  return handle;
 }
 
 int BindDialogLibrary(HINSTANCE Module, struct PluginStartupInfo Info) {
@@ -99,7 +159,7 @@ int BindDialogLibrary(HINSTANCE Module, struct PluginStartupInfo Info) {
   if (!handle)
     handle = LoadBeside(NULL);
   if (!handle)
-    handle = LoadLibraryA(DIALOG_GEN_FILE_NAME);
+    handle = LoadFromSystemPath();
   library->Module = handle;
 
   const struct OperationSlot operations[] = {

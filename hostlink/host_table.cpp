@@ -1,6 +1,5 @@
 #include "hostlink/host_table.h"
 
-#include <stdio.h>
 #include <string.h>
 
 struct PluginStartupInfo HostServices;
@@ -27,17 +26,4 @@ const char *GetMsgText(int MsgId) {
   if (!HostReady || !HostServices.GetMsg)
     return NULL;
   return HostServices.GetMsg(HostServices.ModuleNumber, MsgId);
-}
-
-int ShowErrorBox(const char *text) {
-  // The code of the call that failed, before anything here can change it.
-  DWORD code = GetLastError();
-  char title[32];
-  snprintf(title, sizeof title, "Error (%d)", (int)code);
-  const char *lines[5] = {title, text ? text : "", "\x01", "Ok", "Cancel"};
-  if (!HostReady || !HostServices.Message)
-    return -1;
-  SetLastError(code);
-  return HostServices.Message(HostServices.ModuleNumber, FMSG_WARNING | FMSG_ERRORTYPE, NULL, lines,
-                              5, 2);
 }

@@ -30,6 +30,5 @@ extern char RootKeyCopy[ROOT_KEY_SIZE];
 
 void TakeHostTable(const struct PluginStartupInfo *Info);
 const char *GetMsgText(int MsgId);
-int ShowErrorBox(const char *text);
 
 #endif

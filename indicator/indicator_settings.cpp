@@ -4,6 +4,7 @@
 
 #include "hostlink/dialog_binding.h"
 #include "hostlink/dialog_snapshot.h"
+#include "hostlink/failure_box.h"
 #include "hostlink/host_table.h"
 #include "indicator/clock_indicator.h"
 #include "indicator/clock_numbers.h"
@@ -70,37 +71,39 @@ static DWORD LoadIndicatorSettings(DialogHandle dialog) {
   return stored.Color;
 }
 
-static void WriteState(DialogHandle dialog, const char *name, int item) {
+static LONG WriteState(DialogHandle dialog, const char *name, int item) {
   DWORD state = (DWORD)Dialogs.GetItemStatus(dialog, item);
-  WriteValue(name, &state, REG_DWORD);
+  return WriteValue(name, &state, REG_DWORD);
 }
 
-static void WriteNumberText(DialogHandle dialog, const char *name, int item) {
+static LONG WriteNumberText(DialogHandle dialog, const char *name, int item) {
   const char *text = Dialogs.GetItemData(dialog, item);
   if (!text)
-    return;
+    return ERROR_SUCCESS;
   DWORD number = ReadDecimalText(text);
-  WriteValue(name, &number, REG_DWORD);
+  return WriteValue(name, &number, REG_DWORD);
 }
 
-static void SaveIndicatorSettings(DialogHandle dialog, DWORD colour) {
+// Returns the first failing registry result, ERROR_SUCCESS when saved.
+static LONG SaveIndicatorSettings(DialogHandle dialog, DWORD colour) {
   LockSettings();
-  if (OpenSettingsKey("Indicator")) {
-    WriteState(dialog, "Custom", INDICATOR_ITEM_CUSTOM);
-    const char *format = Dialogs.GetItemData(dialog, INDICATOR_ITEM_FORMAT);
-    if (format)
-      WriteValue("Format", format, REG_SZ);
-    WriteState(dialog, "Title", INDICATOR_ITEM_TITLE);
-    WriteValue("Color", &colour, REG_DWORD);
-    WriteNumberText(dialog, "Pause", INDICATOR_ITEM_PAUSE);
-    WriteNumberText(dialog, "Xcoord", INDICATOR_ITEM_XCOORD);
-    WriteNumberText(dialog, "Ycoord", INDICATOR_ITEM_YCOORD);
-    WriteState(dialog, "SwitchMode", INDICATOR_ITEM_SWITCH_MODE);
+  OpenSettingsKey("Indicator");
+  LONG result = WriteState(dialog, "Custom", INDICATOR_ITEM_CUSTOM);
+  const char *format = Dialogs.GetItemData(dialog, INDICATOR_ITEM_FORMAT);
+  if (format)
+    result = FirstFailure(result, WriteValue("Format", format, REG_SZ));
+  result = FirstFailure(result, WriteState(dialog, "Title", INDICATOR_ITEM_TITLE));
+  result = FirstFailure(result, WriteValue("Color", &colour, REG_DWORD));
+  result = FirstFailure(result, WriteNumberText(dialog, "Pause", INDICATOR_ITEM_PAUSE));
+  result = FirstFailure(result, WriteNumberText(dialog, "Xcoord", INDICATOR_ITEM_XCOORD));
+  result = FirstFailure(result, WriteNumberText(dialog, "Ycoord", INDICATOR_ITEM_YCOORD));
+  result = FirstFailure(result, WriteState(dialog, "SwitchMode", INDICATOR_ITEM_SWITCH_MODE));
+  if (result == ERROR_SUCCESS)
     ClockSwitchMode.store(Dialogs.GetItemStatus(dialog, INDICATOR_ITEM_SWITCH_MODE));
-    WriteState(dialog, "CtrlOff", INDICATOR_ITEM_CTRL_OFF);
-    WriteState(dialog, "Stay", INDICATOR_ITEM_STAY);
-  }
+  result = FirstFailure(result, WriteState(dialog, "CtrlOff", INDICATOR_ITEM_CTRL_OFF));
+  result = FirstFailure(result, WriteState(dialog, "Stay", INDICATOR_ITEM_STAY));
   UnlockSettings();
+  return result;
 }
 
 // Says which number cannot be shown and puts the focus on it.
@@ -164,8 +167,10 @@ void EditIndicatorSettings(void) {
       if (!Dialogs.GetItemStatus(dialog, INDICATOR_ITEM_COLOUR_REQUEST) || !picker) {
         if (!ClockNumbersShowable(dialog))
           continue;
-        if (colour != loadedColour || DialogChangedSince(dialog, &shown))
-          SaveIndicatorSettings(dialog, colour);
+        // A save that fails is said so, and the dialog comes back.
+        if ((colour != loadedColour || DialogChangedSince(dialog, &shown)) &&
+            !SettingsSaved(SaveIndicatorSettings(dialog, colour)))
+          continue;
         break;
       }
       Dialogs.SetRadioStatus(dialog, INDICATOR_ITEM_COLOUR_GROUP, INDICATOR_ITEM_COLOUR_GROUP);

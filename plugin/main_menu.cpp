@@ -71,7 +71,10 @@ static void RunQuickInsertion(int openFrom) {
     ReadText("Format", QuickFormat, sizeof QuickFormat);
   UnlockSettings();
   const char *format = custom ? QuickFormat : GetMsgText(MSG_QUICK_FORMAT);
-  DeliverDateText(format ? format : "", openFrom);
+  // A custom format that is empty or cannot be read delivers nothing: on
+  // the clipboard it would wipe what the user keeps there.
+  if (format && format[0])
+    DeliverDateText(format, openFrom);
 }
 
 static void RunPresets(int openFrom) {
@@ -85,7 +88,7 @@ static void RunPresets(int openFrom) {
     if (Dialogs.GetItemStatus(PresetDialog, PRESET_ITEM_AT_CURSOR))
       DeliverDateText(format, openFrom);
     else
-      PutHoralis(format, NULL);
+      PutDateText(format, NULL);
   }
   ReleasePresetDialog();
 }

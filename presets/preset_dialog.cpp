@@ -2,6 +2,7 @@
 
 #include "hostlink/dialog_binding.h"
 #include "hostlink/dialog_snapshot.h"
+#include "hostlink/failure_box.h"
 #include "presets/preset_menu.h"
 #include "settings/settings_store.h"
 
@@ -23,7 +24,7 @@ void LoadPresetIntoDialog(DialogHandle dialog, int slot) {
   Dialogs.SetItemStatus(dialog, PRESET_ITEM_VIEW_ONLY, PresetModeViewOnly(mode));
 }
 
-void SavePresetFromDialog(DialogHandle dialog, int slot) {
+LONG SavePresetFromDialog(DialogHandle dialog, int slot) {
   DWORD mode = PackPresetMode(Dialogs.GetItemStatus(dialog, PRESET_ITEM_QUICK_INSERT),
                               Dialogs.GetItemStatus(dialog, PRESET_ITEM_VIEW_ONLY),
                               Dialogs.GetItemStatus(dialog, PRESET_ITEM_AT_CURSOR));
@@ -31,12 +32,14 @@ void SavePresetFromDialog(DialogHandle dialog, int slot) {
   const char *format = Dialogs.GetItemData(dialog, PRESET_ITEM_FORMAT);
   LockSettings();
   OpenPresetKey(slot);
+  LONG result = ERROR_SUCCESS;
   if (name)
-    WriteValue("Name", name, REG_SZ);
+    result = WriteValue("Name", name, REG_SZ);
   if (format)
-    WriteValue("Format", format, REG_SZ);
-  WriteValue("Mode", &mode, REG_DWORD);
+    result = FirstFailure(result, WriteValue("Format", format, REG_SZ));
+  result = FirstFailure(result, WriteValue("Mode", &mode, REG_DWORD));
   UnlockSettings();
+  return result;
 }
 
 // The free-format line is never saved into a slot of its own from the
@@ -58,7 +61,7 @@ int RunPresetInsertDialog(int slot) {
     exitCode = Dialogs.ShowDialog(PresetDialog);
     if (!Dialogs.GetItemStatus(PresetDialog, PRESET_ITEM_SAVE))
       break;
-    SavePresetFromDialog(PresetDialog, slot);
+    SettingsSaved(SavePresetFromDialog(PresetDialog, slot));
   }
   RestoreSaveForFreeFormat(PresetDialog, slot);
   return exitCode;
@@ -71,9 +74,11 @@ static int ShowForEditing(DialogHandle dialog, int slot) {
   return exitCode;
 }
 
+// A save that fails is said so, and the dialog comes back with the user's
+// input until it is saved or cancelled.
 void RunPresetEditDialog(DialogHandle dialog, int slot) {
-  if (ShowForEditing(dialog, slot) != -1)
-    SavePresetFromDialog(dialog, slot);
+  while (ShowForEditing(dialog, slot) != -1 && !SettingsSaved(SavePresetFromDialog(dialog, slot))) {
+  }
 }
 
 void EditStoredPreset(DialogHandle dialog, int slot) {
@@ -83,6 +88,7 @@ void EditStoredPreset(DialogHandle dialog, int slot) {
   LoadPresetIntoDialog(dialog, slot);
   struct DialogSnapshot shown;
   TakeDialogSnapshot(dialog, statusItems, textItems, &shown);
-  if (ShowForEditing(dialog, slot) != -1 && DialogChangedSince(dialog, &shown))
-    SavePresetFromDialog(dialog, slot);
+  while (ShowForEditing(dialog, slot) != -1 && DialogChangedSince(dialog, &shown) &&
+         !SettingsSaved(SavePresetFromDialog(dialog, slot))) {
+  }
 }

@@ -20,11 +20,13 @@ enum {
 enum { PRESET_INSERT = PRESET_ITEM_INSERT };
 
 void LoadPresetIntoDialog(DialogHandle dialog, int slot);
-void SavePresetFromDialog(DialogHandle dialog, int slot);
+/* Returns the first failing registry result, ERROR_SUCCESS when saved. */
+LONG SavePresetFromDialog(DialogHandle dialog, int slot);
 /* Shows the presets dialog until the user stops asking to save; returns the
    exit code of the last showing. */
 int RunPresetInsertDialog(int slot);
-/* Shows once and saves unless cancelled. */
+/* Shows once and saves unless cancelled; a save that fails is reported and
+   the dialog shown again. */
 void RunPresetEditDialog(DialogHandle dialog, int slot);
 /* Fills the dialog from the slot, shows it once and saves it unless it was
    cancelled or confirmed without a change. */

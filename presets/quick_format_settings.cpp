@@ -2,12 +2,13 @@
 
 #include "hostlink/dialog_binding.h"
 #include "hostlink/dialog_snapshot.h"
+#include "hostlink/failure_box.h"
 #include "hostlink/host_table.h"
 #include "presets/preset_dialog.h"
 #include "settings/settings_store.h"
 
-// Fills the dialog from the key; 1 when the key could be opened.
-static int LoadQuickFormat(DialogHandle dialog, const char *key) {
+// Fills the dialog from the key, when it can be opened.
+static void LoadQuickFormat(DialogHandle dialog, const char *key) {
   char stored[PRESET_TEXT_SIZE];
   LockSettings();
   int opened = OpenSettingsKey(key) != NULL;
@@ -17,26 +18,25 @@ static int LoadQuickFormat(DialogHandle dialog, const char *key) {
   int haveFormat = opened && ReadText("Format", stored, sizeof stored) == ERROR_SUCCESS;
   UnlockSettings();
   if (!opened)
-    return 0;
+    return;
   int selected = custom ? QUICK_ITEM_CUSTOM : QUICK_ITEM_DEFAULT;
   Dialogs.SetRadioStatus(dialog, QUICK_ITEM_DEFAULT, selected);
   // The dialog opens on its radio group, on the choice in force.
   Dialogs.SetItemFocus(dialog, selected);
   if (haveFormat)
     PutItemText(dialog, QUICK_ITEM_FORMAT, stored);
-  return 1;
 }
 
-static void SaveQuickFormat(DialogHandle dialog, const char *key) {
+static LONG SaveQuickFormat(DialogHandle dialog, const char *key) {
   DWORD custom = Dialogs.GetItemStatus(dialog, QUICK_ITEM_CUSTOM) != 0;
   const char *format = Dialogs.GetItemData(dialog, QUICK_ITEM_FORMAT);
   LockSettings();
-  if (OpenSettingsKey(key)) {
-    WriteValue("Custom", &custom, REG_DWORD);
-    if (format)
-      WriteValue("Format", format, REG_SZ);
-  }
+  OpenSettingsKey(key);
+  LONG result = WriteValue("Custom", &custom, REG_DWORD);
+  if (format)
+    result = FirstFailure(result, WriteValue("Format", format, REG_SZ));
   UnlockSettings();
+  return result;
 }
 
 void EditQuickFormat(const char *key) {
@@ -45,11 +45,14 @@ void EditQuickFormat(const char *key) {
     return;
   static const int statusItems[] = {QUICK_ITEM_CUSTOM, 0};
   static const int textItems[] = {QUICK_ITEM_FORMAT, 0};
-  int opened = LoadQuickFormat(dialog, key);
+  LoadQuickFormat(dialog, key);
   struct DialogSnapshot shown;
   TakeDialogSnapshot(dialog, statusItems, textItems, &shown);
-  if (Dialogs.ShowDialog(dialog) != -1 && opened && DialogChangedSince(dialog, &shown))
-    SaveQuickFormat(dialog, key);
+  // A save that fails is said so, and the dialog comes back with the
+  // user's input until it is saved or cancelled.
+  while (Dialogs.ShowDialog(dialog) != -1 && DialogChangedSince(dialog, &shown) &&
+         !SettingsSaved(SaveQuickFormat(dialog, key))) {
+  }
   Dialogs.FreeDialog(dialog);
 }
 

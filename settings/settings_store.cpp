@@ -6,6 +6,8 @@
 #include "hostlink/host_table.h"
 
 HKEY CurrentKey;
+// Why no key is current: the failed open's result, or that none was opened.
+static LONG CurrentKeyError = ERROR_INVALID_HANDLE;
 
 static volatile LONG SettingsLock;
 
@@ -16,49 +18,65 @@ void LockSettings(void) {
 
 void UnlockSettings(void) { InterlockedExchange(&SettingsLock, 0); }
 
-// A path that does not fit is refused, never cut: a cut path names another
-// key, and settings would be read or written there.
+// The path below the root key. One that does not fit is refused, never
+// cut: a cut path names another key, and settings would go there.
 static int ComposePresetPath(char *path, int slot) {
-  if (!RootKeyCopy[0])
-    return 0;
-  int length = snprintf(path, KEY_PATH_SIZE, "%s\\%s\\Format%d", RootKeyCopy, "Horalis", slot);
+  int length = snprintf(path, KEY_PATH_SIZE, "%s\\Format%d", "Horalis", slot);
   return length > 0 && length < KEY_PATH_SIZE;
 }
 
 static int ComposeSettingsPath(char *path, const char *name) {
-  if (!RootKeyCopy[0] || !name)
+  if (!name)
     return 0;
-  int length = snprintf(path, KEY_PATH_SIZE, "%s\\%s\\%s", RootKeyCopy, "Horalis", name);
+  int length = snprintf(path, KEY_PATH_SIZE, "%s\\%s", "Horalis", name);
   return length > 0 && length < KEY_PATH_SIZE;
+}
+
+// The host's root key, then the path below it: the system's A calls take a
+// path of 260 characters at most, and a root may have 255 on its own.
+static LONG OpenBelowRoot(const char *path, HKEY *key, int create) {
+  if (!RootKeyCopy[0])
+    return ERROR_BADKEY;
+  HKEY root = NULL;
+  DWORD disposition = 0;
+  LONG result =
+      create ? RegCreateKeyExA(HKEY_CURRENT_USER, RootKeyCopy, 0, NULL, REG_OPTION_NON_VOLATILE,
+                               KEY_ALL_ACCESS, NULL, &root, &disposition)
+             : RegOpenKeyExA(HKEY_CURRENT_USER, RootKeyCopy, 0, KEY_ALL_ACCESS, &root);
+  if (result != ERROR_SUCCESS)
+    return result;
+  if (!path) // only the root, for a delete below it
+    *key = root;
+  else if (create)
+    result = RegCreateKeyExA(root, path, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, NULL,
+                             key, &disposition);
+  else
+    result = RegOpenKeyExA(root, path, 0, KEY_ALL_ACCESS, key);
+  if (path)
+    RegCloseKey(root);
+  return result;
 }
 
 static void CloseCurrentKey(void) {
   if (CurrentKey)
     RegCloseKey(CurrentKey);
   CurrentKey = NULL;
+  CurrentKeyError = ERROR_INVALID_HANDLE;
 }
 
-static HKEY CreateKey(const char *path) {
-  HKEY key = NULL;
-  DWORD disposition = 0;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                      NULL, &key, &disposition) != ERROR_SUCCESS)
-    return NULL;
-  return key;
-}
+static LONG CreateKey(const char *path, HKEY *key) { return OpenBelowRoot(path, key, 1); }
 
-static HKEY OpenKey(const char *path) {
-  HKEY key = NULL;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
-    return NULL;
-  return key;
-}
+static LONG OpenKey(const char *path, HKEY *key) { return OpenBelowRoot(path, key, 0); }
 
 // Every open closes the key before it, whether or not the new one opens.
-static HKEY MakeCurrent(int composed, const char *path, HKEY (*open)(const char *)) {
+static HKEY MakeCurrent(int composed, const char *path, LONG (*open)(const char *, HKEY *)) {
   CloseCurrentKey();
-  if (composed)
-    CurrentKey = open(path);
+  HKEY key = NULL;
+  LONG result = composed ? open(path, &key) : ERROR_BADKEY;
+  if (result == ERROR_SUCCESS && key)
+    CurrentKey = key;
+  else
+    CurrentKeyError = result != ERROR_SUCCESS ? result : ERROR_INVALID_HANDLE;
   return CurrentKey;
 }
 
@@ -85,9 +103,15 @@ HKEY OpenExistingSettingsKey(const char *name) {
 LONG DeletePresetKey(int slot) {
   char path[KEY_PATH_SIZE];
   CloseCurrentKey();
+  HKEY root = NULL;
   if (!ComposePresetPath(path, slot))
     return ERROR_BADKEY;
-  return RegDeleteKeyA(HKEY_CURRENT_USER, path);
+  LONG result = OpenBelowRoot(NULL, &root, 0);
+  if (result != ERROR_SUCCESS)
+    return result;
+  result = RegDeleteKeyA(root, path);
+  RegCloseKey(root);
+  return result;
 }
 
 // The stored type is not compared with what the caller expects: the bytes
@@ -148,9 +172,11 @@ LONG WriteValue(const char *name, const void *data, int type) {
   if (!data)
     return ERROR_INVALID_PARAMETER;
   if (!CurrentKey)
-    return ERROR_INVALID_HANDLE;
+    return CurrentKeyError;
   return RegSetValueExA(CurrentKey, name, 0, (DWORD)type, (const BYTE *)data, length);
 }
+
+LONG FirstFailure(LONG sofar, LONG next) { return sofar != ERROR_SUCCESS ? sofar : next; }
 
 void ReadPreset(struct FormatPreset *preset, int slot) {
   if (!preset)

@@ -5,7 +5,9 @@
 
 #include <windows.h>
 
-enum { KEY_PATH_SIZE = 80, PRESET_TEXT_SIZE = 512 };
+/* A key's path below the host's root key, which is opened first: any root
+   the host can hand over (up to 255 characters) works. */
+enum { KEY_PATH_SIZE = 32, PRESET_TEXT_SIZE = 512 };
 
 /* Preset slots: 0 the free-format line, 1..9 the user's, 11 the calendar's. */
 enum { FREE_FORMAT_SLOT = 0, CALENDAR_SLOT = 11 };
@@ -37,7 +39,11 @@ HKEY OpenSettingsKey(const char *name);
 HKEY OpenExistingSettingsKey(const char *name);
 LONG DeletePresetKey(int slot);
 LONG ReadValue(const char *name, void *buffer, int size);
+/* Without a current key: the reason the last open failed. */
 LONG WriteValue(const char *name, const void *data, int type);
+/* The first failure of a sequence of results, for a save of several
+   values: ERROR_SUCCESS while all went well. */
+LONG FirstFailure(LONG sofar, LONG next);
 /* A whole slot, its key created when missing; takes the settings lock. */
 void ReadPreset(struct FormatPreset *preset, int slot);
 

@@ -36,9 +36,9 @@ TEST_F(WindowStationWithoutClipboardTest, RefusedTextShowsTheErrorBox) {
   ASSERT_TRUE(SetProcessWindowStation(original));
 
   ASSERT_EQ(1u, Host().boxes.size()) << "one error box";
-  std::vector<std::string> expected = {"Error (5)", "ClipboardError", "\x01", "Ok", "Cancel"};
-  EXPECT_EQ(expected, Host().boxes[0].lines);
-  EXPECT_EQ(FMSG_WARNING | FMSG_ERRORTYPE, (int)Host().boxes[0].flags);
+  EXPECT_EQ("Error (5)", Host().boxes[0].lines[0]) << "the system's code in the title";
+  EXPECT_EQ("The text could not be put on the clipboard.", Host().boxes[0].lines[1]);
+  EXPECT_EQ("OK", Host().boxes[0].lines.back()) << "one button";
   EXPECT_EQ("kept", ClipboardText()) << "the earlier contents stay";
 }
 

@@ -76,3 +76,51 @@ TEST_F(DateTextNowTest, AnUntellableOffsetIsNeverMadeUp) {
   EXPECT_EQ("2026-12-07 14:05:09", Expand("%F %T", nullptr));
   EXPECT_EQ("2026-12-07T13:05:09Z", Expand("!%FT%TZ", nullptr)) << "UTC of now needs no zone";
 }
+
+struct UtcClockCase {
+  const char *zone;
+  const char *utc; // the system's UTC clock, "YYYY-MM-DD hh:mm:ss"
+  const char *format;
+  const char *expected;
+};
+
+TEST_F(DateTextNowTest, TheZoneOfNowIsToldFromTheUtcClockInTheRepeatedHour) {
+  // 1 November 2026, the first Sunday: 01:00 to 02:00 local time twice.
+  const UtcClockCase cases[] = {
+      {"EST5EDT", "2026-11-01 05:30:00", "%F %T %z %Z", "2026-11-01 01:30:00 -0400 EDT"},
+      {"EST5EDT", "2026-11-01 06:30:00", "%F %T %z %Z", "2026-11-01 01:30:00 -0500 EST"},
+      {"EST5EDT", "2026-11-01 06:59:59", "%R %:z", "01:59 -05:00"},
+      {"EST5EDT", "2026-11-01 07:00:00", "%R %:z", "02:00 -05:00"},
+  };
+  for (const UtcClockCase &c : cases) {
+    ZoneScope scope(c.zone);
+    SYSTEMTIME clock = {};
+    ASSERT_EQ(6, sscanf(c.utc, "%hu-%hu-%hu %hu:%hu:%hu", &clock.wYear, &clock.wMonth, &clock.wDay,
+                        &clock.wHour, &clock.wMinute, &clock.wSecond))
+        << c.utc;
+    WinSubset_SetUtcTime(&clock);
+    EXPECT_EQ(c.expected, Expand(c.format, nullptr)) << c.format << " at " << c.utc << " UTC";
+  }
+}
+
+struct UtcOfRecordCase {
+  const char *zone;
+  int year, month, day, hour, minute;
+  const char *expected; // "!%F %R %a %j"; empty: nothing, the moment is beyond the years
+};
+
+TEST_F(DateTextNowTest, UtcOfAGivenRecordCrossesYearEndsOrGivesNothing) {
+  const UtcOfRecordCase cases[] = {
+      {"IST-5:30", 2000, 1, 1, 3, 0, "1999-12-31 21:30 Fri 365"},
+      {"EST5EDT", 2026, 12, 31, 22, 30, "2027-01-01 03:30 Fri 001"},
+      {"IST-5:30", 1900, 1, 1, 6, 0, "1900-01-01 00:30 Mon 001"},
+      {"EST5EDT", 9999, 12, 31, 18, 59, "9999-12-31 23:59 Fri 365"},
+      {"EST5EDT", 9999, 12, 31, 23, 0, ""},
+  };
+  for (const UtcOfRecordCase &c : cases) {
+    ZoneScope scope(c.zone);
+    struct tm record = TimeRecord(c.year, c.month, c.day, c.hour, c.minute, 0);
+    EXPECT_EQ(c.expected, Expand("!%F %R %a %j", &record))
+        << RecordText(record) << " in " << c.zone << ": the true UTC moment, or nothing";
+  }
+}

@@ -53,6 +53,22 @@ void TestRootKey::SetString(const char *key, const char *value, const std::strin
   RegCloseKey(handle);
 }
 
+void TestRootKey::MakeVolatile() {
+  HKEY handle = nullptr;
+  EXPECT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, Root.c_str(), 0, nullptr, REG_OPTION_VOLATILE,
+                            KEY_ALL_ACCESS, nullptr, &handle, nullptr),
+            ERROR_SUCCESS)
+      << Root;
+  RegCloseKey(handle);
+}
+
+void TestRootKey::SetBytes(const char *key, const char *value, DWORD type,
+                           const std::string &data) {
+  HKEY handle = Open(key);
+  RegSetValueExA(handle, value, 0, type, (const BYTE *)data.data(), (DWORD)data.size());
+  RegCloseKey(handle);
+}
+
 std::string TestRootKey::GetString(const char *key, const char *value) const {
   char data[600];
   DWORD size = sizeof data - 1;

@@ -34,6 +34,11 @@ public:
   ~TestRootKey();
   void SetDword(const char *key, const char *value, DWORD data);
   void SetString(const char *key, const char *value, const std::string &data);
+  /* The root made a volatile key: no lasting key can be created below it,
+     so every save there is refused. */
+  void MakeVolatile();
+  /* Exactly the given bytes, no terminator added. */
+  void SetBytes(const char *key, const char *value, DWORD type, const std::string &data);
   /* The stored value, or "<absent>". */
   std::string GetString(const char *key, const char *value) const;
   DWORD GetDword(const char *key, const char *value) const; /* 0xDEADBEEF when absent */

@@ -104,6 +104,100 @@ TEST(QuickInsertion, EscInTheMenuDoesNothing) {
   }
 }
 
+/* A custom quick format that is empty or cannot be read (512 bytes with no
+   end) delivers nothing: from the viewer the clipboard keeps its text. */
+TEST(QuickInsertion, AnEmptyOrUnreadableCustomFormatKeepsTheClipboard) {
+  const struct {
+    const char *Name;
+    std::string Stored; /* the value's bytes, terminator included */
+  } cases[] = {{"quick_empty", std::string(1, '\0')},
+               {"quick_unterminated", std::string(512, 'x')}};
+  for (const auto &c : cases) {
+    TestRootKey root(c.Name);
+    root.SetDword("Auto", "Custom", 1);
+    root.SetBytes("Auto", "Format", REG_SZ, c.Stored);
+    FarhostRun run = RunFarhost(
+        c.Name, "--from viewer --keys \"F11 Enter Enter\" --clipboard kept " + root.Option());
+    ASSERT_EQ(run.ExitCode, 0) << c.Name << ": " << run.Stderr;
+    EXPECT_NE(run.Log.find("OpenPlugin plugin=0 from=6 item=0"), std::string::npos)
+        << c.Name << ": quick insertion ran\n"
+        << run.Log;
+    EXPECT_EQ(run.Clipboard, "kept") << c.Name;
+  }
+}
+
+/* Under a root key of 200 characters each settings dialog saves, and
+   opened again shows what was saved. Keys go through a file, away from
+   command-line quoting. */
+TEST(SettingsDialogs, SaveAndReadBackUnderALongRootKey) {
+  std::string erase;
+  for (int i = 0; i < 40; i++)
+    erase += "BS ";
+  const std::string customField = "Down Space Tab End " + erase;
+  const struct {
+    const char *Name;
+    std::string Keys; /* to the emptied field */
+    const char *Key, *Value, *Typed;
+  } cases[] = {
+      {"long_root_auto", "F11 Enter F4 " + customField, "Auto", "Format", "[Auto %Y]"},
+      {"long_root_menu", "F11 Enter Down F4 " + customField, "Menu", "Format", "[Menu %Y]"},
+      {"long_root_preset", "F11 Enter Down Enter Down Ins \"Long\" Tab ", "Format1", "Format",
+       "[Preset %Y]"},
+      {"long_root_calendar", "F11 Enter Down Down Down F4 \"Day\" Tab ", "Format11", "Format",
+       "[Calendar %Y]"},
+      {"long_root_clock", "F11 Enter Down Down F4 Alt+T End " + erase, "Indicator", "Pause",
+       "1234"},
+  };
+  for (const auto &c : cases) {
+    std::string name = c.Name;
+    TestRootKey root(name + std::string(200 - 20 - name.size(), 'r'));
+    ASSERT_EQ(root.Root.size(), 200u);
+    /* Saved with Enter; the menu comes back on the entry, where F4 opens
+       the same dialog again, read from the registry. */
+    std::string keys = c.Keys + "\"" + c.Typed + "\" Enter F4 Dump Esc Esc Esc";
+    FarhostRun run = RunFarhost(name, "--keys-file \"" + WriteWorkFile(name + ".keys", keys) +
+                                          "\" " + root.Option());
+    ASSERT_EQ(run.ExitCode, 0) << name << ": " << run.Stderr;
+    std::string stored = std::string(c.Value) == "Pause"
+                             ? std::to_string(root.GetDword(c.Key, c.Value))
+                             : root.GetString(c.Key, c.Value);
+    EXPECT_EQ(stored, c.Typed) << name << ": saved under the long root\n" << run.Log;
+    std::vector<std::string> screens = Screens(run);
+    ASSERT_EQ(screens.size(), 1u) << name << "\n" << run.Output;
+    EXPECT_NE(screens[0].find(c.Typed), std::string::npos)
+        << name << ": read back into the dialog\n"
+        << screens[0];
+    EXPECT_EQ(run.Log.find("Message plugin=0"), std::string::npos) << name << ": no failure box\n"
+                                                                   << run.Log;
+  }
+}
+
+/* A save the registry refuses says so, in each language, and the dialog
+   comes back with the choice made in it. */
+TEST(SettingsDialogs, ARefusedSaveSaysSoAndTheDialogComesBack) {
+  for (const char *language : {"Eng", "Rus"}) {
+    SCOPED_TRACE(language);
+    TestRootKey root(std::string("refused_save") + language);
+    root.MakeVolatile();
+    FarhostRun run = RunFarhost("refused_save", std::string("--lang ") + language +
+                                                    " --keys \"F11 Enter F4 Down Space Enter Dump "
+                                                    "Enter Dump Esc Esc\" " +
+                                                    root.Option());
+    ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+    std::vector<std::string> screens = Screens(run);
+    ASSERT_EQ(screens.size(), 2u) << run.Output;
+    EXPECT_NE(screens[0].find(Message(language, 85) + " (1021)"), std::string::npos)
+        << "the box's title with the system's code\n"
+        << screens[0];
+    EXPECT_NE(screens[0].find(Message(language, 88)), std::string::npos) << screens[0];
+    size_t unchosen = screens[1].find("( ) "), chosen = screens[1].find("(\xF9) ");
+    EXPECT_TRUE(unchosen != std::string::npos && chosen != std::string::npos && unchosen < chosen)
+        << "the dialog back, its second choice, the custom format, still made\n"
+        << screens[1];
+    EXPECT_FALSE(root.HasKey("Auto")) << "nothing saved";
+  }
+}
+
 TEST(ConfigurationMenu, CallsConfigure) {
   TestRootKey root("configure");
   /* Esc in the plugin's menu: Configure returns 0. */
@@ -139,24 +233,29 @@ TEST(ConfigurationMenu, NoUseMenuRemovesOnlyTheConfigurationEntry) {
       << run.Log;
 }
 
-TEST(ClipboardRefusal, ShowsTheErrorBoxWithTheSystemError) {
-  TestRootKey root("refusal");
-  FarhostRun run = RunFarhost("refusal", "--from viewer --no-clipboard-rights --clipboard kept "
-                                         "--keys \"F11 Enter Enter Dump Enter\" " +
-                                             root.Option());
-  ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
-  size_t screen = run.Output.find("--- screen ---");
-  ASSERT_NE(screen, std::string::npos) << run.Output;
-  std::string dump = run.Output.substr(screen);
-  EXPECT_NE(dump.find("Error (5)"), std::string::npos) << "the box's title\n" << dump;
-  EXPECT_NE(dump.find("ClipboardError"), std::string::npos) << dump;
-  EXPECT_NE(dump.find("[ Ok ]"), std::string::npos) << dump;
-  EXPECT_NE(dump.find("[ Cancel ]"), std::string::npos) << dump;
-  EXPECT_NE(run.Log.find("Message plugin=0 flags=3"), std::string::npos)
-      << "FMSG_WARNING | FMSG_ERRORTYPE\n"
-      << run.Log;
-  EXPECT_NE(run.Log.find("system error 5 "), std::string::npos) << "the host added error 5";
-  EXPECT_EQ(run.Clipboard, "kept") << "the refused text did not replace the clipboard";
+TEST(ClipboardRefusal, ShowsTheErrorBoxWithTheSystemErrorInEachLanguage) {
+  for (const char *language : {"Eng", "Rus"}) {
+    TestRootKey root(std::string("refusal") + language);
+    FarhostRun run = RunFarhost("refusal", std::string("--lang ") + language +
+                                               " --from viewer --no-clipboard-rights --clipboard "
+                                               "kept --keys \"F11 Enter Enter Dump Enter\" " +
+                                               root.Option());
+    ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+    size_t screen = run.Output.find("--- screen ---");
+    ASSERT_NE(screen, std::string::npos) << run.Output;
+    std::string dump = run.Output.substr(screen);
+    SCOPED_TRACE(language);
+    EXPECT_NE(dump.find(Message(language, 85) + " (5)"), std::string::npos)
+        << "the box's title with the system's code\n"
+        << dump;
+    EXPECT_NE(dump.find(Message(language, 87)), std::string::npos) << dump;
+    EXPECT_NE(dump.find("[ " + Message(language, 86) + " ]"), std::string::npos) << dump;
+    EXPECT_EQ(dump.find("Cancel"), std::string::npos) << "one button\n" << dump;
+    EXPECT_NE(run.Log.find("Message plugin=0 flags=1 items=5 buttons=1"), std::string::npos)
+        << "a warning: title, text, the system's reason, separator, OK\n"
+        << run.Log;
+    EXPECT_EQ(run.Clipboard, "kept") << "the refused text did not replace the clipboard";
+  }
 }
 
 TEST(Help, F1InThePluginsMenuShowsItsTopic) {

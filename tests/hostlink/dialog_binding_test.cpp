@@ -4,6 +4,7 @@
 #include <direct.h>
 #else
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 #include <string>
@@ -34,6 +35,20 @@ static void MakeFolder(const std::string &path) {
 #else
   mkdir(path.c_str(), 0755);
 #endif
+}
+
+static int ChangeFolder(const char *path) {
+#ifdef _WIN32
+  return _chdir(path);
+#else
+  return chdir(path);
+#endif
+}
+
+static std::string FullPath(const std::string &name) {
+  char path[MAX_PATH];
+  DWORD length = GetFullPathNameA(name.c_str(), sizeof path, path, NULL);
+  return std::string(path, length < sizeof path ? length : 0);
 }
 
 // The folder a module was loaded from, as the module's own path says.
@@ -111,4 +126,37 @@ TEST_F(DialogBindingTest, WithoutALibraryEveryOperationIsItsFallback) {
   EXPECT_EQ(nullptr, Dialogs.GetItemNULL());
   Dialogs.DG_Init(HostServices);
   Dialogs.HideItem(0, 1);
+}
+
+TEST_F(DialogBindingTest, ALibraryOnlyInTheCurrentFolderIsNeverLoaded) {
+  HMODULE module = PluginModuleIn("binding_planted_plugin", false);
+  ASSERT_NE(nullptr, module);
+  MakeFolder("binding_planted_cwd");
+  ASSERT_TRUE(CopyFile(PARTIAL_DIALOG_GEN, "binding_planted_cwd/" DIALOG_GEN_FILE_NAME));
+  ASSERT_EQ(0, ChangeFolder("binding_planted_cwd"));
+  int bound = BindDialogLibrary(module, HostServices);
+  ASSERT_EQ(0, ChangeFolder(".."));
+  EXPECT_EQ(0, bound) << "a library planted in the current folder is not the dialog library";
+  EXPECT_EQ(nullptr, Dialogs.Module);
+}
+
+TEST_F(DialogBindingTest, OnThePathOnlyFoldersNamedByTheirFullPathAreSearched) {
+  HMODULE module = PluginModuleIn("binding_path_plugin", false);
+  ASSERT_NE(nullptr, module);
+  for (const char *folder : {"binding_path_relative", "binding_path_full"}) {
+    MakeFolder(folder);
+    ASSERT_TRUE(CopyFile(PARTIAL_DIALOG_GEN, std::string(folder) + "/" DIALOG_GEN_FILE_NAME));
+  }
+  char saved[32767];
+  DWORD savedLength = GetEnvironmentVariableA("PATH", saved, sizeof saved);
+  std::string full = FullPath("binding_path_full");
+  ASSERT_FALSE(full.empty());
+  std::string path = ";binding_path_relative;\".\";\"" + full + "\";";
+  SetEnvironmentVariableA("PATH", path.c_str());
+  int bound = BindDialogLibrary(module, HostServices);
+  SetEnvironmentVariableA("PATH", savedLength ? saved : NULL);
+  EXPECT_EQ(1, bound) << "found on the path " << path;
+  ASSERT_NE(nullptr, Dialogs.Module);
+  EXPECT_EQ(FullPath("binding_path_full/x"), FolderOf(Dialogs.Module) + "x")
+      << "the folder named by its full path, not the relative one before it";
 }

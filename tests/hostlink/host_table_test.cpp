@@ -1,5 +1,6 @@
 #include <string.h>
 
+#include "hostlink/failure_box.h"
 #include "hostlink/host_table.h"
 #include "plugin/plugin.h"
 #include "support/plugin_fixture.h"
@@ -9,7 +10,7 @@ typedef PluginTest HostTableTest;
 TEST_F(HostTableTest, MessagesNeedTheHostTable) {
   HostReady = 0;
   EXPECT_EQ(nullptr, GetMsgText(MSG_TITLE)) << "no message before the host table is taken";
-  EXPECT_EQ(-1, ShowErrorBox("ClipboardError")) << "no box before the host table is taken";
+  EXPECT_EQ(-1, ShowFailureBox(MSG_CLIPBOARD_FAILED, 5)) << "no box before the host table is taken";
   EXPECT_TRUE(Host().boxes.empty());
 
   PluginStartupInfo info = NewFakeHost(root.c_str());
@@ -41,27 +42,4 @@ TEST_F(HostTableTest, RootKeyTooLongIsNotCut) {
   info = NewFakeHost(fits.c_str());
   SetStartupInfo(&info);
   EXPECT_EQ(fits, RootKeyCopy) << "255 characters fit";
-}
-
-TEST_F(HostTableTest, ErrorBoxShowsTheErrorOfTheFailedCall) {
-  Host().boxReply = 1;
-  SetLastError(1418);
-  EXPECT_EQ(1, ShowErrorBox("ClipboardError")) << "the host's answer is returned";
-  ASSERT_EQ(1u, Host().boxes.size());
-  const MessageCall &box = Host().boxes[0];
-  EXPECT_EQ(FMSG_WARNING | FMSG_ERRORTYPE, (int)box.flags) << "a warning with the system error";
-  EXPECT_FALSE(box.hasHelpTopic);
-  EXPECT_EQ(2, box.buttons);
-  EXPECT_EQ(Host().moduleNumber, box.moduleNumber);
-  std::vector<std::string> expected = {"Error (1418)", "ClipboardError", "\x01", "Ok", "Cancel"};
-  EXPECT_EQ(expected, box.lines);
-  EXPECT_EQ(1418u, GetLastError()) << "the host still finds the error to add its text";
-}
-
-TEST_F(HostTableTest, ErrorBoxWithoutTextShowsAnEmptyLine) {
-  SetLastError(5);
-  ShowErrorBox(nullptr);
-  ASSERT_EQ(1u, Host().boxes.size());
-  EXPECT_EQ("Error (5)", Host().boxes[0].lines[0]);
-  EXPECT_EQ("", Host().boxes[0].lines[1]) << "a null text is an empty second line";
 }

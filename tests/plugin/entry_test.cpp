@@ -4,6 +4,7 @@
 #include "hostlink/host_table.h"
 #include "plugin/plugin.h"
 #include "settings/settings_store.h"
+#include "support/clipboard_text.h"
 #include "support/plugin_fixture.h"
 
 typedef PluginTest GetPluginInfoTest;
@@ -112,16 +113,35 @@ TEST_F(MainMenuTest, QuickInsertionUsesTheStoredFormatWhenCustom) {
   EXPECT_EQ("default", Host().editorInserts[1]) << "Custom 0 uses message 7";
 }
 
-TEST_F(MainMenuTest, CustomWithoutAStoredFormatInsertsAnEmptyText) {
-  StoreAutoFormat(1, nullptr);
-  Host().menuReplies = {Enter(0)};
-  OpenPlugin(OPEN_EDITOR, 0);
-  EXPECT_EQ(std::vector<std::string>{""}, Host().editorInserts);
+struct UnusableAutoFormat {
+  const char *what;
+  DWORD customType;
+  std::string custom; // the stored "Custom" bytes
+  std::string format; // the stored "Format" bytes, none when empty
+};
 
-  StoreAutoFormat(1, std::string(600, 'x').c_str());
-  Host().menuReplies = {Enter(0)};
-  OpenPlugin(OPEN_EDITOR, 0);
-  EXPECT_EQ("", Host().editorInserts[1]) << "a format of 512 characters or more reads as empty";
+TEST_F(MainMenuTest, AnEmptyOrUnreadableCustomFormatDeliversNothing) {
+  const UnusableAutoFormat cases[] = {
+      {"no stored format (the first case: nothing stored yet)", REG_DWORD,
+       std::string("\1\0\0\0", 4), ""},
+      {"an empty format", REG_DWORD, std::string("\1\0\0\0", 4), std::string(1, '\0')},
+      {"600 characters", REG_DWORD, std::string("\1\0\0\0", 4), std::string(600, 'x') + '\0'},
+      {"\"Custom\" a text \"1\", 512 unterminated bytes", REG_SZ, std::string("1\0", 2),
+       std::string(512, 'y')},
+  };
+  for (const UnusableAutoFormat &c : cases) {
+    PutRegValue(Key("Auto"), "Custom", c.customType, c.custom.data(), (DWORD)c.custom.size());
+    if (!c.format.empty())
+      PutRegValue(Key("Auto"), "Format", REG_SZ, c.format.data(), (DWORD)c.format.size());
+    PutClipboardText(NULL, "kept");
+    for (int openFrom : {OPEN_EDITOR, OPEN_PLUGINSMENU, OPEN_VIEWER}) {
+      Host().menuReplies = {Enter(0)};
+      OpenPlugin(openFrom, 0);
+    }
+    EXPECT_TRUE(Host().editorInserts.empty()) << c.what << ": nothing inserted";
+    EXPECT_TRUE(Host().commandLineInserts.empty()) << c.what << ": nothing on the command line";
+    EXPECT_EQ("kept", ClipboardText()) << c.what << ": the clipboard is kept";
+  }
 }
 
 TEST_F(MainMenuTest, F4OpensTheEntrysSettingsThenTheMenuAgainOnThatEntry) {

@@ -31,7 +31,10 @@
 
 namespace {
 
-const char Root[] = "Software\\Far\\Plugins";
+// A per-user root as long as hosts hand over (174 characters).
+const char Root[] = "Software\\Far\\Users\\Administrator.CORPORATE-DOMAIN-EXAMPLE-WITH-A-LONG-NAME"
+                    "\\Profiles\\Roaming-Profile-Of-The-Administrator-On-A-Server-Far-Away-In-The-"
+                    "Corporate-Network\\Plugins";
 const std::string PluginKey = std::string(Root) + "\\Horalis\\";
 
 // A person who changes the preset's texts and confirms.
@@ -56,7 +59,9 @@ int ChooseCustom(FakeDialog &dialog) {
   return 0;
 }
 
-enum Delivery { NOTHING_DELIVERED, TO_EDITOR, TO_COMMAND_LINE, TO_CLIPBOARD };
+// SAVED: nothing delivered, and the typed format saved in the scenario's
+// first key or the box saying the settings were not saved.
+enum Delivery { NOTHING_DELIVERED, TO_EDITOR, TO_COMMAND_LINE, TO_CLIPBOARD, SAVED };
 
 // Built by a call, so that the table below keeps a scenario to a line or two.
 struct Scenario {
@@ -115,9 +120,9 @@ const std::vector<Scenario> &Scenarios() {
       Scenario("quick insertion onto the clipboard", true, {Enter(0)}, {}, FromViewer, {},
                TO_CLIPBOARD),
       Scenario("preset created with Ins", true, {Enter(1), BreakKey(5, PRESET_KEY_INSERT), Esc()},
-               {TypeAPreset}, FromEditor, {"Format5"}, NOTHING_DELIVERED),
+               {TypeAPreset}, FromEditor, {"Format5"}, SAVED),
       Scenario("preset edited with F4", true, {Enter(1), BreakKey(2, PRESET_KEY_EDIT), Esc()},
-               {TypeAPreset}, FromEditor, {"Format2"}, NOTHING_DELIVERED),
+               {TypeAPreset}, FromEditor, {"Format2"}, SAVED),
       Scenario("preset deleted with Del", true, {Enter(1), BreakKey(3, PRESET_KEY_DELETE), Esc()},
                {}, FromEditor, {"Format3"}, NOTHING_DELIVERED),
       Scenario("preset inserted at once into the editor", true, {Enter(1), Enter(1)}, {},
@@ -127,15 +132,15 @@ const std::vector<Scenario> &Scenarios() {
       Scenario("preset inserted from its dialog", true, {Enter(1), Enter(3)},
                {[](FakeDialog &) { return PRESET_INSERT; }}, FromPanels, {}, TO_COMMAND_LINE),
       Scenario("\"Auto\" settings confirmed", true, {Enter(0)}, {ChooseCustom}, FromConfiguration,
-               {"Auto"}, NOTHING_DELIVERED),
+               {"Auto"}, SAVED),
       Scenario("\"Menu\" settings confirmed", true, {Enter(1)}, {ChooseCustom}, FromConfiguration,
-               {"Menu"}, NOTHING_DELIVERED),
+               {"Menu"}, SAVED),
       Scenario("clock settings confirmed", true, {Enter(2)}, {ChooseCustom}, FromConfiguration,
-               {"Indicator"}, NOTHING_DELIVERED),
+               {"Indicator"}, SAVED),
       Scenario("clock display", true, {Enter(2)}, {}, ShowTheClockOnce, {}, NOTHING_DELIVERED),
       Scenario("calendar pick", true, {Enter(3)}, {PickADay}, FromEditor, {}, TO_EDITOR),
       Scenario("calendar format confirmed", true, {Enter(3)}, {TypeAPreset}, FromConfiguration,
-               {"Format11"}, NOTHING_DELIVERED),
+               {"Format11"}, SAVED),
   };
   return table;
 }
@@ -214,10 +219,17 @@ std::string ForbiddenChanges(const Scenario &scenario,
   return forbidden;
 }
 
+bool SaveBoxShown() {
+  for (const MessageCall &box : Host().boxes)
+    if (box.lines.size() >= 2 && box.lines[1] == "The settings could not be saved.")
+      return true;
+  return false;
+}
+
 bool ErrorBoxShown() {
   for (const MessageCall &box : Host().boxes)
     if (box.lines.size() >= 2 && box.lines[0].rfind("Error (", 0) == 0 &&
-        box.lines[1] == "ClipboardError")
+        box.lines[1] == "The text could not be put on the clipboard.")
       return true;
   return false;
 }
@@ -248,7 +260,8 @@ bool IsClipboardCall(const std::string &name) {
 // failing it may not arrive (a preset that cannot be read is shown in its
 // dialog instead), but never elsewhere, never twice, and a text that did
 // not reach the clipboard brings up the error box.
-std::string DeliveryProblem(Delivery delivery, const std::string &failed) {
+std::string DeliveryProblem(const Scenario &scenario, const std::string &failed) {
+  Delivery delivery = scenario.delivery;
   size_t editor = Host().editorInserts.size(), commandLine = Host().commandLineInserts.size();
   size_t wanted = failed.empty() ? 1 : editor + commandLine;
   if (wanted > 1)
@@ -269,6 +282,12 @@ std::string DeliveryProblem(Delivery delivery, const std::string &failed) {
     if (commandLine != wanted || editor != 0)
       return "not the one insertion into the command line";
     break;
+  case SAVED:
+    if (GetRegText(PluginKey + scenario.mayChange.front(), "Format").find("typed") ==
+            std::string::npos &&
+        !SaveBoxShown())
+      return "the dialog closed as if saved, but nothing was saved";
+    [[fallthrough]];
   case NOTHING_DELIVERED:
     if (editor + commandLine != 0)
       return "an insertion the scenario did not ask for";
@@ -303,7 +322,7 @@ int RunOnce(const Scenario &scenario, int k) {
   // The clock puts back what it covered, unless putting it back failed.
   bool puttingBackFailed = failed.rfind("WriteConsoleOutput", 0) == 0;
   EXPECT_TRUE(puttingBackFailed || screen == Screen()) << run << ": the screen as it was";
-  EXPECT_EQ("", DeliveryProblem(scenario.delivery, failed)) << run;
+  EXPECT_EQ("", DeliveryProblem(scenario, failed)) << run;
   return counted;
 }
 

@@ -1,5 +1,7 @@
 #include <string.h>
 
+#include <algorithm>
+
 #include "hostlink/host_table.h"
 #include "plugin/plugin.h"
 #include "settings/settings_store.h"
@@ -138,24 +140,44 @@ TEST_F(SettingsStoreTest, ReadPresetCreatesTheSlotAndReadsAbsentValuesAsEmpty) {
   EXPECT_EQ(0x10000u, preset.Mode);
 }
 
-TEST_F(SettingsStoreTest, PathsThatDoNotFitAreRefusedNotCut) {
-  // "<root>\Horalis\Format11" must fit 80 characters with its terminator.
-  const std::string suffix = "\\Horalis\\Format11";
-  std::string fits = root + std::string(79 - root.size() - suffix.size(), 'r');
-  std::string tooLong = fits + "r";
-  PluginStartupInfo info = NewFakeHost(fits.c_str());
-  SetStartupInfo(&info);
-  EXPECT_NE(nullptr, OpenPresetKey(11)) << "a path of 79 characters fits";
-  EXPECT_TRUE(RegKeyExists(fits + suffix));
+// A root of `length` characters under the test's own: its own root, then
+// components of 50 characters.
+static std::string LongRoot(const std::string &root, size_t length) {
+  std::string path = root;
+  while (path.size() < length)
+    path += "\\" + std::string(std::min<size_t>(50, length - path.size() - 1), 'r');
+  return path;
+}
 
-  info = NewFakeHost(tooLong.c_str());
+TEST_F(SettingsStoreTest, KeysLiveUnderRootsOfAnyLengthTheHostGives) {
+  for (size_t length : {65, 80, 200, 255}) {
+    std::string longRoot = LongRoot(root, length);
+    PluginStartupInfo info = NewFakeHost(longRoot.c_str());
+    SetStartupInfo(&info);
+    DWORD mode = (DWORD)length;
+    EXPECT_NE(nullptr, OpenPresetKey(11)) << "a root of " << length;
+    EXPECT_EQ(ERROR_SUCCESS, WriteValue("Mode", &mode, REG_DWORD)) << length;
+    EXPECT_NE(nullptr, OpenSettingsKey("Indicator")) << length;
+    EXPECT_EQ(ERROR_SUCCESS, WriteValue("Format", "%H", REG_SZ)) << length;
+    EXPECT_TRUE(RegKeyExists(longRoot)) << length << ": the keys are under the root";
+    EXPECT_NE(nullptr, OpenExistingPresetKey(11)) << length;
+    EXPECT_EQ((DWORD)length, ReadNumber("Mode")) << length << ": read back";
+    EXPECT_NE(nullptr, OpenExistingSettingsKey("Indicator")) << length;
+    char format[8];
+    EXPECT_EQ(ERROR_SUCCESS, ReadText("Format", format, sizeof format));
+    EXPECT_STREQ("%H", format) << length << ": read back";
+    EXPECT_EQ(ERROR_SUCCESS, DeletePresetKey(11)) << length;
+  }
+}
+
+TEST_F(SettingsStoreTest, AWriteWithoutAKeyReportsWhyTheOpenFailed) {
+  std::string tooLong(ROOT_KEY_SIZE, 'k');
+  PluginStartupInfo info = NewFakeHost(tooLong.c_str());
   SetStartupInfo(&info);
-  EXPECT_EQ(nullptr, OpenPresetKey(11)) << "a path of 80 characters does not";
-  EXPECT_EQ(nullptr, CurrentKey);
+  EXPECT_EQ(nullptr, OpenPresetKey(11)) << "a root the plugin could not keep opens nothing";
   DWORD one = 1;
-  EXPECT_NE(ERROR_SUCCESS, WriteValue("Mode", &one, REG_DWORD)) << "nothing is written";
-  EXPECT_FALSE(RegKeyExists(tooLong)) << "no key is made under a cut path";
-  EXPECT_NE(ERROR_SUCCESS, DeletePresetKey(11));
-  EXPECT_TRUE(RegKeyExists(fits + suffix)) << "a cut path never reaches another key";
-  DeleteRegTree(fits);
+  EXPECT_EQ(ERROR_BADKEY, WriteValue("Mode", &one, REG_DWORD)) << "the write says why";
+  DeletePresetKey(11);
+  EXPECT_EQ(ERROR_INVALID_HANDLE, WriteValue("Mode", &one, REG_DWORD))
+      << "after a delete, no key was opened";
 }

@@ -89,6 +89,10 @@ PluginStartupInfo NewFakeHost(const char *rootKey) {
   for (int i = 0; i < (int)(sizeof english / sizeof *english); i++)
     host.messages[i] = english[i];
   host.messages[59] = "HoralisEng.dlg";
+  const char *failures[] = {"Error", "OK", "The text could not be put on the clipboard.",
+                            "The settings could not be saved."};
+  for (int i = 0; i < 4; i++)
+    host.messages[85 + i] = failures[i];
 
   PluginStartupInfo info;
   memset(&info, 0, sizeof info);

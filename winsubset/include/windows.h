@@ -5,6 +5,7 @@
 #ifndef HORALIS_WINSUBSET_WINDOWS_H
 #define HORALIS_WINSUBSET_WINDOWS_H
 
+#include <stdarg.h>
 #include <stddef.h>
 #include <stdint.h>
 
@@ -151,6 +152,8 @@ typedef struct _CONSOLE_SCREEN_BUFFER_INFO {
 #define ERROR_DIRECTORY 267L
 #define ERROR_NO_MORE_ITEMS 259L
 #define ERROR_NOACCESS 998L
+#define ERROR_ENVVAR_NOT_FOUND 203L
+#define ERROR_MR_MID_NOT_FOUND 317L
 #define ERROR_BADKEY 1010L
 #define ERROR_KEY_DELETED 1018L
 #define ERROR_INVALID_WINDOW_HANDLE 1400L
@@ -232,6 +235,17 @@ HANDLE WINAPI CreateThread(LPSECURITY_ATTRIBUTES lpThreadAttributes, SIZE_T dwSt
                            DWORD dwCreationFlags, LPDWORD lpThreadId);
 BOOL WINAPI CloseHandle(HANDLE hObject);
 void WINAPI OutputDebugStringA(LPCSTR lpOutputString);
+UINT WINAPI GetSystemDirectoryA(LPSTR lpBuffer, UINT uSize);
+UINT WINAPI GetWindowsDirectoryA(LPSTR lpBuffer, UINT uSize);
+DWORD WINAPI GetEnvironmentVariableA(LPCSTR lpName, LPSTR lpBuffer, DWORD nSize);
+BOOL WINAPI SetEnvironmentVariableA(LPCSTR lpName, LPCSTR lpValue);
+#define FORMAT_MESSAGE_ALLOCATE_BUFFER 0x00000100
+#define FORMAT_MESSAGE_IGNORE_INSERTS 0x00000200
+#define FORMAT_MESSAGE_FROM_SYSTEM 0x00001000
+/* Only FORMAT_MESSAGE_FROM_SYSTEM into the caller's buffer, for the codes
+   the plugin meets. */
+DWORD WINAPI FormatMessageA(DWORD dwFlags, LPCVOID lpSource, DWORD dwMessageId, DWORD dwLanguageId,
+                            LPSTR lpBuffer, DWORD nSize, va_list *Arguments);
 HGLOBAL WINAPI GlobalAlloc(UINT uFlags, SIZE_T dwBytes);
 LPVOID WINAPI GlobalLock(HGLOBAL hMem);
 BOOL WINAPI GlobalUnlock(HGLOBAL hMem);

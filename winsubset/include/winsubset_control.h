@@ -49,6 +49,11 @@ void WinSubset_SetKeyDown(int vk, int down);
    (the TZ environment variable), as everywhere in the subset. */
 void WinSubset_SetLocalTime(const SYSTEMTIME *moment);
 
+/* GetSystemTime reports this moment from now on, and GetLocalTime the same
+   moment in local time: a local time that occurs twice (the hour repeated
+   when daylight saving ends) told apart. Null goes back to the clock. */
+void WinSubset_SetUtcTime(const SYSTEMTIME *moment);
+
 /* GetTickCount reports this value plus the real milliseconds since the call
    (so time still passes); handy for the 32-bit wrap. */
 void WinSubset_SetTickBase(DWORD tick);
@@ -58,6 +63,15 @@ int WinSubset_LiveThreads(void);
 
 /* GetModuleFileNameA(NULL) reports this path from now on. */
 void WinSubset_SetExecutablePath(const char *path);
+
+/* GetSystemDirectoryA and GetWindowsDirectoryA report these folders from
+   now on; null goes back to Wine's (C:\windows\system32, C:\windows). */
+void WinSubset_SetSystemFolders(const char *system, const char *windows);
+
+/* FormatMessageA gives this text for the code from now on (with the line
+   end Windows ends its texts with, when wanted); a null or empty text goes
+   back to Wine's English texts. */
+void WinSubset_SetSystemMessage(DWORD code, const char *text);
 
 /* Everything sent to OutputDebugStringA since the last reset or take. The
    text is the caller's to free (free()). */

@@ -11,5 +11,7 @@ extern "C" void WinSubset_Reset(void) {
   ResetClock();
   ResetModulePath();
   ResetDebugOutput();
+  ResetSystemFolders();
+  ResetSystemMessage();
   SetLastError(0);
 }

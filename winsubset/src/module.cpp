@@ -5,6 +5,7 @@
 #include <dlfcn.h>
 #include <link.h>
 #include <pthread.h>
+#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 #include <unistd.h>
@@ -64,12 +65,28 @@ static LoadedModule *FindModule(void *handle) {
 
 static int ModulePath(HMODULE hModule, char *path, size_t size);
 
-// The program's own file loads as the program itself, as Windows hands out
-// the image already loaded under that name.
+// A name is searched as Windows searches it: the program's own file loads
+// as the program itself, as Windows hands out the image already loaded under
+// that name; a bare name is looked for in the program's folder, then the
+// current folder (the system folders hold nothing of ours here), then
+// wherever the dynamic loader looks.
 static void *OpenModule(const char *name) {
-  char program[4096];
-  if (ModulePath(NULL, program, sizeof program) && !strcmp(program, name))
+  char path[4096];
+  if (ModulePath(NULL, path, sizeof path) && !strcmp(path, name))
     return dlopen(NULL, RTLD_NOW);
+  if (strchr(name, '/') || strchr(name, '\\'))
+    return dlopen(name, RTLD_NOW | RTLD_LOCAL);
+  if (ModulePath(NULL, path, sizeof path)) {
+    char *slash = strrchr(path, '/');
+    if (slash && (size_t)(slash + 1 - path) + strlen(name) < sizeof path) {
+      strcpy(slash + 1, name);
+      if (access(path, F_OK) == 0)
+        return dlopen(path, RTLD_NOW | RTLD_LOCAL);
+    }
+  }
+  snprintf(path, sizeof path, "./%s", name);
+  if (access(path, F_OK) == 0)
+    return dlopen(path, RTLD_NOW | RTLD_LOCAL);
   return dlopen(name, RTLD_NOW | RTLD_LOCAL);
 }
 

@@ -12,6 +12,7 @@
 
 static pthread_mutex_t ClockLock = PTHREAD_MUTEX_INITIALIZER;
 static int LocalTimeFixed = 0;
+static int FixedInUtc = 0; // the fixed moment is UTC, not local
 static SYSTEMTIME FixedLocalTime;
 static int TickBaseSet = 0;
 static DWORD TickBase = 0;
@@ -54,50 +55,60 @@ static int IsValidSystemTime(const SYSTEMTIME *moment) {
          moment->wSecond < 60 && moment->wMilliseconds < 1000;
 }
 
-// The local time of a SYSTEMTIME as the process's zone reads it.
-static time_t FromLocalSystemTime(const SYSTEMTIME *local) {
+// A SYSTEMTIME as a count of seconds: in UTC, or as the process's zone
+// reads a local time.
+static time_t SecondsOf(const SYSTEMTIME *moment, int inUtc) {
   struct tm record;
   memset(&record, 0, sizeof record);
-  record.tm_year = local->wYear - 1900;
-  record.tm_mon = local->wMonth - 1;
-  record.tm_mday = local->wDay;
-  record.tm_hour = local->wHour;
-  record.tm_min = local->wMinute;
-  record.tm_sec = local->wSecond;
+  record.tm_year = moment->wYear - 1900;
+  record.tm_mon = moment->wMonth - 1;
+  record.tm_mday = moment->wDay;
+  record.tm_hour = moment->wHour;
+  record.tm_min = moment->wMinute;
+  record.tm_sec = moment->wSecond;
   record.tm_isdst = -1;
-  return mktime(&record);
+  return inUtc ? timegm(&record) : mktime(&record);
 }
 
-static int TakeFixedLocalTime(SYSTEMTIME *moment) {
+static time_t FromLocalSystemTime(const SYSTEMTIME *local) { return SecondsOf(local, 0); }
+
+// The fixed moment as set (1 local, 2 UTC), or 0 for the real clock.
+static int TakeFixedTime(SYSTEMTIME *moment) {
   pthread_mutex_lock(&ClockLock);
-  int fixed = LocalTimeFixed;
+  int fixed = LocalTimeFixed ? 1 + FixedInUtc : 0;
   if (fixed)
     *moment = FixedLocalTime;
   pthread_mutex_unlock(&ClockLock);
   return fixed;
 }
 
+// Now as a count of seconds, from the fixed moment or the real clock.
+static void ReadNow(struct timespec *now) {
+  SYSTEMTIME fixed;
+  int kind = TakeFixedTime(&fixed);
+  if (kind == 0) {
+    clock_gettime(CLOCK_REALTIME, now);
+    return;
+  }
+  now->tv_sec = SecondsOf(&fixed, kind == 2);
+  now->tv_nsec = fixed.wMilliseconds * 1000000L;
+}
+
 extern "C" void WINAPI GetLocalTime(LPSYSTEMTIME lpSystemTime) {
-  if (!lpSystemTime || TakeFixedLocalTime(lpSystemTime))
+  if (!lpSystemTime || TakeFixedTime(lpSystemTime) == 1)
     return;
   struct timespec now;
-  clock_gettime(CLOCK_REALTIME, &now);
+  ReadNow(&now);
   struct tm local;
   localtime_r(&now.tv_sec, &local);
   ToSystemTime(&local, (WORD)(now.tv_nsec / 1000000), lpSystemTime);
 }
 
 extern "C" void WINAPI GetSystemTime(LPSYSTEMTIME lpSystemTime) {
-  if (!lpSystemTime)
+  if (!lpSystemTime || TakeFixedTime(lpSystemTime) == 2)
     return;
-  SYSTEMTIME fixed;
   struct timespec now;
-  if (TakeFixedLocalTime(&fixed)) {
-    now.tv_sec = FromLocalSystemTime(&fixed);
-    now.tv_nsec = fixed.wMilliseconds * 1000000L;
-  } else {
-    clock_gettime(CLOCK_REALTIME, &now);
-  }
+  ReadNow(&now);
   struct tm utc;
   gmtime_r(&now.tv_sec, &utc);
   ToSystemTime(&utc, (WORD)(now.tv_nsec / 1000000), lpSystemTime);
@@ -160,7 +171,8 @@ TzSpecificLocalTimeToSystemTime(const TIME_ZONE_INFORMATION *lpTimeZoneInformati
   }
   time_t moment = FromLocalSystemTime(lpLocalTime);
   struct tm utc;
-  if (!gmtime_r(&moment, &utc)) {
+  // Windows goes through a FILETIME: a UTC moment before 1601 fails.
+  if (!gmtime_r(&moment, &utc) || utc.tm_year + 1900 < 1601) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return FALSE;
   }
@@ -176,13 +188,18 @@ extern "C" void WINAPI Sleep(DWORD dwMilliseconds) {
   }
 }
 
-extern "C" void WinSubset_SetLocalTime(const SYSTEMTIME *moment) {
+static void FixTime(const SYSTEMTIME *moment, int inUtc) {
   pthread_mutex_lock(&ClockLock);
   LocalTimeFixed = moment != NULL;
+  FixedInUtc = inUtc;
   if (moment)
     FixedLocalTime = *moment;
   pthread_mutex_unlock(&ClockLock);
 }
+
+extern "C" void WinSubset_SetLocalTime(const SYSTEMTIME *moment) { FixTime(moment, 0); }
+
+extern "C" void WinSubset_SetUtcTime(const SYSTEMTIME *moment) { FixTime(moment, 1); }
 
 extern "C" void WinSubset_SetTickBase(DWORD tick) {
   unsigned long long now = MonotonicMilliseconds();

@@ -28,5 +28,7 @@ void ResetKeyboard(void);
 void ResetClock(void);
 void ResetModulePath(void);
 void ResetDebugOutput(void);
+void ResetSystemFolders(void);
+void ResetSystemMessage(void);
 
 #endif
