@@ -15,7 +15,8 @@ enum {
   CLOCK_TITLE_SIZE = 32768, /* a console title is shorter than 64 KiB */
   CLOCK_STACK_SIZE = 1024,  /* the initial stack; the system lets it grow */
   CLOCK_DEFAULT_PAUSE = 1000,
-  CLOCK_EXIT_WAIT = 1000 /* how long an unload waits for the screen to come back */
+  CLOCK_PASS_SPACING = 10, /* ms between passes */
+  CLOCK_EXIT_WAIT = 1000   /* how long an unload waits for the screen to come back */
 };
 
 /* ModifierMask bits. */
@@ -27,12 +28,14 @@ enum { CLOCK_MASK_CTRL = 0x100, CLOCK_MASK_SHIFT = 0x10, CLOCK_MASK_ALT = 0x1 };
    check. ClockSwitchMode: the "SwitchMode" setting as last loaded.
    ClockThreads: clock threads started and still running code of this
    module. ClockUnloading: the host is about to unload the module; every
-   display ends. */
+   display ends. ClockStaying: the display shown is kept until the entry
+   is chosen again. */
 extern std::atomic<LONG> ClockRunning;
 extern std::atomic<LONG> ClockStopRequest;
 extern std::atomic<LONG> ClockSwitchMode;
 extern std::atomic<LONG> ClockThreads;
 extern std::atomic<LONG> ClockUnloading;
+extern std::atomic<LONG> ClockStaying;
 
 /* The custom format while a display uses it; emptied at start-up. */
 extern char IndicatorFormat[FORMAT_SIZE];
@@ -49,9 +52,13 @@ struct ClockDisplay {
   DWORD Length; /* cells on the screen */
 };
 
-/* Main-menu entry 2: asks a shown clock to stop when SwitchMode is on, and
-   starts a display when none is shown. */
+/* Main-menu entry 2: asks a shown clock to stop when SwitchMode is on or
+   the clock is kept until switched off, and starts a display when none is
+   shown. */
 void InvokeClockIndicator(void);
+
+/* 1 when choosing the entry takes a shown clock away. */
+LONG EntrySwitchesClockOff(void);
 
 /* Before the host unloads the module: ends a display and waits, at most
    CLOCK_EXIT_WAIT ms, until no clock thread runs code of the module. 1 when

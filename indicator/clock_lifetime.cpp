@@ -43,8 +43,12 @@ static void StartClockThread(void) {
   CloseHandle(thread);
 }
 
+LONG EntrySwitchesClockOff(void) {
+  return ClockSwitchMode.load() == 1 || ClockStaying.load() == 1 ? 1 : 0;
+}
+
 void InvokeClockIndicator(void) {
-  if (ClockRunning.load() == 1 && ClockSwitchMode.load() == 1)
+  if (ClockRunning.load() == 1 && EntrySwitchesClockOff())
     ClockStopRequest.store(1);
   if (ClockRunning.load() == 0)
     StartClockThread();

@@ -12,6 +12,7 @@
 std::atomic<LONG> ClockRunning(0);
 std::atomic<LONG> ClockStopRequest(0);
 std::atomic<LONG> ClockSwitchMode(0);
+std::atomic<LONG> ClockStaying(0);
 char IndicatorFormat[FORMAT_SIZE];
 
 struct ClockSettings {
@@ -20,6 +21,7 @@ struct ClockSettings {
   DWORD Title, Custom;
   WORD Color;
   DWORD CtrlOff;
+  DWORD Stay; /* kept until the entry is chosen again */
 };
 
 // One whole sequence under the settings lock, so the host's thread never
@@ -36,6 +38,7 @@ static void ReadClockSettings(struct ClockSettings *settings, const char **forma
     settings->Custom = ReadNumber("Custom");
     settings->Color = (WORD)ReadNumber("Color");
     settings->CtrlOff = ReadNumber("CtrlOff");
+    settings->Stay = ReadNumber("Stay");
     if (settings->Custom) {
       ReadText("Format", IndicatorFormat, sizeof IndicatorFormat);
       *format = IndicatorFormat;
@@ -62,29 +65,11 @@ int RunClockPass(struct ClockDisplay *display) {
   return 1;
 }
 
-static int DisplayEnds(DWORD start, DWORD time, LONG startMask) {
-  if (GetTickCount() - start > time)
-    return 1;
-  if (ClockStopRequest.load() != 0 || ClockUnloading.load() != 0)
-    return 1;
-  return startMask != 0 && ReadModifierMask() != startMask;
-}
-
-// The passes, with no wait between them. Time is measured as ticks since
-// the start, so a display that spans the 32-bit wrap of the tick count
-// still lasts its time.
-static void ShowUntilEnd(struct ClockDisplay *display, DWORD start, DWORD time, LONG startMask) {
-  do
-    RunClockPass(display);
-  while (!DisplayEnds(start, time, startMask));
-}
-
-// The expansion, read in the OEM code page like every text the host hands
-// over: the language file's default format and the format typed in the
-// dialog alike. A text that cannot be converted shows as empty.
-static DWORD ExpandClockText(struct ClockDisplay *display, const char *format, WCHAR *text) {
-  ExpandDateText(display->Text, sizeof display->Text, format, NULL);
-  if (!MultiByteToWideChar(CP_OEMCP, 0, display->Text, -1, text, CLOCK_TEXT_SIZE))
+// The text, read in the OEM code page like every text the host hands over:
+// the language file's default format and the format typed in the dialog
+// alike. A text that cannot be converted shows as empty.
+static DWORD DecodeClockText(const char *bytes, WCHAR *text) {
+  if (!MultiByteToWideChar(CP_OEMCP, 0, bytes, -1, text, CLOCK_TEXT_SIZE))
     text[0] = 0;
   text[CLOCK_TEXT_SIZE - 1] = 0;
   DWORD length = 0;
@@ -100,6 +85,8 @@ static DWORD ExpandClockText(struct ClockDisplay *display, const char *format, W
 // 0 when a text that is not empty has no cell on the buffer.
 static int PlaceClockText(struct ClockDisplay *display, const struct ClockSettings *settings,
                           COORD size, const WCHAR *text, DWORD length) {
+  display->Length = 0;
+  display->WideText[0] = 0;
   if (settings->Ycoord < 0 || settings->Ycoord >= size.Y)
     return 0;
   LONG column = (LONG)size.X - (LONG)length - settings->Xcoord;
@@ -117,33 +104,107 @@ static int PlaceClockText(struct ClockDisplay *display, const struct ClockSettin
   return display->Length > 0;
 }
 
+// What one display goes by besides its cells: its settings and format,
+// the buffer's size, and when it ends.
+struct ClockRun {
+  const struct ClockSettings *Settings;
+  const char *Format;
+  COORD Size;
+  DWORD Start, Time;
+  LONG StartMask;
+  SYSTEMTIME Shown; /* the second (UTC) the text was expanded in */
+};
+
+// Time is measured as ticks since the start, so a display that spans the
+// 32-bit wrap of the tick count still lasts its time. One kept until
+// switched off has none.
+static int DisplayEnds(const struct ClockRun *run) {
+  if (!run->Settings->Stay && GetTickCount() - run->Start > run->Time)
+    return 1;
+  if (ClockStopRequest.load() != 0 || ClockUnloading.load() != 0)
+    return 1;
+  return run->StartMask != 0 && ReadModifierMask() != run->StartMask;
+}
+
+static int SameSecond(const SYSTEMTIME *a, const SYSTEMTIME *b) {
+  return a->wSecond == b->wSecond && a->wMinute == b->wMinute && a->wHour == b->wHour &&
+         a->wDay == b->wDay && a->wMonth == b->wMonth && a->wYear == b->wYear;
+}
+
+// Places the expanded text; the title shows it too. 0 when it has no cell
+// on the buffer.
+static int ShowText(struct ClockDisplay *display, const struct ClockRun *run) {
+  WCHAR text[CLOCK_TEXT_SIZE];
+  DWORD length = DecodeClockText(display->Text, text);
+  int placed = PlaceClockText(display, run->Settings, run->Size, text, length);
+  if (placed && run->Settings->Title)
+    SetConsoleTitleW(text);
+  return placed;
+}
+
+// A new second: the text expanded again. When it reads otherwise, the
+// cells under the old text are put back before the new text's are saved,
+// so nothing is left behind and nothing unsaved is written.
+static void FollowTheClock(struct ClockDisplay *display, struct ClockRun *run) {
+  // The seconds of UTC and of local time change together; UTC is read
+  // without the zone, cheaply, once a pass.
+  SYSTEMTIME now;
+  GetSystemTime(&now);
+  if (SameSecond(&now, &run->Shown))
+    return;
+  run->Shown = now;
+  char text[CLOCK_TEXT_SIZE];
+  ExpandDateText(text, sizeof text, run->Format, NULL);
+  if (!strcmp(text, display->Text))
+    return;
+  RestoreClockCells(display->Console, display->SavedCells, display->WideText, display->Color,
+                    display->Position);
+  memcpy(display->Text, text, sizeof text);
+  ShowText(display, run);
+}
+
+// Passes spaced by a short wait: a display costs next to no processor
+// time, yet what is painted over the text is covered again long before a
+// person could see it.
+static void ShowUntilEnd(struct ClockDisplay *display, struct ClockRun *run) {
+  for (;;) {
+    FollowTheClock(display, run);
+    RunClockPass(display);
+    if (DisplayEnds(run))
+      break;
+    Sleep(CLOCK_PASS_SPACING);
+  }
+}
+
 static void ShowClock(const struct ClockSettings *settings, const char *format) {
   struct ClockDisplay display;
   memset(&display, 0, sizeof display);
-  LONG startMask = settings->CtrlOff ? ReadModifierMask() : 0;
-  DWORD time = DisplayTime(settings->Pause);
+  struct ClockRun run;
+  run.Settings = settings;
+  run.Format = format;
+  run.StartMask = settings->CtrlOff ? ReadModifierMask() : 0;
+  run.Time = DisplayTime(settings->Pause);
   display.Console = GetStdHandle(STD_OUTPUT_HANDLE);
-  DWORD start = GetTickCount();
+  run.Start = GetTickCount();
   // Without a console there is no width to place the text by: no display.
   CONSOLE_SCREEN_BUFFER_INFO buffer;
   if (!GetConsoleScreenBufferInfo(display.Console, &buffer))
     return;
-  WCHAR text[CLOCK_TEXT_SIZE];
-  DWORD length = ExpandClockText(&display, format, text);
-  // A text wholly off the buffer would run its time unseen: none at all.
-  if (!PlaceClockText(&display, settings, buffer.dwSize, text, length))
-    return;
+  run.Size = buffer.dwSize;
   // The whole title, whatever its length, to be put back as it was.
   WCHAR savedTitle[CLOCK_TITLE_SIZE];
-  if (settings->Title) {
-    savedTitle[0] = 0;
+  savedTitle[0] = 0;
+  if (settings->Title)
     GetConsoleTitleW(savedTitle, CLOCK_TITLE_SIZE);
-    savedTitle[CLOCK_TITLE_SIZE - 1] = 0;
-    SetConsoleTitleW(text);
-  }
+  savedTitle[CLOCK_TITLE_SIZE - 1] = 0;
+  GetSystemTime(&run.Shown);
+  ExpandDateText(display.Text, sizeof display.Text, format, NULL);
+  // A text wholly off the buffer would run its time unseen: none at all.
+  if (!ShowText(&display, &run))
+    return;
   display.Color = settings->Color ? settings->Color : display.SavedCells[0].Attributes;
 
-  ShowUntilEnd(&display, start, time, startMask);
+  ShowUntilEnd(&display, &run);
 
   RestoreClockCells(display.Console, display.SavedCells, display.WideText, display.Color,
                     display.Position);
@@ -158,13 +219,15 @@ void __cdecl RunClockIndicator(void *) {
   UnlockSettings();
   // The check and the claim are one step: two threads never both draw.
   if (ClockRunning.exchange(1) == 1) {
-    ClockStopRequest.store(ClockSwitchMode.load());
+    ClockStopRequest.store(EntrySwitchesClockOff());
     return;
   }
   struct ClockSettings settings;
   const char *format;
   ReadClockSettings(&settings, &format);
+  ClockStaying.store((LONG)(settings.Stay != 0));
   ShowClock(&settings, format);
+  ClockStaying.store(0);
   ClockRunning.store(0);
   ClockStopRequest.store(0);
 }

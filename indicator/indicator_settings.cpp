@@ -14,7 +14,7 @@
 static const char COLOUR_DIALOG_FILE[] = "color.dlg";
 
 struct StoredIndicator {
-  DWORD Custom, Title, Color, SwitchMode, CtrlOff, Pause, Xcoord, Ycoord;
+  DWORD Custom, Title, Color, SwitchMode, CtrlOff, Stay, Pause, Xcoord, Ycoord;
   int HaveFormat, HavePause, HaveXcoord, HaveYcoord;
   char Format[FORMAT_SIZE];
 };
@@ -38,6 +38,7 @@ static DWORD LoadIndicatorSettings(DialogHandle dialog) {
     stored.Color = ReadNumber("Color");
     stored.SwitchMode = ReadNumber("SwitchMode");
     stored.CtrlOff = ReadNumber("CtrlOff");
+    stored.Stay = ReadNumber("Stay");
     stored.HaveFormat = ReadText("Format", stored.Format, sizeof stored.Format) == ERROR_SUCCESS;
     stored.HavePause = ReadStoredNumber("Pause", &stored.Pause);
     stored.HaveXcoord = ReadStoredNumber("Xcoord", &stored.Xcoord);
@@ -52,6 +53,7 @@ static DWORD LoadIndicatorSettings(DialogHandle dialog) {
   Dialogs.SetItemStatus(dialog, INDICATOR_ITEM_SWITCH_MODE, (int)stored.SwitchMode);
   ClockSwitchMode.store((LONG)stored.SwitchMode);
   Dialogs.SetItemStatus(dialog, INDICATOR_ITEM_CTRL_OFF, (int)stored.CtrlOff);
+  Dialogs.SetItemStatus(dialog, INDICATOR_ITEM_STAY, (int)stored.Stay);
   if (stored.HaveFormat)
     PutItemText(dialog, INDICATOR_ITEM_FORMAT, stored.Format);
   // As the clock reads them: a value out of range shows clamped, so
@@ -99,6 +101,7 @@ static LONG SaveIndicatorSettings(DialogHandle dialog, DWORD colour) {
   if (result == ERROR_SUCCESS)
     ClockSwitchMode.store(Dialogs.GetItemStatus(dialog, INDICATOR_ITEM_SWITCH_MODE));
   result = FirstFailure(result, WriteState(dialog, "CtrlOff", INDICATOR_ITEM_CTRL_OFF));
+  result = FirstFailure(result, WriteState(dialog, "Stay", INDICATOR_ITEM_STAY));
   UnlockSettings();
   return result;
 }
@@ -150,8 +153,9 @@ void EditIndicatorSettings(void) {
   DialogHandle dialog = LoadPluginDialog(GetMsgText(MSG_DIALOG_FILE), "Indicator");
   DialogHandle picker = LoadPluginDialog(COLOUR_DIALOG_FILE, "Color Select");
   if (dialog) {
-    static const int statusItems[] = {INDICATOR_ITEM_CUSTOM, INDICATOR_ITEM_TITLE,
-                                      INDICATOR_ITEM_SWITCH_MODE, INDICATOR_ITEM_CTRL_OFF, 0};
+    static const int statusItems[] = {INDICATOR_ITEM_CUSTOM,      INDICATOR_ITEM_TITLE,
+                                      INDICATOR_ITEM_SWITCH_MODE, INDICATOR_ITEM_CTRL_OFF,
+                                      INDICATOR_ITEM_STAY,        0};
     static const int textItems[] = {INDICATOR_ITEM_FORMAT, INDICATOR_ITEM_PAUSE,
                                     INDICATOR_ITEM_XCOORD, INDICATOR_ITEM_YCOORD, 0};
     DWORD loadedColour = LoadIndicatorSettings(dialog), colour = loadedColour;

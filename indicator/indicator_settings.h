@@ -14,7 +14,8 @@ enum {
   INDICATOR_ITEM_YCOORD = 9,
   INDICATOR_ITEM_SWITCH_MODE = 10,
   INDICATOR_ITEM_COLOUR_REQUEST = 12,
-  INDICATOR_ITEM_CTRL_OFF = 14
+  INDICATOR_ITEM_CTRL_OFF = 14,
+  INDICATOR_ITEM_STAY = 21 /* check box: kept until the entry is chosen again */
 };
 
 enum {
@@ -22,6 +23,7 @@ enum {
   COLOUR_ITEM_BACKGROUND = 16, /* radio group, values 0x00..0xF0 */
   COLOUR_ITEM_SAMPLE = 243,
   COLOUR_EXIT_ACCEPT = 242,
+  COLOUR_EXIT_TRY = 247, /* shows the picker again, the sample recoloured */
   /* What the picker opens at while no colour is stored: black on cyan. */
   COLOUR_FIRST_BACKGROUND = 0x30
 };

@@ -133,7 +133,7 @@ TEST_P(ShippedDialogs, IndicatorSettings) {
   ExpectGroup(d, 2, {2, 3}, {2, 3}, "format");
   SetRadioStatus(d, 5, 5);
   EXPECT_EQ(GetRadioStatus(d, 5), 5) << "the group at item 5 takes the value 5";
-  int checks[] = {6, 10, 14};
+  int checks[] = {6, 10, 14, 21};
   for (int item : checks)
     ExpectType(d, item, DI_CHECKBOX, "indicator");
   int edits[] = {4, 7, 8, 9};
@@ -159,6 +159,8 @@ TEST_P(ShippedDialogs, ColourPicker) {
   EXPECT_EQ(GetItemAddr(d, 243)->Flags & (DIF_SETCOLOR | DIF_COLORMASK),
             (unsigned)(DIF_SETCOLOR | 0x30));
   EXPECT_EQ(ExitWith(d, 242), 242) << "accept";
+  EXPECT_EQ(ExitWith(d, 247), 247) << "try: shown again, the sample recoloured";
+  EXPECT_STREQ(GetItemData(d, 248), Messages[77].c_str()) << "what try does";
   EXPECT_EQ(ExitWith(d, 241), -1) << "cancel";
   EXPECT_STREQ(GetItemData(d, 243), Messages[63].c_str()) << "texts from the language file";
 }

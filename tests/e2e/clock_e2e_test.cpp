@@ -22,6 +22,13 @@ std::string Row(const std::string &screen, int row) {
   return screen.substr(at + 1, end == std::string::npos ? end : end - at - 1);
 }
 
+/* A custom clock format shown for pause milliseconds. */
+void StoreClock(TestRootKey &root, const std::string &format, DWORD pause) {
+  root.SetDword("Indicator", "Custom", 1);
+  root.SetString("Indicator", "Format", format);
+  root.SetDword("Indicator", "Pause", pause);
+}
+
 TEST(Clock, ShownInTheCornerThenGoneWithThePanelsIntact) {
   const char *languages[] = {"Eng", "Rus"};
   for (const char *language : languages) {
@@ -59,14 +66,32 @@ std::string ConsoleState(const FarhostRun &run, const std::string &when) {
              : run.Log.substr(at + 8 + when.size(), run.Log.find('\n', at) - at - 8 - when.size());
 }
 
+/* The clock ticks: two screens 1.5 s apart during one display show
+   different seconds. */
+TEST(Clock, TwoScreensApartShowDifferentSeconds) {
+  TestRootKey root("clock_ticks");
+  StoreClock(root, "[%H:%M:%S]", 5000);
+  root.SetDword("Indicator", "SwitchMode", 1);
+  FarhostRun run =
+      RunFarhost("clock_ticks", "--keys \"" + ShowClock + "Wait 500 Dump Wait 1500 Dump " +
+                                    ShowClock + "\" " + root.Option());
+  ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+  std::vector<std::string> screens = Screens(run);
+  ASSERT_EQ(screens.size(), 2u) << run.Output;
+  std::string first = Row(screens[0], 0), second = Row(screens[1], 0);
+  size_t at = first.rfind('['), other = second.rfind('[');
+  ASSERT_NE(at, std::string::npos) << screens[0];
+  ASSERT_NE(other, std::string::npos) << screens[1];
+  EXPECT_EQ(first.size() - at, 10u) << "[hh:mm:ss] flush right\n" << screens[0];
+  EXPECT_NE(first.substr(at), second.substr(other)) << "the seconds moved on";
+}
+
 /* The host quits while the clock shows: it calls ExitFAR and frees the
    module; the clock is gone at once, with the screen, the title and the
    code page as the host had them. */
 TEST(Clock, QuitDuringADisplayPutsEverythingBack) {
   TestRootKey root("clock_quit");
-  root.SetDword("Indicator", "Custom", 1);
-  root.SetString("Indicator", "Format", "[clock %Y]");
-  root.SetDword("Indicator", "Pause", 60000);
+  StoreClock(root, "[clock %Y]", 60000);
   root.SetDword("Indicator", "Title", 1);
   DWORD start = GetTickCount();
   FarhostRun run = RunFarhost("clock_quit", "--dump --keys \"Dump " + ShowClock +
@@ -90,9 +115,7 @@ TEST(Clock, QuitDuringADisplayPutsEverythingBack) {
 TEST(Clock, ACyrillicFormatShowsInRussian) {
   TestRootKey root("clock_cyrillic");
   const std::string time = "\x82\xE0\xA5\xAC\xEF"; /* "Время" in code page 866 */
-  root.SetDword("Indicator", "Custom", 1);
-  root.SetString("Indicator", "Format", time + " %Y");
-  root.SetDword("Indicator", "Pause", 1500);
+  StoreClock(root, time + " %Y", 1500);
   DateWindow window(time + " %Y");
   FarhostRun run = RunFarhost("clock_cyrillic", "--lang Rus --keys \"" + ShowClock +
                                                     "Wait 500 Dump\" " + root.Option());

@@ -97,6 +97,72 @@ TEST_F(ClockNativeTest, WithoutAConsoleNothingIsShownAndTheFlagsAreReleased) {
   EXPECT_TRUE(WaitForEnd()) << "no console at all";
 }
 
+SYSTEMTIME Moment(WORD day, WORD weekday, WORD second) {
+  SYSTEMTIME moment = {2026, 12, weekday, day, 12, 0, second, 0};
+  return moment;
+}
+
+// The text follows the clock: each new second shows, a longer text saves
+// the cells it newly covers, a shorter one puts back those it leaves, and
+// the title goes along.
+TEST_F(ClockNativeTest, TheTextTicksAndLeavesNothingBehind) {
+  for (int x = 0; x < width; x += 10)
+    Paint(x, 0, "abcdefghij", 0x1E);
+  std::string row = Characters(0, 0, width);
+  const struct {
+    SYSTEMTIME moment;
+    std::string text;
+  } ticks[] = {{Moment(7, 1, 5), "Monday 05"},
+               {Moment(9, 3, 6), "Wednesday 06"},
+               {Moment(7, 1, 7), "Monday 07"}};
+  WinSubset_SetLocalTime(&ticks[0].moment);
+  StoreClock("%A %S", 20000);
+  StoreNumber("Title", 1);
+  StoreNumber("SwitchMode", 1);
+  ASSERT_TRUE(StartDisplay());
+  for (const auto &tick : ticks) {
+    WinSubset_SetLocalTime(&tick.moment);
+    int length = (int)tick.text.size();
+    EXPECT_TRUE(WaitUntil([&] { return Characters(width - length, 0, length) == tick.text; }))
+        << tick.text << ": shown";
+    EXPECT_EQ(row.substr(0, width - length), Characters(0, 0, width - length))
+        << tick.text << ": the rest of the row is the host's";
+    EXPECT_TRUE(WaitUntil([&] { return Title() == tick.text; })) << tick.text << ": the title";
+  }
+  InvokeClockIndicator();
+  ASSERT_TRUE(WaitForEnd());
+  EXPECT_EQ(row, Characters(0, 0, width)) << "the row as it was";
+  WinSubset_SetLocalTime(nullptr);
+}
+
+// Passes are spaced: a display of 300 ms reads its cells some tens of
+// times, not thousands.
+TEST_F(ClockNativeTest, PassesAreSpacedByAShortWait) {
+  StoreClock(LABEL, 300);
+  WinSubset_FailNthCall(0, 0); // counts the calls
+  InvokeClockIndicator();
+  Sleep(400); // no console call of this thread meanwhile
+  int calls = WinSubset_CountedCalls();
+  WinSubset_FailNthCall(0, 0);
+  ASSERT_TRUE(WaitForEnd());
+  EXPECT_GT(calls, 300 / CLOCK_PASS_SPACING / 2) << "a pass every few milliseconds";
+  EXPECT_LT(calls, 4 * 300 / CLOCK_PASS_SPACING) << "a wait between passes";
+}
+
+// Kept until switched off: the display time does not end it, the menu
+// entry does, SwitchMode or not.
+TEST_F(ClockNativeTest, AClockKeptUntilSwitchedOffStaysPastItsTime) {
+  StoreClock(LABEL, 50);
+  StoreNumber("Stay", 1);
+  ASSERT_TRUE(StartDisplay());
+  Sleep(300);
+  EXPECT_TRUE(LabelShown()) << "still shown past its 50 ms";
+  EXPECT_EQ(1, EntrySwitchesClockOff()) << "the entry takes it away";
+  InvokeClockIndicator();
+  EXPECT_TRUE(WaitForEnd());
+  EXPECT_EQ(0, EntrySwitchesClockOff()) << "and only while it is shown";
+}
+
 // No thread runs without its own reference to the module.
 TEST_F(ClockNativeTest, AThreadThatCannotStartLeavesNothingBehind) {
   const char *failing[] = {"CreateThread", "LoadLibraryA", "GetModuleFileNameA"};

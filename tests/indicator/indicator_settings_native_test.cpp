@@ -22,9 +22,9 @@ protected:
   }
 };
 
-TEST_F(IndicatorSaveOrderTest, TheNineValuesAreWrittenInTheirOrder) {
-  const std::vector<std::string> order = {"Custom", "Format", "Title",      "Color",  "Pause",
-                                          "Xcoord", "Ycoord", "SwitchMode", "CtrlOff"};
+TEST_F(IndicatorSaveOrderTest, TheTenValuesAreWrittenInTheirOrder) {
+  const std::vector<std::string> order = {"Custom", "Format", "Title",      "Color",   "Pause",
+                                          "Xcoord", "Ycoord", "SwitchMode", "CtrlOff", "Stay"};
   std::vector<std::string> written;
   for (int k = 1; written.size() < order.size() + 1 && k < 200; ++k) {
     // Every run from the same state: the store holding another key open,

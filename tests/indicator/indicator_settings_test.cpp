@@ -46,6 +46,7 @@ TEST_F(IndicatorSettingsTest, OpensWithTheStoredSettings) {
   PutRegNumber(Key("Indicator"), "Title", 1);
   PutRegNumber(Key("Indicator"), "SwitchMode", 1);
   PutRegNumber(Key("Indicator"), "CtrlOff", 1);
+  PutRegNumber(Key("Indicator"), "Stay", 1);
   PutRegNumber(Key("Indicator"), "Pause", 4000000000u);
   PutRegNumber(Key("Indicator"), "Xcoord", (DWORD)-12);
   PutRegNumber(Key("Indicator"), "Ycoord", 3);
@@ -55,6 +56,7 @@ TEST_F(IndicatorSettingsTest, OpensWithTheStoredSettings) {
     EXPECT_EQ(1, d.items[6].status) << "Title";
     EXPECT_EQ(1, d.items[10].status) << "SwitchMode";
     EXPECT_EQ(1, d.items[14].status) << "CtrlOff";
+    EXPECT_EQ(1, d.items[21].status) << "Stay";
     EXPECT_STREQ("86400000", d.items[7].text) << "Pause unsigned, clamped to a day";
     EXPECT_STREQ("-12", d.items[8].text) << "Xcoord signed";
     EXPECT_STREQ("3", d.items[9].text) << "Ycoord";
@@ -182,10 +184,12 @@ TEST_F(IndicatorSettingsTest, SavedChoicesAndSwitchModeTakeEffectAtOnce) {
     d.items[6].status = 1;
     d.items[10].status = 1;
     d.items[14].status = 1;
+    d.items[21].status = 1;
     return 16;
   }};
   EditIndicatorSettings();
   EXPECT_EQ(1u, Stored("Custom"));
+  EXPECT_EQ(1u, Stored("Stay"));
   EXPECT_EQ("<%M>", StoredText("Format"));
   EXPECT_EQ(1u, Stored("Title"));
   EXPECT_EQ(1u, Stored("SwitchMode"));
@@ -230,7 +234,7 @@ TEST_F(IndicatorSettingsTest, OtherExitsRecolourTheSampleAndShowThePickerAgain) 
                             EXPECT_EQ(0x1E, d.items[243].color) << "the stored colour";
                             EXPECT_EQ(14, SelectedRadio(d, 1));
                             EXPECT_EQ(17, SelectedRadio(d, 16));
-                            return Choose(12, 0x20, 5)(d);
+                            return Choose(12, 0x20, COLOUR_EXIT_TRY)(d);
                           },
                           [](FakeDialog &d) {
                             EXPECT_EQ(0x2C, d.items[243].color) << "recoloured from the groups";

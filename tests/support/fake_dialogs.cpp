@@ -187,7 +187,7 @@ static void IndicatorLayout(FakeDialog &dialog) {
   strcpy(dialog.items[7].text, "3000");
   strcpy(dialog.items[8].text, "0");
   strcpy(dialog.items[9].text, "0");
-  for (int item : {6, 10, 14})
+  for (int item : {6, 10, 14, 21})
     dialog.items[item];
   dialog.items[12].momentary = 1;
 }

@@ -181,7 +181,7 @@ namespace {
 
 // What a person sets in the settings dialog for one save.
 struct SettingsPlan {
-  int custom, title, switchMode, ctrlOff, colour;
+  int custom, title, switchMode, ctrlOff, stay, colour;
   const char *format;
   DWORD pause;
   LONG x, y;
@@ -209,6 +209,7 @@ void QueuePerson(void) {
     d.items[INDICATOR_ITEM_TITLE].status = Plan.title;
     d.items[INDICATOR_ITEM_SWITCH_MODE].status = Plan.switchMode;
     d.items[INDICATOR_ITEM_CTRL_OFF].status = Plan.ctrlOff;
+    d.items[INDICATOR_ITEM_STAY].status = Plan.stay;
     snprintf(d.items[INDICATOR_ITEM_FORMAT].text, FORMAT_SIZE, "%s", Plan.format);
     snprintf(d.items[INDICATOR_ITEM_PAUSE].text, FORMAT_SIZE, "%lu", (unsigned long)Plan.pause);
     snprintf(d.items[INDICATOR_ITEM_XCOORD].text, FORMAT_SIZE, "%ld", (long)Plan.x);
@@ -234,6 +235,7 @@ void SaveSettings(void) {
   Plan.title = Next() % 2;
   Plan.switchMode = Next() % 2;
   Plan.ctrlOff = Next() % 2;
+  Plan.stay = Next() % 8 == 0;
   Plan.colour = Pick(COLOURS);
   Plan.format = Pick(FORMATS);
   Plan.pause = 1 + (Plan.pause + Next() % 4) % 5;
@@ -272,6 +274,9 @@ void PaintScreen(void) {
 // Returns the number of displays the threads drew.
 int SettleRound(void) {
   for (int waited = 0; WinSubset_LiveThreads() != 0; waited++) {
+    // A clock kept until switched off goes when the entry is chosen again.
+    if (ClockStaying.load() && ClockRunning.load())
+      InvokeClockIndicator();
     if (waited == QUIET_TIMEOUT_MS) {
       Fail("clock threads still running", WinSubset_LiveThreads());
       return 0;
