@@ -26,6 +26,18 @@ int NormalizedDay(int year, int month, int day) { return Normalized(year, month,
 
 int NormalizedMonth(int year, int month, int day) { return Normalized(year, month, day, 1); }
 
+int DaysInMonth(int year, int month) { return NormalizedDay(year, month + 1, 0); }
+
+// A week belongs to the year its Thursday falls in.
+int IsoWeekOfDate(int year, int month, int day) {
+  long long days = DaysFromCivil(year, month, day);
+  long long thursday = days - WeekdayOfDate(year, month, day) + 4;
+  long long weekYear;
+  int weekMonth, weekDay;
+  CivilFromDays(thursday, &weekYear, &weekMonth, &weekDay);
+  return DayOfYear(weekYear, weekMonth, weekDay) / 7 + 1;
+}
+
 int ReadLocalDate(struct tm *record) {
   SYSTEMTIME now;
   GetLocalTime(&now);

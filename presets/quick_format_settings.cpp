@@ -3,7 +3,6 @@
 #include "hostlink/dialog_binding.h"
 #include "hostlink/dialog_snapshot.h"
 #include "hostlink/host_table.h"
-#include "presets/preset_dialog.h"
 #include "settings/settings_store.h"
 
 // Fills the dialog from the key; 1 when the key could be opened.
@@ -50,14 +49,6 @@ void EditQuickFormat(const char *key) {
   TakeDialogSnapshot(dialog, statusItems, textItems, &shown);
   if (Dialogs.ShowDialog(dialog) != -1 && opened && DialogChangedSince(dialog, &shown))
     SaveQuickFormat(dialog, key);
-  Dialogs.FreeDialog(dialog);
-}
-
-void EditCalendarFormat(void) {
-  DialogHandle dialog = LoadPluginDialog(GetMsgText(MSG_DIALOG_FILE), "Main2");
-  if (!dialog)
-    return;
-  EditStoredPreset(dialog, CALENDAR_SLOT);
   Dialogs.FreeDialog(dialog);
 }
 
