@@ -26,37 +26,43 @@ static void SaveWeekNumbers(DialogHandle dialog) {
   UnlockSettings();
 }
 
-// With no format stored the dialog offers the language's own, to the
+// A first pick with no format set offers the language's own, to the
 // cursor; confirming the offer stores it.
 static void OfferDefaults(DialogHandle dialog) {
   const char *format = Dialogs.GetItemData(dialog, PRESET_ITEM_FORMAT);
   const char *standard = GetMsgText(MSG_CALENDAR_FORMAT);
-  if (!format || format[0] || !standard)
+  if (!format || format[0] || !standard || !standard[0])
     return;
   PutItemText(dialog, PRESET_ITEM_FORMAT, standard);
   Dialogs.SetRadioStatus(dialog, PRESET_ITEM_AT_CURSOR, PRESET_ITEM_AT_CURSOR);
 }
 
+// The preset's values and the week numbers are each written only when
+// the person changed them, so that a stored value the dialog could not
+// show as it is stays.
 static int RunCalendarSettings(int firstUse) {
   static const int statusItems[] = {PRESET_ITEM_AT_CURSOR, PRESET_ITEM_QUICK_INSERT,
-                                    PRESET_ITEM_VIEW_ONLY, SETTINGS_ITEM_WEEK_NUMBERS, 0};
+                                    PRESET_ITEM_VIEW_ONLY, 0};
   static const int textItems[] = {PRESET_ITEM_NAME, PRESET_ITEM_FORMAT, 0};
   DialogHandle dialog = LoadPluginDialog(GetMsgText(MSG_DIALOG_FILE), "Main2");
   if (!dialog)
     return 0;
   LoadPresetIntoDialog(dialog, CALENDAR_SLOT);
-  Dialogs.SetItemStatus(dialog, SETTINGS_ITEM_WEEK_NUMBERS, ReadCalendarWeekNumbers());
-  // Taken before the offer: what was stored, so that the offer counts as
-  // a change.
+  int weekNumbers = ReadCalendarWeekNumbers();
+  Dialogs.SetItemStatus(dialog, SETTINGS_ITEM_WEEK_NUMBERS, weekNumbers);
   struct DialogSnapshot stored;
   TakeDialogSnapshot(dialog, statusItems, textItems, &stored);
-  OfferDefaults(dialog);
-  if (firstUse)
+  if (firstUse) {
+    OfferDefaults(dialog);
     Dialogs.RestoreItem(dialog, SETTINGS_ITEM_FIRST_USE);
-  int saved = Dialogs.ShowDialog(dialog) != -1 && DialogChangedSince(dialog, &stored);
-  if (saved) {
-    SavePresetFromDialog(dialog, CALENDAR_SLOT);
-    SaveWeekNumbers(dialog);
+  }
+  int saved = 0;
+  if (Dialogs.ShowDialog(dialog) != -1) {
+    saved = DialogChangedSince(dialog, &stored);
+    if (saved)
+      SavePresetFromDialog(dialog, CALENDAR_SLOT);
+    if ((Dialogs.GetItemStatus(dialog, SETTINGS_ITEM_WEEK_NUMBERS) != 0) != weekNumbers)
+      SaveWeekNumbers(dialog);
   }
   Dialogs.FreeDialog(dialog);
   return saved;

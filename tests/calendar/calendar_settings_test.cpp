@@ -5,40 +5,40 @@ namespace {
 
 typedef CalendarTest CalendarSettings;
 
+const DWORD Absent = 0xDEADBEEF;
+
 struct SettingsCase {
   const char *what;
-  int weeksBefore; // -1: never stored
-  bool formatBefore;
-  int weeksSet; // what the person leaves the check box at
-  const char *format;
-  DWORD weeks, mode;
+  DWORD weeksBefore; // Absent: never stored
+  int weeksSet;      // what the person leaves the check box at
+  DWORD weeks, mode; // after
 };
 
-TEST_F(CalendarSettings, WeekNumbersBesideTheFormatAndTheLanguagesFormatWhenNoneIsSet) {
+// Each of the preset's values and the week numbers is written only when
+// the person changed it.
+TEST_F(CalendarSettings, WeekNumbersAreStoredBesideTheFormat) {
   const SettingsCase cases[] = {
-      {"nothing stored: the language's format, to the cursor", -1, false, 0, "%Y-%m-%d", 0,
-       1u << 16},
-      {"week numbers turned on", 0, true, 1, "%d", 1, 0},
-      {"and off again", 1, true, 0, "%d", 0, 0},
+      {"never stored, left off", Absent, 0, Absent, 0},
+      {"turned on", Absent, 1, 1, 0},
+      {"turned off", 1, 0, 0, 0},
   };
   for (const SettingsCase &c : cases) {
     SCOPED_TRACE(c.what);
     DeleteRegTree(Key("Format11"));
-    if (c.formatBefore)
-      StoreCalendarPreset("%d", 0);
-    if (c.weeksBefore >= 0)
+    StoreCalendarPreset("%d", 0);
+    if (c.weeksBefore != Absent)
       PutRegNumber(Key("Format11"), "WeekNumbers", c.weeksBefore);
     FakeDialogs().people.push_back([&c](FakeDialog &dialog) {
-      EXPECT_EQ(c.weeksBefore > 0, dialog.items[SETTINGS_ITEM_WEEK_NUMBERS].status != 0);
+      EXPECT_EQ(c.weeksBefore == 1, dialog.items[SETTINGS_ITEM_WEEK_NUMBERS].status != 0);
       EXPECT_EQ(1, dialog.items[SETTINGS_ITEM_FIRST_USE].hidden) << "no first use's note";
       dialog.items[SETTINGS_ITEM_WEEK_NUMBERS].status = c.weeksSet;
       return 7;
     });
     EditCalendarFormat();
-    EXPECT_EQ(c.format, GetRegText(Key("Format11"), "Format"));
+    EXPECT_EQ("%d", GetRegText(Key("Format11"), "Format")) << "the format as it was";
     EXPECT_EQ(c.mode, GetRegNumber(Key("Format11"), "Mode"));
     EXPECT_EQ(c.weeks, GetRegNumber(Key("Format11"), "WeekNumbers"));
-    EXPECT_EQ((int)c.weeks, ReadCalendarWeekNumbers());
+    EXPECT_EQ(c.weeks == 1, ReadCalendarWeekNumbers() == 1);
     EXPECT_EQ(0, LiveDialogs());
   }
 }
