@@ -55,45 +55,35 @@ TEST_F(Calendar, MonthNamesAreCentredInNineColumns) {
   }
 }
 
-TEST_F(Calendar, LayoutsOfAMondayFirstAFebruaryOf28AndASundayFirst) {
-  GoTo(2021, 2); // 1 February 2021 was a Monday
-  GoTo(2026, 3); // 1 March 2026 was a Sunday
-  Then(-1);
-  ShowCalendar(0);
-  ASSERT_EQ(5u, views.size());
-  const CalendarView &february = views[2], &march = views[4];
-  EXPECT_EQ(" 2021 ", february.year);
-  EXPECT_EQ(" February", february.month);
-  EXPECT_EQ("  1   2   3   4   5   6   7 ", february.Row(0)) << "day 1 in cell 1";
-  EXPECT_EQ(" 22  23  24  25  26  27  28 ", february.Row(3));
-  EXPECT_EQ("[ 1][ 2][ 3][ 4][ 5][ 6][ 7]", february.Row(4)) << "March, greyed";
-  EXPECT_EQ("[ 8][ 9][10][11][12][13][14]", february.Row(5));
+struct LayoutCase {
+  int year, month, row;
+  const char *cells, *why;
+};
 
-  EXPECT_EQ(" 2026 ", march.year);
-  EXPECT_EQ("[23][24][25][26][27][28]  1 ", march.Row(0)) << "day 1 in cell 7";
-  EXPECT_EQ(" 30  31 [ 1][ 2][ 3][ 4][ 5]", march.Row(5)) << "31 in cell 37";
-}
-
-TEST_F(Calendar, January1970StartsOnThursdayAfterGreyDecember1969) {
-  GoTo(1970, 1);
-  Then(-1);
-  ShowCalendar(0);
-  ASSERT_EQ(3u, views.size());
-  EXPECT_EQ("[29][30][31]  1   2   3   4 ", views[2].Row(0));
-  EXPECT_EQ(" 26  27  28  29  30  31 [ 1]", views[2].Row(4));
-}
-
-TEST_F(Calendar, TheRangesFirstAndLastMonths) {
-  GoTo(1601, 1);  // 1 January 1601 was a Monday
-  GoTo(9999, 12); // 1 December 9999 is a Wednesday
-  Then(-1);
-  ShowCalendar(0);
-  ASSERT_EQ(5u, views.size());
-  EXPECT_EQ(" 1601 ", views[2].year);
-  EXPECT_EQ("  1   2   3   4   5   6   7 ", views[2].Row(0)) << "no grey December 1600";
-  EXPECT_EQ(" 9999 ", views[4].year);
-  EXPECT_EQ("[29][30]  1   2   3   4   5 ", views[4].Row(0));
-  EXPECT_EQ("[ 3][ 4][ 5][ 6][ 7][ 8][ 9]", views[4].Row(5)) << "January 10000, greyed";
+TEST_F(Calendar, LayoutsOfMonthsUpToTheRangesEnds) {
+  const LayoutCase cases[] = {
+      {2021, 2, 0, "  1   2   3   4   5   6   7 ", "the 1st a Monday: cell 1"},
+      {2021, 2, 3, " 22  23  24  25  26  27  28 ", "28 days"},
+      {2021, 2, 4, "[ 1][ 2][ 3][ 4][ 5][ 6][ 7]", "March, greyed"},
+      {2021, 2, 5, "[ 8][ 9][10][11][12][13][14]", "March, greyed"},
+      {2026, 3, 0, "[23][24][25][26][27][28]  1 ", "the 1st a Sunday: cell 7"},
+      {2026, 3, 5, " 30  31 [ 1][ 2][ 3][ 4][ 5]", "31 in cell 37"},
+      {1970, 1, 0, "[29][30][31]  1   2   3   4 ", "December 1969, greyed"},
+      {1970, 1, 4, " 26  27  28  29  30  31 [ 1]", "31 January 1970"},
+      {1601, 1, 0, "  1   2   3   4   5   6   7 ", "the first month: no December 1600"},
+      {9999, 12, 0, "[29][30]  1   2   3   4   5 ", "the last month"},
+      {9999, 12, 5, "[ 3][ 4][ 5][ 6][ 7][ 8][ 9]", "January 10000, greyed"},
+  };
+  for (const LayoutCase &c : cases) {
+    SCOPED_TRACE(testing::Message() << c.year << "-" << c.month << ": " << c.why);
+    views.clear();
+    GoTo(c.year, c.month);
+    Then(-1);
+    ShowCalendar(0);
+    ASSERT_EQ(3u, views.size());
+    EXPECT_EQ(" " + std::to_string(c.year) + " ", views[2].year);
+    EXPECT_EQ(c.cells, views[2].Row(c.row));
+  }
   EXPECT_TRUE(Host().boxes.empty()) << "years in the range say nothing";
 }
 
