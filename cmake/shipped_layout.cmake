@@ -1,6 +1,7 @@
 # The section layout of a shipped module: the linker's own script with the
 # unwind tables moved into the read-only data and the runtime's start-up
-# tables into the data, so that each takes no memory page of its own. A
+# tables and thread-local template into the data, so that each takes no
+# memory page of its own. A
 # linker whose script differs keeps its own layout (the dist check then
 # shows what the modules cost).
 #   horalis_shipped_layout(<variable>): the script's path, or "" when unchanged.
@@ -46,6 +47,17 @@ function(horalis_shipped_layout result)
   # Tables of thread-local start-up (.CRT$XD*) joined the block by name only.
   string(REPLACE "${data_tail}" "${data_tail}${startup}    KEEP (*(SORT(.CRT$XD*)))\n"
                  script "${script}")
+
+  # The thread-local template (the runtime's start and end marks only: the
+  # module has no thread-local variables, so nothing refers to it by offset)
+  # moved to the end of the data, so that it takes no page of its own.
+  string(REGEX MATCH "  \\.tls BLOCK\\(__section_alignment__\\) :\n  {\n([^}]*)  }\n" tls "${script}")
+  if(tls)
+    string(REPLACE "${tls}" "" script "${script}")
+    set(tls_inner "${CMAKE_MATCH_1}")
+    string(REPLACE "    KEEP (*(SORT(.CRT$XD*)))\n" "    KEEP (*(SORT(.CRT$XD*)))\n${tls_inner}"
+                   script "${script}")
+  endif()
 
   set(path ${CMAKE_BINARY_DIR}/shipped_module.ld)
   # Written only when it changes, so a reconfigure relinks nothing.
