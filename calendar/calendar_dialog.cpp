@@ -79,11 +79,10 @@ static void WriteWeekNumbers(const struct CalendarRun *run, int offset) {
 // A day the person selected (with Space, or with the arrows, which move
 // the selection through the grid) is kept for the months that follow.
 static void KeepSelectedDay(struct CalendarRun *run, int offset) {
-  int preselected = ShownDay(run) + offset;
-  for (int cell = 1; cell <= CALENDAR_CELLS; cell++)
-    if (cell != preselected && Dialogs.GetItemStatus(run->Dialog, cell) &&
-        NormalizedMonth(run->Year, run->Month, cell - offset) == run->Month) {
-      run->Day = cell - offset;
+  int shown = ShownDay(run);
+  for (int day = 1; day <= DaysInMonth(run->Year, run->Month); day++)
+    if (day != shown && Dialogs.GetItemStatus(run->Dialog, day + offset)) {
+      run->Day = day;
       return;
     }
 }
@@ -98,16 +97,15 @@ static void StepShownMonth(struct CalendarRun *run, int step) {
 }
 
 static void ApplyExit(struct CalendarRun *run, int exitCode) {
-  // After a step Enter steps again.
-  int isStep = exitCode == STEP_BACK || exitCode == STEP_FORWARD || exitCode == MONTH_BACK ||
-               exitCode == MONTH_FORWARD;
-  run->Focus = isStep ? exitCode : 0;
+  // After a step Enter steps again; anything else goes back to the day.
+  run->Focus = exitCode;
   switch (exitCode) {
   case STEP_BACK:
   case STEP_FORWARD:
     run->Year = StepYear(run->Year, exitCode == STEP_BACK ? -1 : 1);
     break;
   case PICK_VALUE:
+    run->Focus = 0;
     run->Year = PickYear(run->Year);
     break;
   case MONTH_BACK:
@@ -115,12 +113,13 @@ static void ApplyExit(struct CalendarRun *run, int exitCode) {
     StepShownMonth(run, exitCode == MONTH_BACK ? -1 : 1);
     break;
   case MONTH_NAME:
+    run->Focus = 0;
     run->Month = PickMonth(run->Month);
     break;
-  case CALENDAR_TODAY:
-    TakeToday(run);
-    break;
   default:
+    run->Focus = 0;
+    if (exitCode == CALENDAR_TODAY)
+      TakeToday(run);
     break;
   }
 }
@@ -131,8 +130,10 @@ static void DeliverChosenDay(struct CalendarRun *run, struct FormatPreset *prese
   if (PresetModeViewOnly(preset->Mode))
     return;
   // With no format yet the person sets one first; the day goes as set then.
-  if (!preset->Format[0] && OfferCalendarFormat())
+  if (!preset->Format[0]) {
+    OfferCalendarFormat();
     ReadPreset(preset, CALENDAR_SLOT);
+  }
   // An empty format would only wipe the clipboard or insert nothing.
   if (PresetModeViewOnly(preset->Mode) || !preset->Format[0])
     return;
@@ -149,8 +150,8 @@ void ShowCalendar(int openFrom) {
   TakeToday(&run);
   struct FormatPreset preset;
   ReadPreset(&preset, CALENDAR_SLOT);
-  run.WeekNumbers = ReadCalendarWeekNumbers();
-  run.Dialog = LoadPluginDialog("Calendar.dlg", run.WeekNumbers ? "Calendar Weeks" : "Calendar");
+  run.WeekNumbers = PresetModeWeekNumbers(preset.Mode);
+  run.Dialog = LoadPluginDialog("Calendar.dlg", run.WeekNumbers ? "Weeks" : "Calendar");
   if (!run.Dialog)
     return;
   for (;;) {

@@ -13,7 +13,7 @@ enum {
   MONTH_NAME = 54,
   MONTH_FORWARD = 55,
   CALENDAR_TODAY = 56,
-  /* In "Calendar Weeks", the dialog shown with week numbers: each row's
+  /* In "Weeks", the calendar shown with week numbers: each row's
      ISO week, top row first. */
   WEEK_NUMBER_FIRST = 61
 };

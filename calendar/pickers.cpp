@@ -49,14 +49,12 @@ static int ShowYear(DialogHandle dialog, int year) {
   return PutItemText(dialog, PICK_VALUE, text);
 }
 
+// Every message is there once the host is, or none is.
 static void SayYearRange(void) {
   const char *lines[] = {GetMsgText(MSG_CALENDAR_TITLE), GetMsgText(MSG_YEAR_RANGE),
                          GetMsgText(MSG_CALENDAR_OK)};
-  for (const char *line : lines)
-    if (!line)
-      return;
-  if (HostServices.Message)
-    HostServices.Message(HostServices.ModuleNumber, 0, "Calendar", lines, 3, 1);
+  if (lines[0] && HostServices.Message)
+    HostServices.Message(HostServices.ModuleNumber, 0, NULL, lines, 3, 1);
 }
 
 // A field without a number keeps the year last shown; a year beyond the
@@ -96,11 +94,7 @@ static int RunPicker(const struct PickerKind *kind, int value) {
   // selected before stepping.
   int working = value;
   int result = value;
-  int step = 0;
   while (kind->Show(dialog, working)) {
-    // After a step Enter steps again.
-    if (step)
-      Dialogs.SetItemFocus(dialog, step);
     int exitCode = Dialogs.ShowDialog(dialog);
     if (exitCode == -1)
       break;
@@ -108,9 +102,8 @@ static int RunPicker(const struct PickerKind *kind, int value) {
       result = kind->Accepted(dialog, working);
       break;
     }
-    step = exitCode == STEP_BACK || exitCode == STEP_FORWARD ? exitCode : 0;
-    if (step)
-      working = kind->Step(working, step == STEP_BACK ? -1 : 1);
+    if (exitCode == STEP_BACK || exitCode == STEP_FORWARD)
+      working = kind->Step(working, exitCode == STEP_BACK ? -1 : 1);
     else if (exitCode == PICK_CURRENT)
       working = kind->Current();
   }

@@ -144,7 +144,7 @@ TEST_F(Calendar, WeekNumbersBesideEachRowWhenAskedFor) {
       {2025, 1, " 1  2  3  4  5  6"},  // 30 December 2024 in 2025's week 1
       {1601, 1, " 1  2  3  4  5  6"},  {9999, 12, "48 49 50 51 52  1"},
   };
-  PutRegNumber(Key("Format11"), "WeekNumbers", 1);
+  StoreCalendarPreset("%d", 1u << 24); // week numbers on
   for (const WeekCase &c : cases) {
     SCOPED_TRACE(testing::Message() << c.year << "-" << c.month);
     views.clear();
@@ -153,7 +153,7 @@ TEST_F(Calendar, WeekNumbersBesideEachRowWhenAskedFor) {
     ShowCalendar(0);
     ASSERT_EQ(3u, views.size());
     EXPECT_EQ(c.weeks, views[2].weeks);
-    EXPECT_EQ("Calendar.dlg", LastLoaded("Calendar Weeks")->file);
+    EXPECT_EQ("Calendar.dlg", LastLoaded("Weeks")->file);
   }
   EXPECT_EQ(nullptr, LastLoaded("Calendar")) << "the grid without week numbers is not loaded";
 }

@@ -49,7 +49,7 @@ protected:
     Dialogs.GetRadioStatus = ChoosingGroups;
   }
   static int __cdecl ChoosingGroups(DialogHandle handle, int item) {
-    for (const char *name : {"Calendar", "Calendar Weeks"}) {
+    for (const char *name : {"Calendar", "Weeks"}) {
       FakeDialog *calendar = LastLoaded(name);
       if (calendar && reinterpret_cast<DialogHandle>(calendar) == handle)
         return item >= 1 && item <= CALENDAR_CELLS ? Choice() : -1;
@@ -82,7 +82,7 @@ protected:
           EXPECT_EQ(MARK_COLOR, dialog.items[cell].color) << "grey cell " << cell;
         }
       }
-      for (int row = 0; dialog.name == "Calendar Weeks" && row < CALENDAR_ROWS; row++)
+      for (int row = 0; dialog.name == "Weeks" && row < CALENDAR_ROWS; row++)
         view.weeks += (row ? " " : "") + std::string(dialog.items[WEEK_NUMBER_FIRST + row].text);
       view.selected = SelectedRadio(dialog, 1);
       view.focus = dialog.focus;

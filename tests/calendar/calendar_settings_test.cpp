@@ -1,44 +1,39 @@
 #include "calendar/calendar_settings.h"
 #include "calendar_people.h"
+#include "presets/preset_dialog.h"
 
 namespace {
 
 typedef CalendarTest CalendarSettings;
 
-const DWORD Absent = 0xDEADBEEF;
-
 struct SettingsCase {
   const char *what;
-  DWORD weeksBefore; // Absent: never stored
-  int weeksSet;      // what the person leaves the check box at
-  DWORD weeks, mode; // after
+  DWORD modeBefore;
+  bool shown;   // the check box set when the dialog opens
+  int weeksSet; // what the person leaves it at
+  DWORD modeAfter;
 };
 
-// Each of the preset's values and the week numbers is written only when
-// the person changed it.
-TEST_F(CalendarSettings, WeekNumbersAreStoredBesideTheFormat) {
+// The week numbers are the fourth byte of the calendar's "Mode", which
+// earlier versions left 0; the other flags keep theirs.
+TEST_F(CalendarSettings, WeekNumbersAreTheModesFourthByte) {
   const SettingsCase cases[] = {
-      {"never stored, left off", Absent, 0, Absent, 0},
-      {"turned on", Absent, 1, 1, 0},
-      {"turned off", 1, 0, 0, 0},
+      {"turned on", 0x10000, false, 1, 0x1010000},
+      {"turned off", 0x1010000, true, 0, 0x10000},
+      {"any byte is on; off clears it", 0x7F000100, true, 0, 0x100},
   };
   for (const SettingsCase &c : cases) {
     SCOPED_TRACE(c.what);
-    DeleteRegTree(Key("Format11"));
-    StoreCalendarPreset("%d", 0);
-    if (c.weeksBefore != Absent)
-      PutRegNumber(Key("Format11"), "WeekNumbers", c.weeksBefore);
+    StoreCalendarPreset("%d", c.modeBefore);
     FakeDialogs().people.push_back([&c](FakeDialog &dialog) {
-      EXPECT_EQ(c.weeksBefore == 1, dialog.items[SETTINGS_ITEM_WEEK_NUMBERS].status != 0);
+      EXPECT_EQ(c.shown, dialog.items[PRESET_ITEM_WEEK_NUMBERS].status != 0);
       EXPECT_EQ(1, dialog.items[SETTINGS_ITEM_FIRST_USE].hidden) << "no first use's note";
-      dialog.items[SETTINGS_ITEM_WEEK_NUMBERS].status = c.weeksSet;
+      dialog.items[PRESET_ITEM_WEEK_NUMBERS].status = c.weeksSet;
       return 7;
     });
     EditCalendarFormat();
     EXPECT_EQ("%d", GetRegText(Key("Format11"), "Format")) << "the format as it was";
-    EXPECT_EQ(c.mode, GetRegNumber(Key("Format11"), "Mode"));
-    EXPECT_EQ(c.weeks, GetRegNumber(Key("Format11"), "WeekNumbers"));
-    EXPECT_EQ(c.weeks == 1, ReadCalendarWeekNumbers() == 1);
+    EXPECT_EQ(c.modeAfter, GetRegNumber(Key("Format11"), "Mode"));
     EXPECT_EQ(0, LiveDialogs());
   }
 }

@@ -162,7 +162,7 @@ TEST(Calendar, AFirstPickOffersTheSettingsThenDelivers) {
 TEST(Calendar, WeekNumbersOfDecember2026) {
   TestRootKey root("calendar_weeks");
   root.SetString("Format11", "Format", "%d.%m.%Y");
-  root.SetDword("Format11", "WeekNumbers", 1);
+  root.SetDword("Format11", "Mode", 0x1000000); /* week numbers, to the clipboard */
   SYSTEMTIME now;
   GetLocalTime(&now);
   std::string keys = OpenCalendar + "- Tab Enter " + ClearYear + " 2026 Enter " +

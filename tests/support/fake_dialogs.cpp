@@ -254,7 +254,7 @@ void InstallFakeDialogs() {
   FakeDialogs().layouts["Indicator"] = IndicatorLayout;
   FakeDialogs().layouts["Color Select"] = ColourLayout;
   FakeDialogs().layouts["Calendar"] = CalendarLayout;
-  FakeDialogs().layouts["Calendar Weeks"] = CalendarWeeksLayout;
+  FakeDialogs().layouts["Weeks"] = CalendarWeeksLayout;
   FakeDialogs().layouts["Set Year"] = YearLayout;
   FakeDialogs().layouts["Set Month"] = MonthLayout;
   Dialogs.LoadDialogEx = FakeLoadDialogEx;
