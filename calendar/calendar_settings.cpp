@@ -10,6 +10,7 @@ static void RunCalendarSettings(int firstUse) {
   DialogHandle dialog = LoadPluginDialog(GetMsgText(MSG_DIALOG_FILE), "Main2");
   if (!dialog)
     return;
+  // The offer is saved as shown unless cancelled: the pick goes by it.
   if (firstUse) {
     LoadPresetIntoDialog(dialog, CALENDAR_SLOT);
     const char *standard = GetMsgText(MSG_CALENDAR_FORMAT);
