@@ -13,18 +13,33 @@ int WeekdayOfDate(int year, int month, int day) {
   return weekday == 0 ? 7 : weekday;
 }
 
-// The date a day number denotes: its day of the month, or with month set
-// its month.
-static int Normalized(int year, int month, int day, int wantMonth) {
+enum { WANT_DAY, WANT_MONTH, WANT_DAY_OF_YEAR };
+
+// The date a day number denotes: its day of the month, its month, or its
+// day of the year (1..366).
+static int Normalized(int year, int month, int day, int want) {
+  long long days = DaysFromCivil(year, month, day);
   long long normalYear;
   int normalMonth, normalDay;
-  CivilFromDays(DaysFromCivil(year, month, day), &normalYear, &normalMonth, &normalDay);
-  return wantMonth ? normalMonth : normalDay;
+  CivilFromDays(days, &normalYear, &normalMonth, &normalDay);
+  if (want == WANT_DAY_OF_YEAR)
+    return (int)(days - DaysFromCivil(normalYear, 1, 1)) + 1;
+  return want == WANT_MONTH ? normalMonth : normalDay;
 }
 
-int NormalizedDay(int year, int month, int day) { return Normalized(year, month, day, 0); }
+int NormalizedDay(int year, int month, int day) { return Normalized(year, month, day, WANT_DAY); }
 
-int NormalizedMonth(int year, int month, int day) { return Normalized(year, month, day, 1); }
+int NormalizedMonth(int year, int month, int day) {
+  return Normalized(year, month, day, WANT_MONTH);
+}
+
+int DaysInMonth(int year, int month) { return NormalizedDay(year, month + 1, 0); }
+
+// A week belongs to the year its Thursday falls in.
+int IsoWeekOfDate(int year, int month, int day) {
+  int thursday = day - WeekdayOfDate(year, month, day) + 4;
+  return (Normalized(year, month, thursday, WANT_DAY_OF_YEAR) - 1) / 7 + 1;
+}
 
 int ReadLocalDate(struct tm *record) {
   SYSTEMTIME now;

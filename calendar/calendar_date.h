@@ -12,6 +12,13 @@ int WeekdayOfDate(int year, int month, int day);
 int NormalizedDay(int year, int month, int day);
 int NormalizedMonth(int year, int month, int day);
 
+/* 28..31. */
+int DaysInMonth(int year, int month);
+
+/* The ISO 8601 week (1..53) a date lies in: weeks run Monday to Sunday,
+   and week 1 is the one that holds its year's first Thursday. */
+int IsoWeekOfDate(int year, int month, int day);
+
 /* Fills the date and the time of day of record from GetLocalTime; the
    weekday, the day of the year and the daylight flag stay as they were.
    Returns 0. */

@@ -4,6 +4,7 @@
 #include <string.h>
 
 #include "calendar/calendar_date.h"
+#include "calendar/calendar_settings.h"
 #include "calendar/item_marks.h"
 #include "calendar/pickers.h"
 #include "datetext/date_text.h"
@@ -15,14 +16,23 @@
 struct CalendarRun {
   DialogHandle Dialog;
   struct tm Date;       // today's date or the chosen one; its time of day is delivered
-  int Year, Month, Day; // the month shown and the day pre-selected in every month
+  int Year, Month, Day; // the month shown and the day kept across the months
+  int Focus;            // the step that has the focus, 0 for the kept day
+  int WeekNumbers;
 };
 
 static void TakeToday(struct CalendarRun *run) {
   ReadLocalDate(&run->Date);
-  run->Year = run->Date.tm_year + 1900;
+  run->Year = ClampYear(run->Date.tm_year + 1900);
   run->Month = run->Date.tm_mon + 1;
   run->Day = run->Date.tm_mday;
+}
+
+// The kept day cut to the month shown: the 31st is the 30th of a 30-day
+// month, never a grey day of the next one.
+static int ShownDay(const struct CalendarRun *run) {
+  int length = DaysInMonth(run->Year, run->Month);
+  return run->Day < length ? run->Day : length;
 }
 
 void FormatMonthName(char *text, int size, const char *name) {
@@ -40,8 +50,8 @@ static void WriteItemText(DialogHandle dialog, int item, const char *format, int
 // Lays out the month shown; returns the number of cells before its 1st.
 static int LayOutMonth(const struct CalendarRun *run) {
   int offset = WeekdayOfDate(run->Year, run->Month, 1) - 1;
-  Dialogs.SetRadioStatus(run->Dialog, 1, run->Day + offset);
-  Dialogs.SetItemFocus(run->Dialog, run->Day + offset);
+  Dialogs.SetRadioStatus(run->Dialog, 1, ShownDay(run) + offset);
+  Dialogs.SetItemFocus(run->Dialog, run->Focus ? run->Focus : ShownDay(run) + offset);
   WriteItemText(run->Dialog, PICK_VALUE, " %d ", run->Year);
   char *monthText = Dialogs.GetItemData(run->Dialog, MONTH_NAME);
   const char *name = GetMsgText(MSG_MONTH_BASE + run->Month);
@@ -57,43 +67,73 @@ static int LayOutMonth(const struct CalendarRun *run) {
   return offset;
 }
 
+// Rows start on Monday, so a row's week is that of its first cell.
+static void WriteWeekNumbers(const struct CalendarRun *run, int offset) {
+  for (int row = 0; row < CALENDAR_ROWS; row++) {
+    int monday = row * 7 + 1 - offset;
+    WriteItemText(run->Dialog, WEEK_NUMBER_FIRST + row, "%2d",
+                  IsoWeekOfDate(run->Year, run->Month, monday));
+  }
+}
+
+// A day the person selected (with Space, or with the arrows, which move
+// the selection through the grid) is kept for the months that follow.
+static void KeepSelectedDay(struct CalendarRun *run, int offset) {
+  int shown = ShownDay(run);
+  for (int day = 1; day <= DaysInMonth(run->Year, run->Month); day++)
+    if (day != shown && Dialogs.GetItemStatus(run->Dialog, day + offset)) {
+      run->Day = day;
+      return;
+    }
+}
+
+// A month step past either end of the calendar's years does nothing.
+static void StepShownMonth(struct CalendarRun *run, int step) {
+  int months = run->Year * 12 + run->Month - 1 + step;
+  if (months / 12 < FIRST_YEAR || months / 12 > LAST_YEAR)
+    return;
+  run->Year = months / 12;
+  run->Month = months % 12 + 1;
+}
+
 static void ApplyExit(struct CalendarRun *run, int exitCode) {
+  // After a step Enter steps again; anything else goes back to the day.
+  run->Focus = exitCode;
   switch (exitCode) {
   case STEP_BACK:
   case STEP_FORWARD:
-    run->Year += exitCode == STEP_BACK ? -1 : 1;
+    run->Year = StepYear(run->Year, exitCode == STEP_BACK ? -1 : 1);
     break;
   case PICK_VALUE:
+    run->Focus = 0;
     run->Year = PickYear(run->Year);
     break;
   case MONTH_BACK:
-    if (--run->Month < 1) {
-      run->Month = 12;
-      run->Year--;
-    }
-    break;
   case MONTH_FORWARD:
-    if (++run->Month > 12) {
-      run->Month = 1;
-      run->Year++;
-    }
+    StepShownMonth(run, exitCode == MONTH_BACK ? -1 : 1);
     break;
   case MONTH_NAME:
+    run->Focus = 0;
     run->Month = PickMonth(run->Month);
     break;
-  case CALENDAR_TODAY:
-    TakeToday(run);
-    break;
   default:
+    run->Focus = 0;
+    if (exitCode == CALENDAR_TODAY)
+      TakeToday(run);
     break;
   }
-  // The steps and the typed years cross the range here, both ways.
-  run->Year = WrapYear(run->Year);
 }
 
-static void DeliverChosenDay(struct CalendarRun *run, const struct FormatPreset *preset, int day,
+static void DeliverChosenDay(struct CalendarRun *run, struct FormatPreset *preset, int day,
                              int openFrom) {
   SetRecordDate(&run->Date, run->Year, run->Month, day);
+  if (PresetModeViewOnly(preset->Mode))
+    return;
+  // With no format yet the person sets one first; the day goes as set then.
+  if (!preset->Format[0]) {
+    OfferCalendarFormat();
+    ReadPreset(preset, CALENDAR_SLOT);
+  }
   // An empty format would only wipe the clipboard or insert nothing.
   if (PresetModeViewOnly(preset->Mode) || !preset->Format[0])
     return;
@@ -110,11 +150,14 @@ void ShowCalendar(int openFrom) {
   TakeToday(&run);
   struct FormatPreset preset;
   ReadPreset(&preset, CALENDAR_SLOT);
-  run.Dialog = LoadPluginDialog("Calendar.dlg", "Calendar");
+  run.WeekNumbers = PresetModeWeekNumbers(preset.Mode);
+  run.Dialog = LoadPluginDialog("Calendar.dlg", run.WeekNumbers ? "Weeks" : "Calendar");
   if (!run.Dialog)
     return;
   for (;;) {
     int offset = LayOutMonth(&run);
+    if (run.WeekNumbers)
+      WriteWeekNumbers(&run, offset);
     int exitCode = Dialogs.ShowDialog(run.Dialog);
     for (int cell = 1; cell <= CALENDAR_CELLS; cell++)
       UnmarkItem(run.Dialog, cell);
@@ -127,6 +170,7 @@ void ShowCalendar(int openFrom) {
     }
     if (chosen == -1)
       break;
+    KeepSelectedDay(&run, offset);
     ApplyExit(&run, exitCode);
   }
   Dialogs.FreeDialog(run.Dialog);

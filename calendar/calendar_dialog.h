@@ -8,10 +8,14 @@
    month, 54 opens the month picker, 56 goes back to today. */
 enum {
   CALENDAR_CELLS = 42,
+  CALENDAR_ROWS = 6,
   MONTH_BACK = 53,
   MONTH_NAME = 54,
   MONTH_FORWARD = 55,
-  CALENDAR_TODAY = 56
+  CALENDAR_TODAY = 56,
+  /* In "Weeks", the calendar shown with week numbers: each row's
+     ISO week, top row first. */
+  WEEK_NUMBER_FIRST = 61
 };
 
 /* Runs until a day is chosen or the calendar is cancelled; openFrom is the

@@ -6,18 +6,15 @@
 
 #include "calendar/calendar_date.h"
 #include "hostlink/dialog_binding.h"
+#include "hostlink/host_table.h"
 
 static const char CalendarFile[] = "Calendar.dlg";
 
-int WrapYear(int year) {
-  if (year < FIRST_YEAR)
-    return LAST_YEAR;
-  if (year > LAST_YEAR)
-    return FIRST_YEAR;
-  return year;
+int ClampYear(int year) {
+  return year < FIRST_YEAR ? FIRST_YEAR : year > LAST_YEAR ? LAST_YEAR : year;
 }
 
-int StepYear(int year, int step) { return WrapYear(year + step); }
+int StepYear(int year, int step) { return ClampYear(year + step); }
 
 int StepMonth(int month, int step) { return (month - 1 + step + 12) % 12 + 1; }
 
@@ -52,18 +49,32 @@ static int ShowYear(DialogHandle dialog, int year) {
   return PutItemText(dialog, PICK_VALUE, text);
 }
 
-// A field without a number keeps the year last shown.
+// Every message is there once the host is, or none is.
+static void SayYearRange(void) {
+  const char *lines[] = {GetMsgText(MSG_CALENDAR_TITLE), GetMsgText(MSG_YEAR_RANGE),
+                         GetMsgText(MSG_CALENDAR_OK)};
+  if (lines[0] && HostServices.Message)
+    HostServices.Message(HostServices.ModuleNumber, 0, NULL, lines, 3, 1);
+}
+
+// A field without a number keeps the year last shown; a year beyond the
+// calendar's is held at its end rather than going round to the other.
 static int AcceptedYear(DialogHandle dialog, int year) {
   ReadYearText(Dialogs.GetItemData(dialog, PICK_VALUE), &year);
-  return year;
+  if (year != ClampYear(year))
+    SayYearRange();
+  return ClampYear(year);
 }
 
 static int CurrentYear(void) { return LocalDateNow().tm_year + 1900; }
 
 enum { MONTH_GROUP = 1 };
 
+// The cursor starts on the month shown, not on January: each month's item
+// is numbered as the month.
 static int ShowMonth(DialogHandle dialog, int month) {
   Dialogs.SetRadioStatus(dialog, MONTH_GROUP, month);
+  Dialogs.SetItemFocus(dialog, month);
   return 1;
 }
 

@@ -2,7 +2,19 @@
 #ifndef HORALIS_CALENDAR_PICKERS_H
 #define HORALIS_CALENDAR_PICKERS_H
 
-enum { FIRST_YEAR = 1970, LAST_YEAR = 2037 };
+/* The years of the system's own dates. */
+enum { FIRST_YEAR = 1601, LAST_YEAR = 9999 };
+
+/* The calendar's texts in the language file: the note on a typed year
+   outside the range, the week numbers' heading, the date format a first
+   pick starts from. 64 and 66 are the dialogs' "OK" and title. */
+enum {
+  MSG_CALENDAR_OK = 64,
+  MSG_CALENDAR_TITLE = 66,
+  MSG_YEAR_RANGE = 95,
+  MSG_WEEK_HEADING = 96,
+  MSG_CALENDAR_FORMAT = 97
+};
 
 /* Items and exit codes shared by the calendar and its pickers. */
 enum {
@@ -13,8 +25,9 @@ enum {
   PICK_ACCEPT = 60
 };
 
-/* The accepted year, in no range; the given one when cancelled or when the
-   dialog cannot be shown. */
+/* The accepted year; a typed one outside the calendar's years is brought to
+   the nearest end, with a note saying so. The given year when cancelled or
+   when the dialog cannot be shown. */
 int PickYear(int year);
 /* The accepted month 1..12; the given one when cancelled or when the dialog
    cannot be shown. */
@@ -25,10 +38,11 @@ int PickMonth(int month);
    reads as the nearest int. */
 int ReadYearText(const char *text, int *year);
 
-/* A year outside the calendar's goes round to the other end. */
-int WrapYear(int year);
+/* A year outside the calendar's is held at the nearest end. */
+int ClampYear(int year);
 
-/* One step within the calendar's years, and within the months. */
+/* One step within the calendar's years (none past either end), and round
+   the months. */
 int StepYear(int year, int step);
 int StepMonth(int month, int step);
 

@@ -8,8 +8,10 @@
 function(horalis_shipped_code target)
   target_compile_options(${target} PRIVATE -fno-exceptions -fno-rtti)
   if(WIN32)
+    # Switches as compares, not tables: the tables would cost the read-only
+    # data a page of its own.
     target_compile_options(${target} PRIVATE -Os -g -ffunction-sections
-                                             -fno-asynchronous-unwind-tables)
+                                             -fno-asynchronous-unwind-tables -fno-jump-tables)
     # The system runtime's printf family: MinGW's replacement would add its
     # formatting and floating-point code, a third of the module. stdio.h
     # comes first, before libstdc++'s configuration turns the replacement on.

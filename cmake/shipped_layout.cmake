@@ -1,8 +1,8 @@
 # The section layout of a shipped module: the linker's own script with the
 # unwind tables moved into the read-only data and the runtime's start-up
 # tables and thread-local template into the data, so that each takes no
-# memory page of its own. A linker whose script differs keeps its own layout (the dist check then
-# shows what the modules cost).
+# memory page of its own. A linker whose script differs keeps its own
+# layout (the dist check then shows what the modules cost).
 #   horalis_shipped_layout(<variable>): the script's path, or "" when unchanged.
 
 # Cuts the output section that starts with head out of the script held in

@@ -3,6 +3,7 @@
 #include <string.h>
 
 #include "calendar/calendar_dialog.h"
+#include "calendar/calendar_settings.h"
 #include "datetext/date_text.h"
 #include "hostlink/dialog_binding.h"
 #include "hostlink/host_table.h"

@@ -26,6 +26,7 @@ void ShowPresetMode(DialogHandle dialog, DWORD mode) {
                          PresetModeAtCursor(mode) ? PRESET_ITEM_AT_CURSOR : PRESET_ITEM_CLIPBOARD);
   Dialogs.SetItemStatus(dialog, PRESET_ITEM_QUICK_INSERT, PresetModeQuickInsert(mode));
   Dialogs.SetItemStatus(dialog, PRESET_ITEM_VIEW_ONLY, PresetModeViewOnly(mode));
+  Dialogs.SetItemStatus(dialog, PRESET_ITEM_WEEK_NUMBERS, PresetModeWeekNumbers(mode));
 }
 
 void StartNewPreset(DialogHandle dialog) {
@@ -38,7 +39,9 @@ void StartNewPreset(DialogHandle dialog) {
 LONG SavePresetFromDialog(DialogHandle dialog, int slot) {
   DWORD mode = PackPresetMode(Dialogs.GetItemStatus(dialog, PRESET_ITEM_QUICK_INSERT),
                               Dialogs.GetItemStatus(dialog, PRESET_ITEM_VIEW_ONLY),
-                              Dialogs.GetItemStatus(dialog, PRESET_ITEM_AT_CURSOR));
+                              Dialogs.GetItemStatus(dialog, PRESET_ITEM_AT_CURSOR)) |
+               (DWORD)(Dialogs.GetItemStatus(dialog, PRESET_ITEM_WEEK_NUMBERS) != 0)
+                   << MODE_WEEK_NUMBERS_SHIFT;
   const char *name = Dialogs.GetItemData(dialog, PRESET_ITEM_NAME);
   const char *format = Dialogs.GetItemData(dialog, PRESET_ITEM_FORMAT);
   LockSettings();
@@ -94,7 +97,7 @@ void RunPresetEditDialog(DialogHandle dialog, int slot) {
 
 void EditStoredPreset(DialogHandle dialog, int slot) {
   static const int statusItems[] = {PRESET_ITEM_AT_CURSOR, PRESET_ITEM_QUICK_INSERT,
-                                    PRESET_ITEM_VIEW_ONLY, 0};
+                                    PRESET_ITEM_VIEW_ONLY, PRESET_ITEM_WEEK_NUMBERS, 0};
   static const int textItems[] = {PRESET_ITEM_NAME, PRESET_ITEM_FORMAT, 0};
   LoadPresetIntoDialog(dialog, slot);
   struct DialogSnapshot shown;

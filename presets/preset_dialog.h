@@ -14,7 +14,8 @@ enum {
   PRESET_ITEM_FORMAT = 6,
   PRESET_ITEM_INSERT = 7,
   PRESET_ITEM_SAVE = 8,
-  PRESET_ITEM_VIEW_ONLY = 11
+  PRESET_ITEM_VIEW_ONLY = 11,
+  PRESET_ITEM_WEEK_NUMBERS = 17 /* the calendar's dialog only */
 };
 
 /* The insert button's exit code, and the presets menu's "insert" result. */

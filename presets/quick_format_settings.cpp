@@ -6,7 +6,6 @@
 #include "hostlink/dialog_snapshot.h"
 #include "hostlink/failure_box.h"
 #include "hostlink/host_table.h"
-#include "presets/preset_dialog.h"
 #include "settings/settings_store.h"
 
 // Only the quick insertion delivers from the viewer through its settings.
@@ -72,14 +71,6 @@ void EditQuickFormat(const char *key) {
   while (Dialogs.ShowDialog(dialog) != -1 && DialogChangedSince(dialog, &shown) &&
          !SettingsSaved(SaveQuickFormat(dialog, key))) {
   }
-  Dialogs.FreeDialog(dialog);
-}
-
-void EditCalendarFormat(void) {
-  DialogHandle dialog = LoadPluginDialog(GetMsgText(MSG_DIALOG_FILE), "Main2");
-  if (!dialog)
-    return;
-  EditStoredPreset(dialog, CALENDAR_SLOT);
   Dialogs.FreeDialog(dialog);
 }
 

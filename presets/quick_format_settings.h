@@ -1,5 +1,5 @@
-/* The settings dialogs of the quick format ("Auto"), of the presets menu
-   ("Menu") and of the calendar's format (preset slot 11). */
+/* The settings dialogs of the quick format ("Auto") and of the presets
+   menu ("Menu"). */
 #ifndef HORALIS_PRESETS_QUICK_FORMAT_SETTINGS_H
 #define HORALIS_PRESETS_QUICK_FORMAT_SETTINGS_H
 
@@ -14,7 +14,6 @@ enum {
 
 /* key is "Auto" or "Menu", also the dialog's name. */
 void EditQuickFormat(const char *key);
-void EditCalendarFormat(void);
 
 /* The "Menu" settings' custom format, when the user chose one: the format
    the presets menu's free-format line starts from. 1 when copied. */

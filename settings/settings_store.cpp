@@ -214,3 +214,4 @@ DWORD PackPresetMode(int quickInsert, int viewOnly, int atCursor) {
 int PresetModeQuickInsert(DWORD mode) { return ((mode >> MODE_QUICK_INSERT_SHIFT) & 0xFF) != 0; }
 int PresetModeViewOnly(DWORD mode) { return ((mode >> MODE_VIEW_ONLY_SHIFT) & 0xFF) != 0; }
 int PresetModeAtCursor(DWORD mode) { return ((mode >> MODE_AT_CURSOR_SHIFT) & 0xFF) != 0; }
+int PresetModeWeekNumbers(DWORD mode) { return (mode >> MODE_WEEK_NUMBERS_SHIFT) != 0; }

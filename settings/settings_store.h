@@ -18,12 +18,19 @@ struct FormatPreset {
   DWORD Mode;
 };
 
-/* "Mode" packs one flag per byte; a byte other than 0 is on. */
-enum { MODE_QUICK_INSERT_SHIFT = 0, MODE_VIEW_ONLY_SHIFT = 8, MODE_AT_CURSOR_SHIFT = 16 };
+/* "Mode" packs one flag per byte; a byte other than 0 is on. The fourth,
+   which earlier versions never set, is the calendar's week numbers. */
+enum {
+  MODE_QUICK_INSERT_SHIFT = 0,
+  MODE_VIEW_ONLY_SHIFT = 8,
+  MODE_AT_CURSOR_SHIFT = 16,
+  MODE_WEEK_NUMBERS_SHIFT = 24
+};
 DWORD PackPresetMode(int quickInsert, int viewOnly, int atCursor);
 int PresetModeQuickInsert(DWORD mode);
 int PresetModeViewOnly(DWORD mode);
 int PresetModeAtCursor(DWORD mode);
+int PresetModeWeekNumbers(DWORD mode);
 
 extern HKEY CurrentKey;
 

@@ -93,6 +93,37 @@ TEST(CalendarDate, ARecordSetToADateCarriesItsWeekdayAndDayOfTheYear) {
       << "the last day of a leap year";
 }
 
+struct WeekCase {
+  int year, month, day;
+  int week;
+};
+
+// Years of 53 weeks (2004, 2009, 2015, 2020, 2026) and first and last days
+// that belong to the week of the year next to them, with the calendar's
+// first and last days.
+TEST(CalendarDate, IsoWeeksIncludingFiftyThreeWeekYears) {
+  const WeekCase cases[] = {
+      {2004, 12, 31, 53}, {2005, 1, 2, 53},   {2009, 12, 31, 53}, {2010, 1, 3, 53},
+      {2015, 12, 31, 53}, {2016, 1, 3, 53},   {2020, 12, 31, 53}, {2021, 1, 3, 53},
+      {2021, 1, 4, 1},    {2026, 12, 28, 53}, {2027, 1, 3, 53},   {2027, 1, 4, 1},
+      {2024, 12, 30, 1},  {2008, 12, 29, 1},  {2023, 1, 1, 52},   {2023, 1, 2, 1},
+      {1970, 1, 1, 1},    {1601, 1, 1, 1},    {1600, 12, 31, 52}, {9999, 12, 31, 52},
+      {2024, 6, 30, 26},  {2024, 7, 1, 27},
+  };
+  for (const WeekCase &c : cases)
+    EXPECT_EQ(c.week, IsoWeekOfDate(c.year, c.month, c.day))
+        << c.year << "-" << c.month << "-" << c.day;
+}
+
+TEST(CalendarDate, DaysInMonthAcrossLeapRules) {
+  const struct {
+    int year, month, days;
+  } cases[] = {{2024, 2, 29}, {2023, 2, 28}, {1900, 2, 28},  {2000, 2, 29},
+               {1601, 1, 31}, {2024, 4, 30}, {9999, 12, 31}, {1700, 2, 28}};
+  for (const auto &c : cases)
+    EXPECT_EQ(c.days, DaysInMonth(c.year, c.month)) << c.year << "-" << c.month;
+}
+
 TEST(CalendarDate, TheDaylightFlagIsTheClocksWhereItConverts) {
   for (int month = 1; month <= 12; month++) {
     struct tm record;

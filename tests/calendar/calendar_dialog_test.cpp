@@ -1,3 +1,4 @@
+#include "calendar/calendar_settings.h"
 #include "calendar_people.h"
 #include "support/clipboard_text.h"
 
@@ -54,57 +55,67 @@ TEST_F(Calendar, MonthNamesAreCentredInNineColumns) {
   }
 }
 
-TEST_F(Calendar, LayoutsOfAMondayFirstAFebruaryOf28AndASundayFirst) {
-  GoTo(2021, 2); // 1 February 2021 was a Monday
-  GoTo(2026, 3); // 1 March 2026 was a Sunday
-  Then(-1);
-  ShowCalendar(0);
-  ASSERT_EQ(5u, views.size());
-  const CalendarView &february = views[2], &march = views[4];
-  EXPECT_EQ(" 2021 ", february.year);
-  EXPECT_EQ(" February", february.month);
-  EXPECT_EQ("  1   2   3   4   5   6   7 ", february.Row(0)) << "day 1 in cell 1";
-  EXPECT_EQ(" 22  23  24  25  26  27  28 ", february.Row(3));
-  EXPECT_EQ("[ 1][ 2][ 3][ 4][ 5][ 6][ 7]", february.Row(4)) << "March, greyed";
-  EXPECT_EQ("[ 8][ 9][10][11][12][13][14]", february.Row(5));
+struct LayoutCase {
+  int year, month, row;
+  const char *cells, *why;
+};
 
-  EXPECT_EQ(" 2026 ", march.year);
-  EXPECT_EQ("[23][24][25][26][27][28]  1 ", march.Row(0)) << "day 1 in cell 7";
-  EXPECT_EQ(" 30  31 [ 1][ 2][ 3][ 4][ 5]", march.Row(5)) << "31 in cell 37";
+TEST_F(Calendar, LayoutsOfMonthsUpToTheRangesEnds) {
+  const LayoutCase cases[] = {
+      {2021, 2, 0, "  1   2   3   4   5   6   7 ", "the 1st a Monday: cell 1"},
+      {2021, 2, 3, " 22  23  24  25  26  27  28 ", "28 days"},
+      {2021, 2, 4, "[ 1][ 2][ 3][ 4][ 5][ 6][ 7]", "March, greyed"},
+      {2021, 2, 5, "[ 8][ 9][10][11][12][13][14]", "March, greyed"},
+      {2026, 3, 0, "[23][24][25][26][27][28]  1 ", "the 1st a Sunday: cell 7"},
+      {2026, 3, 5, " 30  31 [ 1][ 2][ 3][ 4][ 5]", "31 in cell 37"},
+      {1970, 1, 0, "[29][30][31]  1   2   3   4 ", "December 1969, greyed"},
+      {1970, 1, 4, " 26  27  28  29  30  31 [ 1]", "31 January 1970"},
+      {1601, 1, 0, "  1   2   3   4   5   6   7 ", "the first month: no December 1600"},
+      {9999, 12, 0, "[29][30]  1   2   3   4   5 ", "the last month"},
+      {9999, 12, 5, "[ 3][ 4][ 5][ 6][ 7][ 8][ 9]", "January 10000, greyed"},
+  };
+  for (const LayoutCase &c : cases) {
+    SCOPED_TRACE(testing::Message() << c.year << "-" << c.month << ": " << c.why);
+    views.clear();
+    GoTo(c.year, c.month);
+    Then(-1);
+    ShowCalendar(0);
+    ASSERT_EQ(3u, views.size());
+    EXPECT_EQ(" " + std::to_string(c.year) + " ", views[2].year);
+    EXPECT_EQ(c.cells, views[2].Row(c.row));
+  }
+  EXPECT_TRUE(Host().boxes.empty()) << "years in the range say nothing";
 }
 
-TEST_F(Calendar, January1970StartsOnThursdayAfterGreyDecember1969) {
-  GoTo(1970, 1);
-  Then(-1);
-  ShowCalendar(0);
-  ASSERT_EQ(3u, views.size());
-  EXPECT_EQ("[29][30][31]  1   2   3   4 ", views[2].Row(0));
-  EXPECT_EQ(" 26  27  28  29  30  31 [ 1]", views[2].Row(4));
-}
-
-struct WrapCase {
+struct RangeCase {
   const char *what;
   int fromYear, fromMonth;
   int exitCode;
   const char *typed; // for the year picker
   const char *year, *month;
+  bool note;
 };
 
-TEST_F(Calendar, StepsAndTypedYearsWrapAtBothEnds) {
-  const WrapCase cases[] = {
-      {"previous year", 1970, 1, STEP_BACK, nullptr, " 2037 ", "  January"},
-      {"previous month", 1970, 1, MONTH_BACK, nullptr, " 2037 ", " December"},
-      {"typed 1969", 1970, 1, PICK_VALUE, "1969", " 2037 ", "  January"},
-      {"typed below an int", 1970, 1, PICK_VALUE, "-2147483649", " 2037 ", "  January"},
-      {"typed nothing", 1970, 1, PICK_VALUE, "", " 1970 ", "  January"},
-      {"next year", 2037, 12, STEP_FORWARD, nullptr, " 1970 ", " December"},
-      {"next month", 2037, 12, MONTH_FORWARD, nullptr, " 1970 ", "  January"},
-      {"typed 2038", 2037, 12, PICK_VALUE, "2038", " 1970 ", " December"},
-      {"typed beyond an int", 2037, 12, PICK_VALUE, "99999999999", " 1970 ", " December"},
+TEST_F(Calendar, StepsStopAndTypedYearsAreHeldAtBothEnds) {
+  const RangeCase cases[] = {
+      {"previous year", 1601, 1, STEP_BACK, nullptr, " 1601 ", "  January", false},
+      {"previous month", 1601, 1, MONTH_BACK, nullptr, " 1601 ", "  January", false},
+      {"typed 1601", 2024, 1, PICK_VALUE, "1601", " 1601 ", "  January", false},
+      {"typed 1600", 1601, 1, PICK_VALUE, "1600", " 1601 ", "  January", true},
+      {"typed below an int", 1601, 1, PICK_VALUE, "-2147483649", " 1601 ", "  January", true},
+      {"typed nothing", 1970, 1, PICK_VALUE, "", " 1970 ", "  January", false},
+      {"next year", 9999, 12, STEP_FORWARD, nullptr, " 9999 ", " December", false},
+      {"next month", 9999, 12, MONTH_FORWARD, nullptr, " 9999 ", " December", false},
+      {"typed 9999", 2024, 12, PICK_VALUE, "9999", " 9999 ", " December", false},
+      {"typed 10000", 2024, 12, PICK_VALUE, "10000", " 9999 ", " December", true},
+      {"typed beyond an int", 2024, 12, PICK_VALUE, "99999999999", " 9999 ", " December", true},
+      {"a month step across a year", 2037, 12, MONTH_FORWARD, nullptr, " 2038 ", "  January",
+       false},
   };
-  for (const WrapCase &c : cases) {
+  for (const RangeCase &c : cases) {
     SCOPED_TRACE(c.what);
     views.clear();
+    Host().boxes.clear();
     GoTo(c.fromYear, c.fromMonth);
     Then(c.exitCode);
     if (c.typed)
@@ -114,7 +125,37 @@ TEST_F(Calendar, StepsAndTypedYearsWrapAtBothEnds) {
     ASSERT_EQ(4u, views.size());
     EXPECT_EQ(c.year, views[3].year);
     EXPECT_EQ(c.month, views[3].month);
+    ASSERT_EQ(c.note ? 1u : 0u, Host().boxes.size()) << "a note only for a year held at an end";
+    if (c.note) {
+      EXPECT_EQ(Host().messages[MSG_YEAR_RANGE], Host().boxes[0].lines.at(1));
+    }
   }
+}
+
+struct WeekCase {
+  int year, month;
+  const char *weeks;
+};
+
+TEST_F(Calendar, WeekNumbersBesideEachRowWhenAskedFor) {
+  const WeekCase cases[] = {
+      {2026, 12, "49 50 51 52 53  1"}, // 2026 has 53 weeks
+      {2021, 1, "53  1  2  3  4  5"},  // its first days in 2020's week 53
+      {2025, 1, " 1  2  3  4  5  6"},  // 30 December 2024 in 2025's week 1
+      {1601, 1, " 1  2  3  4  5  6"},  {9999, 12, "48 49 50 51 52  1"},
+  };
+  StoreCalendarPreset("%d", 1u << 24); // week numbers on
+  for (const WeekCase &c : cases) {
+    SCOPED_TRACE(testing::Message() << c.year << "-" << c.month);
+    views.clear();
+    GoTo(c.year, c.month);
+    Then(-1);
+    ShowCalendar(0);
+    ASSERT_EQ(3u, views.size());
+    EXPECT_EQ(c.weeks, views[2].weeks);
+    EXPECT_EQ("Calendar.dlg", LastLoaded("Weeks")->file);
+  }
+  EXPECT_EQ(nullptr, LastLoaded("Calendar")) << "the grid without week numbers is not loaded";
 }
 
 TEST_F(Calendar, TodayComesBackFromAnyMonth) {
@@ -165,13 +206,44 @@ TEST_F(Calendar, AChosenDayGoesWhereThePresetSays) {
   }
 }
 
-TEST_F(Calendar, AnEmptyFormatLeavesTheClipboardAlone) {
-  PutHoralis("<before>", nullptr);
-  Then(15); // never stored: an empty format, to the clipboard
-  ShowCalendar(0);
-  EXPECT_EQ("<before>", ClipboardText());
-  EXPECT_TRUE(Host().commandLineInserts.empty());
-  EXPECT_TRUE(Host().boxes.empty()) << "no error box either";
+struct FirstUseCase {
+  const char *what;
+  int exitCode; // of the settings offered
+  bool toClipboard;
+  const char *editor, *clipboard, *stored;
+};
+
+// A day picked with no format set: the settings are offered first, with
+// the language's format, to the cursor, and the day goes as they say.
+TEST_F(Calendar, AFirstPickOffersTheSettingsThenDelivers) {
+  const FirstUseCase cases[] = {
+      {"accepted as offered", 7, false, "2024-02-29", "<before>", "%Y-%m-%d"},
+      {"turned to the clipboard", 7, true, "", "2024-02-29", "%Y-%m-%d"},
+      {"cancelled", -1, false, "", "<before>", ""},
+  };
+  for (const FirstUseCase &c : cases) {
+    SCOPED_TRACE(c.what);
+    DeleteRegTree(Key("Format11"));
+    PutHoralis("<before>", nullptr);
+    Host().editorInserts.clear();
+    GoTo(2024, 2);
+    Then(32);
+    FakeDialogs().people.push_back([&c](FakeDialog &dialog) {
+      EXPECT_EQ("Main2", dialog.name);
+      EXPECT_EQ(0, dialog.items[SETTINGS_ITEM_FIRST_USE].hidden) << "saying why it is shown";
+      EXPECT_STREQ("%Y-%m-%d", dialog.items[6].text) << "the language's format";
+      EXPECT_EQ(1, SelectedRadio(dialog, 1)) << "to the cursor";
+      if (c.toClipboard)
+        SelectRadio(dialog, 2);
+      return c.exitCode;
+    });
+    ShowCalendar(OPEN_EDITOR);
+    EXPECT_EQ(c.editor, Host().editorInserts.empty() ? "" : Host().editorInserts[0]);
+    EXPECT_EQ(c.clipboard, ClipboardText());
+    EXPECT_EQ(c.stored, GetRegText(Key("Format11"), "Format"));
+    EXPECT_TRUE(FakeDialogs().people.empty()) << "the settings offered once";
+    EXPECT_EQ(0, LiveDialogs());
+  }
 }
 
 TEST_F(Calendar, ACalendarThatCannotBeLoadedClosesAtOnce) {

@@ -21,6 +21,7 @@ struct CalendarView {
   std::string year, month;
   std::string cells[CALENDAR_CELLS + 1]; // 1..42
   bool grey[CALENDAR_CELLS + 1] = {};
+  std::string weeks; // the week numbers top down, when shown: "49 50 ..."
   int selected = 0, focus = 0;
   std::string Row(int row) const { // "  1  2 ..." with grey cells in brackets
     std::string text;
@@ -38,15 +39,21 @@ protected:
                             "July",    "August",   "September", "October", "November", "December"};
     for (int month = 1; month <= 12; month++)
       Host().messages[35 + month] = months[month - 1];
+    Host().messages[MSG_CALENDAR_OK] = "OK";
+    Host().messages[MSG_CALENDAR_TITLE] = "Calendar";
+    Host().messages[MSG_YEAR_RANGE] = "The calendar shows the years 1601 to 9999.";
+    Host().messages[MSG_CALENDAR_FORMAT] = "%Y-%m-%d";
     // The cells form a choosing group: it reports the cell that closed the
     // calendar, -1 after a cancel and 0 after anything else.
     Choice() = 0;
     Dialogs.GetRadioStatus = ChoosingGroups;
   }
   static int __cdecl ChoosingGroups(DialogHandle handle, int item) {
-    FakeDialog *calendar = LastLoaded("Calendar");
-    if (calendar && reinterpret_cast<DialogHandle>(calendar) == handle)
-      return item >= 1 && item <= CALENDAR_CELLS ? Choice() : -1;
+    for (const char *name : {"Calendar", "Weeks"}) {
+      FakeDialog *calendar = LastLoaded(name);
+      if (calendar && reinterpret_cast<DialogHandle>(calendar) == handle)
+        return item >= 1 && item <= CALENDAR_CELLS ? Choice() : -1;
+    }
     FakeDialog *months = LastLoaded("Set Month");
     return months && !months->freed ? SelectedRadio(*months, 1) : 0;
   }
@@ -75,12 +82,25 @@ protected:
           EXPECT_EQ(MARK_COLOR, dialog.items[cell].color) << "grey cell " << cell;
         }
       }
+      for (int row = 0; dialog.name == "Weeks" && row < CALENDAR_ROWS; row++)
+        view.weeks += (row ? " " : "") + std::string(dialog.items[WEEK_NUMBER_FIRST + row].text);
       view.selected = SelectedRadio(dialog, 1);
       view.focus = dialog.focus;
       views.push_back(view);
       Choice() = exitCode >= 1 && exitCode <= CALENDAR_CELLS ? exitCode : exitCode == -1 ? -1 : 0;
       return exitCode;
     });
+  }
+  // Looks, selects a cell as Space or the arrows do, then closes with
+  // exitCode.
+  void SelectThen(int cell, int exitCode) {
+    Then(exitCode);
+    Person look = FakeDialogs().people.back();
+    FakeDialogs().people.back() = [cell, look](FakeDialog &dialog) {
+      int code = look(dialog);
+      SelectRadio(dialog, cell);
+      return code;
+    };
   }
   // The year picker: the person types text and accepts.
   void TypeYear(const std::string &text) {

@@ -1,4 +1,3 @@
-#include <limits.h>
 #include <stdlib.h>
 
 #include "calendar_people.h"
@@ -20,12 +19,14 @@ protected:
   void MonthThen(int exitCode, int select = 0) {
     FakeDialogs().people.push_back([this, exitCode, select](FakeDialog &dialog) {
       shown.push_back(std::to_string(SelectedRadio(dialog, 1)));
+      focused.push_back(dialog.focus);
       if (select)
         SelectRadio(dialog, select);
       return exitCode;
     });
   }
   std::vector<std::string> shown;
+  std::vector<int> focused;
 };
 
 enum Picker { YEAR, MONTH };
@@ -42,8 +43,8 @@ struct PickCase {
 
 TEST_F(Pickers, SteppedTypedChosenAndCancelled) {
   const PickCase cases[] = {
-      {"back from 1970 wraps", YEAR, 1970, {{50, ""}, {60, "2037"}}, 2037, {"1970", "2037"}},
-      {"forward from 2037 wraps", YEAR, 2037, {{52, ""}, {-1, ""}}, 2037, {"2037", "1970"}},
+      {"back from 1601 stays", YEAR, 1601, {{50, ""}, {60, ""}}, 1601, {"1601", "1601"}},
+      {"forward from 9999 stays", YEAR, 9999, {{52, ""}, {-1, ""}}, 9999, {"9999", "9999"}},
       {"a typed year in no range", YEAR, 2024, {{60, "1850"}}, 1850, {"2024"}},
       {"letters after the digits", YEAR, 2024, {{60, "2030abc"}}, 2030, {"2024"}},
       {"blanks and a sign first", YEAR, 2024, {{60, "  +2031"}}, 2031, {"2024"}},
@@ -57,9 +58,10 @@ TEST_F(Pickers, SteppedTypedChosenAndCancelled) {
        {"2024", "2025", "2026"}},
       {"a step loses a typed year", YEAR, 2024, {{52, "2030"}, {-1, ""}}, 2024, {"2024", "2025"}},
       {"an unknown exit shows again", YEAR, 2024, {{77, ""}, {60, "1999"}}, 1999, {"2024", "2024"}},
-      {"beyond an int", YEAR, 2024, {{60, "99999999999"}}, INT_MAX, {"2024"}},
-      {"below an int", YEAR, 2024, {{60, "-2147483649"}}, INT_MIN, {"2024"}},
-      {"the lowest int", YEAR, 2024, {{60, "-2147483648"}}, INT_MIN, {"2024"}},
+      {"typed 10000", YEAR, 2024, {{60, "10000"}}, 9999, {"2024"}},
+      {"typed 1600", YEAR, 2024, {{60, "1600"}}, 1601, {"2024"}},
+      {"beyond an int", YEAR, 2024, {{60, "99999999999"}}, 9999, {"2024"}},
+      {"the lowest int", YEAR, 2024, {{60, "-2147483648"}}, 1601, {"2024"}},
       {"back from January", MONTH, 1, {{50, ""}, {60, ""}}, 12, {"1", "12"}},
       {"forward from December", MONTH, 12, {{52, ""}, {60, ""}}, 1, {"12", "1"}},
       {"a step starts from the working month", MONTH, 3, {{52, "5"}, {60, ""}}, 4, {"3", "4"}},
@@ -93,6 +95,13 @@ TEST_F(Pickers, CurrentYearAndMonthAreShownThenAccepted) {
   MonthThen(60);
   EXPECT_EQ(now.wMonth, PickMonth(now.wMonth == 1 ? 2 : 1)) << "current month, then accepted";
   EXPECT_EQ(std::to_string(now.wMonth), shown.at(3));
+}
+
+TEST_F(Pickers, TheMonthPickerHasTheCursorOnTheMonthShown) {
+  MonthThen(STEP_FORWARD);
+  MonthThen(PICK_ACCEPT);
+  EXPECT_EQ(8, PickMonth(7));
+  EXPECT_EQ((std::vector<int>{7, 8}), focused) << "July, then August";
 }
 
 TEST_F(Pickers, APickerThatCannotBeLoadedGivesBackItsValue) {

@@ -165,52 +165,56 @@ TEST_P(ShippedDialogs, ColourPicker) {
   EXPECT_STREQ(GetItemData(d, 243), Messages[63].c_str()) << "texts from the language file";
 }
 
+/* The grid alone, and the same with each row's week number before it. */
 TEST_P(ShippedDialogs, Calendar) {
-  DialogHandle d = Load("Calendar.dlg", "Calendar");
-  ASSERT_NE(d, nullptr);
-  for (int n = 1; n <= 42; ++n) {
-    const FarDialogItem *cell = GetItemAddr(d, n);
-    ASSERT_NE(cell, nullptr) << "cell " << n;
-    EXPECT_EQ(cell->Type, DI_RADIOBUTTON) << "cell " << n;
-    const FarDialogItem *first = GetItemAddr(d, 1);
-    EXPECT_EQ(cell->X1 - first->X1, (n - 1) % 7 * 7) << "cell " << n << ": its column";
-    EXPECT_EQ(cell->Y1 - first->Y1, (n - 1) / 7) << "cell " << n << ": its row";
-    SetRadioStatus(d, 1, n);
-    ASSERT_EQ(GetItemStatus(d, n), 1) << "the value of cell " << n << " is its number";
-  }
-  /* Monday first: the heading over each column is that weekday's. */
-  for (int column = 0; column < 7; ++column) {
-    int digits = GetItemAddr(d, 1 + column)->X1 + 4;
-    bool found = false;
-    for (int item = 43; item <= 49; ++item) {
-      const FarDialogItem *h = GetItemAddr(d, item);
-      if (h && h->Type == DI_TEXT && h->X1 == digits && h->Y1 == GetItemAddr(d, 1)->Y1 - 1) {
-        EXPECT_STREQ(h->Data, Messages[(size_t)(48 + column)].c_str()) << "column " << column;
-        found = true;
-      }
+  for (const char *name : {"Calendar", "Weeks"}) {
+    SCOPED_TRACE(name);
+    DialogHandle d = Load("Calendar.dlg", name);
+    ASSERT_NE(d, nullptr);
+    for (int n = 1; n <= 42; ++n) {
+      const FarDialogItem *cell = GetItemAddr(d, n);
+      ASSERT_NE(cell, nullptr) << "cell " << n;
+      EXPECT_EQ(cell->Type, DI_RADIOBUTTON) << "cell " << n;
+      const FarDialogItem *first = GetItemAddr(d, 1);
+      EXPECT_EQ(cell->X1 - first->X1, (n - 1) % 7 * 7) << "cell " << n << ": its column";
+      EXPECT_EQ(cell->Y1 - first->Y1, (n - 1) / 7) << "cell " << n << ": its row";
+      SetRadioStatus(d, 1, n);
+      ASSERT_EQ(GetItemStatus(d, n), 1) << "the value of cell " << n << " is its number";
     }
-    EXPECT_TRUE(found) << "a heading over column " << column;
-  }
-  for (int item = 0; item < 100; ++item) {
-    const FarDialogItem *r = GetItemAddr(d, item);
-    EXPECT_FALSE(r && r->DefaultButton) << "no default button: Enter on a cell chooses it";
-  }
-  ASSERT_NE(GetItemData(d, 51), nullptr);
-  ASSERT_NE(GetItemData(d, 54), nullptr);
+    /* Monday first: the heading over each column is that weekday's. */
+    for (int column = 0; column < 7; ++column) {
+      int digits = GetItemAddr(d, 1 + column)->X1 + 4;
+      bool found = false;
+      for (int item = 43; item <= 49; ++item) {
+        const FarDialogItem *h = GetItemAddr(d, item);
+        if (h && h->Type == DI_TEXT && h->X1 == digits && h->Y1 == GetItemAddr(d, 1)->Y1 - 1) {
+          EXPECT_STREQ(h->Data, Messages[(size_t)(48 + column)].c_str()) << "column " << column;
+          found = true;
+        }
+      }
+      EXPECT_TRUE(found) << "a heading over column " << column;
+    }
+    for (int item = 0; item < 100; ++item) {
+      const FarDialogItem *r = GetItemAddr(d, item);
+      EXPECT_FALSE(r && r->DefaultButton) << "no default button: Enter on a cell chooses it";
+    }
+    ASSERT_NE(GetItemData(d, 51), nullptr);
+    ASSERT_NE(GetItemData(d, 54), nullptr);
 
-  SetRadioStatus(d, 1, 20);
-  for (int code = 50; code <= 56; ++code) {
-    ExpectType(d, code, DI_BUTTON, "calendar control");
-    EXPECT_EQ(ExitWith(d, code), code) << "control " << code;
-    int chosen = GetRadioStatus(d, 1);
-    EXPECT_TRUE(chosen != -1 && (chosen < 1 || chosen > 42))
-        << "after control " << code << " no cell is chosen, read " << chosen;
+    SetRadioStatus(d, 1, 20);
+    for (int code = 50; code <= 56; ++code) {
+      ExpectType(d, code, DI_BUTTON, "calendar control");
+      EXPECT_EQ(ExitWith(d, code), code) << "control " << code;
+      int chosen = GetRadioStatus(d, 1);
+      EXPECT_TRUE(chosen != -1 && (chosen < 1 || chosen > 42))
+          << "after control " << code << " no cell is chosen, read " << chosen;
+    }
+    EXPECT_EQ(ExitWith(d, 17), 17);
+    EXPECT_EQ(GetRadioStatus(d, 1), 17) << "choosing a cell";
+    SetPerson(Cancels());
+    EXPECT_EQ(ShowDialog(d), -1);
+    EXPECT_EQ(GetRadioStatus(d, 1), -1) << "after a cancel";
   }
-  EXPECT_EQ(ExitWith(d, 17), 17);
-  EXPECT_EQ(GetRadioStatus(d, 1), 17) << "choosing a cell";
-  SetPerson(Cancels());
-  EXPECT_EQ(ShowDialog(d), -1);
-  EXPECT_EQ(GetRadioStatus(d, 1), -1) << "after a cancel";
 }
 
 TEST_P(ShippedDialogs, YearAndMonthPickers) {
@@ -332,7 +336,7 @@ TEST_P(ShippedDialogs, LayoutsAreClear) {
     std::vector<std::string> Dialogs;
   } files[] = {{GetParam().DialogFile, {"Main", "Main2", "Auto", "Menu", "Indicator"}},
                {"color.dlg", {"Color Select"}},
-               {"Calendar.dlg", {"Calendar", "Set Year", "Set Month"}}};
+               {"Calendar.dlg", {"Calendar", "Weeks", "Set Year", "Set Month"}}};
   for (const File &f : files) {
     char names[512];
     EXPECT_EQ(EnumDialog((HINSTANCE)module, f.Name.c_str(), names, sizeof names),
@@ -341,11 +345,13 @@ TEST_P(ShippedDialogs, LayoutsAreClear) {
     for (const std::string &name : f.Dialogs) {
       DialogHandle d = Load(f.Name.c_str(), name.c_str());
       ASSERT_NE(d, nullptr) << f.Name << ": " << name;
-      if (name == "Calendar") { /* the widest texts the plugin writes */
-        strcpy(GetItemData(d, 51), " 2037 ");
+      if (name == "Calendar" || name == "Weeks") { /* the widest texts the plugin writes */
+        strcpy(GetItemData(d, 51), " 9999 ");
         strcpy(GetItemData(d, 54), " September");
         for (int n = 1; n <= 42; ++n)
           strcpy(GetItemData(d, n), "31");
+        for (int row = 0; row < 6 && name == "Weeks"; ++row)
+          strcpy(GetItemData(d, 61 + row), "53");
       }
       ExpectClearLayout(d, f.Name + ": " + name);
       for (int item = 0; item < 300; ++item) {

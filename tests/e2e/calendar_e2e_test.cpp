@@ -4,6 +4,7 @@
 #include "farhost_run.h"
 
 #include <string>
+#include <vector>
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -20,20 +21,14 @@ std::string Repeat(const std::string &key, int times) {
   return keys;
 }
 
-int DaysInMonth(int year, int month) {
-  static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  int leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-  return days[month - 1] + (month == 2 && leap);
-}
-
 std::string DayText(int day, int month, int year) {
   char text[16];
   snprintf(text, sizeof text, "%02d.%02d.%04d", day % 100, month % 100, year % 10000);
   return text;
 }
 
-/* Today's cell has the focus; the cells of the month before it and the
-   controls above the grid come first in the Tab order, ">" last of them. */
+/* ">" steps to the next month and keeps the focus; Tab from there is the
+   first day of that month. */
 TEST(Calendar, FromTheEditorStepAMonthAndPickADay) {
   TestRootKey root("calendar_editor");
   root.SetString("Format11", "Format", "[%d.%m.%Y]");
@@ -42,12 +37,7 @@ TEST(Calendar, FromTheEditorStepAMonthAndPickADay) {
   SYSTEMTIME now;
   GetLocalTime(&now);
   int year = now.wMonth == 12 ? now.wYear + 1 : now.wYear, month = now.wMonth % 12 + 1;
-  /* In the next month the remembered day keeps the focus; when that month
-     is too short for it, its cell is grey and the first control has it. */
-  std::string toFirstDay =
-      now.wDay <= DaysInMonth(year, month) ? Repeat("Shift+Tab", now.wDay - 1) : Repeat("Tab", 6);
-  std::string keys =
-      OpenCalendar + Repeat("Shift+Tab", now.wDay) + "Enter Dump " + toFirstDay + "Enter";
+  std::string keys = OpenCalendar + "> Dump Tab Enter";
   FarhostRun run =
       RunFarhost("calendar_editor", "--from editor --file \"" + file + "\" --keys \"End " + keys +
                                         "\" " + root.Option());
@@ -86,6 +76,110 @@ TEST(Calendar, EscClosesWithoutDelivering) {
   EXPECT_EQ(run.Cmdline, "ab") << run.Log;
   EXPECT_EQ(run.Clipboard, "before");
   EXPECT_NE(run.Log.find("Dialog plugin=0"), std::string::npos) << "the calendar was shown";
+}
+
+/* The year and month a screen's calendar shows. */
+bool Shows(const std::string &screen, int year, int month) {
+  return screen.find(" " + std::to_string(year) + " ") != std::string::npos &&
+         screen.find(Message("Eng", 35 + month)) != std::string::npos;
+}
+
+/* Empties the year picker's field. */
+const std::string ClearYear = "End " + Repeat("BS", 6);
+
+struct StepCase {
+  const char *keys;
+  int months; /* from today's month */
+};
+
+/* Each step's key steps once and leaves the focus on its button, so that
+   Enter steps again. */
+TEST(Calendar, EachStepsKeyStepsOnceAndEnterRepeatsIt) {
+  const StepCase steps[] = {{">", 1}, {"Enter", 2}, {"<", 1}, {"+", 13}, {"-", 1}, {"Enter", -11}};
+  std::string keys = OpenCalendar;
+  for (const StepCase &step : steps)
+    keys += std::string(step.keys) + " Dump ";
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  FarhostRun run = RunFarhost("calendar_steps", "--keys \"" + keys + "Esc\"");
+  ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+  std::vector<std::string> screens = Screens(run);
+  ASSERT_EQ(screens.size(), sizeof steps / sizeof *steps) << run.Output;
+  for (size_t i = 0; i < screens.size(); i++) {
+    int months = now.wYear * 12 + now.wMonth - 1 + steps[i].months;
+    EXPECT_TRUE(Shows(screens[i], months / 12, months % 12 + 1))
+        << "after " << steps[i].keys << ", step " << i << "\n"
+        << screens[i];
+  }
+}
+
+/* 1601 and 9999 are shown as typed; a year past them is held at the end
+   with a note, and a step there does nothing. */
+TEST(Calendar, TypedYearsReachBothEndsAndNoFurther) {
+  std::string keys = OpenCalendar + "- Tab Enter " + ClearYear + " 1601 Enter Dump - Dump " +
+                     "Tab Enter " + ClearYear + " 10000 Enter Dump Enter Dump Esc";
+  FarhostRun run = RunFarhost("calendar_ends", "--keys \"" + keys + "\"");
+  ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+  std::vector<std::string> screens = Screens(run);
+  ASSERT_EQ(screens.size(), 4u) << run.Output;
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  EXPECT_TRUE(Shows(screens[0], 1601, now.wMonth)) << screens[0];
+  EXPECT_TRUE(Shows(screens[1], 1601, now.wMonth)) << "no step before 1601\n" << screens[1];
+  EXPECT_NE(screens[2].find(Message("Eng", 95)), std::string::npos) << screens[2];
+  EXPECT_TRUE(Shows(screens[3], 9999, now.wMonth)) << screens[3];
+}
+
+struct FirstPickCase {
+  const char *language, *format;
+};
+
+/* With no format set, picking a day offers the settings with the
+   language's format; Enter accepts them and the day is delivered. */
+TEST(Calendar, AFirstPickOffersTheSettingsThenDelivers) {
+  const FirstPickCase cases[] = {{"Eng", "%Y-%m-%d"}, {"Rus", "%d.%m.%Y"}};
+  for (const FirstPickCase &c : cases) {
+    SCOPED_TRACE(c.language);
+    TestRootKey root(std::string("calendar_first_") + c.language);
+    std::string file = WriteWorkFile("calendar_first.txt", "Due: \n");
+    DateWindow date(c.format);
+    FarhostRun run =
+        RunFarhost("calendar_first", std::string("--lang ") + c.language +
+                                         " --from editor --file \"" + file + "\" --keys \"End " +
+                                         OpenCalendar + "Enter Dump Enter\" " + root.Option());
+    date.Close();
+    ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+    EXPECT_TRUE(HasDate(run.Editor, "Due: <date>\n", date)) << run.Log;
+    std::vector<std::string> screens = Screens(run);
+    ASSERT_EQ(screens.size(), 1u) << run.Output;
+    EXPECT_NE(screens[0].find(c.format), std::string::npos) << "the format offered\n" << screens[0];
+    EXPECT_EQ(root.GetString("Format11", "Format"), c.format) << "kept for the next pick";
+  }
+}
+
+/* December 2026 starts in week 49 and ends in week 53; its grid's last row
+   is week 1 of 2027. */
+TEST(Calendar, WeekNumbersOfDecember2026) {
+  TestRootKey root("calendar_weeks");
+  root.SetString("Format11", "Format", "%d.%m.%Y");
+  root.SetDword("Format11", "Mode", 0x1000000); /* week numbers, to the clipboard */
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  std::string keys = OpenCalendar + "- Tab Enter " + ClearYear + " 2026 Enter " +
+                     Repeat(">", 12 - now.wMonth) + "Dump Esc";
+  FarhostRun run = RunFarhost("calendar_weeks", "--keys \"" + keys + "\" " + root.Option());
+  ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+  std::vector<std::string> screens = Screens(run);
+  ASSERT_EQ(screens.size(), 1u) << run.Output;
+  ASSERT_TRUE(Shows(screens[0], 2026, 12)) << screens[0];
+  std::string heading = Message("Eng", 96);
+  size_t at = screens[0].find(heading), lineStart = screens[0].rfind('\n', at) + 1;
+  ASSERT_NE(at, std::string::npos) << screens[0];
+  std::string column;
+  for (size_t line = screens[0].find('\n', at) + 1; column.size() < 6 * 3;
+       line = screens[0].find('\n', line) + 1)
+    column += screens[0].substr(line + (at - lineStart), 2) + " ";
+  EXPECT_EQ(column, "49 50 51 52 53  1 ") << screens[0];
 }
 
 } // namespace

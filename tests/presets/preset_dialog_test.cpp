@@ -2,6 +2,7 @@
 
 #include "plugin/plugin.h"
 #include "presets/preset_dialog.h"
+#include "calendar/calendar_settings.h"
 #include "presets/quick_format_settings.h"
 #include "support/plugin_fixture.h"
 

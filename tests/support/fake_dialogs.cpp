@@ -171,6 +171,14 @@ static void PresetLayout(FakeDialog &dialog) {
   dialog.items[8].momentary = 1;
 }
 
+// The calendar's settings: the preset dialog's items, the first use's note
+// 16, hidden, and the week numbers' check box 17.
+static void CalendarSettingsLayout(FakeDialog &dialog) {
+  PresetLayout(dialog);
+  dialog.items[16].hidden = 1;
+  dialog.items[17];
+}
+
 static void QuickFormatLayout(FakeDialog &dialog) {
   RadioGroup(dialog, {2, 3});
   dialog.items[2].status = 1;
@@ -221,6 +229,12 @@ static void CalendarLayout(FakeDialog &dialog) {
     dialog.items[item].record.Type = DI_BUTTON;
 }
 
+static void CalendarWeeksLayout(FakeDialog &dialog) {
+  CalendarLayout(dialog);
+  for (int row = 0; row < CALENDAR_ROWS; row++)
+    dialog.items[WEEK_NUMBER_FIRST + row];
+}
+
 static void YearLayout(FakeDialog &dialog) { dialog.items[PICK_VALUE]; }
 
 static void MonthLayout(FakeDialog &dialog) {
@@ -234,12 +248,13 @@ void InstallFakeDialogs() {
   delete TheLibrary;
   TheLibrary = new FakeDialogLibrary;
   FakeDialogs().layouts["Main"] = PresetLayout;
-  FakeDialogs().layouts["Main2"] = PresetLayout;
+  FakeDialogs().layouts["Main2"] = CalendarSettingsLayout;
   FakeDialogs().layouts["Auto"] = QuickFormatLayout;
   FakeDialogs().layouts["Menu"] = QuickFormatLayout;
   FakeDialogs().layouts["Indicator"] = IndicatorLayout;
   FakeDialogs().layouts["Color Select"] = ColourLayout;
   FakeDialogs().layouts["Calendar"] = CalendarLayout;
+  FakeDialogs().layouts["Weeks"] = CalendarWeeksLayout;
   FakeDialogs().layouts["Set Year"] = YearLayout;
   FakeDialogs().layouts["Set Month"] = MonthLayout;
   Dialogs.LoadDialogEx = FakeLoadDialogEx;
