@@ -1,6 +1,7 @@
 #include <string.h>
 
 #include "datetext/date_text.h"
+#include "datetext/locale_names.h"
 #include "hostlink/host_table.h"
 
 void InsertDateText(const char *format, int target, const struct tm *moment) {
@@ -51,7 +52,7 @@ extern "C" void __cdecl PutHoralis(const char *format, const struct tm *moment) 
   HWND owner = GetWindow(NULL, GW_HWNDFIRST);
   OpenClipboard(owner);
   EmptyClipboard();
-  ExpandDateText(DateText, DATE_TEXT_SIZE, format ? format : "", moment);
+  ExpandDateTextIn(DateText, DATE_TEXT_SIZE, format ? format : "", moment, NAMES_FOR_CLIPBOARD);
   // The host works in the OEM code page; clipboard text is ANSI.
   OemToCharA(DateText, DateText);
   if (!PlaceOnClipboard(DateText))

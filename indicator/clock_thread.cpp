@@ -105,7 +105,8 @@ static void ShowClock(const struct ClockSettings *settings, const char *format) 
   CONSOLE_SCREEN_BUFFER_INFO buffer;
   if (!GetConsoleScreenBufferInfo(display.Console, &buffer))
     return;
-  ExpandDateText(display.Text, sizeof display.Text, format, NULL);
+  // Drawn as CLOCK_CODE_PAGE text: the names' code page too.
+  ExpandDateTextIn(display.Text, sizeof display.Text, format, NULL, CLOCK_CODE_PAGE);
   // A text that cannot be converted shows as empty.
   if (!MultiByteToWideChar(CLOCK_CODE_PAGE, 0, display.Text, -1, display.WideText, CLOCK_TEXT_SIZE))
     display.WideText[0] = 0;

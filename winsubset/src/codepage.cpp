@@ -158,3 +158,46 @@ extern "C" int WINAPI MultiByteToWideChar(UINT CodePage, DWORD, LPCSTR lpMultiBy
     lpWideCharStr[i] = CodePageToUnicode(codePage, (BYTE)lpMultiByteStr[i]);
   return length;
 }
+
+// As Wine: a character the code page lacks becomes '?' and is reported;
+// without WC_NO_BEST_FIT_CHARS the other code page's look-alike is taken.
+static BYTE WideToByte(UINT codePage, DWORD flags, WORD ch, BOOL *lost) {
+  int own = ch < 0x80 ? ch : FindInTable(UnicodeTable(codePage), ch);
+  if (own >= 0)
+    return (BYTE)(ch < 0x80 ? ch : 0x80 + own);
+  BYTE taken = flags & WC_NO_BEST_FIT_CHARS ? (BYTE)'?' : UnicodeToCodePage(codePage, ch);
+  if (taken == '?')
+    *lost = TRUE;
+  return taken;
+}
+
+extern "C" int WINAPI WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWideCharStr,
+                                          int cchWideChar, LPSTR lpMultiByteStr, int cbMultiByte,
+                                          LPCSTR, BOOL *lpUsedDefaultChar) {
+  UINT codePage = CodePage == CP_ACP ? 1251 : CodePage == CP_OEMCP ? 866 : CodePage;
+  if (!IsKnownCodePage(codePage) || !lpWideCharStr || cchWideChar == 0 || cchWideChar < -1 ||
+      cbMultiByte < 0 || (cbMultiByte > 0 && !lpMultiByteStr)) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return 0;
+  }
+  int length = cchWideChar;
+  if (length == -1) {
+    length = 0;
+    while (lpWideCharStr[length])
+      length++;
+    length++;
+  }
+  if (cbMultiByte > 0 && cbMultiByte < length) {
+    SetLastError(ERROR_INSUFFICIENT_BUFFER);
+    return 0;
+  }
+  BOOL lost = FALSE;
+  for (int i = 0; i < length; i++) {
+    BYTE byte = WideToByte(codePage, dwFlags, lpWideCharStr[i], &lost);
+    if (cbMultiByte > 0)
+      lpMultiByteStr[i] = (char)byte;
+  }
+  if (lpUsedDefaultChar)
+    *lpUsedDefaultChar = lost;
+  return length;
+}
