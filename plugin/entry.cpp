@@ -7,6 +7,7 @@
 #include "indicator/clock_indicator.h"
 #include "plugin/plugin.h"
 #include "presets/preset_menu.h"
+#include "presets/quick_format_settings.h"
 #include "settings/settings_store.h"
 
 char QuickFormat[FORMAT_SIZE];
@@ -22,6 +23,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE Instance, DWORD Reason, LPVOID) {
 extern "C" void WINAPI SetStartupInfo(const struct PluginStartupInfo *Info) {
   TakeHostTable(Info);
   LoadPresetTable();
+  ReadLanguageSetting();
   DialogLibraryReady = BindDialogLibrary(ModuleInstance, HostServices);
   IndicatorFormat[0] = 0;
   QuickFormat[0] = 0;

@@ -12,6 +12,9 @@
 #include "presets/quick_format_settings.h"
 #include "settings/settings_store.h"
 
+// The name listed for a preset without a readable one.
+enum { MSG_NO_PRESET_NAME = 110 };
+
 struct PresetTableEntry PresetTable[PRESET_SLOTS];
 struct FarMenuItem PresetMenuItems[PRESET_SLOTS];
 DialogHandle PresetDialog;
@@ -75,6 +78,7 @@ void BuildPresetMenu(int width) {
   // Every preview shows the same moment.
   struct tm now;
   ReadLocalTime(&now);
+  const char *noName = GetMsgText(MSG_NO_PRESET_NAME);
   for (int slot = 0; slot < PRESET_SLOTS; slot++) {
     const struct PresetTableEntry *entry = &PresetTable[slot];
     struct FarMenuItem *item = &PresetMenuItems[slot];
@@ -83,7 +87,10 @@ void BuildPresetMenu(int width) {
       ExpandDateText(DateText, DATE_TEXT_SIZE, entry->Format, &now);
     // Names are cut to the column, so the bars line up and the preview fits.
     snprintf(item->Text, sizeof item->Text, "&%-2d \xB3 %-*.*s \xB3 %-.*s", slot, width, width,
-             entry->Name ? entry->Name : "<None>", PRESET_PREVIEW_WIDTH, DateText);
+             entry->Name ? entry->Name
+             : noName    ? noName
+                         : "",
+             PRESET_PREVIEW_WIDTH, DateText);
     item->Selected = 0;
     item->Checked = 0;
     item->Separator = 0;

@@ -1,5 +1,8 @@
 #include "presets/quick_format_settings.h"
 
+#include <string.h>
+
+#include "datetext/locale_names.h"
 #include "hostlink/dialog_binding.h"
 #include "hostlink/dialog_snapshot.h"
 #include "hostlink/host_table.h"
@@ -39,6 +42,23 @@ static void SaveQuickFormat(DialogHandle dialog, const char *key) {
   UnlockSettings();
 }
 
+// Kept with the module-wide settings: it governs every format.
+static const char LanguageValue[] = "UserLanguage";
+
+void ReadLanguageSetting(void) {
+  LockSettings();
+  UserLanguageForAll = OpenExistingSettingsKey("Config") && ReadNumber(LanguageValue);
+  UnlockSettings();
+}
+
+static void SaveLanguageSetting(DialogHandle dialog) {
+  DWORD chosen = Dialogs.GetItemStatus(dialog, QUICK_ITEM_USER_LANGUAGE) != 0;
+  LockSettings();
+  if (OpenSettingsKey("Config") && WriteValue(LanguageValue, &chosen, REG_DWORD) == ERROR_SUCCESS)
+    UserLanguageForAll = (int)chosen;
+  UnlockSettings();
+}
+
 void EditQuickFormat(const char *key) {
   DialogHandle dialog = LoadPluginDialog(GetMsgText(MSG_DIALOG_FILE), key);
   if (!dialog)
@@ -46,10 +66,19 @@ void EditQuickFormat(const char *key) {
   static const int statusItems[] = {QUICK_ITEM_CUSTOM, 0};
   static const int textItems[] = {QUICK_ITEM_FORMAT, 0};
   int opened = LoadQuickFormat(dialog, key);
+  // Only the quick format's dialog holds the names' language.
+  int withLanguage = strcmp(key, "Auto") == 0;
+  if (withLanguage)
+    Dialogs.SetItemStatus(dialog, QUICK_ITEM_USER_LANGUAGE, UserLanguageForAll);
   struct DialogSnapshot shown;
   TakeDialogSnapshot(dialog, statusItems, textItems, &shown);
-  if (Dialogs.ShowDialog(dialog) != -1 && opened && DialogChangedSince(dialog, &shown))
-    SaveQuickFormat(dialog, key);
+  if (Dialogs.ShowDialog(dialog) != -1) {
+    if (opened && DialogChangedSince(dialog, &shown))
+      SaveQuickFormat(dialog, key);
+    if (withLanguage &&
+        (Dialogs.GetItemStatus(dialog, QUICK_ITEM_USER_LANGUAGE) != 0) != (UserLanguageForAll != 0))
+      SaveLanguageSetting(dialog);
+  }
   Dialogs.FreeDialog(dialog);
 }
 

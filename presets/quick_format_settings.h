@@ -6,12 +6,17 @@
 enum {
   QUICK_ITEM_DEFAULT = 2, /* radio group: 2 the default format, 3 custom */
   QUICK_ITEM_CUSTOM = 3,
-  QUICK_ITEM_FORMAT = 4
+  QUICK_ITEM_FORMAT = 4,
+  QUICK_ITEM_USER_LANGUAGE = 10 /* "Auto" only: names in the user's language */
 };
 
 /* key is "Auto" or "Menu", also the dialog's name. */
 void EditQuickFormat(const char *key);
 void EditCalendarFormat(void);
+
+/* Whether every format without a language of its own names months and
+   days in the Windows user's language, as stored. */
+void ReadLanguageSetting(void);
 
 /* The "Menu" settings' custom format, when the user chose one: the format
    the presets menu's free-format line starts from. 1 when copied. */
