@@ -191,7 +191,7 @@ static int ShowsDayOfMonth(const char *format) {
 // A name or layout in the language in force; -1 for the runtime's.
 static int AppendLocaleText(char *buffer, int size, int used, Moment *moment, char conversion,
                             int flag) {
-  if (!moment->language || !conversion || !strchr("aAbBpcxX", conversion))
+  if (!moment->language)
     return -1;
   if (moment->genitive < 0)
     moment->genitive = ShowsDayOfMonth(moment->format);

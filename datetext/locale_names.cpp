@@ -67,8 +67,10 @@ static BOOL CALLBACK MatchLocale(LPSTR text) {
 static LCID FindLanguage(const char *code) {
   if (!code[0])
     return GetUserDefaultLCID();
-  const char *dash = strpbrk(code, "-_");
-  int length = dash ? (int)(dash - code) : (int)strlen(code);
+  int length = 0;
+  while (code[length] && code[length] != '-' && code[length] != '_')
+    length++;
+  const char *dash = code[length] ? code + length : NULL;
   memcpy(Search.Language, code, (size_t)length);
   Search.Language[length] = 0;
   strcpy(Search.Region, dash ? dash + 1 : "");
@@ -194,8 +196,12 @@ static int LayoutText(LCID language, UINT codePage, char conversion, int flag,
 
 int LocaleText(const char *code, int length, UINT codePage, char conversion, int flag, int genitive,
                const struct tm *record, char *text, int size) {
+  // The layouts first, then the names. Written data, not read-only: that
+  // page of the module is full.
+  static char Conversions[] = "cxXaAbBp";
+  const char *named = conversion ? strchr(Conversions, conversion) : NULL;
   char key[CODE_SIZE];
-  if (length < 0 || length >= CODE_SIZE || size <= 0)
+  if (!named || length < 0 || length >= CODE_SIZE || size <= 0)
     return -1;
   for (int i = 0; i < length; i++)
     key[i] = (char)(code[i] >= 'A' && code[i] <= 'Z' ? code[i] + 32 : code[i]);
@@ -205,7 +211,7 @@ int LocaleText(const char *code, int length, UINT codePage, char conversion, int
   struct NameSlot *slot = SlotFor(key, codePage);
   int count = -1;
   if (slot && slot->Language) {
-    if (strchr("cxX", conversion))
+    if (named - Conversions < 3)
       count = LayoutText(slot->Language, codePage, conversion, flag, record, text, size);
     else
       count = CopyName(slot, NameIndex(conversion, genitive, record), text, size);

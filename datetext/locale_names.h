@@ -18,12 +18,13 @@ enum { NAMES_FOR_CLIPBOARD = CP_ACP };
    user's. Read from the settings when the host starts the plugin. */
 extern int UserLanguageForAll;
 
-/* The text of `conversion` (one of "aAbBpcxX") in the language `code` (of
+/* The text of `conversion` (any letter; only "aAbBpcxX" have one) in the language `code` (of
    `length` characters), for `record`, in `codePage` (CP_OEMCP, a code
    page's number, or NAMES_FOR_CLIPBOARD); `genitive` asks for the month's
    form after a day number, `flag` for the long date of %#c and %#x.
    Returns the length written into text; -1 when the language is unknown
-   or "C", or the code page cannot hold the text: the runtime's then. */
+   or "C", the letter has no text here, or the code page cannot hold
+   the text: the runtime's then. */
 int LocaleText(const char *code, int length, UINT codePage, char conversion, int flag, int genitive,
                const struct tm *record, char *text, int size);
 

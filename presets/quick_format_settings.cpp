@@ -1,7 +1,5 @@
 #include "presets/quick_format_settings.h"
 
-#include <string.h>
-
 #include "datetext/locale_names.h"
 #include "hostlink/dialog_binding.h"
 #include "hostlink/dialog_snapshot.h"
@@ -42,8 +40,9 @@ static void SaveQuickFormat(DialogHandle dialog, const char *key) {
   UnlockSettings();
 }
 
-// Kept with the module-wide settings: it governs every format.
-static const char LanguageValue[] = "UserLanguage";
+// Kept with the module-wide settings: it governs every format. Written
+// data, not read-only: that page of the module is full.
+static char LanguageValue[] = "UserLanguage";
 
 void ReadLanguageSetting(void) {
   LockSettings();
@@ -67,7 +66,7 @@ void EditQuickFormat(const char *key) {
   static const int textItems[] = {QUICK_ITEM_FORMAT, 0};
   int opened = LoadQuickFormat(dialog, key);
   // Only the quick format's dialog holds the names' language.
-  int withLanguage = strcmp(key, "Auto") == 0;
+  int withLanguage = Dialogs.GetItemAddr(dialog, QUICK_ITEM_USER_LANGUAGE) != NULL;
   if (withLanguage)
     Dialogs.SetItemStatus(dialog, QUICK_ITEM_USER_LANGUAGE, UserLanguageForAll);
   struct DialogSnapshot shown;

@@ -201,3 +201,7 @@ extern "C" int WINAPI WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR 
     *lpUsedDefaultChar = lost;
   return length;
 }
+
+extern "C" UINT WINAPI GetACP(void) { return 1251; }
+
+extern "C" UINT WINAPI GetOEMCP(void) { return 866; }
