@@ -89,6 +89,7 @@ PluginStartupInfo NewFakeHost(const char *rootKey) {
   for (int i = 0; i < (int)(sizeof english / sizeof *english); i++)
     host.messages[i] = english[i];
   host.messages[59] = "HoralisEng.dlg";
+  host.messages[110] = "<None>";
 
   PluginStartupInfo info;
   memset(&info, 0, sizeof info);
