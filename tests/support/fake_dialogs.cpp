@@ -177,6 +177,12 @@ static void QuickFormatLayout(FakeDialog &dialog) {
   strcpy(dialog.items[4].text, "%d.%m.%Y");
 }
 
+// The quick format's also holds check box 10, the names' language.
+static void AutoLayout(FakeDialog &dialog) {
+  QuickFormatLayout(dialog);
+  dialog.items[10].status = 0;
+}
+
 // The clock's settings: radio groups 2-3 and 5, texts 4 and 7-9 with the
 // description's own texts, check boxes 6, 10 and 14, the colour request 12.
 static void IndicatorLayout(FakeDialog &dialog) {
@@ -219,6 +225,8 @@ static void CalendarLayout(FakeDialog &dialog) {
   }
   for (int item = STEP_BACK; item <= CALENDAR_TODAY; item++)
     dialog.items[item].record.Type = DI_BUTTON;
+  for (int heading = 43; heading <= 49; heading++)
+    dialog.items[heading].record.Type = DI_TEXT;
 }
 
 static void YearLayout(FakeDialog &dialog) { dialog.items[PICK_VALUE]; }
@@ -235,7 +243,7 @@ void InstallFakeDialogs() {
   TheLibrary = new FakeDialogLibrary;
   FakeDialogs().layouts["Main"] = PresetLayout;
   FakeDialogs().layouts["Main2"] = PresetLayout;
-  FakeDialogs().layouts["Auto"] = QuickFormatLayout;
+  FakeDialogs().layouts["Auto"] = AutoLayout;
   FakeDialogs().layouts["Menu"] = QuickFormatLayout;
   FakeDialogs().layouts["Indicator"] = IndicatorLayout;
   FakeDialogs().layouts["Color Select"] = ColourLayout;
