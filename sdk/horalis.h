@@ -19,7 +19,9 @@
    format: a strftime format in the OEM code page (the host's console code
    page); the text arrives on the clipboard as CF_TEXT in the ANSI code page.
    The expansion keeps at most 79 characters. A null or empty format puts an
-   empty text on the clipboard.
+   empty text on the clipboard. "%{ru}", "%{de-AT}" or "%{}" (the Windows
+   user's language) in the format names months and days in that language
+   from there on; a name the code pages cannot hold stays English.
    moment: null for the current local time, or a time record of which only
    the fields the format uses matter; fields out of range are taken at the
    nearest value in range.
