@@ -18,10 +18,9 @@ static struct ClockDisplay Display;
 
 static void OnePass(void *) { RunClockPass(&Display); }
 
-// What a pass cannot do without: the code page, and one read of the cells.
+// What a pass cannot do without: one read of the cells.
 static void BareCalls(void *) {
   CHAR_INFO cells[CLOCK_TEXT_SIZE];
-  SetConsoleOutputCP(CLOCK_CODE_PAGE);
   COORD size = {(SHORT)Display.Length, 1};
   COORD origin = {0, 0};
   SMALL_RECT region = {Display.Position.X, Display.Position.Y,
@@ -37,7 +36,7 @@ static void PlaceDisplay(HANDLE console) {
   Display.Console = console;
   const char text[] = " 12:34:56  Mon 07 Dec 2026 ";
   Display.Length = (DWORD)strlen(text);
-  MultiByteToWideChar(CLOCK_CODE_PAGE, 0, text, -1, Display.WideText, CLOCK_TEXT_SIZE);
+  MultiByteToWideChar(CP_OEMCP, 0, text, -1, Display.WideText, CLOCK_TEXT_SIZE);
   Display.Position.X = (SHORT)(buffer.dwSize.X - (SHORT)Display.Length);
   Display.Color = 0x1F;
   ReadClockCells(console, Display.SavedCells, Display.Length, Display.Position);

@@ -54,17 +54,16 @@ static const MenuAnswer CalendarSettingsCancelled[] = {{3, -1}};
 
 // A clock display of a few milliseconds from the main menu, its thread
 // waited for: a display's growth shows only once its thread has written
-// back. A display leaves the console's output code page at 1251, which
-// tells that it ran.
-enum { CLOCK_PAUSE = 10, OEM_CODE_PAGE = 866, CLOCK_CODE_PAGE = 1251 };
+// back. The menu entry starts the thread before it returns, and the thread
+// outlives the call by the display time, which tells that it ran.
+enum { CLOCK_PAUSE = 10 };
 static const MenuAnswer ClockShown[] = {{2, -1}};
 static long ThreadsBeforeDisplays;
 static long ClockDisplaysSeen;
 static void ShowClockOnce(void) {
-  SetConsoleOutputCP(OEM_CODE_PAGE);
   Plugin.OpenPlugin(OPEN_EDITOR, 0);
+  ClockDisplaysSeen += CountProcessThreads() > ThreadsBeforeDisplays;
   WaitForThreadCount(ThreadsBeforeDisplays);
-  ClockDisplaysSeen += GetConsoleOutputCP() == CLOCK_CODE_PAGE;
 }
 
 // Dialogs the host was asked for, and clock displays seen.

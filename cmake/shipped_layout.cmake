@@ -1,6 +1,7 @@
 # The section layout of a shipped module: the linker's own script with the
 # unwind tables moved into the read-only data and the runtime's start-up
-# tables into the data, so that each takes no memory page of its own. A
+# tables and thread-local template into the data, so that each takes no
+# memory page of its own. A
 # linker whose script differs keeps its own layout (the dist check then
 # shows what the modules cost).
 #   horalis_shipped_layout(<variable>): the script's path, or "" when unchanged.
@@ -22,6 +23,8 @@ function(horalis_shipped_layout result)
   set(unwind "  .eh_frame BLOCK(__section_alignment__) :\n  {\n    KEEP(*(.eh_frame*))\n  }\n")
   set(startup_head "  .CRT BLOCK(__section_alignment__) :\n  {\n")
   set(data_tail "    *(.data_cygwin_nocopy)\n")
+  set(tls_head "  .tls BLOCK(__section_alignment__) :\n  {\n")
+  set(data_head "  .data BLOCK(__section_alignment__) :\n  {\n")
   string(FIND "${script}" "${unwind}" at_unwind)
   string(FIND "${script}" "${startup_head}" at_startup)
   string(FIND "${script}" "${data_tail}" at_data_tail)
@@ -46,6 +49,22 @@ function(horalis_shipped_layout result)
   # Tables of thread-local start-up (.CRT$XD*) joined the block by name only.
   string(REPLACE "${data_tail}" "${data_tail}${startup}    KEEP (*(SORT(.CRT$XD*)))\n"
                  script "${script}")
+  # The thread-local template too, at the very start of the data, where
+  # offsets from the section's start are still offsets into the template:
+  # the loader finds it through the runtime's TLS directory (_tls_used),
+  # not by section name.
+  string(FIND "${script}" "${tls_head}" at_tls)
+  if(NOT at_tls EQUAL -1)
+    string(SUBSTRING "${script}" ${at_tls} -1 rest)
+    string(FIND "${rest}" "  }\n" tls_length)
+    math(EXPR tls_length "${tls_length} + 4")
+    string(SUBSTRING "${script}" ${at_tls} ${tls_length} tls_block)
+    string(LENGTH "${tls_head}" head_length)
+    math(EXPR inner_length "${tls_length} - ${head_length} - 4")
+    string(SUBSTRING "${tls_block}" ${head_length} ${inner_length} tls)
+    string(REPLACE "${tls_block}" "" script "${script}")
+    string(REPLACE "${data_head}" "${data_head}${tls}" script "${script}")
+  endif()
 
   set(path ${CMAKE_BINARY_DIR}/shipped_module.ld)
   # Written only when it changes, so a reconfigure relinks nothing.

@@ -155,6 +155,7 @@ typedef void(WINAPI *PLUGIN_SETSTARTUPINFO)(const struct PluginStartupInfo *Info
 typedef void(WINAPI *PLUGIN_GETPLUGININFO)(struct PluginInfo *Info);
 typedef HANDLE(WINAPI *PLUGIN_OPENPLUGIN)(int OpenFrom, int Item);
 typedef int(WINAPI *PLUGIN_CONFIGURE)(int ItemNumber);
+typedef void(WINAPI *PLUGIN_EXITFAR)(void);
 
 #ifdef __cplusplus
 }

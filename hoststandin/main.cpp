@@ -89,6 +89,14 @@ void DefaultPluginsFolder(char *out, int size) {
   snprintf(out, size, "%s\\Plugins", exe);
 }
 
+/* What a plugin must leave as it found it: the title and the code page. */
+void LogConsoleState(const char *when) {
+  char title[1024];
+  if (!GetConsoleTitleA(title, sizeof title))
+    title[0] = 0;
+  HostLog("host: %s: console title \"%s\", output code page %u", when, title, GetConsoleOutputCP());
+}
+
 void ReportEnd(void) {
   WriteResult("cmdline", CommandLine.Text);
   std::vector<char> editor((size_t)EditorTextLength() + 1);
@@ -171,6 +179,10 @@ int main(int argc, char **argv) {
     snprintf(folder, sizeof folder, "C:\\");
   if (!PanelOpenFolder(folder))
     fprintf(stderr, "farhost: cannot list %s\n", folder);
+  /* The host names its folder in the console title, as FAR does. */
+  char title[MAX_PATH + 16];
+  snprintf(title, sizeof title, "{%s} - farhost", folder);
+  SetConsoleTitleA(title);
 
   char plugins[OPTION_TEXT_SIZE];
   if (Options.PluginsFolder[0])
@@ -190,7 +202,10 @@ int main(int argc, char **argv) {
   if (area == AREA_VIEWER && !OpenViewerFile(Options.File))
     fprintf(stderr, "farhost: cannot read %s\n", Options.File);
 
+  LogConsoleState("as the host starts");
   RunHost(area);
+  UnloadPlugins();
+  LogConsoleState("after the plugins are unloaded");
 
   if (InputRanOutInside() > 1) {
     fprintf(stderr, "farhost: the keys ran out inside a window; it was closed as with Esc\n");

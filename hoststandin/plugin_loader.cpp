@@ -54,6 +54,7 @@ void LoadPlugin(const char *path, const char *language) {
   slot.GetPluginInfo = getPluginInfo;
   slot.OpenPlugin = openPlugin;
   slot.Configure = configure;
+  slot.ExitFAR = (PLUGIN_EXITFAR)(void *)GetProcAddress(module, "ExitFAR");
   HostLog("loader: plugin %d %s (SetStartupInfo %s, GetPluginInfo %s, OpenPlugin %s, Configure %s)",
           number, moduleName, setStartupInfo ? "yes" : "no", getPluginInfo ? "yes" : "no",
           openPlugin ? "yes" : "no", configure ? "yes" : "no");
@@ -145,4 +146,18 @@ int LoadPlugins(const char *pluginsFolder, const char *language, const char *roo
   } while (FindNextFileA(find, &found));
   FindClose(find);
   return PluginCount;
+}
+
+void UnloadPlugins(void) {
+  for (int number = 0; number < PluginCount; number++) {
+    PluginSlot &slot = Plugins[number];
+    if (slot.ExitFAR) {
+      HostLog("ExitFAR plugin=%d", number);
+      slot.ExitFAR();
+    }
+    if (slot.Module)
+      FreeLibrary(slot.Module);
+    slot.Module = nullptr;
+  }
+  ClearPlugins();
 }

@@ -8,6 +8,10 @@
 /* Returns the number of plugins loaded; problems go to stderr and the log. */
 int LoadPlugins(const char *pluginsFolder, const char *language, const char *rootKey);
 
+/* As the host quits: each plugin's ExitFAR when it exports one, then its
+   module freed. */
+void UnloadPlugins(void);
+
 /* Chooses among the files matching a pattern (e.g. "dir\\*.lng") the one
    whose .Language is the wanted one, else English, else the first; "" when
    there is none. */

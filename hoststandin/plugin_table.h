@@ -22,6 +22,7 @@ struct PluginSlot {
   PLUGIN_GETPLUGININFO GetPluginInfo;
   PLUGIN_OPENPLUGIN OpenPlugin;
   PLUGIN_CONFIGURE Configure;
+  PLUGIN_EXITFAR ExitFAR; /* null when not exported */
 };
 
 extern struct PluginSlot Plugins[MAX_PLUGINS];

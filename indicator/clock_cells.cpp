@@ -1,5 +1,5 @@
-// What one pass of the display does to the console: compare the covered
-// cells with the text, and paint it again.
+// What a display does to the console: compare the covered cells with the
+// text, paint it again, and put the cells back.
 #include "indicator/clock_indicator.h"
 
 // Never more than the 80-entry buffers hold, whatever the caller passes.
@@ -59,6 +59,10 @@ void DrawClockText(HANDLE console, SHORT x, SHORT y, WORD attribute, const WCHAR
   WriteClockCells(console, cells, length, position);
 }
 
+static int ShowsClock(const CHAR_INFO *cell, WCHAR character, WORD attribute) {
+  return cell->Char.UnicodeChar == character && cell->Attributes == attribute;
+}
+
 int CheckClockCells(HANDLE console, CHAR_INFO *savedCells, const WCHAR *text, WORD attribute,
                     COORD position) {
   if (!text)
@@ -67,10 +71,27 @@ int CheckClockCells(HANDLE console, CHAR_INFO *savedCells, const WCHAR *text, WO
   DWORD read = ReadClockCells(console, cells, ClockTextLength(text), position);
   int changed = 0;
   for (DWORD i = 0; i < read; i++) {
-    if (cells[i].Char.UnicodeChar != text[i] || cells[i].Attributes != attribute) {
+    if (!ShowsClock(&cells[i], text[i], attribute)) {
       savedCells[i] = cells[i];
       changed = 1;
     }
   }
   return changed;
+}
+
+// The host may have painted since the last pass: its cells are the newer
+// content and stay. The run is written in one call, the host's cells
+// written as just read. A cell the read did not report gets its saved
+// content, so a failed read never leaves the clock behind.
+void RestoreClockCells(HANDLE console, const CHAR_INFO *savedCells, const WCHAR *text,
+                       WORD attribute, COORD position) {
+  if (!text)
+    return;
+  CHAR_INFO cells[CLOCK_TEXT_SIZE];
+  DWORD length = ClockTextLength(text);
+  DWORD read = ReadClockCells(console, cells, length, position);
+  for (DWORD i = 0; i < length; i++)
+    if (i >= read || ShowsClock(&cells[i], text[i], attribute))
+      cells[i] = savedCells[i];
+  WriteClockCells(console, cells, length, position);
 }

@@ -1,11 +1,11 @@
 // The clock thread: one display from its settings to the screen written
-// back, and the menu entry that starts or stops it.
-#include <process.h>
+// back.
 #include <string.h>
 
 #include "datetext/date_text.h"
 #include "hostlink/host_table.h"
 #include "indicator/clock_indicator.h"
+#include "indicator/clock_numbers.h"
 #include "indicator/decimal_text.h"
 #include "settings/settings_store.h"
 
@@ -16,19 +16,11 @@ char IndicatorFormat[FORMAT_SIZE];
 
 struct ClockSettings {
   DWORD Pause;
-  SHORT Xcoord, Ycoord;
+  LONG Xcoord, Ycoord;
   DWORD Title, Custom;
   WORD Color;
   DWORD CtrlOff;
 };
-
-void InvokeClockIndicator(void) {
-  if (ClockRunning.load() == 1 && ClockSwitchMode.load() == 1)
-    ClockStopRequest.store(1);
-  // A thread that cannot start goes unnoticed: there is nothing to show.
-  if (ClockRunning.load() == 0)
-    _beginthread(RunClockIndicator, CLOCK_STACK_SIZE, NULL);
-}
 
 // One whole sequence under the settings lock, so the host's thread never
 // finds its key replaced halfway. The format is read when Custom is on.
@@ -37,9 +29,9 @@ static void ReadClockSettings(struct ClockSettings *settings, const char **forma
   *format = NULL;
   LockSettings();
   if (OpenSettingsKey("Indicator")) {
-    settings->Pause = ReadNumber("Pause");
-    settings->Xcoord = (SHORT)ReadNumber("Xcoord");
-    settings->Ycoord = (SHORT)ReadNumber("Ycoord");
+    settings->Pause = StoredClockPause(ReadNumber("Pause"));
+    settings->Xcoord = StoredClockPlace(ReadNumber("Xcoord"));
+    settings->Ycoord = StoredClockPlace(ReadNumber("Ycoord"));
     settings->Title = ReadNumber("Title");
     settings->Custom = ReadNumber("Custom");
     settings->Color = (WORD)ReadNumber("Color");
@@ -57,12 +49,11 @@ static void ReadClockSettings(struct ClockSettings *settings, const char **forma
 static DWORD DisplayTime(DWORD pause) {
   if (pause)
     return pause;
-  DWORD fromMessage = ReadDecimalText(GetMsgText(MSG_CLOCK_PAUSE));
+  DWORD fromMessage = StoredClockPause(ReadDecimalText(GetMsgText(MSG_CLOCK_PAUSE)));
   return fromMessage ? fromMessage : (DWORD)CLOCK_DEFAULT_PAUSE;
 }
 
 int RunClockPass(struct ClockDisplay *display) {
-  SetConsoleOutputCP(CLOCK_CODE_PAGE);
   if (!CheckClockCells(display->Console, display->SavedCells, display->WideText, display->Color,
                        display->Position))
     return 0;
@@ -71,27 +62,59 @@ int RunClockPass(struct ClockDisplay *display) {
   return 1;
 }
 
+static int DisplayEnds(DWORD start, DWORD time, LONG startMask) {
+  if (GetTickCount() - start > time)
+    return 1;
+  if (ClockStopRequest.load() != 0 || ClockUnloading.load() != 0)
+    return 1;
+  return startMask != 0 && ReadModifierMask() != startMask;
+}
+
 // The passes, with no wait between them. Time is measured as ticks since
 // the start, so a display that spans the 32-bit wrap of the tick count
 // still lasts its time.
 static void ShowUntilEnd(struct ClockDisplay *display, DWORD start, DWORD time, LONG startMask) {
-  for (;;) {
+  do
     RunClockPass(display);
-    if (GetTickCount() - start > time)
-      break;
-    if (ClockStopRequest.load() != 0)
-      break;
-    if (startMask != 0 && ReadModifierMask() != startMask)
-      break;
-  }
+  while (!DisplayEnds(start, time, startMask));
 }
 
-// How many of length cells from position lie in the buffer's row.
-static DWORD CellsInRow(const COORD *position, COORD size, DWORD length) {
-  if (position->X < 0 || position->X >= size.X || position->Y < 0 || position->Y >= size.Y)
+// The expansion, read in the OEM code page like every text the host hands
+// over: the language file's default format and the format typed in the
+// dialog alike. A text that cannot be converted shows as empty.
+static DWORD ExpandClockText(struct ClockDisplay *display, const char *format, WCHAR *text) {
+  ExpandDateText(display->Text, sizeof display->Text, format, NULL);
+  if (!MultiByteToWideChar(CP_OEMCP, 0, display->Text, -1, text, CLOCK_TEXT_SIZE))
+    text[0] = 0;
+  text[CLOCK_TEXT_SIZE - 1] = 0;
+  DWORD length = 0;
+  while (text[length])
+    length++;
+  return length;
+}
+
+// Puts the part of text that lies on the buffer into the display and saves
+// the cells under it: the text ends Xcoord columns left of the right edge,
+// in row Ycoord; what falls off the left or right edge is cut. The text
+// covers only cells whose content was saved: none a read did not report.
+// 0 when a text that is not empty has no cell on the buffer.
+static int PlaceClockText(struct ClockDisplay *display, const struct ClockSettings *settings,
+                          COORD size, const WCHAR *text, DWORD length) {
+  if (settings->Ycoord < 0 || settings->Ycoord >= size.Y)
     return 0;
-  DWORD room = (DWORD)(size.X - position->X);
-  return length < room ? length : room;
+  LONG column = (LONG)size.X - (LONG)length - settings->Xcoord;
+  LONG cut = column < 0 ? -column : 0;
+  if (length == 0 || column + cut >= size.X)
+    return length == 0; // an empty text draws nothing, yet takes the title
+  DWORD shown = (LONG)length > cut ? length - (DWORD)cut : 0;
+  if (shown > (DWORD)(size.X - (column + cut)))
+    shown = (DWORD)(size.X - (column + cut));
+  display->Position.X = (SHORT)(column + cut);
+  display->Position.Y = (SHORT)settings->Ycoord;
+  display->Length = ReadClockCells(display->Console, display->SavedCells, shown, display->Position);
+  memcpy(display->WideText, text + cut, display->Length * sizeof(WCHAR));
+  display->WideText[display->Length] = 0;
+  return display->Length > 0;
 }
 
 static void ShowClock(const struct ClockSettings *settings, const char *format) {
@@ -105,38 +128,27 @@ static void ShowClock(const struct ClockSettings *settings, const char *format) 
   CONSOLE_SCREEN_BUFFER_INFO buffer;
   if (!GetConsoleScreenBufferInfo(display.Console, &buffer))
     return;
-  // Drawn as CLOCK_CODE_PAGE text: the names' code page too.
-  ExpandDateTextIn(display.Text, sizeof display.Text, format, NULL, CLOCK_CODE_PAGE);
-  // A text that cannot be converted shows as empty.
-  if (!MultiByteToWideChar(CLOCK_CODE_PAGE, 0, display.Text, -1, display.WideText, CLOCK_TEXT_SIZE))
-    display.WideText[0] = 0;
-  display.WideText[CLOCK_TEXT_SIZE - 1] = 0;
-  while (display.WideText[display.Length])
-    display.Length++;
+  WCHAR text[CLOCK_TEXT_SIZE];
+  DWORD length = ExpandClockText(&display, format, text);
+  // A text wholly off the buffer would run its time unseen: none at all.
+  if (!PlaceClockText(&display, settings, buffer.dwSize, text, length))
+    return;
+  // The whole title, whatever its length, to be put back as it was.
+  WCHAR savedTitle[CLOCK_TITLE_SIZE];
   if (settings->Title) {
-    GetConsoleTitleW(display.SavedTitle, CLOCK_TEXT_SIZE);
-    display.SavedTitle[CLOCK_TEXT_SIZE - 1] = 0;
-    SetConsoleTitleW(display.WideText);
-  }
-  display.Position.X = (SHORT)(buffer.dwSize.X - (SHORT)display.Length - settings->Xcoord);
-  display.Position.Y = settings->Ycoord;
-  // The text covers only cells whose content was saved: none off the
-  // buffer, none past the end of its row, none a read did not report. So
-  // nothing is drawn that cannot be put back, nor anything unsaved written.
-  DWORD cells = ReadClockCells(display.Console, display.SavedCells,
-                               CellsInRow(&display.Position, buffer.dwSize, display.Length),
-                               display.Position);
-  if (cells < display.Length) {
-    display.Length = cells;
-    display.WideText[cells] = 0;
+    savedTitle[0] = 0;
+    GetConsoleTitleW(savedTitle, CLOCK_TITLE_SIZE);
+    savedTitle[CLOCK_TITLE_SIZE - 1] = 0;
+    SetConsoleTitleW(text);
   }
   display.Color = settings->Color ? settings->Color : display.SavedCells[0].Attributes;
 
   ShowUntilEnd(&display, start, time, startMask);
 
-  WriteClockCells(display.Console, display.SavedCells, display.Length, display.Position);
+  RestoreClockCells(display.Console, display.SavedCells, display.WideText, display.Color,
+                    display.Position);
   if (settings->Title)
-    SetConsoleTitleW(display.SavedTitle);
+    SetConsoleTitleW(savedTitle);
 }
 
 void __cdecl RunClockIndicator(void *) {

@@ -4,21 +4,36 @@ static int IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-DWORD ReadDecimalText(const char *text) {
+DWORD ReadDecimalMagnitude(const char *text, int *negative) {
+  *negative = 0;
   if (!text)
     return 0;
   while (IsBlank(*text))
     text++;
-  int negative = *text == '-';
+  *negative = *text == '-';
   if (*text == '-' || *text == '+')
     text++;
-  // Counting stops at the bound, so no digit string can overflow.
-  const long long bound = negative ? 2147483648LL : 4294967295LL;
-  long long magnitude = 0;
+  const DWORD bound = 0xFFFFFFFF;
+  DWORD magnitude = 0;
   for (; *text >= '0' && *text <= '9'; text++) {
-    magnitude = magnitude * 10 + (*text - '0');
-    if (magnitude > bound)
-      magnitude = bound;
+    DWORD digit = (DWORD)(*text - '0');
+    magnitude = magnitude > (bound - digit) / 10 ? bound : magnitude * 10 + digit;
   }
-  return (DWORD)(negative ? -magnitude : magnitude);
+  return magnitude;
+}
+
+DWORD ReadDecimalText(const char *text) {
+  int negative;
+  DWORD magnitude = ReadDecimalMagnitude(text, &negative);
+  if (!negative)
+    return magnitude;
+  return 0 - (magnitude > 0x80000000 ? 0x80000000 : magnitude);
+}
+
+int DecimalTextWithin(const char *text, LONG low, DWORD high) {
+  int negative;
+  DWORD magnitude = ReadDecimalMagnitude(text, &negative);
+  if (negative)
+    return magnitude == 0 || (low < 0 && magnitude <= 0 - (DWORD)low);
+  return magnitude >= (DWORD)(low > 0 ? low : 0) && magnitude <= high;
 }

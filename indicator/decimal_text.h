@@ -5,9 +5,16 @@
 #include <windows.h>
 
 /* Leading blanks, an optional sign, then digits up to the first other
-   character; no digits read as 0, null as 0. A number below -2147483648 or
-   above 4294967295 is cut to that bound, so a stored 32-bit value shown
-   signed or unsigned reads back as the same 32 bits. */
+   character; no digits read as 0, null as 0. The magnitude, with the sign
+   in *negative; one beyond 4294967295 reads as that, so no digit string
+   overflows. */
+DWORD ReadDecimalMagnitude(const char *text, int *negative);
+
+/* The number cut to -2147483648..4294967295, so a stored 32-bit value
+   shown signed or unsigned reads back as the same 32 bits. */
 DWORD ReadDecimalText(const char *text);
+
+/* 1 when the number lies in low..high. */
+int DecimalTextWithin(const char *text, LONG low, DWORD high);
 
 #endif

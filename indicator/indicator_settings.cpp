@@ -6,6 +6,7 @@
 #include "hostlink/dialog_snapshot.h"
 #include "hostlink/host_table.h"
 #include "indicator/clock_indicator.h"
+#include "indicator/clock_numbers.h"
 #include "indicator/decimal_text.h"
 #include "settings/settings_store.h"
 
@@ -52,15 +53,16 @@ static DWORD LoadIndicatorSettings(DialogHandle dialog) {
   Dialogs.SetItemStatus(dialog, INDICATOR_ITEM_CTRL_OFF, (int)stored.CtrlOff);
   if (stored.HaveFormat)
     PutItemText(dialog, INDICATOR_ITEM_FORMAT, stored.Format);
-  // The time unsigned, the place signed: each reads back as the same bits.
+  // As the clock reads them: a value out of range shows clamped, so
+  // confirming keeps what the clock does.
   char number[16];
-  snprintf(number, sizeof number, "%lu", (unsigned long)stored.Pause);
+  snprintf(number, sizeof number, "%lu", (unsigned long)StoredClockPause(stored.Pause));
   if (stored.HavePause)
     PutItemText(dialog, INDICATOR_ITEM_PAUSE, number);
-  snprintf(number, sizeof number, "%ld", (long)(LONG)stored.Xcoord);
+  snprintf(number, sizeof number, "%ld", (long)StoredClockPlace(stored.Xcoord));
   if (stored.HaveXcoord)
     PutItemText(dialog, INDICATOR_ITEM_XCOORD, number);
-  snprintf(number, sizeof number, "%ld", (long)(LONG)stored.Ycoord);
+  snprintf(number, sizeof number, "%ld", (long)StoredClockPlace(stored.Ycoord));
   if (stored.HaveYcoord)
     PutItemText(dialog, INDICATOR_ITEM_YCOORD, number);
   return stored.Color;
@@ -98,6 +100,30 @@ static void SaveIndicatorSettings(DialogHandle dialog, DWORD colour) {
   UnlockSettings();
 }
 
+// Says which number cannot be shown and puts the focus on it.
+static int RefuseNumber(DialogHandle dialog, int item, int message) {
+  const char *title = GetMsgText(MSG_CLOCK_NUMBERS_TITLE), *text = GetMsgText(message);
+  const char *ok = GetMsgText(MSG_CLOCK_NUMBERS_OK);
+  const char *lines[3] = {title ? title : "", text ? text : "", ok ? ok : ""};
+  if (HostReady && HostServices.Message)
+    HostServices.Message(HostServices.ModuleNumber, FMSG_WARNING, NULL, lines, 3, 1);
+  if (Dialogs.SetItemFocus)
+    Dialogs.SetItemFocus(dialog, item);
+  return 0;
+}
+
+// 1 when the time and the place typed can be shown; otherwise the person
+// is told the range, and the dialog shows again with what was typed.
+static int ClockNumbersShowable(DialogHandle dialog) {
+  if (!DecimalTextWithin(Dialogs.GetItemData(dialog, INDICATOR_ITEM_PAUSE), 0, CLOCK_LONGEST_PAUSE))
+    return RefuseNumber(dialog, INDICATOR_ITEM_PAUSE, MSG_CLOCK_PAUSE_RANGE);
+  for (int item = INDICATOR_ITEM_XCOORD; item <= INDICATOR_ITEM_YCOORD; item++)
+    if (!DecimalTextWithin(Dialogs.GetItemData(dialog, item), CLOCK_PLACE_LOWEST,
+                           CLOCK_PLACE_HIGHEST))
+      return RefuseNumber(dialog, item, MSG_CLOCK_PLACE_RANGE);
+  return 1;
+}
+
 // The picker, shown until it is accepted or cancelled; returns the colour
 // then in force.
 static DWORD PickColour(DialogHandle picker, DWORD colour) {
@@ -132,6 +158,8 @@ void EditIndicatorSettings(void) {
     // with nothing changed there is nothing to save.
     while (Dialogs.ShowDialog(dialog) != -1) {
       if (!Dialogs.GetItemStatus(dialog, INDICATOR_ITEM_COLOUR_REQUEST) || !picker) {
+        if (!ClockNumbersShowable(dialog))
+          continue;
         if (colour != loadedColour || DialogChangedSince(dialog, &shown))
           SaveIndicatorSettings(dialog, colour);
         break;

@@ -26,6 +26,15 @@ enum {
   COLOUR_FIRST_BACKGROUND = 0x30
 };
 
+/* The box that refuses a number the clock cannot show: its title, the
+   ranges of the display time and of the place, its button. */
+enum {
+  MSG_CLOCK_NUMBERS_TITLE = 73,
+  MSG_CLOCK_PAUSE_RANGE = 74,
+  MSG_CLOCK_PLACE_RANGE = 75,
+  MSG_CLOCK_NUMBERS_OK = 64
+};
+
 void EditIndicatorSettings(void);
 
 #endif

@@ -59,3 +59,8 @@ extern "C" int WINAPI Configure(int) {
     return 0;
   return ShowMainMenu(1) != -1 ? 1 : 0;
 }
+
+// The host's last call before it unloads the module: the clock is taken
+// off the screen first, so the host finds its screen and title as it left
+// them and no thread of the module runs on.
+extern "C" void WINAPI ExitFAR(void) { EndClockForUnload(); }

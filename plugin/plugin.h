@@ -22,6 +22,7 @@ void WINAPI SetStartupInfo(const struct PluginStartupInfo *Info);
 void WINAPI GetPluginInfo(struct PluginInfo *Info);
 HANDLE WINAPI OpenPlugin(int OpenFrom, int Item);
 int WINAPI Configure(int ItemNumber);
+void WINAPI ExitFAR(void);
 #ifdef __cplusplus
 }
 #endif

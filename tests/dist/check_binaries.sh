@@ -50,7 +50,7 @@ check_release "$dll" 69632
   fail "Horalis.dll imports a locale call Windows 2000 lacks"
 exports=$("$objdump" -p "$dll" |
   sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | sed -n 's/^\s*\[\s*[0-9]*\] //p' | sort | tr '\n' ' ')
-expected="Configure GetPluginInfo OpenPlugin PutHoralis SetStartupInfo "
+expected="Configure ExitFAR GetPluginInfo OpenPlugin PutHoralis SetStartupInfo "
 [ "$exports" = "$expected" ] || fail "Horalis.dll exports '$exports', expected '$expected'"
 
 if [ -f "$dist/Dialog.gen" ]; then

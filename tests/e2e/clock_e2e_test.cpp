@@ -51,4 +51,88 @@ TEST(Clock, ShownInTheCornerThenGoneWithThePanelsIntact) {
   }
 }
 
+/* The log line of the console's title and code page at a moment. */
+std::string ConsoleState(const FarhostRun &run, const std::string &when) {
+  size_t at = run.Log.find("host: " + when + ": ");
+  return at == std::string::npos
+             ? "<not logged>"
+             : run.Log.substr(at + 8 + when.size(), run.Log.find('\n', at) - at - 8 - when.size());
+}
+
+/* The host quits while the clock shows: it calls ExitFAR and frees the
+   module; the clock is gone at once, with the screen, the title and the
+   code page as the host had them. */
+TEST(Clock, QuitDuringADisplayPutsEverythingBack) {
+  TestRootKey root("clock_quit");
+  root.SetDword("Indicator", "Custom", 1);
+  root.SetString("Indicator", "Format", "[clock %Y]");
+  root.SetDword("Indicator", "Pause", 60000);
+  root.SetDword("Indicator", "Title", 1);
+  DWORD start = GetTickCount();
+  FarhostRun run = RunFarhost("clock_quit", "--dump --keys \"Dump " + ShowClock +
+                                                "Wait 700 Dump\" " + root.Option());
+  DWORD lasted = GetTickCount() - start;
+  ASSERT_EQ(run.ExitCode, 0) << "no crash on the unload\n" << run.Stderr;
+  std::vector<std::string> screens = Screens(run);
+  ASSERT_EQ(screens.size(), 3u) << run.Output;
+  EXPECT_NE(Row(screens[1], 0).find("[clock "), std::string::npos) << "shown\n" << screens[1];
+  EXPECT_EQ(screens[0], screens[2]) << "the screen as before the display";
+  EXPECT_NE(run.Log.find("ExitFAR plugin=0"), std::string::npos) << run.Log;
+  EXPECT_NE(ConsoleState(run, "as the host starts"), "<not logged>") << run.Log;
+  EXPECT_EQ(ConsoleState(run, "as the host starts"),
+            ConsoleState(run, "after the plugins are unloaded"))
+      << "the title and the output code page as the host had them";
+  EXPECT_LT(lasted, 30000u) << "the display of a minute did not hold the host";
+}
+
+/* A format typed in the dialog is stored in the OEM code page, like every
+   text the host hands over; shown in Russian, its letters are right. */
+TEST(Clock, ACyrillicFormatShowsInRussian) {
+  TestRootKey root("clock_cyrillic");
+  const std::string time = "\x82\xE0\xA5\xAC\xEF"; /* "Время" in code page 866 */
+  root.SetDword("Indicator", "Custom", 1);
+  root.SetString("Indicator", "Format", time + " %Y");
+  root.SetDword("Indicator", "Pause", 1500);
+  DateWindow window(time + " %Y");
+  FarhostRun run = RunFarhost("clock_cyrillic", "--lang Rus --keys \"" + ShowClock +
+                                                    "Wait 500 Dump\" " + root.Option());
+  window.Close();
+  ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+  std::vector<std::string> screens = Screens(run);
+  ASSERT_EQ(screens.size(), 1u) << run.Output;
+  std::string top = Row(screens[0], 0);
+  EXPECT_TRUE(top.find(window.Before) != std::string::npos ||
+              top.find(window.After) != std::string::npos)
+      << "\"Время\" and the year in the top row\n"
+      << screens[0];
+}
+
+/* Main menu, third entry, F4: the clock's settings; then the display
+   time's field emptied of its "3000". */
+const std::string ClockSettings = "F11 Enter Down Down F4 ";
+const std::string PauseField = "Tab Tab Tab End BS BS BS BS ";
+
+TEST(Clock, TheSettingsRefuseANegativeDisplayTime) {
+  const char *languages[] = {"Eng", "Rus"};
+  for (const char *language : languages) {
+    std::string name = std::string("clock_refuse_") + language;
+    TestRootKey root(name);
+    FarhostRun run = RunFarhost(name, std::string("--lang ") + language + " --keys \"" +
+                                          ClockSettings + PauseField +
+                                          "-5 Enter Dump Enter "
+                                          "Dump Esc\" " +
+                                          root.Option());
+    ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+    std::vector<std::string> screens = Screens(run);
+    ASSERT_EQ(screens.size(), 2u) << run.Output;
+    EXPECT_NE(screens[0].find(Message(language, 74)), std::string::npos)
+        << language << ": the range named\n"
+        << screens[0];
+    EXPECT_NE(screens[1].find("-5"), std::string::npos)
+        << language << ": the dialog again, with the input\n"
+        << screens[1];
+    EXPECT_EQ(root.GetDword("Indicator", "Pause"), 0xDEADBEEFu) << language << ": nothing saved";
+  }
+}
+
 } // namespace

@@ -97,13 +97,19 @@ TEST_F(ClockNativeTest, WithoutAConsoleNothingIsShownAndTheFlagsAreReleased) {
   EXPECT_TRUE(WaitForEnd()) << "no console at all";
 }
 
+// No thread runs without its own reference to the module.
 TEST_F(ClockNativeTest, AThreadThatCannotStartLeavesNothingBehind) {
-  StoreClock(LABEL, 20000);
-  WinSubset_FailCall("_beginthread", ERROR_NOT_ENOUGH_MEMORY, 1);
-  InvokeClockIndicator();
-  Sleep(20);
-  EXPECT_EQ(0, ClockRunning.load());
-  EXPECT_FALSE(LabelShown());
+  const char *failing[] = {"CreateThread", "LoadLibraryA", "GetModuleFileNameA"};
+  for (const char *call : failing) {
+    StoreClock(LABEL, 20000);
+    WinSubset_FailCall(call, ERROR_NOT_ENOUGH_MEMORY, 1);
+    InvokeClockIndicator();
+    Sleep(20);
+    EXPECT_EQ(0, ClockRunning.load()) << call;
+    EXPECT_EQ(0, ClockThreads.load()) << call;
+    EXPECT_EQ(0, WinSubset_LiveThreads()) << call;
+    EXPECT_FALSE(LabelShown()) << call;
+  }
 }
 
 TEST_F(ClockNativeTest, ASecondThreadFindsTheDisplayClaimedAndPassesOnSwitchMode) {
@@ -124,14 +130,13 @@ TEST_F(ClockNativeTest, ASecondThreadFindsTheDisplayClaimedAndPassesOnSwitchMode
 }
 
 TEST_F(ClockNativeTest, ConsoleCallsThatFailDrawNothingAndLoseNothing) {
-  const char *failing[] = {"ReadConsoleOutputW", "WriteConsoleOutputW", "SetConsoleOutputCP",
-                           "GetConsoleTitleW", "SetConsoleTitleW"};
+  const char *failing[] = {"ReadConsoleOutputW", "WriteConsoleOutputW", "GetConsoleTitleW",
+                           "SetConsoleTitleW"};
   for (const char *call : failing) {
     Paint(width - 10, 0, "abcdefghij", 0x1E);
     WinSubset_FailCall(call, ERROR_INVALID_HANDLE, -1);
     StoreClock(LABEL, 40);
-    ASSERT_TRUE(StartDisplay()) << call;
-    ASSERT_TRUE(WaitForEnd()) << call;
+    ASSERT_TRUE(RunDisplayThrough()) << call;
     WinSubset_FailCall(call, 0, 0);
     EXPECT_EQ("abcdefghij", Characters(width - 10, 0, 10)) << call;
     EXPECT_EQ(std::vector<WORD>(10, 0x1E), Attributes(width - 10, 0, 10)) << call;

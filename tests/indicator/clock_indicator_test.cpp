@@ -95,26 +95,68 @@ TEST_F(ClockIndicatorTest, ARepaintIsCoveredAgainAndIsWhatComesBack) {
       << "in the colour it was painted in";
 }
 
-// The display leaves code page 1251 in force, which lacks the host's frame
-// characters: they still come back as they were.
-TEST_F(ClockIndicatorTest, FrameCharactersUnderTheTextComeBackExactly) {
-  ASSERT_TRUE(SetConsoleOutputCP(866));
-  std::string frame = "\xCD\xCD\xCD\xCD\xB5\xA0\xE1\xBB"; // ====|a c=+ in code page 866
-  Paint(width - (int)frame.size(), 0, frame, UNDER);
-  ShowLabelUntilStopped([&] { ASSERT_TRUE(LabelAppears()); });
-  EXPECT_EQ(CLOCK_CODE_PAGE, (int)GetConsoleOutputCP());
-  ASSERT_TRUE(SetConsoleOutputCP(866));
-  EXPECT_EQ(frame, Characters(width - (int)frame.size(), 0, (int)frame.size()))
-      << "read under 866 as they were written";
+// The host's output code page stays whatever it is, and frame characters
+// under the text come back exactly.
+TEST_F(ClockIndicatorTest, TheCodePageStaysAndFrameCharactersComeBack) {
+  const UINT codePages[] = {866, 1251};
+  for (UINT codePage : codePages) {
+    ASSERT_TRUE(SetConsoleOutputCP(866));
+    std::string frame = "\xCD\xCD\xCD\xCD\xB5\xA0\xE1\xBB"; // ====|a c=+ in code page 866
+    Paint(width - (int)frame.size(), 0, frame, UNDER);
+    ASSERT_TRUE(SetConsoleOutputCP(codePage));
+    ShowLabelUntilStopped([&] { ASSERT_TRUE(LabelAppears()); });
+    EXPECT_EQ(codePage, GetConsoleOutputCP()) << "the code page found";
+    ASSERT_TRUE(SetConsoleOutputCP(866));
+    EXPECT_EQ(frame, Characters(width - (int)frame.size(), 0, (int)frame.size()))
+        << "under code page " << codePage << ": read under 866 as they were written";
+  }
 }
 
-TEST_F(ClockIndicatorTest, TitleShowsTheTextAndComesBackCutTo79OrIsLeftAlone) {
+// Formats typed in the dialog and the language file's texts are OEM (866).
+TEST_F(ClockIndicatorTest, CyrillicTextShowsInTheOemCodePage) {
+  const std::string time = "\x82\xE0\xA5\xAC\xEF"; // "Время" in code page 866
+  const std::string formats[] = {"custom", "default"};
+  for (const std::string &which : formats) {
+    if (which == "custom")
+      StoreClock(time.c_str(), 20000);
+    else
+      Host().messages[MSG_CLOCK_FORMAT] = time;
+    StoreNumber("Custom", which == "custom");
+    StoreNumber("SwitchMode", 1);
+    ASSERT_TRUE(StartDisplay());
+    EXPECT_TRUE(WaitUntil([&] { return Characters(width - 5, 0, 5) == time; }))
+        << which << " format: the letters as written";
+    InvokeClockIndicator();
+    ASSERT_TRUE(WaitForEnd());
+  }
+}
+
+// A cell the host paints after the last pass keeps the host's content; the
+// rest comes back.
+TEST_F(ClockIndicatorTest, CellsPaintedOverSinceTheLastPassStayAsPainted) {
+  PaintRow(0);
+  COORD at = {(SHORT)(width - LABEL_LENGTH), 0};
+  std::string expected = Characters(at.X, 0, LABEL_LENGTH);
+  expected.replace(2, 2, "PA");
+  expected[5] = 'k';
+  CHAR_INFO saved[CLOCK_TEXT_SIZE];
+  ASSERT_EQ((DWORD)LABEL_LENGTH, ReadClockCells(output, saved, LABEL_LENGTH, at));
+  WCHAR text[CLOCK_TEXT_SIZE] = {'<', 'c', 'l', 'o', 'c', 'k', '>', 0};
+  DrawClockText(output, at.X, at.Y, 0x4E, text);
+  Paint(at.X + 2, 0, "PA", 0x4E); // characters, and the clock's colour
+  Paint(at.X + 5, 0, "k", 0x07);  // the clock's character, another colour
+  RestoreClockCells(output, saved, text, 0x4E, at);
+  EXPECT_EQ(expected, Characters(at.X, 0, LABEL_LENGTH)) << "host's cells kept, others back";
+  std::vector<WORD> attributes = {UNDER, UNDER, 0x4E, 0x4E, UNDER, 0x07, UNDER};
+  EXPECT_EQ(attributes, Attributes(at.X, 0, LABEL_LENGTH));
+}
+
+TEST_F(ClockIndicatorTest, TitleShowsTheTextAndComesBackWholeOrIsLeftAlone) {
   const std::string longTitle = "T" + std::string(119, 't');
   const struct {
     DWORD title;
     std::string before, during, after;
-  } cases[] = {{1, longTitle, LABEL, longTitle.substr(0, 79)},
-               {0, "my title", "my title", "my title"}};
+  } cases[] = {{1, longTitle, LABEL, longTitle}, {0, "my title", "my title", "my title"}};
   for (const auto &c : cases) {
     SetConsoleTitleA(c.before.c_str());
     StoreNumber("Title", c.title);
@@ -126,7 +168,7 @@ TEST_F(ClockIndicatorTest, TitleShowsTheTextAndComesBackCutTo79OrIsLeftAlone) {
         SetConsoleTitleA("changed by the host");
     });
     EXPECT_EQ(c.after, Title()) << "Title " << c.title
-                                << ": the title afterwards (the earlier one, cut to 79)";
+                                << ": the title afterwards (the earlier one, whole)";
   }
 }
 
@@ -167,7 +209,6 @@ TEST_F(ClockIndicatorTest, DefaultFormatAndTimeWithFreshSettings) {
   ASSERT_TRUE(WaitForEnd());
   EXPECT_GE(GetTickCount() - start, 140u) << "shown for the time of message 9";
   EXPECT_EQ(before, Characters(0, 0, width));
-  EXPECT_EQ(CLOCK_CODE_PAGE, (int)GetConsoleOutputCP()) << "code page 1251 stays in force";
 }
 
 TEST_F(ClockIndicatorTest, AnEmptyTextDrawsNothingAndBlanksTheTitle) {
@@ -200,11 +241,66 @@ TEST_F(ClockIndicatorTest, LongTextsAndPlacesOffTheBufferStaySafe) {
     StoreNumber("Xcoord", place.xcoord);
     StoreNumber("Ycoord", place.ycoord);
     StoreClock(format.c_str(), 30);
-    ASSERT_TRUE(StartDisplay());
-    ASSERT_TRUE(WaitForEnd());
+    ASSERT_TRUE(RunDisplayThrough());
     EXPECT_EQ(row0, Characters(0, 0, width)) << "Xcoord " << place.xcoord;
     EXPECT_EQ(row1, Characters(0, 1, width)) << "Xcoord " << place.xcoord;
   }
+}
+
+// Places out of range, stored by other means, are clamped, never wrapped; a
+// text wholly off the buffer ends the display at once, one partly off is cut.
+TEST_F(ClockIndicatorTest, PlacesOffTheBufferEndAtOnceOrCutTheText) {
+  const struct {
+    DWORD xcoord, ycoord;
+    const char *shown; // at the start of row 0; null: the display ends at once
+  } cases[] = {{5000, 0, nullptr},      {0x10005, 0, nullptr},    {0, 0x10001, nullptr},
+               {0, (DWORD)-1, nullptr}, {0x80000000, 0, nullptr}, {(DWORD)width - 3, 0, "ck>"}};
+  for (const auto &c : cases) {
+    PaintRow(0);
+    StoreClock(LABEL, 20000);
+    StoreNumber("SwitchMode", 1);
+    StoreNumber("Title", 1);
+    StoreNumber("Xcoord", c.xcoord);
+    StoreNumber("Ycoord", c.ycoord);
+    SetConsoleTitleA("my title");
+    DWORD start = GetTickCount();
+    InvokeClockIndicator();
+    if (c.shown) {
+      EXPECT_TRUE(WaitUntil([&] { return Characters(0, 0, 3) == c.shown; }))
+          << "Xcoord " << c.xcoord << ": the part on the buffer";
+      InvokeClockIndicator();
+    }
+    EXPECT_TRUE(WaitUntil([] { return ClockThreads.load() == 0; }));
+    if (!c.shown) {
+      EXPECT_LT(GetTickCount() - start, 2000u) << "Xcoord " << c.xcoord << " Ycoord " << c.ycoord;
+      EXPECT_EQ("my title", Title()) << "Xcoord " << c.xcoord << ": the title untouched";
+    }
+  }
+}
+
+// The host's last call before it unloads the module: the display ends, the
+// screen and title come back, and no thread of the module runs on.
+TEST_F(ClockIndicatorTest, ExitFarEndsADisplayWithinASecond) {
+  PaintRow(0);
+  std::string before = Characters(0, 0, width);
+  SetConsoleTitleA("my title");
+  StoreClock(LABEL, 20000);
+  StoreNumber("Title", 1);
+  StoreNumber("SwitchMode", 1);
+  ASSERT_TRUE(StartDisplay());
+  ASSERT_TRUE(LabelAppears());
+  DWORD start = GetTickCount();
+  ExitFAR();
+  EXPECT_LT(GetTickCount() - start, (DWORD)CLOCK_EXIT_WAIT) << "a bounded wait";
+  EXPECT_EQ(0, ClockThreads.load()) << "no clock thread left";
+  EXPECT_EQ(0, ClockRunning.load());
+  EXPECT_EQ(before, Characters(0, 0, width)) << "the screen back";
+  EXPECT_EQ("my title", Title()) << "the title back";
+  start = GetTickCount();
+  ExitFAR();
+  EXPECT_LT(GetTickCount() - start, 100u) << "with no display it returns at once";
+  EXPECT_TRUE(StartDisplay()) << "a module kept loaded shows the clock again";
+  InvokeClockIndicator();
 }
 
 TEST_F(ClockIndicatorTest, MainMenuEnterStartsTheClock) {

@@ -55,7 +55,7 @@ TEST_F(IndicatorSettingsTest, OpensWithTheStoredSettings) {
     EXPECT_EQ(1, d.items[6].status) << "Title";
     EXPECT_EQ(1, d.items[10].status) << "SwitchMode";
     EXPECT_EQ(1, d.items[14].status) << "CtrlOff";
-    EXPECT_STREQ("4000000000", d.items[7].text) << "Pause unsigned";
+    EXPECT_STREQ("86400000", d.items[7].text) << "Pause unsigned, clamped to a day";
     EXPECT_STREQ("-12", d.items[8].text) << "Xcoord signed";
     EXPECT_STREQ("3", d.items[9].text) << "Ycoord";
     return -1;
@@ -110,34 +110,69 @@ TEST_F(IndicatorSettingsTest, FreshSettingsConfirmedStoreNothingAndOneChangeStor
   EXPECT_EQ(0u, Stored("SwitchMode"));
 }
 
-TEST_F(IndicatorSettingsTest, EditedNumbersAreReadAsAtoiReadsThem) {
+// Time and place are read as atoi reads them; one the clock cannot show is
+// refused with the range, and the dialog shows again with what was typed.
+TEST_F(IndicatorSettingsTest, EditedNumbersOutsideTheirRangeAreRefused) {
+  const struct {
+    int item;
+    const char *text;
+    DWORD stored; // for an accepted text
+    int refusal;  // the message that names the range, 0 when accepted
+  } cases[] = {{7, "", 0, 0},
+               {7, "abc", 0, 0},
+               {7, "  +42ms", 42, 0},
+               {7, "86400000", 86400000, 0},
+               {7, "-5", 0, MSG_CLOCK_PAUSE_RANGE},
+               {7, "86400001", 0, MSG_CLOCK_PAUSE_RANGE},
+               {7, "99999999999999999999", 0, MSG_CLOCK_PAUSE_RANGE},
+               {8, "\t-7", (DWORD)-7, 0},
+               {8, "-32768", (DWORD)-32768, 0},
+               {8, "12345678901", 0, MSG_CLOCK_PLACE_RANGE},
+               {9, "32767", 32767, 0},
+               {9, "- 5", 0, 0},
+               {9, "007", 7, 0},
+               {9, "32768", 0, MSG_CLOCK_PLACE_RANGE},
+               {9, "-99999999999999999999", 0, MSG_CLOCK_PLACE_RANGE}};
+  const char *names[] = {"Pause", "Xcoord", "Ycoord"};
+  Host().messages[MSG_CLOCK_PAUSE_RANGE] = "Display time: 0, or 1 to 86400000 ms.";
+  Host().messages[MSG_CLOCK_PLACE_RANGE] = "Columns and row: from -32768 to 32767.";
+  for (const auto &c : cases) {
+    PutRegNumber(Key("Indicator"), names[c.item - 7], 1234);
+    Host().boxes.clear();
+    FakeDialogs().people = {[&](FakeDialog &d) {
+                              strcpy(d.items[c.item].text, c.text);
+                              return 16;
+                            },
+                            [&](FakeDialog &d) {
+                              EXPECT_STREQ(c.text, d.items[c.item].text) << "the input kept";
+                              EXPECT_EQ(c.item, d.focus) << "on the number refused";
+                              return -1;
+                            }};
+    EditIndicatorSettings();
+    std::string what = std::string(names[c.item - 7]) + " \"" + c.text + "\"";
+    if (c.refusal) {
+      ASSERT_EQ(1u, Host().boxes.size()) << what << ": one message";
+      EXPECT_EQ(Host().messages[c.refusal], Host().boxes[0].lines[1]) << what;
+      EXPECT_EQ(1234u, Stored(names[c.item - 7])) << what << ": nothing saved";
+    } else {
+      EXPECT_TRUE(Host().boxes.empty()) << what << ": no message";
+      EXPECT_EQ(c.stored, Stored(names[c.item - 7])) << what;
+      EXPECT_EQ(1u, FakeDialogs().people.size()) << what << ": the dialog closed";
+    }
+  }
+}
+
+TEST(DecimalText, ReadAsAtoiReadsThemCutToThirtyTwoBits) {
   const struct {
     const char *text;
-    DWORD stored;
-  } cases[] = {{"", 0},
-               {"abc", 0},
-               {"  +42ms", 42},
-               {"\t-7", (DWORD)-7},
-               {"4294967295", 0xFFFFFFFF},
+    DWORD value;
+  } cases[] = {{"4294967295", 0xFFFFFFFF},
                {"99999999999999999999", 0xFFFFFFFF},
                {"-2147483648", 0x80000000},
                {"-99999999999999999999", 0x80000000},
-               {"- 5", 0},
-               {"007", 7}};
-  for (const auto &c : cases) {
-    FakeDialogs().people = {[&](FakeDialog &d) {
-      strcpy(d.items[7].text, c.text);
-      strcpy(d.items[8].text, c.text);
-      strcpy(d.items[9].text, c.text);
-      return 16;
-    }};
-    EditIndicatorSettings();
-    EXPECT_EQ(c.stored, Stored("Pause")) << "\"" << c.text << "\"";
-    EXPECT_EQ(c.stored, Stored("Xcoord")) << "\"" << c.text << "\"";
-    EXPECT_EQ(c.stored, Stored("Ycoord")) << "\"" << c.text << "\"";
-    EXPECT_EQ(c.stored, ReadDecimalText(c.text)) << "the same text, the same value";
-  }
-  EXPECT_EQ(0u, ReadDecimalText(nullptr));
+               {nullptr, 0}};
+  for (const auto &c : cases)
+    EXPECT_EQ(c.value, ReadDecimalText(c.text)) << (c.text ? c.text : "null");
 }
 
 TEST_F(IndicatorSettingsTest, SavedChoicesAndSwitchModeTakeEffectAtOnce) {

@@ -31,6 +31,7 @@ void ClockConsoleTest::SetUp() {
 
 void ClockConsoleTest::TearDown() {
   EXPECT_TRUE(WaitForEnd()) << "no display outlives its test";
+  EXPECT_TRUE(WaitUntil([] { return ClockThreads.load() == 0; })) << "nor a clock thread";
 #ifndef _WIN32
   // Nor a thread that has not claimed a display, or gave it up.
   EXPECT_TRUE(WaitUntil([] { return WinSubset_LiveThreads() == 0; }, 20000));
@@ -98,6 +99,11 @@ bool ClockConsoleTest::WaitUntil(const std::function<bool()> &condition, int mil
 bool ClockConsoleTest::StartDisplay() {
   InvokeClockIndicator();
   return WaitUntil([] { return ClockRunning.load() == 1; });
+}
+
+bool ClockConsoleTest::RunDisplayThrough() {
+  InvokeClockIndicator();
+  return WaitUntil([] { return ClockThreads.load() == 0 && ClockRunning.load() == 0; }, 20000);
 }
 
 bool ClockConsoleTest::WaitForEnd() {

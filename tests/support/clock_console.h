@@ -30,6 +30,9 @@ protected:
   bool StartDisplay();
   // Waits until no display is shown any more.
   bool WaitForEnd();
+  // Runs the clock's entry and waits until its thread is gone, for displays
+  // that may end as soon as they start.
+  bool RunDisplayThrough();
   static bool WaitUntil(const std::function<bool()> &condition, int milliseconds = 5000);
 
   HANDLE output = NULL;

@@ -1,8 +1,11 @@
 // Thousands of clock displays started from one thread, as the host starts
-// them, interleaved with saves of the clock's settings dialog and with Ctrl
-// pressed and released, under ThreadSanitizer. Fails when two threads draw
-// at once, when a display leaves the screen or the title other than it found
-// them, when a save is not stored, or (by TSan's exit code) on a data race.
+// them, interleaved with saves of the clock's settings dialog, Ctrl pressed
+// and released, the output code page changed, cells repainted under a
+// shown clock and unloads, under ThreadSanitizer. Fails when two threads
+// draw at once, when a display leaves the screen, the title or the code
+// page other than it found them or loses a repaint, when an unload leaves a
+// thread running, when a save is not stored, or (by TSan's exit code) on a
+// data race.
 #include <stdio.h>
 #include <string.h>
 
@@ -46,18 +49,21 @@ unsigned Next(void) {
 // The screen and title every display must leave behind.
 CHAR_INFO OriginalCells[80 * 25];
 WCHAR OriginalTitle[80];
+std::atomic<UINT> OriginalCodePage(866);
 const COORD SCREEN = {80, 25};
 
 } // namespace
 
 extern "C" {
-uintptr_t __real__beginthread(void(__cdecl *)(void *), unsigned, void *);
+HANDLE WINAPI __real_CreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE, LPVOID,
+                                  DWORD, LPDWORD);
+void WINAPI __real_FreeLibraryAndExitThread(HMODULE, DWORD);
+BOOL WINAPI __real_SetConsoleOutputCP(UINT);
 BOOL WINAPI __real_GetConsoleScreenBufferInfo(HANDLE, PCONSOLE_SCREEN_BUFFER_INFO);
 BOOL WINAPI __real_ReadConsoleOutputW(HANDLE, CHAR_INFO *, COORD, COORD, SMALL_RECT *);
 BOOL WINAPI __real_WriteConsoleOutputW(HANDLE, const CHAR_INFO *, COORD, COORD, SMALL_RECT *);
 DWORD WINAPI __real_GetConsoleTitleW(LPWSTR, DWORD);
 BOOL WINAPI __real_SetConsoleTitleW(LPCWSTR);
-BOOL WINAPI __real_SetConsoleOutputCP(UINT);
 }
 
 namespace {
@@ -82,6 +88,8 @@ void CheckScreenAsFound(const char *when) {
     }
   if (memcmp(title, OriginalTitle, sizeof title) != 0)
     Fail(when, -1);
+  if (GetConsoleOutputCP() != OriginalCodePage.load())
+    Fail(when, (long)GetConsoleOutputCP());
 }
 
 // A clock thread's console calls are numbered in one sequence across all
@@ -110,32 +118,45 @@ void NoteConsoleCall(void) {
 }
 
 struct ClockStart {
-  void(__cdecl *procedure)(void *);
+  LPTHREAD_START_ROUTINE procedure;
   void *argument;
 };
 
-void __cdecl RunClockThread(void *opaque) {
+DWORD WINAPI RunClockThread(void *opaque) {
   ClockStart start = *(ClockStart *)opaque;
   delete (ClockStart *)opaque;
   OnClockThread = true;
-  start.procedure(start.argument);
-  if (ThisThread.first) {
-    std::lock_guard<std::mutex> hold(UsesLock);
-    Uses.push_back(ThisThread);
-  }
+  return start.procedure(start.argument);
 }
 
 } // namespace
 
 extern "C" {
-uintptr_t __wrap__beginthread(void(__cdecl *procedure)(void *), unsigned stackSize,
-                              void *argument) {
+HANDLE WINAPI __wrap_CreateThread(LPSECURITY_ATTRIBUTES attributes, SIZE_T stackSize,
+                                  LPTHREAD_START_ROUTINE procedure, LPVOID argument, DWORD flags,
+                                  LPDWORD id) {
   ThreadsStarted++;
   ClockStart *start = new ClockStart{procedure, argument};
-  uintptr_t thread = __real__beginthread(RunClockThread, stackSize, start);
-  if (thread == (uintptr_t)-1)
+  HANDLE thread = __real_CreateThread(attributes, stackSize, RunClockThread, start, flags, id);
+  if (!thread)
     delete start;
   return thread;
+}
+
+// A clock thread's last call: what it drew is noted before it ends.
+void WINAPI __wrap_FreeLibraryAndExitThread(HMODULE module, DWORD code) {
+  if (ThisThread.first) {
+    std::lock_guard<std::mutex> hold(UsesLock);
+    Uses.push_back(ThisThread);
+  }
+  __real_FreeLibraryAndExitThread(module, code);
+}
+
+// The clock draws in Unicode and leaves the host's code page alone.
+BOOL WINAPI __wrap_SetConsoleOutputCP(UINT codePage) {
+  if (OnClockThread)
+    Fail("a clock thread set the output code page", (long)codePage);
+  return __real_SetConsoleOutputCP(codePage);
 }
 
 // Each console call is noted, then made.
@@ -154,7 +175,6 @@ NOTED(BOOL, WriteConsoleOutputW,
       (console, cells, size, from, region))
 NOTED(DWORD, GetConsoleTitleW, (LPWSTR title, DWORD size), (title, size))
 NOTED(BOOL, SetConsoleTitleW, (LPCWSTR title), (title))
-NOTED(BOOL, SetConsoleOutputCP, (UINT codePage), (codePage))
 }
 
 namespace {
@@ -272,6 +292,58 @@ int SettleRound(void) {
   return displays;
 }
 
+void StoreClockNumber(const char *name, DWORD value) { WriteValue(name, &value, REG_DWORD); }
+
+// Waits for what the clock shows at a cell of the top row; 1 when it does.
+int WaitForClockCell(SHORT column, WORD attribute) {
+  for (int waited = 0; waited < QUIET_TIMEOUT_MS; waited++) {
+    CHAR_INFO cell;
+    SMALL_RECT region = {column, 0, column, 0};
+    COORD one = {1, 1}, origin = {0, 0};
+    __real_ReadConsoleOutputW(GetStdHandle(STD_OUTPUT_HANDLE), &cell, one, origin, &region);
+    if (cell.Attributes == attribute)
+      return 1;
+    Sleep(1);
+  }
+  return 0;
+}
+
+// A clock shown in the top right corner until switched off; the host paints
+// a cell under it and switches it off at once. The cell keeps the host's
+// paint, whether a pass saved it or the write-back found it.
+int RepaintUnderAShownClock(void) {
+  const WORD colour = 0x1E;
+  LockSettings();
+  if (OpenSettingsKey("Indicator")) {
+    WriteValue("Format", "%H:%M:%S", REG_SZ);
+    StoreClockNumber("Custom", 1);
+    StoreClockNumber("Pause", 20000);
+    StoreClockNumber("Xcoord", 0);
+    StoreClockNumber("Ycoord", 0);
+    StoreClockNumber("SwitchMode", 1);
+    StoreClockNumber("CtrlOff", 0);
+    StoreClockNumber("Color", colour);
+  }
+  UnlockSettings();
+  InvokeClockIndicator();
+  if (!WaitForClockCell((SHORT)(SCREEN.X - 1), colour))
+    Fail("the clock did not show in the corner", 0);
+  int cell = SCREEN.X - 1 - (int)(Next() % 8);
+  CHAR_INFO paint;
+  paint.Char.UnicodeChar = 0x2592;
+  paint.Attributes = (WORD)(0x20 + Next() % 8);
+  SMALL_RECT region = {(SHORT)cell, 0, (SHORT)cell, 0};
+  COORD one = {1, 1}, origin = {0, 0};
+  __real_WriteConsoleOutputW(GetStdHandle(STD_OUTPUT_HANDLE), &paint, one, origin, &region);
+  OriginalCells[cell] = paint;
+  if (Next() % 2)
+    Sleep(1);
+  ClockStopRequest.store(1); // switched off, as the menu entry does
+  int displays = SettleRound();
+  SaveSettings(); // short displays again
+  return displays;
+}
+
 } // namespace
 
 int main() {
@@ -287,12 +359,12 @@ int main() {
   PaintScreen();
   Plan.pause = 1;
 
-  int invocations = 0, saves = 0, displays = 0, rounds = 0;
+  int invocations = 0, saves = 0, displays = 0, rounds = 0, unloads = 0, repaints = 0;
   while (invocations < INVOCATIONS && Failures.load() == 0) {
     // A burst: invocations back to back (threads racing for the claim),
     // into a display, and beside saves and key changes.
     for (int steps = 1 + Next() % 6; steps > 0; steps--) {
-      unsigned kind = Next() % 10;
+      unsigned kind = Next() % 13;
       if (kind < 6) {
         InvokeClockIndicator();
         invocations++;
@@ -301,8 +373,20 @@ int main() {
         saves++;
       } else if (kind < 9) {
         WinSubset_SetKeyDown(VK_CONTROL, Next() % 2);
-      } else {
+      } else if (kind < 10) {
         Sleep(Next() % 3);
+      } else if (kind < 11) {
+        displays += SettleRound(); // a display starting now would see half the change
+        OriginalCodePage.store(OriginalCodePage.load() == 866 ? 1251 : 866);
+        __real_SetConsoleOutputCP(OriginalCodePage.load());
+      } else if (kind < 12) {
+        if (!EndClockForUnload() || ClockThreads.load() != 0)
+          Fail("an unload left a clock thread running", ClockThreads.load());
+        unloads++;
+      } else {
+        displays += SettleRound();
+        displays += RepaintUnderAShownClock();
+        repaints++;
       }
     }
     displays += SettleRound();
@@ -312,7 +396,7 @@ int main() {
     Fail("fewer displays than expected: are the console calls still seen?", displays);
   // A thread that drew nothing found the display already claimed.
   printf("clock stress: %d invocations, %d threads started, %d of them drew a display, "
-         "%d saves, in %d rounds\n",
-         invocations, ThreadsStarted.load(), displays, saves, rounds);
+         "%d saves, %d unloads, %d repaints under a shown clock, in %d rounds\n",
+         invocations, ThreadsStarted.load(), displays, saves, unloads, repaints, rounds);
   return Failures.load() == 0 ? 0 : 1;
 }

@@ -57,6 +57,7 @@ typedef HKEY *PHKEY;
 typedef struct HINSTANCE__ *HINSTANCE;
 typedef HINSTANCE HMODULE;
 typedef struct HWND__ *HWND;
+typedef DWORD(WINAPI *LPTHREAD_START_ROUTINE)(LPVOID lpThreadParameter);
 typedef HANDLE HGLOBAL;
 typedef INT_PTR(WINAPI *FARPROC)(void);
 
@@ -246,6 +247,13 @@ HMODULE WINAPI LoadLibraryA(LPCSTR lpLibFileName);
 HMODULE WINAPI GetModuleHandleA(LPCSTR lpModuleName);
 FARPROC WINAPI GetProcAddress(HMODULE hModule, LPCSTR lpProcName);
 BOOL WINAPI FreeLibrary(HMODULE hLibModule);
+/* The thread ends once the module is freed; as in Windows it never returns. */
+void WINAPI FreeLibraryAndExitThread(HMODULE hLibModule, DWORD dwExitCode);
+/* Threads as _beginthread starts them; the handle only closes here. */
+HANDLE WINAPI CreateThread(LPSECURITY_ATTRIBUTES lpThreadAttributes, SIZE_T dwStackSize,
+                           LPTHREAD_START_ROUTINE lpStartAddress, LPVOID lpParameter,
+                           DWORD dwCreationFlags, LPDWORD lpThreadId);
+BOOL WINAPI CloseHandle(HANDLE hObject);
 void WINAPI OutputDebugStringA(LPCSTR lpOutputString);
 HGLOBAL WINAPI GlobalAlloc(UINT uFlags, SIZE_T dwBytes);
 LPVOID WINAPI GlobalLock(HGLOBAL hMem);

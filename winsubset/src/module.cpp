@@ -62,6 +62,17 @@ static LoadedModule *FindModule(void *handle) {
   return NULL;
 }
 
+static int ModulePath(HMODULE hModule, char *path, size_t size);
+
+// The program's own file loads as the program itself, as Windows hands out
+// the image already loaded under that name.
+static void *OpenModule(const char *name) {
+  char program[4096];
+  if (ModulePath(NULL, program, sizeof program) && !strcmp(program, name))
+    return dlopen(NULL, RTLD_NOW);
+  return dlopen(name, RTLD_NOW | RTLD_LOCAL);
+}
+
 extern "C" HMODULE WINAPI LoadLibraryA(LPCSTR lpLibFileName) {
   if (TakeInjectedFault("LoadLibraryA"))
     return NULL;
@@ -69,7 +80,7 @@ extern "C" HMODULE WINAPI LoadLibraryA(LPCSTR lpLibFileName) {
     SetLastError(ERROR_MOD_NOT_FOUND);
     return NULL;
   }
-  void *handle = dlopen(lpLibFileName, RTLD_NOW | RTLD_LOCAL);
+  void *handle = OpenModule(lpLibFileName);
   if (!handle) {
     // A file that is there but does not load is a broken module, not a missing one.
     int exists = strchr(lpLibFileName, '/') && access(lpLibFileName, F_OK) == 0;
