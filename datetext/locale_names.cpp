@@ -220,6 +220,14 @@ int LocaleText(const char *code, int length, UINT codePage, char conversion, int
   return count;
 }
 
+void ReleaseLocaleNames(void) {
+  for (struct NameSlot *&slot : Slots) {
+    if (slot)
+      GlobalFree(slot);
+    slot = NULL;
+  }
+}
+
 int UserFirstWeekday(void) {
   char text[4];
   if (!GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_IFIRSTDAYOFWEEK, text, sizeof text) ||

@@ -28,6 +28,9 @@ extern int UserLanguageForAll;
 int LocaleText(const char *code, int length, UINT codePage, char conversion, int flag, int genitive,
                const struct tm *record, char *text, int size);
 
+/* Frees the names kept: for the module's unload, when no thread expands. */
+void ReleaseLocaleNames(void);
+
 /* The first day of the Windows user's week: 0 Monday .. 6 Sunday. */
 int UserFirstWeekday(void);
 

@@ -2,6 +2,7 @@
 #include <string.h>
 
 #include "datetext/date_text.h"
+#include "datetext/locale_names.h"
 #include "hostlink/dialog_binding.h"
 #include "hostlink/host_table.h"
 #include "indicator/clock_indicator.h"
@@ -63,4 +64,7 @@ extern "C" int WINAPI Configure(int) {
 // The host's last call before it unloads the module: the clock is taken
 // off the screen first, so the host finds its screen and title as it left
 // them and no thread of the module runs on.
-extern "C" void WINAPI ExitFAR(void) { EndClockForUnload(); }
+extern "C" void WINAPI ExitFAR(void) {
+  EndClockForUnload();
+  ReleaseLocaleNames();
+}

@@ -149,3 +149,10 @@ TEST_F(DateLanguageClipboardTest, PutHoralisPutsTheNamesInAnsi) {
       GetACP() == 1251 ? "07 \xE4\xE5\xEA\xE0\xE1\xF0\xFF 2026" : "07 December 2026";
   EXPECT_EQ(expected, ClipboardText()) << "the Russian month where the code pages hold it";
 }
+
+TEST(DateLanguage, NamesAreReadAgainAfterTheUnloadsRelease) {
+  const struct tm moment = Moment(2026, 12, 7, 15, 1);
+  std::string kept = Expanded("%{ru}%A %B", moment);
+  ReleaseLocaleNames();
+  EXPECT_EQ(kept, Expanded("%{ru}%A %B", moment));
+}
