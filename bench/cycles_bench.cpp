@@ -18,6 +18,18 @@ static void StartUp(void) {
 
 static void PutOnClipboard(void) { Plugin.PutHoralis("%d %B %Y %H:%M", NULL); }
 
+// Each call in the next of twenty languages: more than the names kept, so
+// they are read again and again.
+static void PutInTwentyLanguages(void) {
+  static const char *const Formats[] = {
+      "%{ru}%A %d %B", "%{de}%A %d %B", "%{fr}%A %d %B", "%{es}%A %d %B", "%{it}%A %d %B",
+      "%{pt}%A %d %B", "%{pl}%A %d %B", "%{uk}%A %d %B", "%{cs}%A %d %B", "%{sv}%A %d %B",
+      "%{fi}%A %d %B", "%{nl}%A %d %B", "%{da}%A %d %B", "%{nb}%A %d %B", "%{hu}%A %d %B",
+      "%{tr}%A %d %B", "%{el}%A %d %B", "%{ro}%A %d %B", "%{bg}%A %d %B", "%{en-GB}%c"};
+  static int next;
+  Plugin.PutHoralis(Formats[next++ % 20], NULL);
+}
+
 static const MenuAnswer QuickInsertion[] = {{0, -1}};
 static void InsertIntoEditor(void) { Plugin.OpenPlugin(OPEN_EDITOR, 0); }
 static void InsertIntoCommandLine(void) { Plugin.OpenPlugin(OPEN_PLUGINSMENU, 0); }
@@ -71,6 +83,7 @@ struct Operation {
 static const Operation Operations[] = {
     {"start-up (SetStartupInfo, GetPluginInfo)", NO_ANSWERS, StartUp},
     {"PutHoralis", NO_ANSWERS, PutOnClipboard},
+    {"PutHoralis in 20 languages in turn", NO_ANSWERS, PutInTwentyLanguages},
     {"quick insertion into the editor", ANSWERS(QuickInsertion), InsertIntoEditor},
     {"quick insertion into the command line", ANSWERS(QuickInsertion), InsertIntoCommandLine},
     {"presets menu opened and left", ANSWERS(PresetsThenEsc), OpenFromEditor},

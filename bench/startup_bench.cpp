@@ -1,6 +1,7 @@
 // Start-up of the shipped DLL (SetStartupInfo, then GetPluginInfo) with nine
 // presets stored, against the bare calls it must make: the registry reads of
-// the presets, of the "Menu" and "Config" settings, and the binding of the
+// the presets, of the "Menu" and "Config" settings (the names' language
+// before the dialog library, "NoUseMenu" after), and the binding of the
 // dialog library (its path, LoadLibrary, one GetProcAddress per operation
 // and its two start calls).
 #include <stdio.h>
@@ -55,6 +56,7 @@ static void StartBare(void *) {
   for (int slot = 1; slot <= 9; ++slot)
     ReadPresetBare(slot);
   ReadNumberBare(BENCH_SETTINGS_PATH "\\Menu", "Custom", 0);
+  ReadNumberBare(BENCH_SETTINGS_PATH "\\Config", "UserLanguage", 0);
   char path[256];
   GetModuleFileNameA(Plugin.Module, path, sizeof path);
   HMODULE library = LoadLibraryA(HORALIS_SHIPPED_DIALOG_GEN);

@@ -8,6 +8,7 @@
 #include "calendar/item_marks.h"
 #include "calendar/pickers.h"
 #include "datetext/date_text.h"
+#include "datetext/locale_names.h"
 #include "hostlink/dialog_binding.h"
 #include "hostlink/host_table.h"
 #include "settings/settings_store.h"
@@ -19,7 +20,29 @@ struct CalendarRun {
   int Year, Month, Day; // the month shown and the day kept across the months
   int Focus;            // the step that has the focus, 0 for the kept day
   int WeekNumbers;
+  int FirstDay; // of the week, 0 Monday .. 6 Sunday
 };
+
+enum { FIRST_HEADING = 43 }; // the weekdays' headings, 43..49
+
+// The names of the user's language, when chosen for every format: the
+// weekdays' headings from Windows, the week from the locale's first day.
+// Otherwise the language file's headings stay, from Monday, as they do
+// beside ISO week numbers, whose weeks start on Monday.
+static int WriteWeekHeadings(DialogHandle dialog, int mondayFirst) {
+  if (!UserLanguageForAll)
+    return 0;
+  int first = mondayFirst ? 0 : UserFirstWeekday();
+  struct tm day;
+  memset(&day, 0, sizeof day);
+  for (int column = 0; column < 7; column++) {
+    day.tm_wday = (first + column + 1) % 7;
+    char name[8];
+    if (LocaleText("", 0, CP_OEMCP, 'a', 0, 0, &day, name, sizeof name) > 0)
+      PutItemText(dialog, FIRST_HEADING + column, name);
+  }
+  return first;
+}
 
 static void TakeToday(struct CalendarRun *run) {
   ReadLocalDate(&run->Date);
@@ -49,14 +72,15 @@ static void WriteItemText(DialogHandle dialog, int item, const char *format, int
 
 // Lays out the month shown; returns the number of cells before its 1st.
 static int LayOutMonth(const struct CalendarRun *run) {
-  int offset = WeekdayOfDate(run->Year, run->Month, 1) - 1;
+  int offset = (WeekdayOfDate(run->Year, run->Month, 1) - 1 - run->FirstDay + 7) % 7;
   Dialogs.SetRadioStatus(run->Dialog, 1, ShownDay(run) + offset);
   Dialogs.SetItemFocus(run->Dialog, run->Focus ? run->Focus : ShownDay(run) + offset);
   WriteItemText(run->Dialog, PICK_VALUE, " %d ", run->Year);
   char *monthText = Dialogs.GetItemData(run->Dialog, MONTH_NAME);
-  const char *name = GetMsgText(MSG_MONTH_BASE + run->Month);
+  char name[32];
   if (monthText)
-    FormatMonthName(monthText, FAR_DIALOG_DATA_SIZE, name ? name : "");
+    FormatMonthName(monthText, FAR_DIALOG_DATA_SIZE,
+                    CalendarMonthName(run->Month, name, sizeof name));
   for (int cell = 1; cell <= CALENDAR_CELLS; cell++) {
     int day = cell - offset;
     // Days of the neighbouring months are shown grey and cannot be chosen.
@@ -154,6 +178,7 @@ void ShowCalendar(int openFrom) {
   run.Dialog = LoadPluginDialog("Calendar.dlg", run.WeekNumbers ? "Weeks" : "Calendar");
   if (!run.Dialog)
     return;
+  run.FirstDay = WriteWeekHeadings(run.Dialog, run.WeekNumbers);
   for (;;) {
     int offset = LayOutMonth(&run);
     if (run.WeekNumbers)

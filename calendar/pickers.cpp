@@ -3,8 +3,10 @@
 #include <limits.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 
 #include "calendar/calendar_date.h"
+#include "datetext/locale_names.h"
 #include "hostlink/dialog_binding.h"
 #include "hostlink/host_table.h"
 
@@ -70,9 +72,22 @@ static int CurrentYear(void) { return LocalDateNow().tm_year + 1900; }
 
 enum { MONTH_GROUP = 1 };
 
+const char *CalendarMonthName(int month, char *text, int size) {
+  struct tm day;
+  memset(&day, 0, sizeof day);
+  day.tm_mon = month - 1;
+  if (UserLanguageForAll && LocaleText("", 0, CP_OEMCP, 'B', 0, 0, &day, text, size) > 0)
+    return text;
+  const char *name = GetMsgText(MSG_MONTH_BASE + month);
+  return name ? name : "";
+}
+
 // The cursor starts on the month shown, not on January: each month's item
 // is numbered as the month.
 static int ShowMonth(DialogHandle dialog, int month) {
+  char name[32];
+  for (int each = 1; UserLanguageForAll && each <= 12; each++)
+    PutItemText(dialog, MONTH_GROUP + each - 1, CalendarMonthName(each, name, sizeof name));
   Dialogs.SetRadioStatus(dialog, MONTH_GROUP, month);
   Dialogs.SetItemFocus(dialog, month);
   return 1;

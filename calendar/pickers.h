@@ -33,6 +33,11 @@ int PickYear(int year);
    cannot be shown. */
 int PickMonth(int month);
 
+/* The name of a month 1..12 in the calendar: Windows' in the user's
+   language when names are in it for every format, else the language
+   file's; text holds the former. */
+const char *CalendarMonthName(int month, char *text, int size);
+
 /* A year as the year field holds it: white space, a sign, digits, anything
    after them ignored. 0 when there is no number; a number beyond an int
    reads as the nearest int. */

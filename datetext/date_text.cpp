@@ -3,6 +3,7 @@
 #include <string.h>
 
 #include "datetext/local_time.h"
+#include "datetext/locale_names.h"
 
 char DateText[DATE_TEXT_SIZE];
 
@@ -53,6 +54,13 @@ struct Moment {
   int zoneRead;  // zoneKnown and offset are set
   int zoneKnown; // the offset could be told
   int offset;    // minutes east of UTC
+  // The names' language: the code after "%{" in force, null for the
+  // runtime's names; the code page the text goes out in.
+  const char *language;
+  int languageLength;
+  UINT codePage;
+  const char *format; // the whole format, which decides the genitive
+  int genitive;       // -1 until a month's name needs it
 };
 
 static void ReadZone(Moment *moment) {
@@ -167,6 +175,45 @@ static int AppendNumber(char *buffer, int size, int used, const struct tm *t, ch
   return Append(buffer, size, used, digits + sizeof digits - count, count);
 }
 
+// Whether the format shows the day of the month: a month's name then takes
+// the form Windows' own dates give it after a day number.
+static int ShowsDayOfMonth(const char *format) {
+  for (const char *p = strchr(format, '%'); p; p = strchr(p, '%')) {
+    p += 1 + (p[1] == '#');
+    p += *p == 'O';
+    if (*p == 'd' || *p == 'e')
+      return 1;
+    p += *p == '%';
+  }
+  return 0;
+}
+
+// A name or layout in the language in force; -1 for the runtime's.
+static int AppendLocaleText(char *buffer, int size, int used, Moment *moment, char conversion,
+                            int flag) {
+  if (!moment->language)
+    return -1;
+  if (moment->genitive < 0)
+    moment->genitive = ShowsDayOfMonth(moment->format);
+  char text[128];
+  int count = LocaleText(moment->language, moment->languageLength, moment->codePage, conversion,
+                         flag, moment->genitive, &moment->record, text, sizeof text);
+  return count < 0 ? -1 : Append(buffer, size, used, text, count);
+}
+
+// "%{code}" sets the names' language up to the next one; an unterminated
+// code takes the rest of the format. "C" is the runtime's names.
+static const char *TakeLanguage(const char *code, Moment *moment) {
+  const char *end = strchr(code, '}');
+  if (!end)
+    end = code + strlen(code);
+  int length = (int)(end - code);
+  int runtime = length == 1 && (*code == 'C' || *code == 'c');
+  moment->language = runtime ? NULL : code;
+  moment->languageLength = length;
+  return *end ? end + 1 : end;
+}
+
 // Conversions made of others, in the C locale's layouts.
 static const char *const Composites[] = {"D%m/%d/%y",    "F%Y-%m-%d", "R%H:%M", "T%H:%M:%S",
                                          "r%I:%M:%S %p", "h%b",       "n\n",    "t\t"};
@@ -227,6 +274,9 @@ static int AppendConversion(char *buffer, int size, int used, Moment *moment, ch
     return Append(buffer, size, used, "UTC", 3);
   if (conversion == 'z')
     return AppendOffset(buffer, size, used, moment, 0);
+  int named = AppendLocaleText(buffer, size, used, moment, conversion, flag);
+  if (named >= 0)
+    return named;
   if (conversion != 0 && strchr(NumericConversions, conversion))
     return AppendNumber(buffer, size, used, &moment->record, conversion, flag);
   if (IsRuntimeConversion(conversion)) {
@@ -251,6 +301,10 @@ static int ExpandFormat(char *buffer, int size, int used, const char *format, Mo
     if (!percent)
       return Append(buffer, size, used, p, (int)strlen(p));
     used = Append(buffer, size, used, p, (int)(percent - p));
+    if (percent[1] == '{') {
+      p = TakeLanguage(percent + 2, moment);
+      continue;
+    }
     const char *q = percent + 1;
     int flag = *q == '#';
     q += flag;
@@ -345,6 +399,11 @@ static int TakeMoment(Moment *moment, const struct tm *given, int utc, int needs
 }
 
 int ExpandDateText(char *buffer, int size, const char *format, const struct tm *moment) {
+  return ExpandDateTextIn(buffer, size, format, moment, CP_OEMCP);
+}
+
+int ExpandDateTextIn(char *buffer, int size, const char *format, const struct tm *moment,
+                     UINT codePage) {
   if (!buffer || size <= 0)
     return 0;
   buffer[0] = 0;
@@ -356,6 +415,12 @@ int ExpandDateText(char *buffer, int size, const char *format, const struct tm *
   Moment taken;
   if (!TakeMoment(&taken, moment, utc, strpbrk(format, "zZ") != NULL))
     return 0;
-  int used = ExpandInOneCall(buffer, size, format, &taken);
+  taken.language = UserLanguageForAll ? "" : NULL;
+  taken.languageLength = 0;
+  taken.codePage = codePage;
+  taken.format = format;
+  taken.genitive = -1;
+  // The runtime knows only its own names.
+  int used = taken.language ? -1 : ExpandInOneCall(buffer, size, format, &taken);
   return used >= 0 ? used : ExpandFormat(buffer, size, 0, format, &taken, 0);
 }

@@ -20,6 +20,11 @@ extern char DateText[DATE_TEXT_SIZE];
 /* Expands format for moment (now when null) into buffer; always leaves a
    terminated text. Returns the number of characters produced. */
 int ExpandDateText(char *buffer, int size, const char *format, const struct tm *moment);
+/* The same for text that goes out in codePage (CP_OEMCP as above, a code
+   page's number, or NAMES_FOR_CLIPBOARD): the code page of the names a
+   format takes in a language. */
+int ExpandDateTextIn(char *buffer, int size, const char *format, const struct tm *moment,
+                     UINT codePage);
 
 /* Into the editor when target is OPEN_EDITOR, otherwise the command line.
    A "\n" breaks the line in the editor and is a blank on the command line;

@@ -1,6 +1,7 @@
 #include <string.h>
 
 #include "datetext/date_text.h"
+#include "datetext/locale_names.h"
 #include "hostlink/failure_box.h"
 #include "hostlink/host_table.h"
 
@@ -104,13 +105,13 @@ static int PutExpandedText(void) {
 }
 
 int PutDateText(const char *format, const struct tm *moment) {
-  ExpandDateText(DateText, DATE_TEXT_SIZE, format ? format : "", moment);
+  ExpandDateTextIn(DateText, DATE_TEXT_SIZE, format ? format : "", moment, NAMES_FOR_CLIPBOARD);
   return DateText[0] ? PutExpandedText() : 0;
 }
 
 // Other modules rely on an empty text emptying the clipboard; nonzero when
 // the text reached it.
 extern "C" int __cdecl PutHoralis(const char *format, const struct tm *moment) {
-  ExpandDateText(DateText, DATE_TEXT_SIZE, format ? format : "", moment);
+  ExpandDateTextIn(DateText, DATE_TEXT_SIZE, format ? format : "", moment, NAMES_FOR_CLIPBOARD);
   return PutExpandedText();
 }

@@ -2,11 +2,13 @@
 #include <string.h>
 
 #include "datetext/date_text.h"
+#include "datetext/locale_names.h"
 #include "hostlink/dialog_binding.h"
 #include "hostlink/host_table.h"
 #include "indicator/clock_indicator.h"
 #include "plugin/plugin.h"
 #include "presets/preset_menu.h"
+#include "presets/quick_format_settings.h"
 #include "settings/settings_store.h"
 
 char QuickFormat[FORMAT_SIZE];
@@ -22,6 +24,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE Instance, DWORD Reason, LPVOID) {
 extern "C" void WINAPI SetStartupInfo(const struct PluginStartupInfo *Info) {
   TakeHostTable(Info);
   LoadPresetTable();
+  ReadLanguageSetting();
   DialogLibraryReady = BindDialogLibrary(ModuleInstance, HostServices);
   IndicatorFormat[0] = 0;
   QuickFormat[0] = 0;
@@ -61,4 +64,7 @@ extern "C" int WINAPI Configure(int) {
 // The host's last call before it unloads the module: the clock is taken
 // off the screen first, so the host finds its screen and title as it left
 // them and no thread of the module runs on.
-extern "C" void WINAPI ExitFAR(void) { EndClockForUnload(); }
+extern "C" void WINAPI ExitFAR(void) {
+  EndClockForUnload();
+  ReleaseLocaleNames();
+}

@@ -12,6 +12,9 @@
 #include "presets/quick_format_settings.h"
 #include "settings/settings_store.h"
 
+// The name listed for a preset without a readable one.
+enum { MSG_NO_PRESET_NAME = 110 };
+
 struct PresetTableEntry PresetTable[PRESET_SLOTS];
 struct FarMenuItem PresetMenuItems[PRESET_SLOTS];
 DialogHandle PresetDialog;
@@ -21,7 +24,10 @@ DialogHandle PresetDialog;
 static char FreeFormatCopy[PRESET_TEXT_SIZE];
 
 // What a slot without a readable preset shows.
-static const char NoPreset[] = "<None>";
+static const char *NoPresetName(void) {
+  const char *name = GetMsgText(MSG_NO_PRESET_NAME);
+  return name ? name : "";
+}
 
 static int WidenNameColumn(int width, const char *name) {
   int length = name ? (int)strlen(name) : 0;
@@ -105,7 +111,7 @@ void BuildPresetMenu(int width) {
       ExpandDateText(DateText, DATE_TEXT_SIZE, entry->Format, &now);
     FlattenPreview(DateText);
     // Names are cut to the column, so the bars line up and the preview fits.
-    FitToColumn(column, sizeof column, entry->Name ? entry->Name : NoPreset, width);
+    FitToColumn(column, sizeof column, entry->Name ? entry->Name : NoPresetName(), width);
     snprintf(item->Text, sizeof item->Text, "&%-2d \xB3 %s \xB3 %-.*s", slot, column,
              PRESET_PREVIEW_WIDTH, DateText);
     item->Selected = 0;
@@ -157,7 +163,7 @@ static int CreatePreset(void) {
 // Enter on "Delete" confirms; Esc or "Cancel" keeps the preset.
 static int ConfirmDelete(int slot) {
   char name[PRESET_CONFIRM_NAME_WIDTH + 3];
-  const char *shown = PresetTable[slot].Name ? PresetTable[slot].Name : NoPreset;
+  const char *shown = PresetTable[slot].Name ? PresetTable[slot].Name : NoPresetName();
   int length = (int)strlen(shown);
   if (length > PRESET_CONFIRM_NAME_WIDTH)
     length = PRESET_CONFIRM_NAME_WIDTH;

@@ -9,11 +9,16 @@ enum {
   QUICK_ITEM_FORMAT = 4,
   /* "Auto" only: the note after a delivery to the clipboard from the
      viewer, stored as "ClipboardNote" (on unless stored as 0) */
-  QUICK_ITEM_CLIPBOARD_NOTE = 10
+  QUICK_ITEM_CLIPBOARD_NOTE = 10,
+  QUICK_ITEM_USER_LANGUAGE = 11 /* "Auto" only: names in the user's language */
 };
 
 /* key is "Auto" or "Menu", also the dialog's name. */
 void EditQuickFormat(const char *key);
+
+/* Whether every format without a language of its own names months and
+   days in the Windows user's language, as stored. */
+void ReadLanguageSetting(void);
 
 /* The "Menu" settings' custom format, when the user chose one: the format
    the presets menu's free-format line starts from. 1 when copied. */

@@ -20,7 +20,9 @@
    page); the text arrives on the clipboard as CF_TEXT in the ANSI code page.
    The expansion keeps at most 511 characters; "%n" ends a line (CR LF on
    the clipboard). A null or empty format puts an empty text on the
-   clipboard.
+   clipboard. "%{ru}", "%{de-AT}" or "%{}" (the Windows user's language) in
+   the format names months and days in that language from there on; a name
+   the code pages cannot hold stays English.
    moment: null for the current local time, or a time record of which only
    the fields the format uses matter; fields out of range are taken at the
    nearest value in range.

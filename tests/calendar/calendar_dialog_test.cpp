@@ -1,5 +1,7 @@
 #include "calendar/calendar_settings.h"
 #include "calendar_people.h"
+#include "datetext/locale_names.h"
+#include "datetext/time_record.h"
 #include "support/clipboard_text.h"
 
 namespace {
@@ -36,6 +38,37 @@ TEST_F(Calendar, OpensOnTodayWithTheYearAndTheMonthsName) {
   EXPECT_EQ("Calendar.dlg", LastLoaded("Calendar")->file);
   EXPECT_EQ(0, LiveDialogs()) << "freed on closing";
   EXPECT_TRUE(Host().editorInserts.empty()) << "a cancel delivers nothing";
+}
+
+// With the names in the user's language for every format, Windows names
+// the month and the weekdays, and the week starts on the locale's first day.
+TEST_F(Calendar, NamesAndTheWeekFollowTheUsersLanguageWhenChosen) {
+  UserLanguageForAll = 1;
+  std::string headings[7];
+  FakeDialogs().people.push_back([&headings](FakeDialog &dialog) {
+    for (int column = 0; column < 7; column++)
+      headings[column] = dialog.items[43 + column].text;
+    return 0;
+  });
+  Then(-1);
+  ShowCalendar(OPEN_EDITOR);
+  UserLanguageForAll = 0;
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  int first = UserFirstWeekday();
+  struct tm day = TimeRecord(2026, now.wMonth, 1, 0, 0, 0);
+  char name[32], month[32];
+  ASSERT_LT(0, LocaleText("", 0, CP_OEMCP, 'B', 0, 0, &day, name, sizeof name));
+  FormatMonthName(month, sizeof month, name);
+  ASSERT_EQ(1u, views.size());
+  EXPECT_EQ(month, views[0].month) << "the month's name from Windows";
+  for (int column = 0; column < 7; column++) {
+    day.tm_wday = (first + column + 1) % 7;
+    LocaleText("", 0, CP_OEMCP, 'a', 0, 0, &day, name, sizeof name);
+    EXPECT_EQ(name, headings[column]) << "heading " << column;
+  }
+  int offset = (WeekdayOfDate(now.wYear, now.wMonth, 1) - 1 - first + 7) % 7;
+  EXPECT_EQ(now.wDay + offset, views[0].selected) << "today under its weekday";
 }
 
 TEST_F(Calendar, MonthNamesAreCentredInNineColumns) {

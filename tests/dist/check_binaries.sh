@@ -45,6 +45,9 @@ check_release "$dll"
 # Windows 2000 lacks it: looked up when used, so the DLL still loads there.
 "$objdump" -p "$dll" | grep -q TzSpecificLocalTimeToSystemTime &&
   fail "Horalis.dll imports TzSpecificLocalTimeToSystemTime, which Windows 2000 lacks"
+# Locales are matched by their ISO codes, which Windows 2000 gives too.
+"$objdump" -p "$dll" | grep -qE 'LocaleNameToLCID|GetLocaleInfoEx|GetDateFormatEx' &&
+  fail "Horalis.dll imports a locale call Windows 2000 lacks"
 exports=$("$objdump" -p "$dll" |
   sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | sed -n 's/^\s*\[\s*[0-9]*\] //p' | sort | tr '\n' ' ')
 expected="Configure ExitFAR GetPluginInfo OpenPlugin PutHoralis SetStartupInfo "

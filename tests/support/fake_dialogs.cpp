@@ -185,6 +185,14 @@ static void QuickFormatLayout(FakeDialog &dialog) {
   strcpy(dialog.items[4].text, "%d.%m.%Y");
 }
 
+// The quick format's also holds check boxes 10, the viewer's note, and 11,
+// the names' language.
+static void AutoLayout(FakeDialog &dialog) {
+  QuickFormatLayout(dialog);
+  dialog.items[10].status = 0;
+  dialog.items[11].status = 0;
+}
+
 // The clock's settings: radio groups 2-3 and 5, texts 4 and 7-9 with the
 // description's own texts, check boxes 6, 10 and 14, the colour request 12.
 static void IndicatorLayout(FakeDialog &dialog) {
@@ -227,6 +235,8 @@ static void CalendarLayout(FakeDialog &dialog) {
   }
   for (int item = STEP_BACK; item <= CALENDAR_TODAY; item++)
     dialog.items[item].record.Type = DI_BUTTON;
+  for (int heading = 43; heading <= 49; heading++)
+    dialog.items[heading].record.Type = DI_TEXT;
 }
 
 static void CalendarWeeksLayout(FakeDialog &dialog) {
@@ -249,7 +259,7 @@ void InstallFakeDialogs() {
   TheLibrary = new FakeDialogLibrary;
   FakeDialogs().layouts["Main"] = PresetLayout;
   FakeDialogs().layouts["Main2"] = CalendarSettingsLayout;
-  FakeDialogs().layouts["Auto"] = QuickFormatLayout;
+  FakeDialogs().layouts["Auto"] = AutoLayout;
   FakeDialogs().layouts["Menu"] = QuickFormatLayout;
   FakeDialogs().layouts["Indicator"] = IndicatorLayout;
   FakeDialogs().layouts["Color Select"] = ColourLayout;

@@ -101,6 +101,7 @@ PluginStartupInfo NewFakeHost(const char *rootKey) {
       "Cancel", "Format empty", "Editor read-only", "On the clipboard"};
   for (int i = 0; i < (int)(sizeof notes / sizeof *notes); i++)
     host.messages[125 + i] = notes[i];
+  host.messages[110] = "<None>";
 
   PluginStartupInfo info;
   memset(&info, 0, sizeof info);

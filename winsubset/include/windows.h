@@ -193,6 +193,29 @@ typedef struct _CONSOLE_SCREEN_BUFFER_INFO {
 
 #define CP_ACP 0
 #define CP_OEMCP 1
+#define WC_NO_BEST_FIT_CHARS 0x00000400
+
+typedef DWORD LCID;
+typedef DWORD LCTYPE;
+typedef WORD LANGID;
+typedef BOOL(CALLBACK *LOCALE_ENUMPROCA)(LPSTR);
+#define LANGIDFROMLCID(lcid) ((WORD)(lcid))
+#define SUBLANGID(lgid) ((WORD)(lgid) >> 10)
+#define SUBLANG_DEFAULT 0x01
+#define LOCALE_USER_DEFAULT 0x0400
+#define LOCALE_S1159 0x0028
+#define LOCALE_S2359 0x0029
+#define LOCALE_SDAYNAME1 0x002A
+#define LOCALE_SABBREVDAYNAME1 0x0031
+#define LOCALE_SMONTHNAME1 0x0038
+#define LOCALE_SABBREVMONTHNAME1 0x0044
+#define LOCALE_SISO639LANGNAME 0x0059
+#define LOCALE_SISO3166CTRYNAME 0x005A
+#define LOCALE_IFIRSTDAYOFWEEK 0x100C
+#define LCID_INSTALLED 0x01
+#define LCID_SUPPORTED 0x02
+#define DATE_SHORTDATE 0x01
+#define DATE_LONGDATE 0x02
 
 #define GW_HWNDFIRST 0
 #define CF_TEXT 1
@@ -291,6 +314,19 @@ BOOL WINAPI FillConsoleOutputAttribute(HANDLE hConsoleOutput, WORD wAttribute, D
                                        COORD dwWriteCoord, LPDWORD lpNumberOfAttrsWritten);
 BOOL WINAPI SetConsoleOutputCP(UINT wCodePageID);
 UINT WINAPI GetConsoleOutputCP(void);
+int WINAPI WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWideCharStr, int cchWideChar,
+                               LPSTR lpMultiByteStr, int cbMultiByte, LPCSTR lpDefaultChar,
+                               BOOL *lpUsedDefaultChar);
+LCID WINAPI GetUserDefaultLCID(void);
+UINT WINAPI GetACP(void);
+UINT WINAPI GetOEMCP(void);
+int WINAPI GetLocaleInfoA(LCID Locale, LCTYPE LCType, LPSTR lpLCData, int cchData);
+int WINAPI GetLocaleInfoW(LCID Locale, LCTYPE LCType, LPWSTR lpLCData, int cchData);
+int WINAPI GetDateFormatW(LCID Locale, DWORD dwFlags, const SYSTEMTIME *lpDate, LPCWSTR lpFormat,
+                          LPWSTR lpDateStr, int cchDate);
+int WINAPI GetTimeFormatW(LCID Locale, DWORD dwFlags, const SYSTEMTIME *lpTime, LPCWSTR lpFormat,
+                          LPWSTR lpTimeStr, int cchTime);
+BOOL WINAPI EnumSystemLocalesA(LOCALE_ENUMPROCA lpLocaleEnumProc, DWORD dwFlags);
 int WINAPI MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCSTR lpMultiByteStr, int cbMultiByte,
                                LPWSTR lpWideCharStr, int cchWideChar);
 

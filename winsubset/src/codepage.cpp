@@ -131,23 +131,31 @@ extern "C" BOOL WINAPI CharToOemA(LPCSTR pSrc, LPSTR pDst) {
   return TranslateString(Cp1251ToCp866, pSrc, pDst);
 }
 
-// CP_ACP and CP_OEMCP are those of a Russian system. A length of -1 takes
-// the terminator too; a buffer of 0 asks for the length.
+// CP_ACP and CP_OEMCP are those of a Russian system.
+static UINT SubsetCodePage(UINT codePage) {
+  return codePage == CP_ACP ? 1251 : codePage == CP_OEMCP ? 866 : codePage;
+}
+
+// A length of -1 takes the terminator too.
+template <typename Char> static int SourceLength(const Char *text, int length) {
+  if (length != -1)
+    return length;
+  length = 0;
+  while (text[length])
+    length++;
+  return length + 1;
+}
+
+// A buffer of 0 asks for the length.
 extern "C" int WINAPI MultiByteToWideChar(UINT CodePage, DWORD, LPCSTR lpMultiByteStr,
                                           int cbMultiByte, LPWSTR lpWideCharStr, int cchWideChar) {
-  UINT codePage = CodePage == CP_ACP ? 1251 : CodePage == CP_OEMCP ? 866 : CodePage;
+  UINT codePage = SubsetCodePage(CodePage);
   if (!IsKnownCodePage(codePage) || !lpMultiByteStr || cbMultiByte == 0 || cbMultiByte < -1 ||
       cchWideChar < 0 || (cchWideChar > 0 && !lpWideCharStr)) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }
-  int length = cbMultiByte;
-  if (length == -1) {
-    length = 0;
-    while (lpMultiByteStr[length])
-      length++;
-    length++;
-  }
+  int length = SourceLength(lpMultiByteStr, cbMultiByte);
   if (cchWideChar == 0)
     return length;
   if (cchWideChar < length) {
@@ -158,3 +166,44 @@ extern "C" int WINAPI MultiByteToWideChar(UINT CodePage, DWORD, LPCSTR lpMultiBy
     lpWideCharStr[i] = CodePageToUnicode(codePage, (BYTE)lpMultiByteStr[i]);
   return length;
 }
+
+// As Wine: a character the code page lacks becomes '?' and is reported;
+// without WC_NO_BEST_FIT_CHARS the other code page's look-alike is taken.
+static BYTE WideToByte(UINT codePage, DWORD flags, WORD ch, BOOL *lost) {
+  int own = ch < 0x80 ? ch : FindInTable(UnicodeTable(codePage), ch);
+  if (own >= 0)
+    return (BYTE)(ch < 0x80 ? ch : 0x80 + own);
+  BYTE taken = flags & WC_NO_BEST_FIT_CHARS ? (BYTE)'?' : UnicodeToCodePage(codePage, ch);
+  if (taken == '?')
+    *lost = TRUE;
+  return taken;
+}
+
+extern "C" int WINAPI WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWideCharStr,
+                                          int cchWideChar, LPSTR lpMultiByteStr, int cbMultiByte,
+                                          LPCSTR, BOOL *lpUsedDefaultChar) {
+  UINT codePage = SubsetCodePage(CodePage);
+  if (!IsKnownCodePage(codePage) || !lpWideCharStr || cchWideChar == 0 || cchWideChar < -1 ||
+      cbMultiByte < 0 || (cbMultiByte > 0 && !lpMultiByteStr)) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return 0;
+  }
+  int length = SourceLength(lpWideCharStr, cchWideChar);
+  if (cbMultiByte > 0 && cbMultiByte < length) {
+    SetLastError(ERROR_INSUFFICIENT_BUFFER);
+    return 0;
+  }
+  BOOL lost = FALSE;
+  for (int i = 0; i < length; i++) {
+    BYTE byte = WideToByte(codePage, dwFlags, lpWideCharStr[i], &lost);
+    if (cbMultiByte > 0)
+      lpMultiByteStr[i] = (char)byte;
+  }
+  if (lpUsedDefaultChar)
+    *lpUsedDefaultChar = lost;
+  return length;
+}
+
+extern "C" UINT WINAPI GetACP(void) { return 1251; }
+
+extern "C" UINT WINAPI GetOEMCP(void) { return 866; }

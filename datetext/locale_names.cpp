@@ -1,0 +1,237 @@
+#include "datetext/locale_names.h"
+
+#include <stdlib.h>
+#include <string.h>
+
+int UserLanguageForAll;
+
+// A language's names, in tm_wday and tm_mon order; the genitive months are
+// the forms Windows' own dates take after a day number.
+enum {
+  DAY_SHORT = 0,
+  DAY_LONG = 7,
+  MONTH_SHORT = 14,
+  MONTH_LONG = 26,
+  GENITIVE_SHORT = 38,
+  GENITIVE_LONG = 50,
+  AM_MARK = 62,
+  NAME_COUNT = 64
+};
+
+enum { CODE_SIZE = 16, POOL_SIZE = 1280, SLOT_COUNT = 4, WIDE_NAME_SIZE = 64 };
+
+// One language's names in one code page, packed; an empty name is one the
+// code page cannot hold (or Windows lacks).
+struct NameSlot {
+  char Code[CODE_SIZE]; // as the format gave it, in lower case
+  UINT CodePage;
+  LCID Language; // 0: unknown, the runtime's names
+  WORD Start[NAME_COUNT + 1];
+  char Pool[POOL_SIZE];
+};
+
+// Few slots, reused in turn, so that any number of languages keeps the
+// memory taken; each is allocated when first needed and kept.
+static struct NameSlot *Slots[SLOT_COUNT];
+static int NextSlot;
+// The slots and the search below are shared with the clock's thread.
+static volatile LONG NamesLock;
+
+// What EnumSystemLocalesA is asked to find; its callback has no context.
+static struct {
+  char Language[CODE_SIZE];
+  char Region[CODE_SIZE];
+  LCID Found;
+} Search;
+
+static int LocaleNameIs(LCID id, LCTYPE type, const char *expected) {
+  char name[CODE_SIZE];
+  return GetLocaleInfoA(id, type, name, sizeof name) && strcmp(name, expected) == 0;
+}
+
+// A language alone takes its main region, as Windows' neutral names do.
+static BOOL CALLBACK MatchLocale(LPSTR text) {
+  LCID id = (LCID)strtoul(text, NULL, 16);
+  if (!LocaleNameIs(id, LOCALE_SISO639LANGNAME, Search.Language))
+    return TRUE;
+  if (Search.Region[0] && !LocaleNameIs(id, LOCALE_SISO3166CTRYNAME, Search.Region))
+    return TRUE;
+  int main = SUBLANGID(LANGIDFROMLCID(id)) == SUBLANG_DEFAULT;
+  if (!Search.Found || main)
+    Search.Found = id;
+  return !(main || Search.Region[0]);
+}
+
+// "ru", "ru-RU", "en_gb": by the ISO codes every Windows since 2000 gives;
+// the empty code is the Windows user's language.
+static LCID FindLanguage(const char *code) {
+  if (!code[0])
+    return GetUserDefaultLCID();
+  int length = 0;
+  while (code[length] && code[length] != '-' && code[length] != '_')
+    length++;
+  const char *dash = code[length] ? code + length : NULL;
+  memcpy(Search.Language, code, (size_t)length);
+  Search.Language[length] = 0;
+  strcpy(Search.Region, dash ? dash + 1 : "");
+  for (char *c = Search.Region; *c; c++)
+    *c = (char)(*c >= 'a' && *c <= 'z' ? *c - 32 : *c);
+  Search.Found = 0;
+  EnumSystemLocalesA(MatchLocale, LCID_INSTALLED);
+  return Search.Found;
+}
+
+// The text in the code page; 0 when that cannot hold all of it, rather
+// than a text with question marks.
+static int ToCodePage(const WCHAR *wide, UINT codePage, char *text, int size) {
+  BOOL lost = FALSE;
+  UINT target = codePage == NAMES_FOR_CLIPBOARD ? CP_OEMCP : codePage;
+  int count = WideCharToMultiByte(target, WC_NO_BEST_FIT_CHARS, wide, -1, text, size, NULL, &lost);
+  if (count > 0 && !lost && codePage == NAMES_FOR_CLIPBOARD)
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, NULL, 0, NULL, &lost);
+  return count > 0 && !lost ? count - 1 : 0;
+}
+
+// A genitive month is what Windows writes after a day number: the day is
+// dropped from "1 MMMM".
+static int ReadGenitive(LCID language, int index, WCHAR *name) {
+  SYSTEMTIME first = {2000, (WORD)((index - GENITIVE_SHORT) % 12 + 1), 0, 1, 0, 0, 0, 0};
+  WCHAR picture[] = {'d', ' ', 'M', 'M', 'M', (WCHAR)(index >= GENITIVE_LONG ? 'M' : 0), 0};
+  WCHAR written[WIDE_NAME_SIZE + 4];
+  if (!GetDateFormatW(language, 0, &first, picture, written, WIDE_NAME_SIZE + 4))
+    return 0;
+  const WCHAR *month = written;
+  while ((*month >= '0' && *month <= '9') || *month == ' ')
+    month++;
+  int length = 0;
+  while (length < WIDE_NAME_SIZE - 1 && (name[length] = month[length]) != 0)
+    length++;
+  name[length] = 0;
+  return length;
+}
+
+static int ReadWideName(LCID language, int index, WCHAR *name) {
+  if (index >= GENITIVE_SHORT && index < AM_MARK)
+    return ReadGenitive(language, index, name);
+  // Windows counts the days from Monday, the runtime from Sunday.
+  LCTYPE type = index < DAY_LONG         ? LOCALE_SABBREVDAYNAME1 + (index + 6) % 7
+                : index < MONTH_SHORT    ? LOCALE_SDAYNAME1 + (index - DAY_LONG + 6) % 7
+                : index < MONTH_LONG     ? LOCALE_SABBREVMONTHNAME1 + index - MONTH_SHORT
+                : index < GENITIVE_SHORT ? LOCALE_SMONTHNAME1 + index - MONTH_LONG
+                                         : LOCALE_S1159 + index - AM_MARK;
+  return GetLocaleInfoW(language, type, name, WIDE_NAME_SIZE);
+}
+
+static void FillSlot(struct NameSlot *slot) {
+  int used = 0;
+  for (int index = 0; index < NAME_COUNT; index++) {
+    slot->Start[index] = (WORD)used;
+    WCHAR name[WIDE_NAME_SIZE];
+    if (slot->Language && ReadWideName(slot->Language, index, name))
+      used += ToCodePage(name, slot->CodePage, slot->Pool + used, POOL_SIZE - used);
+  }
+  slot->Start[NAME_COUNT] = (WORD)used;
+}
+
+static struct NameSlot *SlotFor(const char *code, UINT codePage) {
+  for (struct NameSlot *slot : Slots)
+    if (slot && slot->CodePage == codePage && strcmp(slot->Code, code) == 0)
+      return slot;
+  struct NameSlot **place = &Slots[NextSlot];
+  NextSlot = (NextSlot + 1) % SLOT_COUNT;
+  if (!*place)
+    *place = (struct NameSlot *)GlobalAlloc(GMEM_FIXED, sizeof(struct NameSlot));
+  struct NameSlot *slot = *place;
+  if (slot) {
+    strcpy(slot->Code, code);
+    slot->CodePage = codePage;
+    slot->Language = FindLanguage(code);
+    FillSlot(slot);
+  }
+  return slot;
+}
+
+static int NameIndex(char conversion, int genitive, const struct tm *record) {
+  if (conversion == 'a' || conversion == 'A')
+    return (conversion == 'a' ? DAY_SHORT : DAY_LONG) + record->tm_wday;
+  if (conversion == 'p')
+    return AM_MARK + (record->tm_hour >= 12);
+  int first = conversion == 'b' ? MONTH_SHORT : MONTH_LONG;
+  return first + (genitive ? GENITIVE_SHORT - MONTH_SHORT : 0) + record->tm_mon;
+}
+
+static int CopyName(const struct NameSlot *slot, int index, char *text, int size) {
+  int count = slot->Start[index + 1] - slot->Start[index];
+  if (count == 0)
+    return -1;
+  if (count >= size)
+    count = size - 1;
+  memcpy(text, slot->Pool + slot->Start[index], (size_t)count);
+  text[count] = 0;
+  return count;
+}
+
+// Windows' own short date and time (its long date for %#c and %#x), joined
+// by a space for %c.
+static int LayoutText(LCID language, UINT codePage, char conversion, int flag,
+                      const struct tm *record, char *text, int size) {
+  SYSTEMTIME moment = {(WORD)(record->tm_year + 1900), (WORD)(record->tm_mon + 1),
+                       (WORD)record->tm_wday,          (WORD)record->tm_mday,
+                       (WORD)record->tm_hour,          (WORD)record->tm_min,
+                       (WORD)record->tm_sec,           0};
+  WCHAR wide[2 * WIDE_NAME_SIZE];
+  int used = 0;
+  DWORD dateLayout = flag ? DATE_LONGDATE : DATE_SHORTDATE;
+  if (conversion != 'X' &&
+      !(used = GetDateFormatW(language, dateLayout, &moment, NULL, wide, WIDE_NAME_SIZE)))
+    return -1;
+  if (conversion == 'c')
+    wide[used - 1] = ' ';
+  if (conversion != 'x' &&
+      !GetTimeFormatW(language, 0, &moment, NULL, wide + used, 2 * WIDE_NAME_SIZE - used))
+    return -1;
+  int count = ToCodePage(wide, codePage, text, size);
+  return count > 0 ? count : -1;
+}
+
+int LocaleText(const char *code, int length, UINT codePage, char conversion, int flag, int genitive,
+               const struct tm *record, char *text, int size) {
+  // The layouts first, then the names. Written data, not read-only: that
+  // page of the module is full.
+  static char Conversions[] = "cxXaAbBp";
+  const char *named = conversion ? strchr(Conversions, conversion) : NULL;
+  char key[CODE_SIZE];
+  if (!named || length < 0 || length >= CODE_SIZE || size <= 0)
+    return -1;
+  for (int i = 0; i < length; i++)
+    key[i] = (char)(code[i] >= 'A' && code[i] <= 'Z' ? code[i] + 32 : code[i]);
+  key[length] = 0;
+  while (InterlockedCompareExchange(&NamesLock, 1, 0) != 0)
+    Sleep(0);
+  struct NameSlot *slot = SlotFor(key, codePage);
+  int count = -1;
+  if (slot && slot->Language) {
+    if (named - Conversions < 3)
+      count = LayoutText(slot->Language, codePage, conversion, flag, record, text, size);
+    else
+      count = CopyName(slot, NameIndex(conversion, genitive, record), text, size);
+  }
+  InterlockedExchange(&NamesLock, 0);
+  return count;
+}
+
+void ReleaseLocaleNames(void) {
+  for (struct NameSlot *&slot : Slots) {
+    if (slot)
+      GlobalFree(slot);
+    slot = NULL;
+  }
+}
+
+int UserFirstWeekday(void) {
+  char text[4];
+  if (!GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_IFIRSTDAYOFWEEK, text, sizeof text) ||
+      text[0] < '0' || text[0] > '6')
+    return 0;
+  return text[0] - '0';
+}

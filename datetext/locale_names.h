@@ -1,0 +1,37 @@
+/* Month and day names, the AM and PM marks and the short date and time
+   layouts of a language Windows knows, for the conversions of a format
+   that name things. A language is given by the code a format names it with
+   ("ru", "de-AT"; empty for the Windows user's own), and its names are
+   read from Windows once and kept. */
+#ifndef HORALIS_DATETEXT_LOCALE_NAMES_H
+#define HORALIS_DATETEXT_LOCALE_NAMES_H
+
+#include <time.h>
+
+#include <windows.h>
+
+/* Text in the OEM code page that goes on to the clipboard as ANSI: a name
+   is taken only when both code pages hold it. */
+enum { NAMES_FOR_CLIPBOARD = CP_ACP };
+
+/* Nonzero: formats without a language of their own take the Windows
+   user's. Read from the settings when the host starts the plugin. */
+extern int UserLanguageForAll;
+
+/* The text of `conversion` (any letter; only "aAbBpcxX" have one) in the language `code` (of
+   `length` characters), for `record`, in `codePage` (CP_OEMCP, a code
+   page's number, or NAMES_FOR_CLIPBOARD); `genitive` asks for the month's
+   form after a day number, `flag` for the long date of %#c and %#x.
+   Returns the length written into text; -1 when the language is unknown
+   or "C", the letter has no text here, or the code page cannot hold
+   the text: the runtime's then. */
+int LocaleText(const char *code, int length, UINT codePage, char conversion, int flag, int genitive,
+               const struct tm *record, char *text, int size);
+
+/* Frees the names kept: for the module's unload, when no thread expands. */
+void ReleaseLocaleNames(void);
+
+/* The first day of the Windows user's week: 0 Monday .. 6 Sunday. */
+int UserFirstWeekday(void);
+
+#endif
