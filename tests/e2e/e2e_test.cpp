@@ -143,8 +143,7 @@ TEST(SettingsDialogs, SaveAndReadBackUnderALongRootKey) {
       {"long_root_menu", "F11 Enter Down F4 " + customField, "Menu", "Format", "[Menu %Y]"},
       {"long_root_preset", "F11 Enter Down Enter Down Ins \"Long\" Tab ", "Format1", "Format",
        "[Preset %Y]"},
-      {"long_root_calendar", "F11 Enter Down Down Down F4 \"Day\" Tab ", "Format11", "Format",
-       "[Calendar %Y]"},
+      {"long_root_calendar", "F11 Enter Down Down Down F4 ", "Format11", "Format", "[Calendar %Y]"},
       {"long_root_clock", "F11 Enter Down Down F4 Alt+T End " + erase, "Indicator", "Pause",
        "1234"},
   };

@@ -192,8 +192,9 @@ TEST(Presets, InsFillsAFreeSlotAndDelAsksFirst) {
         << screens[1];
     EXPECT_NE(screens[1].find("\"ISO\""), std::string::npos) << language << ": naming the preset";
     EXPECT_TRUE(HasLine(screens[2], 2, "ISO")) << language << ": Esc kept it\n" << screens[2];
-    EXPECT_TRUE(HasLine(screens[3], 2, "<None>")) << language << ": Enter removed it\n"
-                                                  << screens[3];
+    EXPECT_TRUE(HasLine(screens[3], 2, Message(language, 110)))
+        << language << ": Enter removed it\n"
+        << screens[3];
     EXPECT_EQ(root.GetString("Format3", "Format"), "%Y") << language;
     EXPECT_EQ(root.GetDword("Format3", "Mode"), 0x10000u) << language << ": at the cursor";
   }
