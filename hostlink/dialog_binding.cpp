@@ -31,40 +31,36 @@ static int __cdecl NoParseGet(const char *, int *, char *, int) { return 0; }
 static int __cdecl NoSparse(const char *, int *) { return 0; }
 static void __cdecl NoSetItemFocus(DialogHandle, int) {}
 
-static void SetFallbacks(struct DialogLibrary *library) {
-  library->LoadDialogEx = NoLoadDialogEx;
-  library->EnumDialog = NoEnumDialog;
-  library->FreeDialog = NoFreeDialog;
-  library->GetNumById = NoGetNumById;
-  library->GetItemStatus = NoGetItemStatus;
-  library->ShowDialog = NoShowDialog;
-  library->GetItemData = NoGetItemData;
-  library->GetItemAddr = NoGetItemAddr;
-  library->GetRadioStatus = NoGetRadioStatus;
-  library->DG_Init = NoInit;
-  library->SetItemColor = NoSetItemColor;
-  library->SetItemStatus = NoSetItemStatus;
-  library->SetRadioStatus = NoSetRadioStatus;
-  library->HideItem = NoHideItem;
-  library->RestoreItem = NoRestoreItem;
-  library->GetItemNULL = NoGetItemNULL;
-  library->DialogGeneratorVersion = NoVersion;
-  library->parseNum = NoParseNum;
-  library->parseGetStr = NoParseGetStr;
-  library->parseGet = NoParseGet;
-  library->sparse = NoSparse;
-  library->SetItemFocus = NoSetItemFocus;
-}
-
-static struct DialogLibrary FallbackLibrary(void) {
-  struct DialogLibrary library;
-  memset(&library, 0, sizeof library);
-  SetFallbacks(&library);
-  return library;
-}
+// Every entry at its fallback, fixed at compile time: the module runs no
+// start-up code of its own, so nothing here may need a constructor.
+static constexpr struct DialogLibrary FallbackLibrary = {
+    NULL,
+    NoLoadDialogEx,
+    NoEnumDialog,
+    NoFreeDialog,
+    NoGetNumById,
+    NoGetItemStatus,
+    NoShowDialog,
+    NoGetItemData,
+    NoGetItemAddr,
+    NoGetRadioStatus,
+    NoInit,
+    NoSetItemColor,
+    NoSetItemStatus,
+    NoSetRadioStatus,
+    NoHideItem,
+    NoRestoreItem,
+    NoGetItemNULL,
+    NoVersion,
+    NoParseNum,
+    NoParseGetStr,
+    NoParseGet,
+    NoSparse,
+    NoSetItemFocus,
+};
 
 // Usable before binding too: every entry starts at its fallback.
-struct DialogLibrary Dialogs = FallbackLibrary();
+struct DialogLibrary Dialogs = FallbackLibrary;
 
 // The operations in the order they are resolved, each with the slot that
 // receives the export.
@@ -153,7 +149,7 @@ static HMODULE LoadFromSystemPath(void) {
 
 int BindDialogLibrary(HINSTANCE Module, struct PluginStartupInfo Info) {
   struct DialogLibrary *library = &Dialogs;
-  *library = FallbackLibrary();
+  *library = FallbackLibrary;
 
   HMODULE handle = LoadBeside(Module);
   if (!handle)
