@@ -17,8 +17,6 @@
 
 enum { MAIN_MENU_ENTRIES = 4 };
 
-static struct FarMenuItem MainMenuItems[MAIN_MENU_ENTRIES];
-
 static void EditAutoFormat(void) { EditQuickFormat("Auto"); }
 static void EditMenuFormat(void) { EditQuickFormat("Menu"); }
 
@@ -36,6 +34,9 @@ static void CopyMenuText(char *text, const char *message) {
 }
 
 int ShowMainMenu(int configureMode) {
+  // On the stack: the host copies the items, and static data of this size
+  // would cost the module a page of memory.
+  struct FarMenuItem MainMenuItems[MAIN_MENU_ENTRIES];
   for (int entry = 0; entry < MAIN_MENU_ENTRIES; entry++) {
     CopyMenuText(MainMenuItems[entry].Text, GetMsgText(MSG_MENU_QUICK + entry));
     MainMenuItems[entry].Selected = 0;

@@ -19,10 +19,6 @@ struct PresetTableEntry PresetTable[PRESET_SLOTS];
 struct FarMenuItem PresetMenuItems[PRESET_SLOTS];
 DialogHandle PresetDialog;
 
-// The free-format line previews the presets-menu format the user chose in
-// the "Menu" settings, if any.
-static char FreeFormatCopy[PRESET_TEXT_SIZE];
-
 // What a slot without a readable preset shows.
 static const char *NoPresetName(void) {
   const char *name = GetMsgText(MSG_NO_PRESET_NAME);
@@ -51,8 +47,8 @@ static void ReleaseCopies(struct PresetTableEntry *entry) {
 }
 
 int LoadPresetTable(void) {
+  ReleaseCopies(&PresetTable[0]);
   PresetTable[0].Name = GetMsgText(MSG_FREE_FORMAT);
-  PresetTable[0].Format = NULL;
   int width = WidenNameColumn(PRESET_NAME_MIN_WIDTH, PresetTable[0].Name);
   char buffer[PRESET_TEXT_SIZE];
   LockSettings();
@@ -71,8 +67,10 @@ int LoadPresetTable(void) {
     entry->Format = entry->FormatCopy = CopyText(buffer);
   }
   UnlockSettings();
-  if (ReadMenuFreeFormat(FreeFormatCopy, sizeof FreeFormatCopy))
-    PresetTable[0].Format = FreeFormatCopy;
+  // The free-format line previews the presets-menu format the user chose in
+  // the "Menu" settings, if any.
+  if (ReadMenuFreeFormat(buffer, sizeof buffer))
+    PresetTable[0].Format = PresetTable[0].FormatCopy = CopyText(buffer);
   return width;
 }
 
