@@ -45,13 +45,15 @@ int ShowMainMenu(int configureMode) {
   }
   // From Configure, Enter opens settings too, and the bottom line says so.
   const char *bottom = GetMsgText(configureMode ? MSG_CONFIGURE_BOTTOM : MSG_MAIN_BOTTOM);
+  // F1 opens the help of what the menu is for.
+  const char *helpTopic = configureMode ? "Settings" : "Contents";
   static const int BreakKeys[] = {VK_F4, 0};
   for (;;) {
     int breakCode = -1;
     int chosen = -1;
     if (HostReady && HostServices.Menu)
       chosen = HostServices.Menu(HostServices.ModuleNumber, -1, -1, 0, FMENU_WRAPMODE,
-                                 GetMsgText(MSG_TITLE), bottom, "Contents", BreakKeys, &breakCode,
+                                 GetMsgText(MSG_TITLE), bottom, helpTopic, BreakKeys, &breakCode,
                                  MainMenuItems, MAIN_MENU_ENTRIES);
     // Anything but an entry is the menu left with Esc.
     if (chosen < 0 || chosen >= MAIN_MENU_ENTRIES)

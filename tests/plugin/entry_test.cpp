@@ -209,6 +209,7 @@ TEST_F(MainMenuTest, ConfigureRunsSettingsOnEnterAndReportsTheChoice) {
   EXPECT_TRUE(Host().commandLineInserts.empty()) << "nothing is inserted from Configure";
   EXPECT_EQ(1u, Host().menus.size());
   EXPECT_EQ("Enter or F4 settings", Host().menus[0].bottom) << "says what Enter does here";
+  EXPECT_EQ("Settings", Host().menus[0].helpTopic) << "F1 opens the settings' help";
 
   Host().menuReplies = {BreakKey(0, 0), Esc()};
   FakeDialogs().people = {[](FakeDialog &dialog) {
