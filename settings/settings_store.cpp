@@ -32,28 +32,33 @@ static int ComposeSettingsPath(char *path, const char *name) {
   return length > 0 && length < KEY_PATH_SIZE;
 }
 
-// The host's root key, then the path below it: the system's A calls take a
-// path of 260 characters at most, and a root may have 255 on its own.
+static LONG OpenKeyBelow(HKEY parent, const char *path, HKEY *key, int create) {
+  DWORD disposition = 0;
+  return create ? RegCreateKeyExA(parent, path, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                                  NULL, key, &disposition)
+                : RegOpenKeyExA(parent, path, 0, KEY_ALL_ACCESS, key);
+}
+
+// The root and the path below it in one call when they fit the system's A
+// calls, which take 260 characters at most; a longer root (it may have 255
+// on its own) is opened first, then the path below it, at twice the calls.
 static LONG OpenBelowRoot(const char *path, HKEY *key, int create) {
   if (!RootKeyCopy[0])
     return ERROR_BADKEY;
+  char full[MAX_PATH];
+  int length = path ? snprintf(full, sizeof full, "%s\\%s", RootKeyCopy, path) : -1;
+  if (length > 0 && length < (int)sizeof full)
+    return OpenKeyBelow(HKEY_CURRENT_USER, full, key, create);
   HKEY root = NULL;
-  DWORD disposition = 0;
-  LONG result =
-      create ? RegCreateKeyExA(HKEY_CURRENT_USER, RootKeyCopy, 0, NULL, REG_OPTION_NON_VOLATILE,
-                               KEY_ALL_ACCESS, NULL, &root, &disposition)
-             : RegOpenKeyExA(HKEY_CURRENT_USER, RootKeyCopy, 0, KEY_ALL_ACCESS, &root);
+  LONG result = OpenKeyBelow(HKEY_CURRENT_USER, RootKeyCopy, &root, create);
   if (result != ERROR_SUCCESS)
     return result;
   if (!path) // only the root, for a delete below it
     *key = root;
-  else if (create)
-    result = RegCreateKeyExA(root, path, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, NULL,
-                             key, &disposition);
-  else
-    result = RegOpenKeyExA(root, path, 0, KEY_ALL_ACCESS, key);
-  if (path)
+  else {
+    result = OpenKeyBelow(root, path, key, create);
     RegCloseKey(root);
+  }
   return result;
 }
 
