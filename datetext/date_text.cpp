@@ -367,9 +367,9 @@ static int InCalendarYears(const struct tm *record) {
 
 // The given record or now, in UTC when asked; 0 when a given record cannot
 // be told in UTC, or its UTC moment lies outside the calendar's years
-// (nothing is formatted then, rather than a wrong time). `needsZone`: the
-// format may show the zone, so the zone of now is read with the clock.
-static int TakeMoment(Moment *moment, const struct tm *given, int utc, int needsZone) {
+// (nothing is formatted then, rather than a wrong time). A format that may
+// show the zone has the zone of now read with the clock.
+static int TakeMoment(Moment *moment, const struct tm *given, int utc, const char *format) {
   moment->utc = utc;
   moment->isNow = 0;
   moment->zoneRead = 0;
@@ -384,7 +384,7 @@ static int TakeMoment(Moment *moment, const struct tm *given, int utc, int needs
       return 0;
   } else if (utc) {
     ReadUtcTime(&moment->record);
-  } else if (needsZone) {
+  } else if (strpbrk(format, "zZ")) {
     // The local clock alone is ambiguous in the hour repeated when
     // daylight saving ends; read with the UTC clock it is not.
     moment->zoneKnown = ReadLocalTimeAndOffset(&moment->record, &moment->offset);
@@ -413,7 +413,7 @@ int ExpandDateTextIn(char *buffer, int size, const char *format, const struct tm
   int utc = format[0] == '!';
   format += utc;
   Moment taken;
-  if (!TakeMoment(&taken, moment, utc, strpbrk(format, "zZ") != NULL))
+  if (!TakeMoment(&taken, moment, utc, format))
     return 0;
   taken.language = UserLanguageForAll ? "" : NULL;
   taken.languageLength = 0;
