@@ -196,9 +196,8 @@ static int LayoutText(LCID language, UINT codePage, char conversion, int flag,
 
 int LocaleText(const char *code, int length, UINT codePage, char conversion, int flag, int genitive,
                const struct tm *record, char *text, int size) {
-  // The layouts first, then the names. Written data, not read-only: that
-  // page of the module is full.
-  static char Conversions[] = "cxXaAbBp";
+  // The layouts first, then the names.
+  static const char Conversions[] = "cxXaAbBp";
   const char *named = conversion ? strchr(Conversions, conversion) : NULL;
   char key[CODE_SIZE];
   if (!named || length < 0 || length >= CODE_SIZE || size <= 0)

@@ -7,13 +7,6 @@
 
 enum { REASON_SIZE = 512, REASON_WIDTH = 60, REASON_LINES = 4 };
 
-// English where the language file lacks the text: the box still says what
-// failed.
-static const char *TextOr(int msgId, const char *fallback) {
-  const char *text = GetMsgText(msgId);
-  return text && text[0] ? text : fallback;
-}
-
 // The system's text for the code on one line, in the OEM code page the
 // host draws in; empty when the system has none.
 static void ReadSystemReason(DWORD code, char *reason) {
@@ -58,17 +51,17 @@ static int WrapReason(char *reason, const char **lines) {
 
 int ShowFailureBox(int textMsg, DWORD code) {
   char title[128];
-  snprintf(title, sizeof title, "%s (%lu)", TextOr(MSG_FAILURE_TITLE, "Error"),
+  snprintf(title, sizeof title, "%s (%lu)", GetMsgTextOr(MSG_FAILURE_TITLE, "Error"),
            (unsigned long)code);
   char reason[REASON_SIZE];
   ReadSystemReason(code, reason);
   const char *lines[4 + REASON_LINES];
   int count = 0;
   lines[count++] = title;
-  lines[count++] = TextOr(textMsg, "");
+  lines[count++] = GetMsgTextOr(textMsg, "");
   count += WrapReason(reason, lines + count);
   lines[count++] = "\x01";
-  lines[count++] = TextOr(MSG_FAILURE_OK, "OK");
+  lines[count++] = GetMsgTextOr(MSG_FAILURE_OK, "OK");
   return ShowHostMessage(FMSG_WARNING, NULL, lines, count, 1);
 }
 

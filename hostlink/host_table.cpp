@@ -35,10 +35,13 @@ int ShowHostMessage(unsigned flags, const char *helpTopic, const char *const *li
   return HostServices.Message(HostServices.ModuleNumber, flags, helpTopic, lines, count, buttons);
 }
 
+const char *GetMsgTextOr(int MsgId, const char *fallback) {
+  const char *text = GetMsgText(MsgId);
+  return text && text[0] ? text : fallback;
+}
+
 int ShowNote(int msgId, unsigned flags) {
-  const char *title = GetMsgText(MSG_TITLE);
-  const char *text = GetMsgText(msgId);
-  const char *ok = GetMsgText(MSG_OK);
-  const char *lines[3] = {title ? title : "", text ? text : "", ok ? ok : "Ok"};
+  const char *lines[3] = {GetMsgTextOr(MSG_TITLE, ""), GetMsgTextOr(msgId, ""),
+                          GetMsgTextOr(MSG_OK, "Ok")};
   return ShowHostMessage(flags, NULL, lines, 3, 1);
 }

@@ -31,6 +31,9 @@ extern char RootKeyCopy[ROOT_KEY_SIZE];
 
 void TakeHostTable(const struct PluginStartupInfo *Info);
 const char *GetMsgText(int MsgId);
+/* The message, or `fallback` where the language file has no text for it:
+   a box still says what it must. */
+const char *GetMsgTextOr(int MsgId, const char *fallback);
 /* The host's message box: lines[0] is the title, the last buttons lines
    are buttons. Returns the button chosen, -1 for Esc or without a host. */
 int ShowHostMessage(unsigned flags, const char *helpTopic, const char *const *lines, int count,

@@ -20,10 +20,7 @@ struct FarMenuItem PresetMenuItems[PRESET_SLOTS];
 DialogHandle PresetDialog;
 
 // What a slot without a readable preset shows.
-static const char *NoPresetName(void) {
-  const char *name = GetMsgText(MSG_NO_PRESET_NAME);
-  return name ? name : "";
-}
+static const char *NoPresetName(void) { return GetMsgTextOr(MSG_NO_PRESET_NAME, ""); }
 
 static int WidenNameColumn(int width, const char *name) {
   int length = name ? (int)strlen(name) : 0;
@@ -170,11 +167,9 @@ static int ConfirmDelete(int slot) {
   FitToColumn(name + 1, sizeof name - 2, shown, length);
   name[length + 1] = '"';
   name[length + 2] = 0;
-  const char *lines[5] = {GetMsgText(MSG_DELETE_TITLE), GetMsgText(MSG_DELETE_QUESTION), name,
-                          GetMsgText(MSG_DELETE_BUTTON), GetMsgText(MSG_CANCEL_BUTTON)};
-  for (int line = 0; line < 5; line++)
-    if (!lines[line])
-      lines[line] = "";
+  const char *lines[5] = {GetMsgTextOr(MSG_DELETE_TITLE, ""), GetMsgTextOr(MSG_DELETE_QUESTION, ""),
+                          name, GetMsgTextOr(MSG_DELETE_BUTTON, ""),
+                          GetMsgTextOr(MSG_CANCEL_BUTTON, "")};
   return ShowHostMessage(FMSG_WARNING, "Presets", lines, 5, 2) == 0;
 }
 

@@ -57,9 +57,8 @@ static LONG SaveQuickFormat(DialogHandle dialog, const char *key) {
   return result;
 }
 
-// Kept with the module-wide settings: it governs every format. Written
-// data, not read-only: that page of the module is full.
-static char LanguageValue[] = "UserLanguage";
+// Kept with the module-wide settings: it governs every format.
+static const char LanguageValue[] = "UserLanguage";
 
 void ReadLanguageSetting(void) {
   LockSettings();
