@@ -3,6 +3,7 @@
 #include "editor_text.h"
 #include "host_log.h"
 #include "host_state.h"
+#include "host_texts.h"
 #include "hotkey_text.h"
 #include "input.h"
 #include "lng_file.h"
@@ -62,11 +63,12 @@ void Tell(const char *title, const char *line1, const char *line2, const char *l
     lines[n++] = line2;
   if (line3)
     lines[n++] = line3;
-  lines[n++] = "Ok";
+  lines[n++] = HostText(HT_OK);
   HostMessage(-1, FMSG_WARNING, nullptr, lines, n, 1);
 }
 
-void DrawKeyBar(const char *const *labels) {
+/* The key bar: each key's text (HT_NONE for none). */
+void DrawKeyBar(const int *labels) {
   int y = ScreenHeight() - 1;
   int width = ScreenWidth();
   ScreenFill(0, y, width - 1, y, ' ', PAL_KEYBAR_TEXT);
@@ -78,7 +80,7 @@ void DrawKeyBar(const char *const *labels) {
     int n = (int)strlen(number);
     ScreenPut(x, y, PAL_KEYBAR_NUMBER, number, n);
     ScreenFill(x + n, y, x + cell - 1, y, ' ', PAL_KEYBAR_TEXT);
-    ScreenPut(x + n, y, PAL_KEYBAR_TEXT, labels[k], cell - n);
+    ScreenPut(x + n, y, PAL_KEYBAR_TEXT, HostText(labels[k]), cell - n);
   }
 }
 
@@ -88,12 +90,12 @@ void DrawStatus(const char *text) {
 }
 
 void DrawArea(void) {
-  static const char *const panelKeys[12] = {"Help", "", "View", "Edit", "",       "",
-                                            "",     "", "Conf", "Quit", "Plugin", ""};
-  static const char *const editorKeys[12] = {"", "Save", "", "",     "",       "",
-                                             "", "",     "", "Quit", "Plugin", ""};
-  static const char *const viewerKeys[12] = {"", "", "Quit", "",     "",       "",
-                                             "", "", "",     "Quit", "Plugin", ""};
+  static const int panelKeys[12] = {HT_KEY_HELP, 0,           HT_KEY_VIEW, HT_KEY_EDIT,   0, 0, 0,
+                                    0,           HT_KEY_CONF, HT_KEY_QUIT, HT_KEY_PLUGIN, 0};
+  static const int editorKeys[12] = {0,           HT_KEY_SAVE,   0, 0, 0, 0, 0, 0, 0,
+                                     HT_KEY_QUIT, HT_KEY_PLUGIN, 0};
+  static const int viewerKeys[12] = {0, 0,           HT_KEY_QUIT,   0, 0, 0, 0, 0,
+                                     0, HT_KEY_QUIT, HT_KEY_PLUGIN, 0};
   const int w = ScreenWidth(), h = ScreenHeight();
   char status[300];
   if (CurrentArea == AREA_PANELS) {
@@ -111,16 +113,17 @@ void DrawArea(void) {
   } else if (CurrentArea == AREA_EDITOR) {
     int line, column;
     EditorGetCursor(&line, &column);
-    snprintf(status, sizeof status, "%s%s  Line %d  Col %d%s",
-             EditorFile[0] ? EditorFile : "(new text)", EditorModified() ? " *" : "", line + 1,
-             column + 1, EditorReadOnly() ? "  read-only" : "");
+    snprintf(status, sizeof status, "%s%s  %s %d  %s %d%s%s",
+             EditorFile[0] ? EditorFile : HostText(HT_NEW_TEXT), EditorModified() ? " *" : "",
+             HostText(HT_LINE), line + 1, HostText(HT_COLUMN), column + 1,
+             EditorReadOnly() ? "  " : "", EditorReadOnly() ? HostText(HT_READ_ONLY) : "");
     DrawStatus(status);
     int cx, cy;
     EditorDraw(0, 1, w - 1, h - 2, PAL_EDITOR, &cx, &cy);
     DrawKeyBar(editorKeys);
     ScreenSetCursor(cx, cy, 1);
   } else {
-    snprintf(status, sizeof status, "%s", ViewerFile[0] ? ViewerFile : "(viewer)");
+    snprintf(status, sizeof status, "%s", ViewerFile[0] ? ViewerFile : HostText(HT_VIEWER));
     DrawStatus(status);
     ViewerDraw(0, 1, w - 1, h - 2);
     DrawKeyBar(viewerKeys);
@@ -130,29 +133,22 @@ void DrawArea(void) {
 }
 
 void ShowHostKeys(void) {
-  const char *lines[] = {"Host stand-in",
-                         "F11      plugin menu (panels, editor, viewer)",
-                         "F9       plugins configuration (panels)",
-                         "F4 / F3  edit / view the file under the cursor",
-                         "F2       save, in the editor",
-                         "F10      quit (back to the panels from the editor or viewer)",
-                         "Shift+Ins  paste the clipboard (command line, editor)",
-                         "Esc      clear the command line",
-                         "F1       in a plugin's menu: its help",
-                         "Alt+L    language: English, Russian (plugins' texts reloaded)",
-                         "Alt+U    unload the plugins without ExitFAR",
-                         "Ok"};
-  HostMessage(-1, 0, nullptr, lines, 12, 1);
+  const char *lines[13];
+  int n = 0;
+  for (int id = HT_HOST_KEYS; id <= HT_KEYS_ALT_U; ++id)
+    lines[n++] = HostText(id);
+  lines[n++] = HostText(HT_OK);
+  HostMessage(-1, 0, nullptr, lines, n, 1);
 }
 
 /* Writes the text as edited, line ends and all; 1 when it was saved. */
 int SaveEditorFile(void) {
   if (!EditorFile[0]) {
-    Tell("Editor", "This text has no file: it cannot be saved.", nullptr, nullptr);
+    Tell(HostText(HT_EDITOR), HostText(HT_NO_FILE), nullptr, nullptr);
     return 0;
   }
   if (EditorReadOnly()) {
-    Tell("Editor", "The file was opened read-only:", "it has not been saved.", EditorFile);
+    Tell(HostText(HT_EDITOR), HostText(HT_OPENED_READ_ONLY), HostText(HT_NOT_SAVED), EditorFile);
     return 0;
   }
   std::vector<char> text((size_t)EditorTextLength() + 1);
@@ -183,7 +179,7 @@ int SaveEditorFile(void) {
     DeleteFileA(written);
   HostLog("editor: save %s (%d bytes) -> %d", EditorFile, length, ok);
   if (!ok) {
-    Tell("Editor", "Cannot save the file", EditorFile, why);
+    Tell(HostText(HT_EDITOR), HostText(HT_CANNOT_SAVE), EditorFile, why);
     return 0;
   }
   EditorMarkSaved();
@@ -195,8 +191,8 @@ int SaveEditorFile(void) {
 int MayLeaveEditor(void) {
   if (!EditorModified() || !EditorFile[0])
     return 1;
-  const char *lines[] = {"Editor", "The file has been changed:", EditorFile, "&Save", "Do&n't save",
-                         "&Cancel"};
+  const char *lines[] = {HostText(HT_EDITOR), HostText(HT_CHANGED),   EditorFile,
+                         HostText(HT_SAVE),   HostText(HT_DONT_SAVE), HostText(HT_CANCEL)};
   switch (HostMessage(-1, FMSG_WARNING, nullptr, lines, 6, 3)) {
   case 0:
     return SaveEditorFile();
@@ -222,7 +218,7 @@ std::string ClipboardText(void) {
 
 void ShowEditorNotice(void) {
   if (EditorNotice[0] && CurrentArea == AREA_EDITOR)
-    Tell("Editor", EditorNotice[0], EditorNotice[1], EditorNotice[2]);
+    Tell(HostText(HT_EDITOR), EditorNotice[0], EditorNotice[1], EditorNotice[2]);
   EditorNotice[0] = nullptr;
 }
 
@@ -253,8 +249,8 @@ int HandlePanelsKey(const HostKey &key) {
   else if (key.Code == HK_ENTER && CommandLine.Length == 0 && PanelKey(&key))
     return 1;
   else if (key.Code == HK_ENTER) {
-    const char *lines[] = {"Command line", "The stand-in does not run commands;",
-                           "the command line keeps its text.", "Ok"};
+    const char *lines[] = {HostText(HT_COMMAND_LINE), HostText(HT_NO_COMMANDS),
+                           HostText(HT_TEXT_KEPT), HostText(HT_OK)};
     HostMessage(-1, 0, nullptr, lines, 4, 1);
   } else if (key.Code == HK_ESC && plain)
     LineEditSet(&CommandLine, "", 0, LINE_EDIT_SIZE);

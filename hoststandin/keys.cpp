@@ -1,5 +1,7 @@
 #include "keys.h"
 
+#include "hotkey_text.h"
+
 #include <stdio.h>
 #include <string.h>
 #include <strings.h>
@@ -124,6 +126,14 @@ int ReadStepText(const char **p, int quoted, HostKey *key) {
   return 1;
 }
 
+/* What Shift makes of a character's key: the capitals of both alphabets,
+   and the US layout's shifted signs ("Shift+," is '<'). */
+int ShiftedChar(int ch) {
+  static const char plain[] = "`1234567890-=[]\\;',./", shifted[] = "~!@#$%^&*()_+{}|:\"<>?";
+  const char *at = strchr(plain, ch);
+  return at ? (unsigned char)shifted[at - plain] : OemUpper(ch);
+}
+
 /* The state of one parse. */
 struct Parse {
   const char *At;
@@ -199,11 +209,13 @@ int ReadKeyWord(Parse *s, const char *token, int length) {
     return Add(s, key, token, length);
   }
   if (used > 0) {
-    /* A modified character, such as Alt+x. */
+    /* A modified character, such as Alt+x or Shift+\x81 (Shift+Б). Shift
+       makes the character, as on a keyboard, and is not kept with it. */
     if (length - used != 1)
       return Fail(s, "unknown key", token, length);
-    key = CharKey((unsigned char)token[used]);
-    key.Mods = mods;
+    int ch = (unsigned char)token[used];
+    key = CharKey(mods & KEYMOD_SHIFT ? ShiftedChar(ch) : ch);
+    key.Mods = mods & ~KEYMOD_SHIFT;
     return Add(s, key, token, length);
   }
   for (int i = 0; i < length; ++i)
@@ -280,7 +292,7 @@ void DescribeKey(const HostKey *key, char *out, int size) {
     if (!name[0])
       snprintf(name, sizeof name, "#%d", key->Code);
   } else {
-    snprintf(name, sizeof name, "'%c'", key->Char >= 32 && key->Char < 127 ? key->Char : '?');
+    snprintf(name, sizeof name, "'%c'", key->Char >= 32 && key->Char != 127 ? key->Char : '?');
   }
   snprintf(out, size, "%s%s%s%s", key->Mods & KEYMOD_SHIFT ? "Shift+" : "",
            key->Mods & KEYMOD_CTRL ? "Ctrl+" : "", key->Mods & KEYMOD_ALT ? "Alt+" : "", name);

@@ -17,6 +17,7 @@
 #include "screen.h"
 #include "win32_sources.h"
 
+#include <io.h>
 #include <stdio.h>
 #include <string.h>
 #include <string>
@@ -29,8 +30,25 @@ HostOptions Options;
 HostKey ScriptKeys[KEY_SCRIPT_MAX];
 FILE *OutputFile = nullptr;
 
+/* The report. A person reading it on the console sees its OEM text as
+   such, as the screens showed it; a file or a pipe gets the bytes. */
 void WriteOut(const char *text, int length) {
-  fwrite(text, 1, length, OutputFile ? OutputFile : stdout);
+  HANDLE out = (HANDLE)_get_osfhandle(_fileno(stdout));
+  DWORD mode;
+  if (OutputFile || !GetConsoleMode(out, &mode)) {
+    fwrite(text, 1, length, OutputFile ? OutputFile : stdout);
+    return;
+  }
+  fflush(stdout);
+  WCHAR wide[4096];
+  for (int done = 0; done < length;) {
+    /* One byte is one character in the host's code page. */
+    int n = length - done < 4096 ? length - done : 4096;
+    int made = MultiByteToWideChar(HOST_CODE_PAGE, 0, text + done, n, wide, 4096);
+    DWORD written = 0;
+    WriteConsoleW(out, wide, (DWORD)made, &written, nullptr);
+    done += n;
+  }
 }
 
 /* One result line; control bytes and backslashes escaped so that each

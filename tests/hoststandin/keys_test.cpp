@@ -31,6 +31,10 @@ TEST(KeyScript, NamesTextAndModifiers) {
       {"\"a b\"", {"'a'", "Space", "'b'"}},
       {"\"q\\\"\"", {"'q'", "'\"'"}},
       {"Shift+Tab Alt+F9 Alt+x Ctrl+Shift+F4", {"Shift+Tab", "Alt+F9", "Alt+'x'", "Shift+Ctrl+F4"}},
+      /* Shift makes the character: Shift+\x81 and Shift+\xA1 (Б and б)
+         alike, as both layouts' capitals and the US signs. */
+      {"Shift+\x81 Shift+\xA1 Shift+\xF1 Shift+, Shift+a Shift+1",
+       {"'\x81'", "'\x81'", "'\xF0'", "'<'", "'A'", "'!'"}},
       {"Up Left Right Home End PgUp PgDn Ins Del BS Space",
        {"Up", "Left", "Right", "Home", "End", "PgUp", "PgDn", "Ins", "Del", "BS", "Space"}},
       {"F1 F12 F13", {"F1", "F12", "'F'", "'1'", "'3'"}},
