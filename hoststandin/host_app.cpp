@@ -30,11 +30,6 @@ const char *EditorNotice[3] = {nullptr, nullptr, nullptr};
 ClipboardTextReader ClipboardReader = nullptr;
 HostPluginActions Actions = {nullptr, nullptr};
 
-const char ViewerNote[] =
-    "The host stand-in's viewer.\r\n"
-    "Give a file with --file, or press F3 on a file in the panels.\r\n"
-    "F11 opens the plugin menu; from here plugins put text on the clipboard.\r\n";
-
 enum FileRead { FILE_MISSING, FILE_UNREADABLE, FILE_READ, FILE_TOO_LARGE };
 
 /* Up to limit bytes of a file. */
@@ -297,17 +292,18 @@ int HandleAreaKey(const HostKey &key) {
   return 1;
 }
 
-/* The console title, given in OEM as typed; logged as set. */
+/* The console title, given in OEM as typed; set, and logged, in the ANSI
+   code page, as the console's state is logged. */
 void SetTitle(const char *oem, int length) {
   char title[HOST_PATH_SIZE + 32];
   if (length > (int)sizeof title - 1)
     length = (int)sizeof title - 1;
   memcpy(title, oem, length);
   title[length] = 0;
-  char quoted[256];
-  QuoteForLog(title, 200, quoted, sizeof quoted);
   OemToCharA(title, title);
   SetConsoleTitleA(title);
+  char quoted[256];
+  QuoteForLog(title, 200, quoted, sizeof quoted);
   HostLog("host: title %s", quoted);
 }
 
@@ -354,20 +350,19 @@ int OpenEditorFile(const char *path) {
   EditorSetText(bytes.data(), (int)bytes.size());
   EditorNotice[0] = nullptr;
   if (!pathFits) {
-    EditorNotice[0] = "The file's path is longer than the editor keeps:";
-    EditorNotice[1] = "it is opened read-only, empty.";
+    EditorNotice[0] = HostText(HT_PATH_TOO_LONG);
+    EditorNotice[1] = HostText(HT_OPENED_EMPTY);
   } else if (read == FILE_TOO_LARGE) {
     static char size[80];
-    snprintf(size, sizeof size,
-             "The file is larger than the editor holds (%d bytes):", EDITOR_MAX_FILE);
+    snprintf(size, sizeof size, HostText(HT_TOO_LARGE), EDITOR_MAX_FILE);
     EditorNotice[0] = size;
-    EditorNotice[1] = "it is opened read-only, its start shown.";
+    EditorNotice[1] = HostText(HT_OPENED_START);
   } else if (read == FILE_UNREADABLE) {
-    EditorNotice[0] = "The file cannot be read:";
-    EditorNotice[1] = "it is opened read-only, empty.";
+    EditorNotice[0] = HostText(HT_UNREADABLE);
+    EditorNotice[1] = HostText(HT_OPENED_EMPTY);
   } else if (bytes.find('\0') != std::string::npos) {
-    EditorNotice[0] = "The file holds NUL bytes, which the editor cannot keep:";
-    EditorNotice[1] = "it is opened read-only.";
+    EditorNotice[0] = HostText(HT_NUL_BYTES);
+    EditorNotice[1] = HostText(HT_OPENED_READ_ONLY_AS_IS);
   }
   EditorNotice[2] = EditorNotice[0] ? EditorFile : nullptr;
   EditorSetReadOnly(EditorNotice[0] != nullptr);
@@ -384,7 +379,7 @@ int OpenViewerFile(const char *path) {
   if (read == FILE_READ || read == FILE_TOO_LARGE)
     ViewerSetText(bytes.data(), (int)bytes.size());
   else
-    ViewerSetText(ViewerNote, (int)sizeof ViewerNote - 1);
+    ViewerSetText(HostText(HT_VIEWER_NOTE), (int)strlen(HostText(HT_VIEWER_NOTE)));
   CurrentArea = AREA_VIEWER;
   HostLog("viewer: %s (%d bytes)", ViewerFile[0] ? ViewerFile : "note", (int)bytes.size());
   return read == FILE_READ || !ViewerFile[0];
