@@ -166,72 +166,99 @@ int JoinGroup(Walk *walk, DialogItem *item, int startsGroup, int choose, int has
   return 1;
 }
 
-int ReadAttributes(Walk *walk, const char *line, int *pos, DialogItem *item) {
+/* What an item's attributes say of its radio group. */
+struct GroupMarks {
+  int StartsGroup, Choose, HasValue;
+};
+
+/* A word naming a flag of the host's record; 1 when it was one. */
+int ReadFlagWord(const char *word, DialogItem *item) {
+  int found = 0;
+  for (const FlagName &f : ItemFlags)
+    if (strcmp(word, f.Word) == 0) {
+      item->Record.Flags |= f.Flag;
+      found = 1;
+    }
+  return found;
+}
+
+/* A word alone: group, choose, selected, focus, default, request, hidden.
+   1 when read, 0 after a failure, -1 when the word is none of them. */
+int ReadMarkWord(Walk *walk, const char *word, DialogItem *item, GroupMarks *marks) {
   Scratch *s = walk->Current;
-  int startsGroup = 0, choose = 0, hasValue = 0;
+  int t = item->Record.Type;
+  if (strcmp(word, "group") == 0) {
+    marks->StartsGroup = 1;
+  } else if (strcmp(word, "choose") == 0) {
+    marks->Choose = 1;
+  } else if (strcmp(word, "selected") == 0) {
+    if (t != DI_CHECKBOX && t != DI_RADIOBUTTON)
+      return Fail(walk, "selected belongs to check boxes and radio buttons");
+    item->Record.Selected = 1;
+  } else if (strcmp(word, "focus") == 0) {
+    if (s->HasFocus++)
+      return Fail(walk, "only one item may have the focus");
+    item->Record.Focus = 1;
+    item->Attributes |= ITEM_DESCRIBED_FOCUS;
+  } else if (strcmp(word, "default") == 0) {
+    if (t != DI_BUTTON)
+      return Fail(walk, "default belongs to a button");
+    if (s->HasDefault++)
+      return Fail(walk, "only one default button");
+    item->Record.DefaultButton = 1;
+  } else if (strcmp(word, "request") == 0) {
+    if (t != DI_BUTTON && t != DI_CHECKBOX)
+      return Fail(walk, "request belongs to buttons and check boxes");
+    item->Attributes |= ITEM_REQUEST;
+  } else if (strcmp(word, "hidden") == 0) {
+    item->Attributes |= ITEM_HIDDEN;
+  } else {
+    return -1;
+  }
+  return 1;
+}
+
+/* A setting, name=number: value, exit or color. */
+int ReadSettingWord(Walk *walk, const char *word, DialogItem *item, GroupMarks *marks) {
+  char key[16];
+  int number = 0;
+  if (!SplitSetting(word, key, sizeof key, &number))
+    return Fail(walk, "unknown attribute");
+  if (strcmp(key, "value") == 0) {
+    item->Value = number;
+    marks->HasValue = 1;
+  } else if (strcmp(key, "exit") == 0) {
+    if (number < -1 || number > MaxExitCode)
+      return Fail(walk, "an exit code runs from -1 to 65535");
+    item->ExitCode = number;
+  } else if (strcmp(key, "color") == 0) {
+    if (number < 0 || number > DIF_COLORMASK)
+      return Fail(walk, "a colour runs from 0 to 255");
+    item->Record.Flags =
+        (item->Record.Flags & ~(unsigned)DIF_COLORMASK) | DIF_SETCOLOR | (unsigned)number;
+  } else {
+    return Fail(walk, "unknown attribute");
+  }
+  return 1;
+}
+
+int ReadAttributes(Walk *walk, const char *line, int *pos, DialogItem *item) {
+  GroupMarks marks = {0, 0, 0};
   char word[64];
   while (SkipBlanks(line, pos)) {
     if (ReadWord(line, pos, word, sizeof word) <= 0)
       return Fail(walk, "an attribute is expected");
-    int found = 0;
-    for (const FlagName &f : ItemFlags)
-      if (strcmp(word, f.Word) == 0) {
-        item->Record.Flags |= f.Flag;
-        found = 1;
-      }
-    if (found)
+    if (ReadFlagWord(word, item))
       continue;
-    char key[16];
-    int number = 0;
-    int t = item->Record.Type;
-    if (strcmp(word, "group") == 0) {
-      startsGroup = 1;
-    } else if (strcmp(word, "choose") == 0) {
-      choose = 1;
-    } else if (strcmp(word, "selected") == 0) {
-      if (t != DI_CHECKBOX && t != DI_RADIOBUTTON)
-        return Fail(walk, "selected belongs to check boxes and radio buttons");
-      item->Record.Selected = 1;
-    } else if (strcmp(word, "focus") == 0) {
-      if (s->HasFocus++)
-        return Fail(walk, "only one item may have the focus");
-      item->Record.Focus = 1;
-      item->Attributes |= ITEM_DESCRIBED_FOCUS;
-    } else if (strcmp(word, "default") == 0) {
-      if (t != DI_BUTTON)
-        return Fail(walk, "default belongs to a button");
-      if (s->HasDefault++)
-        return Fail(walk, "only one default button");
-      item->Record.DefaultButton = 1;
-    } else if (strcmp(word, "request") == 0) {
-      if (t != DI_BUTTON && t != DI_CHECKBOX)
-        return Fail(walk, "request belongs to buttons and check boxes");
-      item->Attributes |= ITEM_REQUEST;
-    } else if (strcmp(word, "hidden") == 0) {
-      item->Attributes |= ITEM_HIDDEN;
-    } else if (SplitSetting(word, key, sizeof key, &number)) {
-      if (strcmp(key, "value") == 0) {
-        item->Value = number;
-        hasValue = 1;
-      } else if (strcmp(key, "exit") == 0) {
-        if (number < -1 || number > MaxExitCode)
-          return Fail(walk, "an exit code runs from -1 to 65535");
-        item->ExitCode = number;
-      } else if (strcmp(key, "color") == 0) {
-        if (number < 0 || number > DIF_COLORMASK)
-          return Fail(walk, "a colour runs from 0 to 255");
-        item->Record.Flags =
-            (item->Record.Flags & ~(unsigned)DIF_COLORMASK) | DIF_SETCOLOR | (unsigned)number;
-      } else {
-        return Fail(walk, "unknown attribute");
-      }
-    } else {
-      return Fail(walk, "unknown attribute");
-    }
+    int read = ReadMarkWord(walk, word, item, &marks);
+    if (read < 0)
+      read = ReadSettingWord(walk, word, item, &marks);
+    if (!read)
+      return 0;
   }
   if ((item->Attributes & ITEM_REQUEST) && item->Record.Selected)
     return Fail(walk, "a request cannot start selected");
-  return JoinGroup(walk, item, startsGroup, choose, hasValue);
+  return JoinGroup(walk, item, marks.StartsGroup, marks.Choose, marks.HasValue);
 }
 
 int ReadItem(Walk *walk, const char *line, int pos) {

@@ -14,7 +14,6 @@ DWORD SavedInputMode = 0;
 /* The grid holds OEM (866) bytes. They reach the console, and come back for
    dumps, as Unicode, so a plugin that leaves another output code page in
    force (the clock leaves 1251) changes nothing of what the host shows. */
-const UINT HOST_CODE_PAGE = 866;
 WCHAR OemToUnicode[256];
 
 void BuildOemTable(void) {

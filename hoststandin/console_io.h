@@ -6,6 +6,10 @@
 
 #include "keys.h"
 
+/* The host's code page: its screen, its language files and what is typed
+   are in the OEM code page of a Russian system. */
+enum { HOST_CODE_PAGE = 866 };
+
 /* Takes the console; width/height 0 use the console window's. 0 when the
    process has no console. */
 int ConsoleOpen(int width, int height);

@@ -125,102 +125,105 @@ void PlaceItems(const FarDialogItem *items, int count, int dx, int dy, int width
   }
 }
 
-void DrawItem(const FarDialogItem &item, int index, int focus, int dx, int dy, int dialogX2,
-              int *cursorX, int *cursorY) {
-  const ItemState &st = States[index];
+/* Where the dialog stands and where its items draw their cursor. */
+struct DialogView {
+  int X1, Y1, X2, Y2;
+  int Focus;
+  int CursorX, CursorY;
+};
+
+void DrawTextItem(const FarDialogItem &item, const ItemState &st, const DialogView &v) {
   const int showAmp = (item.Flags & DIF_SHOWAMPERSAND) != 0;
   const int length = DataLength(item);
-  const int focused = index == focus;
-  const int x = st.X, y = st.Y;
-  switch (item.Type) {
-  case DI_TEXT: {
-    int attr = ItemAttr(item, PAL_DIALOG);
-    if (item.Flags & DIF_SEPARATOR) {
-      ScreenSeparator(dx + 3, dialogX2 - 3, y, item.Flags & DIF_BOXCOLOR ? PAL_DIALOG : attr, 1);
-      if (length) {
-        int n = VisibleLength(item.Data, length, showAmp);
-        int tx = item.X1 == -1 ? dx + (dialogX2 - dx + 1 - n) / 2 : x;
-        DrawHotkeyText(tx, y, n, item.Data, length, attr, PAL_DIALOG_HOTKEY, showAmp);
-      }
-      break;
-    }
-    DrawHotkeyText(x, y, ScreenWidth(), item.Data, length, attr, PAL_DIALOG_HOTKEY, showAmp);
-    break;
-  }
-  case DI_VTEXT: {
-    int attr = ItemAttr(item, PAL_DIALOG);
+  int attr = ItemAttr(item, PAL_DIALOG);
+  if (item.Type == DI_VTEXT) {
     for (int i = 0; i < length; ++i)
-      ScreenPutChar(x, y + i, attr, (unsigned char)item.Data[i]);
-    break;
+      ScreenPutChar(st.X, st.Y + i, attr, (unsigned char)item.Data[i]);
+    return;
   }
-  case DI_SINGLEBOX:
-  case DI_DOUBLEBOX: {
-    int attr = ItemAttr(item, PAL_DIALOG);
-    int x2 = dx + item.X2, y2 = dy + item.Y2;
-    ScreenBox(x, y, x2, y2, attr, item.Type == DI_DOUBLEBOX, nullptr);
-    if (length) {
-      int room = x2 - x - 3;
-      int n = length < room ? length : room;
-      if (n > 0) {
-        int tx = item.Flags & DIF_LEFTTEXT ? x + 1 : x + (x2 - x + 1 - (n + 2)) / 2;
-        ScreenPutChar(tx, y, attr, ' ');
-        DrawHotkeyText(tx + 1, y, n, item.Data, length, attr, PAL_DIALOG_HOTKEY, showAmp);
-        ScreenPutChar(tx + 1 + n, y, attr, ' ');
-      }
-    }
-    break;
+  if (!(item.Flags & DIF_SEPARATOR)) {
+    DrawHotkeyText(st.X, st.Y, ScreenWidth(), item.Data, length, attr, PAL_DIALOG_HOTKEY, showAmp);
+    return;
   }
-  case DI_EDIT:
-  case DI_PSWEDIT:
-  case DI_FIXEDIT: {
+  ScreenSeparator(v.X1 + 3, v.X2 - 3, st.Y, item.Flags & DIF_BOXCOLOR ? PAL_DIALOG : attr, 1);
+  if (length) {
+    int n = VisibleLength(item.Data, length, showAmp);
+    int tx = item.X1 == -1 ? v.X1 + (v.X2 - v.X1 + 1 - n) / 2 : st.X;
+    DrawHotkeyText(tx, st.Y, n, item.Data, length, attr, PAL_DIALOG_HOTKEY, showAmp);
+  }
+}
+
+void DrawBoxItem(const FarDialogItem &item, const ItemState &st, const DialogView &v) {
+  const int length = DataLength(item);
+  int attr = ItemAttr(item, PAL_DIALOG);
+  int x = st.X, y = st.Y, x2 = v.X1 + item.X2, y2 = v.Y1 + item.Y2;
+  ScreenBox(x, y, x2, y2, attr, item.Type == DI_DOUBLEBOX, nullptr);
+  int room = x2 - x - 3;
+  int n = length < room ? length : room;
+  if (n <= 0)
+    return;
+  int tx = item.Flags & DIF_LEFTTEXT ? x + 1 : x + (x2 - x + 1 - (n + 2)) / 2;
+  ScreenPutChar(tx, y, attr, ' ');
+  DrawHotkeyText(tx + 1, y, n, item.Data, length, attr, PAL_DIALOG_HOTKEY,
+                 (item.Flags & DIF_SHOWAMPERSAND) != 0);
+  ScreenPutChar(tx + 1 + n, y, attr, ' ');
+}
+
+void DrawButtonItem(const FarDialogItem &item, const ItemState &st, int focused) {
+  int attr = focused ? PAL_DIALOG_FOCUS : ItemAttr(item, PAL_DIALOG);
+  int hot = focused ? PAL_DIALOG_FOCUS_HOTKEY : PAL_DIALOG_HOTKEY;
+  const int brackets = !(item.Flags & DIF_NOBRACKETS);
+  int cx = st.X;
+  if (brackets) {
+    ScreenPut(cx, st.Y, attr, item.DefaultButton ? "{ " : "[ ", 2);
+    cx += 2;
+  }
+  int n = DrawHotkeyText(cx, st.Y, ScreenWidth(), item.Data, DataLength(item), attr, hot,
+                         (item.Flags & DIF_SHOWAMPERSAND) != 0);
+  if (brackets)
+    ScreenPut(cx + n, st.Y, attr, item.DefaultButton ? " }" : " ]", 2);
+}
+
+void DrawCheckItem(const FarDialogItem &item, const ItemState &st, int focused) {
+  int attr = ItemAttr(item, PAL_DIALOG);
+  const int radio = item.Type == DI_RADIOBUTTON;
+  char mark = radio ? (st.Selected ? (char)RADIO_DOT : ' ')
+                    : (st.Selected == 2 ? '?'
+                       : st.Selected    ? 'x'
+                                        : ' ');
+  char box[5] = {radio ? '(' : '[', mark, radio ? ')' : ']', ' ', 0};
+  ScreenPut(st.X, st.Y, attr, box, 4);
+  DrawHotkeyText(
+      st.X + 4, st.Y, ScreenWidth(), item.Data, DataLength(item), focused ? PAL_DIALOG_FOCUS : attr,
+      focused ? PAL_DIALOG_FOCUS_HOTKEY : PAL_DIALOG_HOTKEY, (item.Flags & DIF_SHOWAMPERSAND) != 0);
+}
+
+/* Draws one item; the focused one places the cursor (none on a button). */
+void DrawItem(const FarDialogItem &item, int index, DialogView *v) {
+  ItemState &st = States[index];
+  const int focused = index == v->Focus;
+  if (item.Type == DI_TEXT || item.Type == DI_VTEXT) {
+    DrawTextItem(item, st, *v);
+  } else if (item.Type == DI_SINGLEBOX || item.Type == DI_DOUBLEBOX) {
+    DrawBoxItem(item, st, *v);
+  } else if (IsEdit(item.Type)) {
     int width = item.X2 - item.X1 + 1;
-    if (width < 1)
-      width = 1;
-    int cx = LineEditDraw(const_cast<LineEdit *>(&st.Edit), x, y, width, PAL_DIALOG_EDIT,
+    int cx = LineEditDraw(&st.Edit, st.X, st.Y, width < 1 ? 1 : width, PAL_DIALOG_EDIT,
                           item.Type == DI_PSWEDIT);
     if (focused) {
-      *cursorX = cx;
-      *cursorY = y;
+      v->CursorX = cx;
+      v->CursorY = st.Y;
     }
-    break;
-  }
-  case DI_BUTTON: {
-    int attr = focused ? PAL_DIALOG_FOCUS : ItemAttr(item, PAL_DIALOG);
-    int hot = focused ? PAL_DIALOG_FOCUS_HOTKEY : PAL_DIALOG_HOTKEY;
-    int cx = x;
-    if (!(item.Flags & DIF_NOBRACKETS)) {
-      ScreenPut(cx, y, attr, item.DefaultButton ? "{ " : "[ ", 2);
-      cx += 2;
-    }
-    int n = DrawHotkeyText(cx, y, ScreenWidth(), item.Data, length, attr, hot, showAmp);
-    if (!(item.Flags & DIF_NOBRACKETS))
-      ScreenPut(cx + n, y, attr, item.DefaultButton ? " }" : " ]", 2);
+  } else if (item.Type == DI_BUTTON) {
+    DrawButtonItem(item, st, focused);
+    if (focused)
+      v->CursorX = -1;
+  } else if (item.Type == DI_CHECKBOX || item.Type == DI_RADIOBUTTON) {
+    DrawCheckItem(item, st, focused);
     if (focused) {
-      *cursorX = -1;
+      v->CursorX = st.X + 1;
+      v->CursorY = st.Y;
     }
-    break;
-  }
-  case DI_CHECKBOX:
-  case DI_RADIOBUTTON: {
-    int attr = ItemAttr(item, PAL_DIALOG);
-    int hotText = focused ? PAL_DIALOG_FOCUS : attr;
-    const int radio = item.Type == DI_RADIOBUTTON;
-    char mark = radio ? (st.Selected ? (char)RADIO_DOT : ' ')
-                      : (st.Selected == 2 ? '?'
-                         : st.Selected    ? 'x'
-                                          : ' ');
-    char box[5] = {radio ? '(' : '[', mark, radio ? ')' : ']', ' ', 0};
-    ScreenPut(x, y, attr, box, 4);
-    DrawHotkeyText(x + 4, y, ScreenWidth(), item.Data, length, hotText,
-                   focused ? PAL_DIALOG_FOCUS_HOTKEY : PAL_DIALOG_HOTKEY, showAmp);
-    if (focused) {
-      *cursorX = x + 1;
-      *cursorY = y;
-    }
-    break;
-  }
-  default:
-    break;
   }
 }
 
@@ -260,20 +263,23 @@ int SpatialFocus(const FarDialogItem *items, int count, int from, int dx, int dy
 }
 
 /* The item a hotkey names: the item itself, or for a text label the first
-   focusable item after it. -1 when none. */
-int HotkeyTarget(const FarDialogItem *items, int count, int wanted) {
-  for (int i = 0; i < count; ++i) {
-    if (IsEdit(items[i].Type))
-      continue;
-    if (HotkeyChar(items[i].Data, DataLength(items[i]),
-                   (items[i].Flags & DIF_SHOWAMPERSAND) != 0) != wanted)
-      continue;
-    if (Focusable(items[i]))
-      return i;
-    for (int j = i + 1; j < count; ++j)
-      if (Focusable(items[j]))
-        return j;
-  }
+   focusable item after it. A typed character presses a hotkey in either
+   keyboard layout, its own first. -1 when none. */
+int HotkeyTarget(const FarDialogItem *items, int count, int typed) {
+  for (int otherLayout = 0; otherLayout < 2; ++otherLayout)
+    for (int i = 0; i < count; ++i) {
+      if (IsEdit(items[i].Type))
+        continue;
+      int hotkey = HotkeyChar(items[i].Data, DataLength(items[i]),
+                              (items[i].Flags & DIF_SHOWAMPERSAND) != 0);
+      if (!HotkeyMatches(typed, hotkey, otherLayout))
+        continue;
+      if (Focusable(items[i]))
+        return i;
+      for (int j = i + 1; j < count; ++j)
+        if (Focusable(items[j]))
+          return j;
+    }
   return -1;
 }
 
@@ -289,6 +295,117 @@ void WriteBack(FarDialogItem *items, int count, int focus) {
   }
 }
 
+/* Each item's state from its record; the item to focus first, -1 when
+   none can take the focus. */
+int LoadStates(const FarDialogItem *items, int count) {
+  AssignGroups(items, count);
+  int focus = -1;
+  for (int i = 0; i < count; ++i) {
+    States[i].Selected = items[i].Selected;
+    if (IsEdit(items[i].Type)) {
+      int limit = FAR_DIALOG_DATA_SIZE;
+      if (items[i].Type == DI_FIXEDIT && items[i].X2 >= items[i].X1 &&
+          items[i].X2 - items[i].X1 + 2 < limit)
+        limit = items[i].X2 - items[i].X1 + 2;
+      LineEditSet(&States[i].Edit, items[i].Data, FAR_DIALOG_DATA_SIZE - 1, limit);
+    }
+    if (focus < 0 && items[i].Focus && Focusable(items[i]))
+      focus = i;
+  }
+  if (focus < 0)
+    focus = NextFocus(items, count, count - 1, 1);
+  return Focusable(items[focus]) ? focus : -1;
+}
+
+DialogView PlaceDialog(int x1, int y1, int x2, int y2) {
+  int width = x1 == -1 ? x2 : x2 - x1 + 1;
+  int height = y1 == -1 ? y2 : y2 - y1 + 1;
+  if (width < 1)
+    width = 1;
+  if (height < 1)
+    height = 1;
+  DialogView v;
+  v.X1 = x1 == -1 ? (ScreenWidth() - width) / 2 : x1;
+  v.Y1 = y1 == -1 ? (ScreenHeight() - height) / 2 : y1;
+  v.X2 = v.X1 + width - 1;
+  v.Y2 = v.Y1 + height - 1;
+  v.Focus = -1;
+  return v;
+}
+
+void DrawDialog(const FarDialogItem *items, int count, DialogView *v) {
+  ScreenFill(v->X1, v->Y1, v->X2, v->Y2, ' ', PAL_DIALOG);
+  v->CursorX = v->CursorY = -1;
+  for (int i = 0; i < count; ++i)
+    DrawItem(items[i], i, v);
+  ScreenShadow(v->X1, v->Y1, v->X2, v->Y2);
+  ScreenSetCursor(v->CursorX, v->CursorY, v->CursorX >= 0);
+  ScreenShow();
+}
+
+enum { KEEP_OPEN = -2 };
+
+/* Enter: the focused button, else the default button, else the focused
+   item closes the dialog. */
+int EnterResult(const FarDialogItem *items, int count, int focus) {
+  if (focus >= 0 && items[focus].Type == DI_BUTTON)
+    return focus;
+  for (int i = 0; i < count; ++i)
+    if (items[i].DefaultButton)
+      return i;
+  return focus;
+}
+
+/* A check box or radio button toggled or picked, a button pressed (its
+   number); KEEP_OPEN for the others. */
+int PressItem(const FarDialogItem *items, int count, int index) {
+  if (items[index].Type == DI_BUTTON)
+    return index;
+  if (items[index].Type == DI_CHECKBOX)
+    States[index].Selected = !States[index].Selected;
+  else if (items[index].Type == DI_RADIOBUTTON)
+    SelectRadio(count, index);
+  return KEEP_OPEN;
+}
+
+/* The arrows move the focus by place; in a group with DIF_MOVESELECT they
+   select as they go. */
+void MoveFocus(const FarDialogItem *items, int count, DialogView *v, int code) {
+  int dxStep = code == HK_LEFT ? -1 : code == HK_RIGHT ? 1 : 0;
+  int dyStep = code == HK_UP ? -1 : code == HK_DOWN ? 1 : 0;
+  int next = SpatialFocus(items, count, v->Focus, dxStep, dyStep);
+  if (items[v->Focus].Type == DI_RADIOBUTTON && States[next].Group == States[v->Focus].Group &&
+      GroupMoveSelect(items, count, States[v->Focus].Group))
+    SelectRadio(count, next);
+  v->Focus = next;
+}
+
+/* One key: the item number that closes the dialog, -1 for Esc, or
+   KEEP_OPEN. */
+int DialogKey(const HostKey &key, const FarDialogItem *items, int count, DialogView *v) {
+  if (key.Code == HK_ENTER)
+    return EnterResult(items, count, v->Focus);
+  if (v->Focus < 0)
+    return KEEP_OPEN;
+  const FarDialogItem &current = items[v->Focus];
+  if (key.Code == HK_TAB)
+    v->Focus = NextFocus(items, count, v->Focus, key.Mods & KEYMOD_SHIFT ? -1 : 1);
+  else if (IsEdit(current.Type) && LineEditKey(&States[v->Focus].Edit, &key))
+    return KEEP_OPEN;
+  else if (key.Code == HK_UP || key.Code == HK_DOWN || key.Code == HK_LEFT || key.Code == HK_RIGHT)
+    MoveFocus(items, count, v, key.Code);
+  else if (key.Code == HK_SPACE && !IsEdit(current.Type))
+    return PressItem(items, count, v->Focus);
+  else if (key.Code == 0 && key.Char && ((key.Mods & KEYMOD_ALT) || !IsEdit(current.Type))) {
+    int target = HotkeyTarget(items, count, key.Char);
+    if (target < 0)
+      return KEEP_OPEN;
+    v->Focus = target;
+    return PressItem(items, count, target);
+  }
+  return KEEP_OPEN;
+}
+
 } // namespace
 
 int WINAPI HostDialog(int PluginNumber, int X1, int Y1, int X2, int Y2, const char *HelpTopic,
@@ -301,118 +418,22 @@ int WINAPI HostDialog(int PluginNumber, int X1, int Y1, int X2, int Y2, const ch
     return -1;
   }
   Active = 1;
-  int width = X1 == -1 ? X2 : X2 - X1 + 1;
-  int height = Y1 == -1 ? Y2 : Y2 - Y1 + 1;
-  if (width < 1)
-    width = 1;
-  if (height < 1)
-    height = 1;
-  int dx = X1 == -1 ? (ScreenWidth() - width) / 2 : X1;
-  int dy = Y1 == -1 ? (ScreenHeight() - height) / 2 : Y1;
-  int dx2 = dx + width - 1, dy2 = dy + height - 1;
-
-  AssignGroups(Item, ItemsNumber);
-  int focus = -1;
-  for (int i = 0; i < ItemsNumber; ++i) {
-    States[i].Selected = Item[i].Selected;
-    if (IsEdit(Item[i].Type)) {
-      int limit = FAR_DIALOG_DATA_SIZE;
-      if (Item[i].Type == DI_FIXEDIT && Item[i].X2 >= Item[i].X1 &&
-          Item[i].X2 - Item[i].X1 + 2 < limit)
-        limit = Item[i].X2 - Item[i].X1 + 2;
-      LineEditSet(&States[i].Edit, Item[i].Data, FAR_DIALOG_DATA_SIZE - 1, limit);
-    }
-    if (focus < 0 && Item[i].Focus && Focusable(Item[i]))
-      focus = i;
-  }
-  if (focus < 0)
-    focus = NextFocus(Item, ItemsNumber, ItemsNumber - 1, 1);
-  if (!Focusable(Item[focus]))
-    focus = -1;
-  PlaceItems(Item, ItemsNumber, dx, dy, width);
-
+  DialogView v = PlaceDialog(X1, Y1, X2, Y2);
+  v.Focus = LoadStates(Item, ItemsNumber);
+  PlaceItems(Item, ItemsNumber, v.X1, v.Y1, v.X2 - v.X1 + 1);
   int saved = ScreenSave();
-  int result = -1;
-  for (;;) {
-    ScreenFill(dx, dy, dx2, dy2, ' ', PAL_DIALOG);
-    int cursorX = -1, cursorY = -1;
-    for (int i = 0; i < ItemsNumber; ++i)
-      DrawItem(Item[i], i, focus, dx, dy, dx2, &cursorX, &cursorY);
-    ScreenShadow(dx, dy, dx2, dy2);
-    ScreenSetCursor(cursorX, cursorY, cursorX >= 0);
-    ScreenShow();
-
+  int result = KEEP_OPEN;
+  while (result == KEEP_OPEN) {
+    DrawDialog(Item, ItemsNumber, &v);
     HostKey key;
-    if (!InputNext(&key)) {
+    if (!InputNext(&key) || key.Code == HK_ESC)
       result = -1;
-      break;
-    }
-    const FarDialogItem *current = focus >= 0 ? &Item[focus] : nullptr;
-    if (key.Code == HK_ESC) {
-      result = -1;
-      break;
-    }
-    if (key.Code == HK_F1 && !key.Mods) {
+    else if (key.Code == HK_F1 && !key.Mods)
       ShowPluginHelp(PluginNumber, HelpTopic);
-      continue;
-    }
-    if (key.Code == HK_ENTER) {
-      if (current && current->Type == DI_BUTTON) {
-        result = focus;
-        break;
-      }
-      int defaultButton = -1;
-      for (int i = 0; i < ItemsNumber && defaultButton < 0; ++i)
-        if (Item[i].DefaultButton)
-          defaultButton = i;
-      result = defaultButton >= 0 ? defaultButton : focus;
-      break;
-    }
-    if (focus < 0)
-      continue;
-    if (key.Code == HK_TAB) {
-      focus = NextFocus(Item, ItemsNumber, focus, key.Mods & KEYMOD_SHIFT ? -1 : 1);
-      continue;
-    }
-    if (IsEdit(current->Type) && LineEditKey(&States[focus].Edit, &key))
-      continue;
-    if (key.Code == HK_UP || key.Code == HK_DOWN || key.Code == HK_LEFT || key.Code == HK_RIGHT) {
-      int dxStep = key.Code == HK_LEFT ? -1 : key.Code == HK_RIGHT ? 1 : 0;
-      int dyStep = key.Code == HK_UP ? -1 : key.Code == HK_DOWN ? 1 : 0;
-      int next = SpatialFocus(Item, ItemsNumber, focus, dxStep, dyStep);
-      if (current->Type == DI_RADIOBUTTON && States[next].Group == States[focus].Group &&
-          GroupMoveSelect(Item, ItemsNumber, States[focus].Group))
-        SelectRadio(ItemsNumber, next);
-      focus = next;
-      continue;
-    }
-    if (key.Code == HK_SPACE && !IsEdit(current->Type)) {
-      if (current->Type == DI_CHECKBOX)
-        States[focus].Selected = !States[focus].Selected;
-      else if (current->Type == DI_RADIOBUTTON)
-        SelectRadio(ItemsNumber, focus);
-      else if (current->Type == DI_BUTTON) {
-        result = focus;
-        break;
-      }
-      continue;
-    }
-    if (key.Code == 0 && key.Char && ((key.Mods & KEYMOD_ALT) || !IsEdit(current->Type))) {
-      int target = HotkeyTarget(Item, ItemsNumber, OemLower(key.Char));
-      if (target < 0)
-        continue;
-      focus = target;
-      if (Item[target].Type == DI_BUTTON) {
-        result = target;
-        break;
-      }
-      if (Item[target].Type == DI_CHECKBOX)
-        States[target].Selected = !States[target].Selected;
-      else if (Item[target].Type == DI_RADIOBUTTON)
-        SelectRadio(ItemsNumber, target);
-    }
+    else
+      result = DialogKey(key, Item, ItemsNumber, &v);
   }
-  WriteBack(Item, ItemsNumber, focus);
+  WriteBack(Item, ItemsNumber, v.Focus);
   ScreenRestore(saved);
   ScreenShow();
   Active = 0;

@@ -1,6 +1,7 @@
 #include "help.h"
 
 #include "host_log.h"
+#include "host_texts.h"
 #include "input.h"
 #include "palette.h"
 #include "plugin_table.h"
@@ -56,6 +57,41 @@ int FindTopic(const char *topic) {
   return -1;
 }
 
+void PutRendered(RenderedLine &line, int ch, int attr) {
+  line.Char[line.Length] = (unsigned char)ch;
+  line.Attr[line.Length++] = (unsigned char)attr;
+}
+
+/* "~text~@Topic@" at i: the text drawn as a link to the topic. Returns
+   where reading goes on; a link not closed is no link, its '~' skipped. */
+int RenderLink(const char *text, int length, int i, RenderedLine &line, int limit) {
+  int close = i + 1;
+  while (close < length && text[close] != '~')
+    ++close;
+  int at = close + 1;
+  int atEnd = at + 1;
+  while (atEnd < length && text[atEnd] != '@')
+    ++atEnd;
+  if (close >= length || at >= length || text[at] != '@' || atEnd >= length)
+    return i + 1;
+  if (LinkCount < MAX_LINKS) {
+    Link &link = Links[LinkCount++];
+    link.Line = LineCount;
+    link.Column = line.Length;
+    int topicLength = atEnd - at - 1;
+    if (topicLength > HELP_TOPIC_SIZE - 1)
+      topicLength = HELP_TOPIC_SIZE - 1;
+    memcpy(link.Topic, text + at + 1, topicLength);
+    link.Topic[topicLength] = 0;
+    link.Length = 0;
+    for (int k = i + 1; k < close && line.Length < limit; ++k) {
+      PutRendered(line, text[k], PAL_HELP_LINK);
+      ++link.Length;
+    }
+  }
+  return atEnd + 1;
+}
+
 void RenderLine(const char *text, int length, int width) {
   if (LineCount >= MAX_RENDERED)
     return;
@@ -78,51 +114,17 @@ void RenderLine(const char *text, int length, int width) {
   while (i < length && line.Length < limit) {
     char ch = text[i];
     if ((ch == '#' || ch == '~' || ch == '@') && i + 1 < length && text[i + 1] == ch) {
-      line.Char[line.Length] = (unsigned char)ch;
-      line.Attr[line.Length++] = (unsigned char)(bold ? PAL_HELP_BOLD : base);
+      PutRendered(line, ch, bold ? PAL_HELP_BOLD : base);
       i += 2;
-      continue;
-    }
-    if (ch == '#') {
+    } else if (ch == '#') {
       bold = !bold;
       ++i;
-      continue;
+    } else if (ch == '~') {
+      i = RenderLink(text, length, i, line, limit);
+    } else {
+      PutRendered(line, ch, bold ? PAL_HELP_BOLD : base);
+      ++i;
     }
-    if (ch == '~') {
-      /* ~text~@Topic@ */
-      int close = i + 1;
-      while (close < length && text[close] != '~')
-        ++close;
-      int at = close + 1;
-      int atEnd = at + 1;
-      while (atEnd < length && text[atEnd] != '@')
-        ++atEnd;
-      if (close >= length || at >= length || text[at] != '@' || atEnd >= length) {
-        ++i;
-        continue;
-      }
-      if (LinkCount < MAX_LINKS) {
-        Link &link = Links[LinkCount++];
-        link.Line = LineCount;
-        link.Column = line.Length;
-        int topicLength = atEnd - at - 1;
-        if (topicLength > HELP_TOPIC_SIZE - 1)
-          topicLength = HELP_TOPIC_SIZE - 1;
-        memcpy(link.Topic, text + at + 1, topicLength);
-        link.Topic[topicLength] = 0;
-        link.Length = 0;
-        for (int k = i + 1; k < close && line.Length < limit; ++k) {
-          line.Char[line.Length] = (unsigned char)text[k];
-          line.Attr[line.Length++] = PAL_HELP_LINK;
-          ++link.Length;
-        }
-      }
-      i = atEnd + 1;
-      continue;
-    }
-    line.Char[line.Length] = (unsigned char)ch;
-    line.Attr[line.Length++] = (unsigned char)(bold ? PAL_HELP_BOLD : base);
-    ++i;
   }
   ++LineCount;
 }
@@ -150,7 +152,7 @@ void RenderTopic(int start, int width) {
 
 void DrawTopic(int x1, int y1, int x2, int y2, int top, int focusLink) {
   ScreenFill(x1, y1, x2, y2, ' ', PAL_HELP);
-  ScreenBox(x1, y1, x2, y2, PAL_HELP, 1, "Help");
+  ScreenBox(x1, y1, x2, y2, PAL_HELP, 1, HostText(HT_HELP));
   int width = x2 - x1 - 3;
   int rows = y2 - y1 - 1;
   for (int r = 0; r < rows; ++r) {
@@ -179,9 +181,11 @@ void ShowMissing(const char *what) {
     width = ScreenWidth() - 4;
   int x1 = (ScreenWidth() - width) / 2, y1 = ScreenHeight() / 2 - 2;
   ScreenFill(x1, y1, x1 + width - 1, y1 + 3, ' ', PAL_WARNING);
-  ScreenBox(x1, y1, x1 + width - 1, y1 + 3, PAL_WARNING, 1, "Help");
+  ScreenBox(x1, y1, x1 + width - 1, y1 + 3, PAL_WARNING, 1, HostText(HT_HELP));
   ScreenPut(x1 + 3, y1 + 1, PAL_WARNING, what, width - 6);
-  ScreenPut(x1 + (width - 6) / 2, y1 + 2, PAL_WARNING_FOCUS, "[ Ok ]", 6);
+  char ok[32];
+  int okWidth = snprintf(ok, sizeof ok, "[ %s ]", HostText(HT_OK));
+  ScreenPut(x1 + (width - okWidth) / 2, y1 + 2, PAL_WARNING_FOCUS, ok, okWidth);
   ScreenShow();
   InputNextOrEsc();
   ScreenRestore(saved);
@@ -212,70 +216,100 @@ void HelpLoadText(const char *text, int length) {
 
 int HelpHasTopic(const char *topic) { return FindTopic(topic) >= 0; }
 
+namespace {
+
+/* The help window's place, the topic shown and the way back. */
+struct HelpView {
+  int X1, Y1, X2, Y2;
+  int Width, Rows;
+  int Top, FocusLink;
+  char Current[HELP_TOPIC_SIZE];
+  char History[HISTORY][HELP_TOPIC_SIZE];
+  int Depth;
+};
+
+void OpenTopic(HelpView *v, const char *topic) {
+  snprintf(v->Current, sizeof v->Current, "%s", topic);
+  HostLog("help: topic %s", v->Current);
+  RenderTopic(FindTopic(v->Current), v->Width);
+  v->Top = 0;
+  v->FocusLink = LinkCount ? 0 : -1;
+}
+
+/* Enter on a link opens its topic (when there is one), remembering this
+   one; BS goes back. */
+void FollowLink(HelpView *v, int back) {
+  char next[HELP_TOPIC_SIZE];
+  if (back) {
+    snprintf(next, sizeof next, "%s", v->History[--v->Depth]);
+  } else {
+    snprintf(next, sizeof next, "%s", Links[v->FocusLink].Topic);
+    if (FindTopic(next) < 0)
+      return;
+    if (v->Depth < HISTORY)
+      snprintf(v->History[v->Depth++], HELP_TOPIC_SIZE, "%s", v->Current);
+  }
+  OpenTopic(v, next);
+}
+
+/* Tab and Shift+Tab: the next or previous link, scrolled into view. */
+void FocusNextLink(HelpView *v, int backwards, int scrollRows) {
+  v->FocusLink = (v->FocusLink + (backwards ? LinkCount - 1 : 1)) % LinkCount;
+  int line = Links[v->FocusLink].Line - HeaderLines;
+  if (line < v->Top || line >= v->Top + scrollRows)
+    v->Top = line;
+}
+
+/* The topic shown until Esc or F10. */
+void RunHelp(HelpView *v) {
+  for (;;) {
+    int scrollRows = v->Rows - HeaderLines;
+    int maxTop = LineCount - HeaderLines - scrollRows;
+    if (v->Top > maxTop)
+      v->Top = maxTop;
+    if (v->Top < 0)
+      v->Top = 0;
+    DrawTopic(v->X1, v->Y1, v->X2, v->Y2, v->Top, v->FocusLink);
+    HostKey key = InputNextOrEsc();
+    if (key.Code == HK_ESC || key.Code == HK_F10)
+      return;
+    if (key.Code == HK_DOWN || key.Code == HK_UP)
+      v->Top += key.Code == HK_DOWN ? 1 : -1;
+    else if (key.Code == HK_PGDN || key.Code == HK_PGUP)
+      v->Top += key.Code == HK_PGDN ? scrollRows : -scrollRows;
+    else if (key.Code == HK_TAB && LinkCount)
+      FocusNextLink(v, key.Mods & KEYMOD_SHIFT, scrollRows);
+    else if (key.Code == HK_ENTER && v->FocusLink >= 0)
+      FollowLink(v, 0);
+    else if (key.Code == HK_BS && v->Depth > 0)
+      FollowLink(v, 1);
+  }
+}
+
+} // namespace
+
 int HelpShowTopic(const char *topic) {
-  char history[HISTORY][HELP_TOPIC_SIZE];
-  int depth = 0;
-  char current[HELP_TOPIC_SIZE];
-  snprintf(current, sizeof current, "%s", topic ? topic : "");
-  int start = FindTopic(current);
-  if (start < 0) {
+  static HelpView v;
+  snprintf(v.Current, sizeof v.Current, "%s", topic ? topic : "");
+  if (FindTopic(v.Current) < 0) {
     char what[128];
-    snprintf(what, sizeof what, "No help topic \"%.60s\"", current);
-    HostLog("help: no topic %s", current);
+    snprintf(what, sizeof what, HostText(HT_NO_TOPIC), v.Current);
+    HostLog("help: no topic %s", v.Current);
     ShowMissing(what);
     return 0;
   }
   int saved = ScreenSave();
-  int x1 = 2, y1 = 1, x2 = ScreenWidth() - 3, y2 = ScreenHeight() - 2;
-  int width = x2 - x1 - 3;
-  int rows = y2 - y1 - 1;
-  HostLog("help: topic %s", current);
-  RenderTopic(start, width);
-  int top = 0, focusLink = LinkCount ? 0 : -1;
-  for (;;) {
-    int scrollRows = rows - HeaderLines;
-    int maxTop = LineCount - HeaderLines - scrollRows;
-    if (maxTop < 0)
-      maxTop = 0;
-    if (top > maxTop)
-      top = maxTop;
-    if (top < 0)
-      top = 0;
-    DrawTopic(x1, y1, x2, y2, top, focusLink);
-    HostKey key = InputNextOrEsc();
-    if (key.Code == HK_ESC || key.Code == HK_F10)
-      break;
-    if (key.Code == HK_DOWN)
-      ++top;
-    else if (key.Code == HK_UP)
-      --top;
-    else if (key.Code == HK_PGDN)
-      top += scrollRows;
-    else if (key.Code == HK_PGUP)
-      top -= scrollRows;
-    else if (key.Code == HK_TAB && LinkCount) {
-      focusLink = (focusLink + (key.Mods & KEYMOD_SHIFT ? LinkCount - 1 : 1)) % LinkCount;
-      int line = Links[focusLink].Line - HeaderLines;
-      if (line < top || line >= top + scrollRows)
-        top = line;
-    } else if ((key.Code == HK_ENTER && focusLink >= 0) || (key.Code == HK_BS && depth > 0)) {
-      char next[HELP_TOPIC_SIZE];
-      if (key.Code == HK_ENTER) {
-        snprintf(next, sizeof next, "%s", Links[focusLink].Topic);
-        if (FindTopic(next) < 0)
-          continue;
-        if (depth < HISTORY)
-          snprintf(history[depth++], HELP_TOPIC_SIZE, "%s", current);
-      } else {
-        snprintf(next, sizeof next, "%s", history[--depth]);
-      }
-      snprintf(current, sizeof current, "%s", next);
-      HostLog("help: topic %s", current);
-      RenderTopic(FindTopic(current), width);
-      top = 0;
-      focusLink = LinkCount ? 0 : -1;
-    }
-  }
+  v.X1 = 2;
+  v.Y1 = 1;
+  v.X2 = ScreenWidth() - 3;
+  v.Y2 = ScreenHeight() - 2;
+  v.Width = v.X2 - v.X1 - 3;
+  v.Rows = v.Y2 - v.Y1 - 1;
+  v.Depth = 0;
+  char first[HELP_TOPIC_SIZE];
+  snprintf(first, sizeof first, "%s", v.Current);
+  OpenTopic(&v, first);
+  RunHelp(&v);
   ScreenRestore(saved);
   ScreenShow();
   return 1;
@@ -287,7 +321,7 @@ void ShowPluginHelp(int pluginNumber, const char *topic) {
     return;
   if (!slot || !slot->HlfPath[0] || !HelpLoadFile(slot->HlfPath)) {
     HostLog("help: plugin %d has no help file", pluginNumber);
-    ShowMissing("This plugin has no help file");
+    ShowMissing(HostText(HT_NO_HELP_FILE));
     return;
   }
   HelpShowTopic(topic);

@@ -3,8 +3,12 @@
 #include "editor_text.h"
 #include "host_log.h"
 #include "host_state.h"
+#include "host_texts.h"
+#include "hotkey_text.h"
 #include "input.h"
+#include "lng_file.h"
 #include "message.h"
+#include "options.h"
 #include "palette.h"
 #include "panels.h"
 #include "plugin_menus.h"
@@ -24,11 +28,7 @@ char ViewerFile[HOST_PATH_SIZE] = "";
 /* Told once the editor shows: why its file opened read-only. */
 const char *EditorNotice[3] = {nullptr, nullptr, nullptr};
 ClipboardTextReader ClipboardReader = nullptr;
-
-const char ViewerNote[] =
-    "The host stand-in's viewer.\r\n"
-    "Give a file with --file, or press F3 on a file in the panels.\r\n"
-    "F11 opens the plugin menu; from here plugins put text on the clipboard.\r\n";
+HostPluginActions Actions = {nullptr, nullptr};
 
 enum FileRead { FILE_MISSING, FILE_UNREADABLE, FILE_READ, FILE_TOO_LARGE };
 
@@ -58,11 +58,12 @@ void Tell(const char *title, const char *line1, const char *line2, const char *l
     lines[n++] = line2;
   if (line3)
     lines[n++] = line3;
-  lines[n++] = "Ok";
+  lines[n++] = HostText(HT_OK);
   HostMessage(-1, FMSG_WARNING, nullptr, lines, n, 1);
 }
 
-void DrawKeyBar(const char *const *labels) {
+/* The key bar: each key's text (HT_NONE for none). */
+void DrawKeyBar(const int *labels) {
   int y = ScreenHeight() - 1;
   int width = ScreenWidth();
   ScreenFill(0, y, width - 1, y, ' ', PAL_KEYBAR_TEXT);
@@ -74,7 +75,7 @@ void DrawKeyBar(const char *const *labels) {
     int n = (int)strlen(number);
     ScreenPut(x, y, PAL_KEYBAR_NUMBER, number, n);
     ScreenFill(x + n, y, x + cell - 1, y, ' ', PAL_KEYBAR_TEXT);
-    ScreenPut(x + n, y, PAL_KEYBAR_TEXT, labels[k], cell - n);
+    ScreenPut(x + n, y, PAL_KEYBAR_TEXT, HostText(labels[k]), cell - n);
   }
 }
 
@@ -84,12 +85,12 @@ void DrawStatus(const char *text) {
 }
 
 void DrawArea(void) {
-  static const char *const panelKeys[12] = {"Help", "", "View", "Edit", "",       "",
-                                            "",     "", "Conf", "Quit", "Plugin", ""};
-  static const char *const editorKeys[12] = {"", "Save", "", "",     "",       "",
-                                             "", "",     "", "Quit", "Plugin", ""};
-  static const char *const viewerKeys[12] = {"", "", "Quit", "",     "",       "",
-                                             "", "", "",     "Quit", "Plugin", ""};
+  static const int panelKeys[12] = {HT_KEY_HELP, 0,           HT_KEY_VIEW, HT_KEY_EDIT,   0, 0, 0,
+                                    0,           HT_KEY_CONF, HT_KEY_QUIT, HT_KEY_PLUGIN, 0};
+  static const int editorKeys[12] = {0,           HT_KEY_SAVE,   0, 0, 0, 0, 0, 0, 0,
+                                     HT_KEY_QUIT, HT_KEY_PLUGIN, 0};
+  static const int viewerKeys[12] = {0, 0,           HT_KEY_QUIT,   0, 0, 0, 0, 0,
+                                     0, HT_KEY_QUIT, HT_KEY_PLUGIN, 0};
   const int w = ScreenWidth(), h = ScreenHeight();
   char status[300];
   if (CurrentArea == AREA_PANELS) {
@@ -107,16 +108,17 @@ void DrawArea(void) {
   } else if (CurrentArea == AREA_EDITOR) {
     int line, column;
     EditorGetCursor(&line, &column);
-    snprintf(status, sizeof status, "%s%s  Line %d  Col %d%s",
-             EditorFile[0] ? EditorFile : "(new text)", EditorModified() ? " *" : "", line + 1,
-             column + 1, EditorReadOnly() ? "  read-only" : "");
+    snprintf(status, sizeof status, "%s%s  %s %d  %s %d%s%s",
+             EditorFile[0] ? EditorFile : HostText(HT_NEW_TEXT), EditorModified() ? " *" : "",
+             HostText(HT_LINE), line + 1, HostText(HT_COLUMN), column + 1,
+             EditorReadOnly() ? "  " : "", EditorReadOnly() ? HostText(HT_READ_ONLY) : "");
     DrawStatus(status);
     int cx, cy;
     EditorDraw(0, 1, w - 1, h - 2, PAL_EDITOR, &cx, &cy);
     DrawKeyBar(editorKeys);
     ScreenSetCursor(cx, cy, 1);
   } else {
-    snprintf(status, sizeof status, "%s", ViewerFile[0] ? ViewerFile : "(viewer)");
+    snprintf(status, sizeof status, "%s", ViewerFile[0] ? ViewerFile : HostText(HT_VIEWER));
     DrawStatus(status);
     ViewerDraw(0, 1, w - 1, h - 2);
     DrawKeyBar(viewerKeys);
@@ -126,27 +128,22 @@ void DrawArea(void) {
 }
 
 void ShowHostKeys(void) {
-  const char *lines[] = {"Host stand-in",
-                         "F11      plugin menu (panels, editor, viewer)",
-                         "F9       plugins configuration (panels)",
-                         "F4 / F3  edit / view the file under the cursor",
-                         "F2       save, in the editor",
-                         "F10      quit (back to the panels from the editor or viewer)",
-                         "Shift+Ins  paste the clipboard (command line, editor)",
-                         "Esc      clear the command line",
-                         "F1       in a plugin's menu: its help",
-                         "Ok"};
-  HostMessage(-1, 0, nullptr, lines, 10, 1);
+  const char *lines[13];
+  int n = 0;
+  for (int id = HT_HOST_KEYS; id <= HT_KEYS_ALT_U; ++id)
+    lines[n++] = HostText(id);
+  lines[n++] = HostText(HT_OK);
+  HostMessage(-1, 0, nullptr, lines, n, 1);
 }
 
 /* Writes the text as edited, line ends and all; 1 when it was saved. */
 int SaveEditorFile(void) {
   if (!EditorFile[0]) {
-    Tell("Editor", "This text has no file: it cannot be saved.", nullptr, nullptr);
+    Tell(HostText(HT_EDITOR), HostText(HT_NO_FILE), nullptr, nullptr);
     return 0;
   }
   if (EditorReadOnly()) {
-    Tell("Editor", "The file was opened read-only:", "it has not been saved.", EditorFile);
+    Tell(HostText(HT_EDITOR), HostText(HT_OPENED_READ_ONLY), HostText(HT_NOT_SAVED), EditorFile);
     return 0;
   }
   std::vector<char> text((size_t)EditorTextLength() + 1);
@@ -177,7 +174,7 @@ int SaveEditorFile(void) {
     DeleteFileA(written);
   HostLog("editor: save %s (%d bytes) -> %d", EditorFile, length, ok);
   if (!ok) {
-    Tell("Editor", "Cannot save the file", EditorFile, why);
+    Tell(HostText(HT_EDITOR), HostText(HT_CANNOT_SAVE), EditorFile, why);
     return 0;
   }
   EditorMarkSaved();
@@ -189,8 +186,8 @@ int SaveEditorFile(void) {
 int MayLeaveEditor(void) {
   if (!EditorModified() || !EditorFile[0])
     return 1;
-  const char *lines[] = {"Editor", "The file has been changed:", EditorFile, "&Save", "Do&n't save",
-                         "&Cancel"};
+  const char *lines[] = {HostText(HT_EDITOR), HostText(HT_CHANGED),   EditorFile,
+                         HostText(HT_SAVE),   HostText(HT_DONT_SAVE), HostText(HT_CANCEL)};
   switch (HostMessage(-1, FMSG_WARNING, nullptr, lines, 6, 3)) {
   case 0:
     return SaveEditorFile();
@@ -216,83 +213,129 @@ std::string ClipboardText(void) {
 
 void ShowEditorNotice(void) {
   if (EditorNotice[0] && CurrentArea == AREA_EDITOR)
-    Tell("Editor", EditorNotice[0], EditorNotice[1], EditorNotice[2]);
+    Tell(HostText(HT_EDITOR), EditorNotice[0], EditorNotice[1], EditorNotice[2]);
   EditorNotice[0] = nullptr;
+}
+
+/* F3 and F4 on the panels: the file under the cursor in the viewer or the
+   editor. */
+void OpenPanelFile(int code) {
+  char path[HOST_PATH_SIZE];
+  PanelCurrentPath(path, sizeof path);
+  if (!path[0])
+    return;
+  if (code == HK_F4)
+    OpenEditorFile(path);
+  else
+    OpenViewerFile(path);
+}
+
+/* Keys of the panels and their command line; 0 when the host should end. */
+int HandlePanelsKey(const HostKey &key) {
+  const int plain = !key.Mods;
+  if (key.Code == HK_F10 && plain)
+    return 0;
+  if ((key.Code == HK_F9 && (plain || key.Mods == (KEYMOD_ALT | KEYMOD_SHIFT))))
+    RunConfigMenu();
+  else if (key.Code == HK_F1 && plain)
+    ShowHostKeys();
+  else if ((key.Code == HK_F3 || key.Code == HK_F4) && plain)
+    OpenPanelFile(key.Code);
+  else if (key.Code == HK_ENTER && CommandLine.Length == 0 && PanelKey(&key))
+    return 1;
+  else if (key.Code == HK_ENTER) {
+    const char *lines[] = {HostText(HT_COMMAND_LINE), HostText(HT_NO_COMMANDS),
+                           HostText(HT_TEXT_KEPT), HostText(HT_OK)};
+    HostMessage(-1, 0, nullptr, lines, 4, 1);
+  } else if (key.Code == HK_ESC && plain)
+    LineEditSet(&CommandLine, "", 0, LINE_EDIT_SIZE);
+  else if (IsPasteKey(key)) {
+    /* The command line holds one line: the clipboard's first. */
+    std::string text = ClipboardText();
+    LineEditInsert(&CommandLine, text.substr(0, text.find_first_of("\r\n")).c_str());
+  } else if (key.Code == HK_UP || key.Code == HK_DOWN || key.Code == HK_PGUP ||
+             key.Code == HK_PGDN ||
+             ((key.Code == HK_HOME || key.Code == HK_END) && CommandLine.Length == 0))
+    PanelKey(&key);
+  else
+    LineEditKey(&CommandLine, &key);
+  return 1;
+}
+
+void HandleEditorKey(const HostKey &key) {
+  if ((key.Code == HK_F10 || key.Code == HK_ESC) && !key.Mods) {
+    if (MayLeaveEditor())
+      CurrentArea = AREA_PANELS;
+  } else if (key.Code == HK_F2 && !key.Mods)
+    SaveEditorFile();
+  else if (IsPasteKey(key))
+    EditorInsertText(ClipboardText().c_str());
+  else
+    EditorKey(&key);
+}
+
+void HandleViewerKey(const HostKey &key) {
+  if ((key.Code == HK_F10 || key.Code == HK_ESC || key.Code == HK_F3) && !key.Mods)
+    CurrentArea = AREA_PANELS;
+  else
+    ViewerKey(&key);
 }
 
 /* Keys of the current area; 0 when the host should end. */
 int HandleAreaKey(const HostKey &key) {
-  const int plain = !key.Mods;
-  if (CurrentArea == AREA_PANELS) {
-    if (key.Code == HK_F10 && plain)
-      return 0;
-    if ((key.Code == HK_F9 && (plain || key.Mods == (KEYMOD_ALT | KEYMOD_SHIFT)))) {
-      RunConfigMenu();
-      return 1;
-    }
-    if (key.Code == HK_F1 && plain) {
-      ShowHostKeys();
-      return 1;
-    }
-    if ((key.Code == HK_F3 || key.Code == HK_F4) && plain) {
-      char path[HOST_PATH_SIZE];
-      PanelCurrentPath(path, sizeof path);
-      if (path[0]) {
-        if (key.Code == HK_F4)
-          OpenEditorFile(path);
-        else
-          OpenViewerFile(path);
-      }
-      return 1;
-    }
-    if (key.Code == HK_ENTER && CommandLine.Length == 0 && PanelKey(&key))
-      return 1;
-    if (key.Code == HK_ENTER) {
-      const char *lines[] = {"Command line", "The stand-in does not run commands;",
-                             "the command line keeps its text.", "Ok"};
-      HostMessage(-1, 0, nullptr, lines, 4, 1);
-      return 1;
-    }
-    if (key.Code == HK_ESC && plain) {
-      LineEditSet(&CommandLine, "", 0, LINE_EDIT_SIZE);
-      return 1;
-    }
-    if (IsPasteKey(key)) {
-      /* The command line holds one line: the clipboard's first. */
-      std::string text = ClipboardText();
-      LineEditInsert(&CommandLine, text.substr(0, text.find_first_of("\r\n")).c_str());
-      return 1;
-    }
-    if (key.Code == HK_UP || key.Code == HK_DOWN || key.Code == HK_PGUP || key.Code == HK_PGDN ||
-        ((key.Code == HK_HOME || key.Code == HK_END) && CommandLine.Length == 0)) {
-      PanelKey(&key);
-      return 1;
-    }
-    LineEditKey(&CommandLine, &key);
-    return 1;
+  if (CurrentArea == AREA_PANELS)
+    return HandlePanelsKey(key);
+  if (CurrentArea == AREA_EDITOR)
+    HandleEditorKey(key);
+  else
+    HandleViewerKey(key);
+  return 1;
+}
+
+/* The console title, given in OEM as typed; set, and logged, in the ANSI
+   code page, as the console's state is logged. */
+void SetTitle(const char *oem, int length) {
+  char title[HOST_PATH_SIZE + 32];
+  if (length > (int)sizeof title - 1)
+    length = (int)sizeof title - 1;
+  memcpy(title, oem, length);
+  title[length] = 0;
+  OemToCharA(title, title);
+  SetConsoleTitleA(title);
+  char quoted[256];
+  QuoteForLog(title, 200, quoted, sizeof quoted);
+  HostLog("host: title %s", quoted);
+}
+
+int IsAltLetter(const HostKey &key, int letter) {
+  return key.Code == 0 && key.Mods == KEYMOD_ALT && OemLower(key.Char) == letter;
+}
+
+void SwitchLanguage(const char *name) {
+  HostLanguageName(name, HostLanguage, sizeof HostLanguage);
+  HostLog("host: language %s", HostLanguage);
+  if (Actions.SwitchLanguage)
+    Actions.SwitchLanguage(HostLanguage);
+}
+
+/* The host's own steps: scripted, or Alt+L (English and Russian in turn)
+   and Alt+U on its screens. 1 when the key was one. */
+int HandleHostStep(const HostKey &key) {
+  if (key.Code == HK_TITLE) {
+    SetTitle(key.Text, key.Char);
+  } else if (key.Code == HK_LANGUAGE) {
+    char name[HOST_LANGUAGE_SIZE];
+    snprintf(name, sizeof name, "%.*s", key.Char, key.Text);
+    SwitchLanguage(name);
+  } else if (IsAltLetter(key, 'l')) {
+    SwitchLanguage(LanguageMatches(HostLanguage, "Russian") ? "English" : "Russian");
+  } else if (key.Code == HK_UNLOAD || IsAltLetter(key, 'u')) {
+    HostLog("host: unload without ExitFAR");
+    if (Actions.UnloadWithoutExit)
+      Actions.UnloadWithoutExit();
+  } else {
+    return 0;
   }
-  if (CurrentArea == AREA_EDITOR) {
-    if ((key.Code == HK_F10 || key.Code == HK_ESC) && plain) {
-      if (MayLeaveEditor())
-        CurrentArea = AREA_PANELS;
-      return 1;
-    }
-    if (key.Code == HK_F2 && plain) {
-      SaveEditorFile();
-      return 1;
-    }
-    if (IsPasteKey(key)) {
-      EditorInsertText(ClipboardText().c_str());
-      return 1;
-    }
-    EditorKey(&key);
-    return 1;
-  }
-  if ((key.Code == HK_F10 || key.Code == HK_ESC || key.Code == HK_F3) && plain) {
-    CurrentArea = AREA_PANELS;
-    return 1;
-  }
-  ViewerKey(&key);
   return 1;
 }
 
@@ -307,20 +350,19 @@ int OpenEditorFile(const char *path) {
   EditorSetText(bytes.data(), (int)bytes.size());
   EditorNotice[0] = nullptr;
   if (!pathFits) {
-    EditorNotice[0] = "The file's path is longer than the editor keeps:";
-    EditorNotice[1] = "it is opened read-only, empty.";
+    EditorNotice[0] = HostText(HT_PATH_TOO_LONG);
+    EditorNotice[1] = HostText(HT_OPENED_EMPTY);
   } else if (read == FILE_TOO_LARGE) {
     static char size[80];
-    snprintf(size, sizeof size,
-             "The file is larger than the editor holds (%d bytes):", EDITOR_MAX_FILE);
+    snprintf(size, sizeof size, HostText(HT_TOO_LARGE), EDITOR_MAX_FILE);
     EditorNotice[0] = size;
-    EditorNotice[1] = "it is opened read-only, its start shown.";
+    EditorNotice[1] = HostText(HT_OPENED_START);
   } else if (read == FILE_UNREADABLE) {
-    EditorNotice[0] = "The file cannot be read:";
-    EditorNotice[1] = "it is opened read-only, empty.";
+    EditorNotice[0] = HostText(HT_UNREADABLE);
+    EditorNotice[1] = HostText(HT_OPENED_EMPTY);
   } else if (bytes.find('\0') != std::string::npos) {
-    EditorNotice[0] = "The file holds NUL bytes, which the editor cannot keep:";
-    EditorNotice[1] = "it is opened read-only.";
+    EditorNotice[0] = HostText(HT_NUL_BYTES);
+    EditorNotice[1] = HostText(HT_OPENED_READ_ONLY_AS_IS);
   }
   EditorNotice[2] = EditorNotice[0] ? EditorFile : nullptr;
   EditorSetReadOnly(EditorNotice[0] != nullptr);
@@ -337,7 +379,7 @@ int OpenViewerFile(const char *path) {
   if (read == FILE_READ || read == FILE_TOO_LARGE)
     ViewerSetText(bytes.data(), (int)bytes.size());
   else
-    ViewerSetText(ViewerNote, (int)sizeof ViewerNote - 1);
+    ViewerSetText(HostText(HT_VIEWER_NOTE), (int)strlen(HostText(HT_VIEWER_NOTE)));
   CurrentArea = AREA_VIEWER;
   HostLog("viewer: %s (%d bytes)", ViewerFile[0] ? ViewerFile : "note", (int)bytes.size());
   return read == FILE_READ || !ViewerFile[0];
@@ -347,14 +389,34 @@ const char *EditorFileName(void) { return EditorFile; }
 
 void HostSetClipboardReader(ClipboardTextReader reader) { ClipboardReader = reader; }
 
+void HostSetPluginActions(HostPluginActions actions) { Actions = actions; }
+
+void ShowAreaTitle(void) {
+  char title[HOST_PATH_SIZE + 32];
+  if (CurrentArea == AREA_PANELS)
+    snprintf(title, sizeof title, "{%s} - farhost", PanelFolder());
+  else
+    snprintf(title, sizeof title, "%s - %s", CurrentArea == AREA_EDITOR ? "Edit" : "View",
+             CurrentArea == AREA_EDITOR ? (EditorFile[0] ? EditorFile : "(new text)")
+                                        : (ViewerFile[0] ? ViewerFile : "(viewer)"));
+  SetConsoleTitleA(title);
+}
+
 void RunHost(int startArea) {
   CurrentArea = startArea;
+  int titled = CurrentArea;
   for (;;) {
+    /* A host names its screen in the console title whenever it changes. */
+    if (CurrentArea != titled)
+      ShowAreaTitle();
+    titled = CurrentArea;
     DrawArea();
     ShowEditorNotice();
     HostKey key;
-    if (!InputNext(&key))
+    if (!InputNextOnHost(&key))
       break;
+    if (HandleHostStep(key))
+      continue;
     if (key.Code == HK_F11 && !key.Mods) {
       RunPluginsMenu(CurrentArea);
       continue;

@@ -69,23 +69,21 @@ int ParseLanguageLine(const char *text, int length, char *name, int nameSize, ch
   return 1;
 }
 
-int ParseLng(const char *text, int length, LngFile *file, char *error, int errorSize) {
-  file->Language[0] = 0;
-  file->Description[0] = 0;
-  file->Count = 0;
-  file->PoolUsed = 0;
-  if (error && errorSize > 0)
-    error[0] = 0;
+namespace {
+
+/* The text is whole and has a well-formed header; returns where the
+   messages start, or -1 with the reason in error. */
+int ReadHeader(const char *text, int length, LngFile *file, char *error, int errorSize) {
   if (!text || length <= 0) {
     Fail(error, errorSize, 1, "empty file, expected .Language=Name,Description");
-    return 0;
+    return -1;
   }
   if (memchr(text, 0, length)) {
     int line = 1;
     for (const char *p = text; *p; ++p)
       line += *p == '\n';
     Fail(error, errorSize, line, "zero byte in the file");
-    return 0;
+    return -1;
   }
   int pos = 0;
   /* A UTF-8 byte order mark is not part of the header. */
@@ -98,49 +96,61 @@ int ParseLng(const char *text, int length, LngFile *file, char *error, int error
   if (!ParseLanguageLine(text + lineStart, lineLength, file->Language, sizeof file->Language,
                          file->Description, sizeof file->Description)) {
     Fail(error, errorSize, 1, "expected .Language=Name,Description");
-    return 0;
+    return -1;
   }
-  int lineNumber = 1;
-  while (pos < length) {
-    lineStart = pos;
+  return pos;
+}
+
+/* One line after the header: a message added, or a blank or comment line
+   skipped; null, or what is wrong with it. */
+const char *ReadMessageLine(const char *line, int lineLength, LngFile *file) {
+  int indent = 0;
+  while (indent < lineLength && (line[indent] == ' ' || line[indent] == '\t'))
+    ++indent;
+  if (IsBlank(line, lineLength))
+    return nullptr;
+  if (lineLength - indent >= 2 && line[indent] == '/' && line[indent + 1] == '/')
+    return nullptr;
+  if (line[indent] != '"')
+    return "expected a double-quoted message or a // comment";
+  int last = lineLength - 1;
+  while (last > indent && line[last] != '"')
+    --last;
+  if (last == indent)
+    return "message without its closing double quote";
+  int messageLength = last - indent - 1;
+  if (file->Count >= LNG_MAX_MESSAGES)
+    return "too many messages";
+  if (file->PoolUsed + messageLength + 1 > LNG_POOL_SIZE)
+    return "messages too long in total";
+  file->Offset[file->Count++] = file->PoolUsed;
+  memcpy(file->Pool + file->PoolUsed, line + indent + 1, messageLength);
+  file->PoolUsed += messageLength;
+  file->Pool[file->PoolUsed++] = 0;
+  return nullptr;
+}
+
+} // namespace
+
+int ParseLng(const char *text, int length, LngFile *file, char *error, int errorSize) {
+  file->Language[0] = 0;
+  file->Description[0] = 0;
+  file->Count = 0;
+  file->PoolUsed = 0;
+  if (error && errorSize > 0)
+    error[0] = 0;
+  int pos = ReadHeader(text, length, file, error, errorSize);
+  if (pos < 0)
+    return 0;
+  for (int lineNumber = 2; pos < length; ++lineNumber) {
+    int lineStart = pos, lineLength = 0;
     pos = NextLine(text, length, pos, &lineLength);
-    ++lineNumber;
-    const char *line = text + lineStart;
-    int indent = 0;
-    while (indent < lineLength && (line[indent] == ' ' || line[indent] == '\t'))
-      ++indent;
-    if (IsBlank(line, lineLength))
-      continue;
-    if (lineLength - indent >= 2 && line[indent] == '/' && line[indent + 1] == '/')
-      continue;
-    if (line[indent] != '"') {
-      Fail(error, errorSize, lineNumber, "expected a double-quoted message or a // comment");
+    const char *wrong = ReadMessageLine(text + lineStart, lineLength, file);
+    if (wrong) {
+      Fail(error, errorSize, lineNumber, wrong);
       file->Count = 0;
       return 0;
     }
-    int last = lineLength - 1;
-    while (last > indent && line[last] != '"')
-      --last;
-    if (last == indent) {
-      Fail(error, errorSize, lineNumber, "message without its closing double quote");
-      file->Count = 0;
-      return 0;
-    }
-    int messageLength = last - indent - 1;
-    if (file->Count >= LNG_MAX_MESSAGES) {
-      Fail(error, errorSize, lineNumber, "too many messages");
-      file->Count = 0;
-      return 0;
-    }
-    if (file->PoolUsed + messageLength + 1 > LNG_POOL_SIZE) {
-      Fail(error, errorSize, lineNumber, "messages too long in total");
-      file->Count = 0;
-      return 0;
-    }
-    file->Offset[file->Count++] = file->PoolUsed;
-    memcpy(file->Pool + file->PoolUsed, line + indent + 1, messageLength);
-    file->PoolUsed += messageLength;
-    file->Pool[file->PoolUsed++] = 0;
   }
   return 1;
 }

@@ -22,11 +22,12 @@ int TextLength(const char *text, int size) {
   return n;
 }
 
-/* The virtual-key code a key stands for, and its PKF_* modifiers. */
+/* The virtual-key code a key stands for, and its PKF_* modifiers. A
+   Russian letter's key is that of the Latin letter on it. */
 int KeyVirtualCode(const HostKey &key) {
   if (key.Code)
     return key.Code;
-  int ch = key.Char;
+  int ch = LatinLetterOfKey(key.Char) ? LatinLetterOfKey(key.Char) : key.Char;
   if (ch >= 'a' && ch <= 'z')
     return ch - 32;
   return ch;
@@ -96,139 +97,172 @@ void Draw(int x1, int y1, int x2, int y2, const char *title, const char *bottom,
   ScreenShow();
 }
 
+void LogMenu(int plugin, unsigned int flags, const char *title, const FarMenuItem *items,
+             int count) {
+  char quoted[256];
+  QuoteForLog(title, 200, quoted, sizeof quoted);
+  HostLog("Menu plugin=%d title=%s items=%d flags=%u", plugin, quoted, count, flags);
+  for (int i = 0; i < count && items; ++i) {
+    QuoteForLog(items[i].Text, FAR_MENU_TEXT_SIZE, quoted, sizeof quoted);
+    HostLog("  item %d %s%s%s%s", i, quoted, items[i].Selected ? " selected" : "",
+            items[i].Checked ? " checked" : "", items[i].Separator ? " separator" : "");
+  }
+}
+
+/* Where a menu stands on screen and how many rows it shows. */
+struct MenuPlace {
+  int X1, Y1, X2, Y2, Rows;
+};
+
+int Widest(const char *title, const char *bottom, const FarMenuItem *items, int count,
+           int showAmp) {
+  int textWidth = 0;
+  for (int i = 0; i < count; ++i) {
+    int n = VisibleLength(items[i].Text, TextLength(items[i].Text, FAR_MENU_TEXT_SIZE), showAmp);
+    if (n > textWidth)
+      textWidth = n;
+  }
+  int width = textWidth + 4; /* frame, check column, text, a blank */
+  if (title && (int)strlen(title) + 4 > width)
+    width = (int)strlen(title) + 4;
+  if (bottom && (int)strlen(bottom) + 4 > width)
+    width = (int)strlen(bottom) + 4;
+  return width > ScreenWidth() - 4 ? ScreenWidth() - 4 : width;
+}
+
+int Clamp(int value, int low, int high) { return value > high ? high : value < low ? low : value; }
+
+MenuPlace PlaceMenu(int x, int y, int maxHeight, int width, int count) {
+  MenuPlace m;
+  int maxRows = ScreenHeight() - 4;
+  if (maxHeight > 0 && maxHeight < maxRows)
+    maxRows = maxHeight;
+  m.Rows = Clamp(count, 1, maxRows > 1 ? maxRows : 1);
+  int height = m.Rows + 2;
+  m.X1 = Clamp(x < 0 ? (ScreenWidth() - width) / 2 : x, 0, ScreenWidth() - width);
+  m.Y1 = Clamp(y < 0 ? (ScreenHeight() - height) / 2 : y, 0, ScreenHeight() - height);
+  if (m.X1 < 0)
+    m.X1 = 0;
+  if (m.Y1 < 0)
+    m.Y1 = 0;
+  m.X2 = m.X1 + width - 1;
+  m.Y2 = m.Y1 + height - 1;
+  return m;
+}
+
+/* The item selected first: the one marked, else the first selectable. */
+int FirstCurrent(const FarMenuItem *items, int count) {
+  for (int i = 0; i < count; ++i)
+    if (items[i].Selected && Selectable(items, i))
+      return i;
+  for (int i = 0; i < count; ++i)
+    if (Selectable(items, i))
+      return i;
+  return -1;
+}
+
+/* The moving keys; the current item after the key. */
+int MoveCurrent(const HostKey &key, const FarMenuItem *items, int count, int current, int rows,
+                int wrap) {
+  if (key.Code == HK_UP)
+    return Step(items, count, current, -1, wrap);
+  if (key.Code == HK_DOWN)
+    return Step(items, count, current, 1, wrap);
+  if (key.Code == HK_HOME)
+    return Step(items, count, -1, 1, 0);
+  if (key.Code == HK_END)
+    return Step(items, count, count, -1, 0);
+  int direction = key.Code == HK_PGUP ? -1 : key.Code == HK_PGDN ? 1 : 0;
+  for (int n = 0; direction && n < rows - 1; ++n)
+    current = Step(items, count, current, direction, 0);
+  return current;
+}
+
+/* The item whose hotkey a typed character presses, in either keyboard
+   layout; -1 when none. */
+int HotkeyItem(const HostKey &key, const FarMenuItem *items, int count, int showAmp) {
+  if (key.Code != 0 || !key.Char || (key.Mods & KEYMOD_CTRL))
+    return -1;
+  for (int otherLayout = 0; otherLayout < 2; ++otherLayout)
+    for (int i = 0; i < count; ++i)
+      if (Selectable(items, i) &&
+          HotkeyMatches(key.Char, HotkeyChar(items[i].Text, FAR_MENU_TEXT_SIZE, showAmp),
+                        otherLayout))
+        return i;
+  return -1;
+}
+
+/* What a menu shows and where, for its loop. */
+struct MenuRun {
+  int Plugin;
+  const char *Title, *Bottom, *HelpTopic;
+  const int *BreakKeys;
+  int *BreakCode;
+  const FarMenuItem *Items;
+  int Count, ShowAmp, Wrap;
+  MenuPlace Place;
+};
+
+/* Shows the menu until an item is chosen (its index) or it is left (-1). */
+int RunMenu(const MenuRun &m) {
+  int current = FirstCurrent(m.Items, m.Count);
+  int top = 0;
+  for (;;) {
+    if (current >= 0)
+      top = Clamp(top, current - m.Place.Rows + 1, current);
+    Draw(m.Place.X1, m.Place.Y1, m.Place.X2, m.Place.Y2, m.Title, m.Bottom, m.Items, m.Count, top,
+         m.Place.Rows, current, m.ShowAmp);
+    HostKey key;
+    if (!InputNext(&key))
+      return -1;
+    int breakIndex = FindBreakKey(m.BreakKeys, key);
+    if (breakIndex >= 0) {
+      if (m.BreakCode)
+        *m.BreakCode = breakIndex;
+      return current;
+    }
+    if (key.Code == HK_ESC && !key.Mods)
+      return -1;
+    if (key.Code == HK_ENTER && current >= 0)
+      return current;
+    if (key.Code == HK_F1 && !key.Mods)
+      ShowPluginHelp(m.Plugin, m.HelpTopic);
+    else if (current >= 0)
+      current = MoveCurrent(key, m.Items, m.Count, current, m.Place.Rows, m.Wrap);
+    int hit = HotkeyItem(key, m.Items, m.Count, m.ShowAmp);
+    if (hit >= 0)
+      return hit;
+  }
+}
+
 } // namespace
 
 int WINAPI HostMenu(int PluginNumber, int X, int Y, int MaxHeight, unsigned int Flags,
                     const char *Title, const char *Bottom, const char *HelpTopic,
                     const int *BreakKeys, int *BreakCode, const FarMenuItem *Item,
                     int ItemsNumber) {
-  char quoted[256];
-  QuoteForLog(Title, 200, quoted, sizeof quoted);
-  HostLog("Menu plugin=%d title=%s items=%d flags=%u", PluginNumber, quoted, ItemsNumber, Flags);
+  LogMenu(PluginNumber, Flags, Title, Item, ItemsNumber);
   if (BreakCode)
     *BreakCode = -1;
   if (!Item || ItemsNumber <= 0) {
     HostLog("Menu -> -1 (no items)");
     return -1;
   }
-  for (int i = 0; i < ItemsNumber; ++i) {
-    QuoteForLog(Item[i].Text, FAR_MENU_TEXT_SIZE, quoted, sizeof quoted);
-    HostLog("  item %d %s%s%s%s", i, quoted, Item[i].Selected ? " selected" : "",
-            Item[i].Checked ? " checked" : "", Item[i].Separator ? " separator" : "");
-  }
-  const int showAmp = (Flags & FMENU_SHOWAMPERSAND) != 0;
-  const int wrap = (Flags & FMENU_WRAPMODE) != 0;
-
-  int textWidth = 0;
-  for (int i = 0; i < ItemsNumber; ++i) {
-    int n = VisibleLength(Item[i].Text, TextLength(Item[i].Text, FAR_MENU_TEXT_SIZE), showAmp);
-    if (n > textWidth)
-      textWidth = n;
-  }
-  int titleWidth = Title ? (int)strlen(Title) + 4 : 0;
-  int bottomWidth = Bottom ? (int)strlen(Bottom) + 4 : 0;
-  int width = textWidth + 4; /* frame, check column, text, a blank */
-  if (titleWidth > width)
-    width = titleWidth;
-  if (bottomWidth > width)
-    width = bottomWidth;
-  if (width > ScreenWidth() - 4)
-    width = ScreenWidth() - 4;
-  int rows = ItemsNumber;
-  int maxRows = ScreenHeight() - 4;
-  if (MaxHeight > 0 && MaxHeight < maxRows)
-    maxRows = MaxHeight;
-  if (rows > maxRows)
-    rows = maxRows;
-  if (rows < 1)
-    rows = 1;
-  int height = rows + 2;
-  int x1 = X < 0 ? (ScreenWidth() - width) / 2 : X;
-  int y1 = Y < 0 ? (ScreenHeight() - height) / 2 : Y;
-  if (x1 + width > ScreenWidth())
-    x1 = ScreenWidth() - width;
-  if (y1 + height > ScreenHeight())
-    y1 = ScreenHeight() - height;
-  if (x1 < 0)
-    x1 = 0;
-  if (y1 < 0)
-    y1 = 0;
-  int x2 = x1 + width - 1, y2 = y1 + height - 1;
-
-  int current = -1;
-  for (int i = 0; i < ItemsNumber && current < 0; ++i)
-    if (Item[i].Selected && Selectable(Item, i))
-      current = i;
-  for (int i = 0; i < ItemsNumber && current < 0; ++i)
-    if (Selectable(Item, i))
-      current = i;
-
+  MenuRun m = {PluginNumber,
+               Title,
+               Bottom,
+               HelpTopic,
+               BreakKeys,
+               BreakCode,
+               Item,
+               ItemsNumber,
+               (Flags & FMENU_SHOWAMPERSAND) != 0,
+               (Flags & FMENU_WRAPMODE) != 0,
+               {}};
+  m.Place =
+      PlaceMenu(X, Y, MaxHeight, Widest(Title, Bottom, Item, ItemsNumber, m.ShowAmp), ItemsNumber);
   int saved = ScreenSave();
-  int top = 0;
-  int result = -1;
-  for (;;) {
-    if (current >= 0) {
-      if (current < top)
-        top = current;
-      if (current >= top + rows)
-        top = current - rows + 1;
-    }
-    Draw(x1, y1, x2, y2, Title, Bottom, Item, ItemsNumber, top, rows, current, showAmp);
-    HostKey key;
-    if (!InputNext(&key)) {
-      result = -1;
-      break;
-    }
-    int breakIndex = FindBreakKey(BreakKeys, key);
-    if (breakIndex >= 0) {
-      if (BreakCode)
-        *BreakCode = breakIndex;
-      result = current;
-      break;
-    }
-    if (key.Code == HK_ESC && !key.Mods) {
-      result = -1;
-      break;
-    }
-    if (key.Code == HK_ENTER) {
-      result = current;
-      if (current >= 0)
-        break;
-      continue;
-    }
-    if (key.Code == HK_F1 && !key.Mods) {
-      ShowPluginHelp(PluginNumber, HelpTopic);
-      continue;
-    }
-    if (current >= 0) {
-      if (key.Code == HK_UP)
-        current = Step(Item, ItemsNumber, current, -1, wrap);
-      else if (key.Code == HK_DOWN)
-        current = Step(Item, ItemsNumber, current, 1, wrap);
-      else if (key.Code == HK_HOME)
-        current = Step(Item, ItemsNumber, -1, 1, 0);
-      else if (key.Code == HK_END)
-        current = Step(Item, ItemsNumber, ItemsNumber, -1, 0);
-      else if (key.Code == HK_PGUP)
-        for (int n = 0; n < rows - 1; ++n)
-          current = Step(Item, ItemsNumber, current, -1, 0);
-      else if (key.Code == HK_PGDN)
-        for (int n = 0; n < rows - 1; ++n)
-          current = Step(Item, ItemsNumber, current, 1, 0);
-    }
-    if (key.Code == 0 && key.Char && !(key.Mods & KEYMOD_CTRL)) {
-      int wanted = OemLower(key.Char);
-      int hit = -1;
-      for (int i = 0; i < ItemsNumber && hit < 0; ++i)
-        if (Selectable(Item, i) && HotkeyChar(Item[i].Text, FAR_MENU_TEXT_SIZE, showAmp) == wanted)
-          hit = i;
-      if (hit >= 0) {
-        current = hit;
-        result = hit;
-        break;
-      }
-    }
-  }
+  int result = RunMenu(m);
   ScreenRestore(saved);
   ScreenShow();
   HostLog("Menu -> %d breakcode=%d", result, BreakCode ? *BreakCode : -1);

@@ -67,6 +67,125 @@ int AddWrapped(int count, const char *text, int width) {
   return count;
 }
 
+void LogMessage(int plugin, unsigned int flags, const char *const *items, int count, int buttons) {
+  HostLog("Message plugin=%d flags=%u items=%d buttons=%d", plugin, flags, count, buttons);
+  char quoted[256];
+  for (int i = 0; i < count && items; ++i) {
+    QuoteForLog(items[i], 200, quoted, sizeof quoted);
+    HostLog("  line %d %s", i, quoted);
+  }
+}
+
+/* A message box as drawn: its colours, lines, buttons and place. */
+struct MessageFrame {
+  int Attr, HotAttr, FocusAttr, FocusHot;
+  const char *Title;
+  int Count; /* lines in Lines */
+  const char *const *Buttons;
+  int ButtonCount, ButtonsWidth;
+  int Inner; /* the text's width */
+  int X1, Y1, X2, Y2;
+};
+
+void SetColours(MessageFrame *box, int warning) {
+  box->Attr = warning ? PAL_WARNING : PAL_DIALOG;
+  box->HotAttr = warning ? PAL_WARNING_HOTKEY : PAL_DIALOG_HOTKEY;
+  box->FocusAttr = warning ? PAL_WARNING_FOCUS : PAL_DIALOG_FOCUS;
+  box->FocusHot = warning ? PAL_WARNING_FOCUS_HOTKEY : PAL_DIALOG_FOCUS_HOTKEY;
+}
+
+const char *ButtonText(const MessageFrame &box, int b) {
+  return box.Buttons[b] ? box.Buttons[b] : "";
+}
+
+/* The width the text needs, at most maxText, and the box around it,
+   centred. */
+void PlaceBox(MessageFrame *box, int maxText) {
+  box->ButtonsWidth = 0;
+  for (int b = 0; b < box->ButtonCount; ++b)
+    box->ButtonsWidth += VisibleLength(ButtonText(*box, b), LINE_SIZE, 0) + 4 + (b ? 1 : 0);
+  int inner = box->ButtonsWidth;
+  if ((int)strlen(box->Title) + 2 > inner)
+    inner = (int)strlen(box->Title) + 2;
+  for (int i = 0; i < box->Count; ++i)
+    if ((int)strlen(Lines[i].Text) > inner)
+      inner = (int)strlen(Lines[i].Text);
+  box->Inner = inner > maxText ? maxText : inner;
+  int width = box->Inner + 10; /* margin 3, frame, blank 1, text, blank 1, frame, margin 3 */
+  int height = box->Count + (box->ButtonCount ? 1 : 0) + 4;
+  if (height > ScreenHeight())
+    height = ScreenHeight();
+  box->X1 = (ScreenWidth() - width) / 2;
+  box->Y1 = (ScreenHeight() - height) / 2;
+  box->X2 = box->X1 + width - 1;
+  box->Y2 = box->Y1 + height - 1;
+}
+
+void DrawButtons(const MessageFrame &box, int focus) {
+  int x = box.X1 + 5 + (box.Inner - box.ButtonsWidth) / 2;
+  int y = box.Y2 - 2;
+  for (int b = 0; b < box.ButtonCount; ++b) {
+    int a = b == focus ? box.FocusAttr : box.Attr, h = b == focus ? box.FocusHot : box.HotAttr;
+    ScreenPut(x, y, a, "[ ", 2);
+    int n = DrawHotkeyText(x + 2, y, box.X2 - 5 - x, ButtonText(box, b), LINE_SIZE, a, h, 0);
+    ScreenPut(x + 2 + n, y, a, " ]", 2);
+    x += n + 5;
+  }
+}
+
+void DrawBox(const MessageFrame &box, int focus) {
+  ScreenFill(box.X1, box.Y1, box.X2, box.Y2, ' ', box.Attr);
+  ScreenBox(box.X1 + 3, box.Y1 + 1, box.X2 - 3, box.Y2 - 1, box.Attr, 1, box.Title);
+  for (int i = 0; i < box.Count && box.Y1 + 2 + i < box.Y2 - 1; ++i) {
+    int y = box.Y1 + 2 + i;
+    if (Lines[i].Separator) {
+      ScreenSeparator(box.X1 + 3, box.X2 - 3, y, box.Attr, 1);
+      continue;
+    }
+    int n = (int)strlen(Lines[i].Text);
+    if (n > box.Inner)
+      n = box.Inner;
+    ScreenPut(box.X1 + 5 + (box.Inner - n) / 2, y, box.Attr, Lines[i].Text, n);
+  }
+  DrawButtons(box, focus);
+  ScreenShadow(box.X1, box.Y1, box.X2, box.Y2);
+  ScreenSetCursor(0, 0, 0);
+  ScreenShow();
+}
+
+/* The button whose hotkey a typed character presses, in either keyboard
+   layout; -1 when none. */
+int HotkeyButton(const MessageFrame &box, const HostKey &key) {
+  if (key.Code != 0 || !key.Char)
+    return -1;
+  for (int otherLayout = 0; otherLayout < 2; ++otherLayout)
+    for (int b = 0; b < box.ButtonCount; ++b)
+      if (HotkeyMatches(key.Char, HotkeyChar(box.Buttons[b], LINE_SIZE, 0), otherLayout))
+        return b;
+  return -1;
+}
+
+/* The buttons' keys until one is pressed (its number) or Esc (-1). */
+int RunButtons(const MessageFrame &box, int plugin, const char *helpTopic) {
+  int focus = 0;
+  for (;;) {
+    DrawBox(box, focus);
+    HostKey key;
+    if (!InputNext(&key) || key.Code == HK_ESC)
+      return -1;
+    if (key.Code == HK_ENTER || key.Code == HK_SPACE)
+      return focus;
+    if (key.Code == HK_F1 && !key.Mods)
+      ShowPluginHelp(plugin, helpTopic);
+    else if (key.Code == HK_RIGHT || (key.Code == HK_TAB && !(key.Mods & KEYMOD_SHIFT)))
+      focus = (focus + 1) % box.ButtonCount;
+    else if (key.Code == HK_LEFT || key.Code == HK_TAB)
+      focus = (focus + box.ButtonCount - 1) % box.ButtonCount;
+    else if (HotkeyButton(box, key) >= 0)
+      return HotkeyButton(box, key);
+  }
+}
+
 } // namespace
 
 void MessageSetErrorSource(LastErrorSource source) { ErrorSource = source; }
@@ -78,132 +197,39 @@ int WINAPI HostMessage(int PluginNumber, unsigned int Flags, const char *HelpTop
   unsigned int errorCode = 0;
   if ((Flags & FMSG_ERRORTYPE) && ErrorSource)
     errorCode = ErrorSource(errorText, sizeof errorText);
-
-  HostLog("Message plugin=%d flags=%u items=%d buttons=%d", PluginNumber, Flags, ItemsNumber,
-          ButtonsNumber);
+  LogMessage(PluginNumber, Flags, Items, ItemsNumber, ButtonsNumber);
   if (!Items || ItemsNumber <= 0) {
     HostLog("Message -> -1 (no items)");
     return -1;
   }
-  char quoted[256];
-  for (int i = 0; i < ItemsNumber; ++i) {
-    QuoteForLog(Items[i], 200, quoted, sizeof quoted);
-    HostLog("  line %d %s", i, quoted);
-  }
   if (Flags & FMSG_ERRORTYPE) {
+    char quoted[256];
     QuoteForLog(errorText, 200, quoted, sizeof quoted);
     HostLog("  system error %u %s", errorCode, quoted);
   }
-  if (ButtonsNumber < 0)
-    ButtonsNumber = 0;
-  if (ButtonsNumber > ItemsNumber - 1)
-    ButtonsNumber = ItemsNumber - 1;
-  if (ButtonsNumber > MAX_BUTTONS)
-    ButtonsNumber = MAX_BUTTONS;
-  const int warning = (Flags & FMSG_WARNING) != 0;
-  const int attr = warning ? PAL_WARNING : PAL_DIALOG;
-  const int hotAttr = warning ? PAL_WARNING_HOTKEY : PAL_DIALOG_HOTKEY;
-  const int focusAttr = warning ? PAL_WARNING_FOCUS : PAL_DIALOG_FOCUS;
-  const int focusHot = warning ? PAL_WARNING_FOCUS_HOTKEY : PAL_DIALOG_FOCUS_HOTKEY;
-  const char *title = Items[0] ? Items[0] : "";
+  MessageFrame box;
+  SetColours(&box, (Flags & FMSG_WARNING) != 0);
+  box.Title = Items[0] ? Items[0] : "";
+  box.ButtonCount = ButtonsNumber < 0 ? 0 : ButtonsNumber;
+  if (box.ButtonCount > ItemsNumber - 1)
+    box.ButtonCount = ItemsNumber - 1;
+  if (box.ButtonCount > MAX_BUTTONS)
+    box.ButtonCount = MAX_BUTTONS;
+  box.Buttons = Items + ItemsNumber - box.ButtonCount;
   const int maxText = ScreenWidth() - 12;
-
-  int count = 0;
-  if ((Flags & FMSG_ERRORTYPE) && errorText[0])
-    count = AddWrapped(count, errorText, maxText);
-  int firstButton = ItemsNumber - ButtonsNumber;
-  for (int i = 1; i < firstButton; ++i)
-    count = AddLine(count, Items[i], Items[i] ? (int)strlen(Items[i]) : 0);
-
-  int buttonsWidth = 0;
-  for (int b = 0; b < ButtonsNumber; ++b) {
-    const char *text = Items[firstButton + b] ? Items[firstButton + b] : "";
-    buttonsWidth += VisibleLength(text, LINE_SIZE, 0) + 4 + (b ? 1 : 0);
+  box.Count = (Flags & FMSG_ERRORTYPE) && errorText[0] ? AddWrapped(0, errorText, maxText) : 0;
+  for (int i = 1; i < ItemsNumber - box.ButtonCount; ++i)
+    box.Count = AddLine(box.Count, Items[i], Items[i] ? (int)strlen(Items[i]) : 0);
+  PlaceBox(&box, maxText);
+  if (!box.ButtonCount) {
+    DrawBox(box, 0);
+    HostLog("Message -> -1");
+    return -1;
   }
-  int inner = buttonsWidth;
-  int titleLength = (int)strlen(title);
-  if (titleLength + 2 > inner)
-    inner = titleLength + 2;
-  for (int i = 0; i < count; ++i) {
-    int n = (int)strlen(Lines[i].Text);
-    if (n > inner)
-      inner = n;
-  }
-  if (inner > maxText)
-    inner = maxText;
-  int width = inner + 10; /* margin 3, frame, blank 1, text, blank 1, frame, margin 3 */
-  int height = count + (ButtonsNumber ? 1 : 0) + 4;
-  if (height > ScreenHeight())
-    height = ScreenHeight();
-  int x1 = (ScreenWidth() - width) / 2, y1 = (ScreenHeight() - height) / 2;
-  int x2 = x1 + width - 1, y2 = y1 + height - 1;
-
-  int focus = 0;
-  int saved = ButtonsNumber ? ScreenSave() : -1;
-  int result = -1;
-  for (;;) {
-    ScreenFill(x1, y1, x2, y2, ' ', attr);
-    ScreenBox(x1 + 3, y1 + 1, x2 - 3, y2 - 1, attr, 1, title);
-    for (int i = 0; i < count && y1 + 2 + i < y2 - 1; ++i) {
-      int y = y1 + 2 + i;
-      if (Lines[i].Separator) {
-        ScreenSeparator(x1 + 3, x2 - 3, y, attr, 1);
-        continue;
-      }
-      int n = (int)strlen(Lines[i].Text);
-      if (n > inner)
-        n = inner;
-      ScreenPut(x1 + 5 + (inner - n) / 2, y, attr, Lines[i].Text, n);
-    }
-    if (ButtonsNumber) {
-      int x = x1 + 5 + (inner - buttonsWidth) / 2;
-      int y = y2 - 2;
-      for (int b = 0; b < ButtonsNumber; ++b) {
-        const char *text = Items[firstButton + b] ? Items[firstButton + b] : "";
-        int a = b == focus ? focusAttr : attr, h = b == focus ? focusHot : hotAttr;
-        ScreenPut(x, y, a, "[ ", 2);
-        int n = DrawHotkeyText(x + 2, y, x2 - 5 - x, text, LINE_SIZE, a, h, 0);
-        ScreenPut(x + 2 + n, y, a, " ]", 2);
-        x += n + 5;
-      }
-    }
-    ScreenShadow(x1, y1, x2, y2);
-    ScreenSetCursor(0, 0, 0);
-    ScreenShow();
-    if (!ButtonsNumber)
-      break;
-    HostKey key;
-    if (!InputNext(&key))
-      break;
-    if (key.Code == HK_ESC) {
-      result = -1;
-      break;
-    }
-    if (key.Code == HK_ENTER || key.Code == HK_SPACE) {
-      result = focus;
-      break;
-    }
-    if (key.Code == HK_F1 && !key.Mods) {
-      ShowPluginHelp(PluginNumber, HelpTopic);
-      continue;
-    }
-    if (key.Code == HK_RIGHT || (key.Code == HK_TAB && !(key.Mods & KEYMOD_SHIFT)))
-      focus = (focus + 1) % ButtonsNumber;
-    else if (key.Code == HK_LEFT || key.Code == HK_TAB)
-      focus = (focus + ButtonsNumber - 1) % ButtonsNumber;
-    else if (key.Code == 0 && key.Char) {
-      int wanted = OemLower(key.Char);
-      for (int b = 0; b < ButtonsNumber && result < 0; ++b)
-        if (HotkeyChar(Items[firstButton + b], LINE_SIZE, 0) == wanted)
-          result = b;
-      if (result >= 0)
-        break;
-    }
-  }
-  if (saved >= 0) {
-    ScreenRestore(saved);
-    ScreenShow();
-  }
+  int saved = ScreenSave();
+  int result = RunButtons(box, PluginNumber, HelpTopic);
+  ScreenRestore(saved);
+  ScreenShow();
   HostLog("Message -> %d", result);
   return result;
 }

@@ -27,7 +27,16 @@ const char HostUsage[] =
     "                       the end (instead of --root-key)\n"
     "  --no-clipboard-rights  run in a window station without clipboard rights\n"
     "Keys: F1..F12 Enter Esc Up Down Left Right Home End PgUp PgDn Tab Space Ins Del BS,\n"
-    "with Shift+ Ctrl+ Alt+; \"quoted text\" or plain words are typed; Dump writes the screen.\n";
+    "with Shift+ Ctrl+ Alt+ (Shift+ and one character: what Shift gives on its key, in\n"
+    "either layout: a Russian letter's capital, or < for Shift+,; hotkeys answer keys of\n"
+    "the Russian layout as of the Latin one); \"quoted text\" or plain words are typed;\n"
+    "Dump writes the screen (and logs the title); Wait N waits N ms. On the host's own\n"
+    "screens (panels, editor, viewer), as a person's choice there would:\n"
+    "  Lang NAME            switch the language (Eng, Rus): each plugin's texts reloaded,\n"
+    "                       the old ones freed (Alt+L: English and Russian in turn)\n"
+    "  Unload               unload the plugins without ExitFAR, then free their texts;\n"
+    "                       the run goes on (Alt+U)\n"
+    "  Title \"TEXT\"         set the console title (the host also names each screen there)\n";
 
 namespace {
 
@@ -51,6 +60,99 @@ int ReadKeysFile(const char *path, char *out, int size) {
 
 } // namespace
 
+void HostLanguageName(const char *value, char *out, int size) {
+  if (!strcasecmp(value, "Eng") || !strcasecmp(value, "English"))
+    snprintf(out, size, "English");
+  else if (!strcasecmp(value, "Rus") || !strcasecmp(value, "Russian"))
+    snprintf(out, size, "Russian");
+  else
+    snprintf(out, size, "%s", value);
+}
+
+namespace {
+
+/* An option without a value; 1 when name is one. */
+int ReadSwitch(const char *name, HostOptions *o) {
+  int *flag = !strcmp(name, "--dump")                  ? &o->DumpAtEnd
+              : !strcmp(name, "--empty-clipboard")     ? &o->EmptyClipboard
+              : !strcmp(name, "--scratch-settings")    ? &o->ScratchSettings
+              : !strcmp(name, "--no-clipboard-rights") ? &o->NoClipboardRights
+                                                       : nullptr;
+  if (!strcmp(name, "--help") || !strcmp(name, "-h") || !strcmp(name, "/?"))
+    flag = &o->Help;
+  if (flag)
+    *flag = 1;
+  return flag != nullptr;
+}
+
+int Refuse(char *error, int errorSize, const char *what, const char *name, const char *value) {
+  snprintf(error, errorSize, what, name, value);
+  return 0;
+}
+
+/* --from, --size and --lang: values of their own kind. -1 when name is
+   none of them. */
+int ReadChoice(const char *name, const char *value, HostOptions *o, char *error, int errorSize) {
+  if (!strcmp(name, "--from")) {
+    static const char *const areas[] = {"panels", "editor", "viewer"};
+    static const int codes[] = {AREA_PANELS, AREA_EDITOR, AREA_VIEWER};
+    for (int i = 0; i < 3; ++i)
+      if (!strcasecmp(value, areas[i])) {
+        o->StartArea = codes[i];
+        return 1;
+      }
+    return Refuse(error, errorSize, "%s %s: expected panels, editor or viewer", name, value);
+  }
+  if (!strcmp(name, "--size")) {
+    int w = 0, h = 0;
+    char extra = 0;
+    if (sscanf(value, "%dx%d%c", &w, &h, &extra) != 2 || w < 40 || h < 12 || w > 250 || h > 100)
+      return Refuse(error, errorSize, "%s %s: expected WxH, 40x12 to 250x100", name, value);
+    o->Width = w;
+    o->Height = h;
+    return 1;
+  }
+  if (!strcmp(name, "--lang")) {
+    if (strlen(value) >= sizeof o->Language)
+      return Refuse(error, errorSize, "%s: value too long%s", name, "");
+    HostLanguageName(value, o->Language, sizeof o->Language);
+    return 1;
+  }
+  return -1;
+}
+
+/* An option whose value is a text kept as given (or, for --keys-file, the
+   file's text). */
+int ReadText(const char *name, const char *value, HostOptions *o, char *error, int errorSize) {
+  const struct {
+    const char *Name;
+    char *Text;
+    int Size;
+  } texts[] = {{"--plugins", o->PluginsFolder, sizeof o->PluginsFolder},
+               {"--root-key", o->RootKey, sizeof o->RootKey},
+               {"--file", o->File, sizeof o->File},
+               {"--dir", o->Folder, sizeof o->Folder},
+               {"--keys", o->Keys, sizeof o->Keys},
+               {"--keys-file", o->KeysFile, sizeof o->KeysFile},
+               {"--output", o->Output, sizeof o->Output},
+               {"--log", o->Log, sizeof o->Log},
+               {"--clipboard", o->Clipboard, sizeof o->Clipboard}};
+  for (const auto &t : texts) {
+    if (strcmp(name, t.Name))
+      continue;
+    if (!Copy(t.Text, t.Size, value))
+      return Refuse(error, errorSize, "%s: value too long%s", name, "");
+    o->Scripted |= t.Text == o->Keys || t.Text == o->KeysFile;
+    o->SetClipboard |= t.Text == o->Clipboard;
+    if (t.Text == o->KeysFile && !ReadKeysFile(value, o->Keys, sizeof o->Keys))
+      return Refuse(error, errorSize, "%s %s: cannot read it (or it is too long)", name, value);
+    return 1;
+  }
+  return Refuse(error, errorSize, "%s: unknown option%s", name, "");
+}
+
+} // namespace
+
 int ParseHostOptions(int argc, const char *const *argv, HostOptions *o, char *error,
                      int errorSize) {
   memset(o, 0, sizeof *o);
@@ -59,88 +161,16 @@ int ParseHostOptions(int argc, const char *const *argv, HostOptions *o, char *er
   o->StartArea = AREA_PANELS;
   for (int i = 1; i < argc; ++i) {
     const char *name = argv[i];
-    const char *value = i + 1 < argc ? argv[i + 1] : nullptr;
-    int ok = 1, takesValue = 1;
-    if (!strcmp(name, "--help") || !strcmp(name, "-h") || !strcmp(name, "/?")) {
-      o->Help = 1;
-      takesValue = 0;
-    } else if (!strcmp(name, "--dump")) {
-      o->DumpAtEnd = 1;
-      takesValue = 0;
-    } else if (!strcmp(name, "--empty-clipboard")) {
-      o->EmptyClipboard = 1;
-      takesValue = 0;
-    } else if (!strcmp(name, "--scratch-settings")) {
-      o->ScratchSettings = 1;
-      takesValue = 0;
-    } else if (!strcmp(name, "--no-clipboard-rights")) {
-      o->NoClipboardRights = 1;
-      takesValue = 0;
-    } else if (!value) {
-      snprintf(error, errorSize, "%s: unknown option or missing value", name);
+    if (ReadSwitch(name, o))
+      continue;
+    if (i + 1 >= argc)
+      return Refuse(error, errorSize, "%s: unknown option or missing value%s", name, "");
+    const char *value = argv[++i];
+    int read = ReadChoice(name, value, o, error, errorSize);
+    if (read < 0)
+      read = ReadText(name, value, o, error, errorSize);
+    if (!read)
       return 0;
-    } else if (!strcmp(name, "--plugins")) {
-      ok = Copy(o->PluginsFolder, sizeof o->PluginsFolder, value);
-    } else if (!strcmp(name, "--lang")) {
-      if (!strcasecmp(value, "Eng") || !strcasecmp(value, "English"))
-        snprintf(o->Language, sizeof o->Language, "English");
-      else if (!strcasecmp(value, "Rus") || !strcasecmp(value, "Russian"))
-        snprintf(o->Language, sizeof o->Language, "Russian");
-      else
-        ok = Copy(o->Language, sizeof o->Language, value);
-    } else if (!strcmp(name, "--root-key")) {
-      ok = Copy(o->RootKey, sizeof o->RootKey, value);
-    } else if (!strcmp(name, "--from")) {
-      if (!strcasecmp(value, "panels"))
-        o->StartArea = AREA_PANELS;
-      else if (!strcasecmp(value, "editor"))
-        o->StartArea = AREA_EDITOR;
-      else if (!strcasecmp(value, "viewer"))
-        o->StartArea = AREA_VIEWER;
-      else {
-        snprintf(error, errorSize, "--from %s: expected panels, editor or viewer", value);
-        return 0;
-      }
-    } else if (!strcmp(name, "--file")) {
-      ok = Copy(o->File, sizeof o->File, value);
-    } else if (!strcmp(name, "--dir")) {
-      ok = Copy(o->Folder, sizeof o->Folder, value);
-    } else if (!strcmp(name, "--keys")) {
-      ok = Copy(o->Keys, sizeof o->Keys, value);
-      o->Scripted = 1;
-    } else if (!strcmp(name, "--keys-file")) {
-      ok = Copy(o->KeysFile, sizeof o->KeysFile, value);
-      if (ok && !ReadKeysFile(value, o->Keys, sizeof o->Keys)) {
-        snprintf(error, errorSize, "--keys-file %s: cannot read it (or it is too long)", value);
-        return 0;
-      }
-      o->Scripted = 1;
-    } else if (!strcmp(name, "--output")) {
-      ok = Copy(o->Output, sizeof o->Output, value);
-    } else if (!strcmp(name, "--log")) {
-      ok = Copy(o->Log, sizeof o->Log, value);
-    } else if (!strcmp(name, "--clipboard")) {
-      ok = Copy(o->Clipboard, sizeof o->Clipboard, value);
-      o->SetClipboard = 1;
-    } else if (!strcmp(name, "--size")) {
-      int w = 0, h = 0;
-      char extra = 0;
-      if (sscanf(value, "%dx%d%c", &w, &h, &extra) != 2 || w < 40 || h < 12 || w > 250 || h > 100) {
-        snprintf(error, errorSize, "--size %s: expected WxH, 40x12 to 250x100", value);
-        return 0;
-      }
-      o->Width = w;
-      o->Height = h;
-    } else {
-      snprintf(error, errorSize, "%s: unknown option", name);
-      return 0;
-    }
-    if (!ok) {
-      snprintf(error, errorSize, "%s: value too long", name);
-      return 0;
-    }
-    if (takesValue)
-      ++i;
   }
   return 1;
 }

@@ -1,5 +1,6 @@
 #include "panels.h"
 
+#include "host_texts.h"
 #include "palette.h"
 #include "screen.h"
 
@@ -124,7 +125,7 @@ void PanelDraw(int x1, int y1, int x2, int y2) {
     ScreenPut(x1 + 1, y, attr, file.Name, nameWidth);
     char size[16];
     if (file.IsFolder)
-      snprintf(size, sizeof size, "%10s", "<Folder>");
+      snprintf(size, sizeof size, "%10s", HostText(HT_FOLDER));
     else
       snprintf(size, sizeof size, "%10llu", file.Size);
     ScreenPut(x2 - 11, y, attr, size, 10);

@@ -2,6 +2,7 @@
 
 #include "host_log.h"
 #include "host_state.h"
+#include "host_texts.h"
 #include "menu.h"
 #include "message.h"
 #include "plugin_table.h"
@@ -32,7 +33,7 @@ void AddEntries(int plugin, const char *const *strings, int number, PluginMenuEn
 
 int ShowEntries(const char *title, const PluginMenuEntry *entries, int count, int selected) {
   if (count == 0) {
-    const char *lines[] = {title, "No plugin offers an entry here", "Ok"};
+    const char *lines[] = {title, HostText(HT_NO_ENTRY), HostText(HT_OK)};
     HostMessage(-1, 0, nullptr, lines, 3, 1);
     return -1;
   }
@@ -82,7 +83,7 @@ int RunPluginsMenu(int area) {
   static PluginMenuEntry entries[MENU_MAX_ENTRIES];
   int count = CollectPluginEntries(area, 0, entries, MENU_MAX_ENTRIES);
   HostLog("plugins menu from %s: %d entries", AreaName(area), count);
-  int chosen = ShowEntries("Plugin commands", entries, count, 0);
+  int chosen = ShowEntries(HostText(HT_PLUGIN_COMMANDS), entries, count, 0);
   if (chosen < 0)
     return -1;
   const PluginMenuEntry &entry = entries[chosen];
@@ -104,7 +105,7 @@ int RunConfigMenu(void) {
   for (;;) {
     int count = CollectPluginEntries(AREA_PANELS, 1, entries, MENU_MAX_ENTRIES);
     HostLog("configuration menu: %d entries", count);
-    int chosen = ShowEntries("Plugins configuration", entries, count, selected);
+    int chosen = ShowEntries(HostText(HT_PLUGINS_CONFIGURATION), entries, count, selected);
     if (chosen < 0)
       return calls;
     const PluginMenuEntry &entry = entries[chosen];

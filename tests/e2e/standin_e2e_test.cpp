@@ -1,9 +1,12 @@
 /* The stand-in as a person uses it around the plugin: the editor keeps a
    file as it was, line ends and all; the command line's Esc and the paste
    keys; a scripted run's screen, typed text and fresh state. */
+#include "e2e_support.h"
 #include "farhost_run.h"
 
+#include <stdio.h>
 #include <string>
+#include <vector>
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -187,6 +190,111 @@ TEST(StandInScript, ScratchSettingsAreRemovedAtTheEnd) {
   HKEY key;
   EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, root.c_str(), 0, KEY_READ, &key), ERROR_SUCCESS)
       << root << " is gone";
+}
+
+/* The host's own steps. A language switch reloads the plugin's texts, so
+   its menu line is Russian after it; an unload without ExitFAR leaves no
+   plugin to offer, and the run goes on; a title set stays, as the log of
+   the dump after it shows. Inside a window a step is skipped. */
+TEST(StandInScript, SwitchesLanguageUnloadsAndSetsTheTitle) {
+  FarhostRun run =
+      RunFarhost("steps", "--keys \"F11 Dump Unload Esc Lang Rus F11 Dump Esc "
+                          "Title \\\"my title\\\" Dump Lang Eng Unload F11 Dump Enter\"");
+  ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+  std::vector<std::string> screens = Screens(run);
+  ASSERT_EQ(screens.size(), 4u) << run.Output;
+  EXPECT_NE(screens[0].find(Message("Eng", 0)), std::string::npos) << screens[0];
+  EXPECT_NE(screens[1].find(Message("Rus", 0)), std::string::npos)
+      << "the plugin's line in the new language\n"
+      << screens[1];
+  EXPECT_NE(run.Log.find("host: Unload skipped"), std::string::npos)
+      << "no unload while the host's menu is open\n"
+      << run.Log;
+  EXPECT_NE(run.Log.find("host: at dump 3: console title \"my title\""), std::string::npos)
+      << run.Log;
+  EXPECT_NE(run.Log.find("host: plugin 0 unloaded without ExitFAR"), std::string::npos) << run.Log;
+  EXPECT_EQ(run.Log.find("ExitFAR plugin=0"), std::string::npos) << "never called\n" << run.Log;
+  EXPECT_NE(screens[3].find("No plugin offers an entry here"), std::string::npos) << screens[3];
+}
+
+/* Hotkeys in the Russian keyboard layout: Shift+Б is the key of '<' and
+   Shift+Ю that of '>', so twice back and once on is the month before;
+   Tab from '>' is that month's first day. */
+TEST(StandInKeys, ShiftBeStepsTheCalendarsMonthInTheRussianLayout) {
+  TestRootKey root("calendar_russian_layout");
+  root.SetString("Format11", "Format", "%d.%m.%Y");
+  root.SetDword("Format11", "Mode", 0); /* the clipboard */
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  int month = now.wMonth == 1 ? 12 : now.wMonth - 1;
+  int year = now.wMonth == 1 ? now.wYear - 1 : now.wYear;
+  char expected[16];
+  snprintf(expected, sizeof expected, "01.%02d.%04d", month, year);
+  /* Shift+Б and Shift+Ю as the command line carries them, in the ANSI
+     code page. */
+  FarhostRun run = RunFarhost("calendar_russian_layout",
+                              "--lang Rus --keys \"F11 Enter Down Down Down Enter Shift+\xC1 "
+                              "Shift+\xC1 Shift+\xDE Dump Tab Enter\" " +
+                                  root.Option());
+  ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+  EXPECT_EQ(run.Clipboard, expected) << "the first day of the month before\n" << run.Log;
+  EXPECT_NE(run.Output.find(Message("Rus", 35 + month)), std::string::npos)
+      << "the month before shown\n"
+      << run.Output;
+}
+
+/* An interactive run: keys typed on the console, the summary printed there
+   after the run. Its Russian text reads as Russian, as the screens showed
+   it, not as the OEM bytes taken for another code page. */
+TEST(StandInConsole, TheInteractiveSummaryShowsRussianText) {
+  SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+  HANDLE in = CreateFileA("CONIN$", GENERIC_READ | GENERIC_WRITE,
+                          FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0, nullptr);
+  HANDLE out = CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(in, INVALID_HANDLE_VALUE);
+  ASSERT_NE(out, INVALID_HANDLE_VALUE);
+  const wchar_t typed[] = L"\x043F\x0440\x0438\x0432\x0435\x0442"; /* привет */
+  std::vector<INPUT_RECORD> keys;
+  for (int i = 0; i <= 6; ++i) {
+    INPUT_RECORD record = {};
+    record.EventType = KEY_EVENT;
+    record.Event.KeyEvent.bKeyDown = TRUE;
+    record.Event.KeyEvent.wRepeatCount = 1;
+    record.Event.KeyEvent.uChar.UnicodeChar = i < 6 ? typed[i] : 0;
+    record.Event.KeyEvent.wVirtualKeyCode = i < 6 ? 0 : VK_F10;
+    keys.push_back(record);
+  }
+  FlushConsoleInputBuffer(in);
+  DWORD written = 0;
+  ASSERT_TRUE(WriteConsoleInputW(in, keys.data(), (DWORD)keys.size(), &written));
+  std::string command = std::string("\"") + FARHOST_EXE + "\" --plugins \"" + PLUGINS_DIR +
+                        "\" --lang Rus --empty-clipboard --size 80x25";
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = in;
+  startup.hStdOutput = out;
+  startup.hStdError = out;
+  PROCESS_INFORMATION process;
+  std::vector<char> line(command.begin(), command.end());
+  line.push_back(0);
+  ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                             &startup, &process));
+  EXPECT_EQ(WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0);
+  CloseHandle(process.hProcess);
+  CloseHandle(process.hThread);
+  std::wstring shown;
+  for (SHORT y = 0; y < 6; ++y) {
+    wchar_t row[81] = {};
+    DWORD read = 0;
+    ReadConsoleOutputCharacterW(out, row, 80, COORD{0, y}, &read);
+    shown += std::wstring(row, read) + L"\n";
+  }
+  CloseHandle(in);
+  CloseHandle(out);
+  EXPECT_NE(shown.find(std::wstring(L"cmdline: ") + typed), std::wstring::npos)
+      << "the command line's text as typed";
 }
 
 } // namespace

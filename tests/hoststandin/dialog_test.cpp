@@ -67,7 +67,8 @@ TEST_F(DialogTest, EnterAndEscClose) {
       {"Shift+Tab Space", CANCEL},               /* Space presses a button */
       {"Tab Tab Tab Tab Tab Tab Tab Enter", OK}, /* wraps to the edit field: default */
       {"Alt+o", OK},                             /* a button's hotkey presses it */
-      {"", -1},                                  /* input ended */
+      {"Alt+\xE9", OK}, /* the Russian layout's letter on that key (\xE9 is on o) */
+      {"", -1},         /* input ended */
   };
   for (const auto &c : cases) {
     SetUp();
@@ -93,6 +94,29 @@ TEST_F(DialogTest, TextsAreNeverFocused) {
   SetUp();
   EXPECT_EQ(Run("Tab Alt+f \"X\" Enter"), OK);
   EXPECT_STREQ(Items[EDIT].Data, "%d.%m.%YX") << "typed into the edit field after the label";
+}
+
+/* A key presses a hotkey in either keyboard layout, US or Russian; a
+   hotkey typed as it stands comes first. */
+TEST_F(DialogTest, HotkeysWorkInEitherKeyboardLayout) {
+  const char *texts[] = {"&<", "&>", "&a", "&\xE4" /* on the key of a */, "&e"};
+  FarDialogItem buttons[5];
+  for (int i = 0; i < 5; ++i)
+    buttons[i] = MakeItem(DI_BUTTON, 2 + 6 * i, 1, 0, 0, texts[i]);
+  const struct {
+    const char *Keys;
+    int Result;
+  } cases[] = {
+      {"<", 0},          {"Shift+,", 0},    {"Shift+\x81", 0}, /* Shift+Б */
+      {"Shift+\xA1", 0}, {"Shift+\x9E", 1}, {"a", 2},          /* Shift+б, Shift+Ю */
+      {"\xE4", 3},       {"\x94", 3},       {"\xE3", 4},       /* ф, Ф; у is on e */
+      {"A", 2},          {"\xEB", -1},                         /* ы is on s: no hotkey */
+  };
+  for (const auto &c : cases) {
+    PressKeys(c.Keys);
+    EXPECT_EQ(HostDialog(0, -1, -1, 40, 3, nullptr, buttons, 5), c.Result)
+        << "keys \"" << c.Keys << "\"";
+  }
 }
 
 TEST_F(DialogTest, EditFieldsTypeAndWriteBack) {
@@ -132,8 +156,9 @@ TEST_F(DialogTest, CheckBoxesAndRadioGroups) {
       {"Tab Tab Down Space Enter", 0, RADIO2, 0},             /* Space selects */
       {"Tab Tab Down Down Enter", 0, RADIO3, DIF_MOVESELECT}, /* moving selects */
       {"Tab Tab Down Up Enter", 0, RADIO1, DIF_MOVESELECT},
-      {"Alt+b Enter", 0, RADIO3, 0},     /* hotkey selects */
-      {"Tab Tab l Enter", 0, RADIO2, 0}, /* plain letter outside edit fields */
+      {"Alt+b Enter", 0, RADIO3, 0},        /* hotkey selects */
+      {"Tab Tab l Enter", 0, RADIO2, 0},    /* plain letter outside edit fields */
+      {"Tab Tab \xA4 Enter", 0, RADIO2, 0}, /* the same key in the Russian layout */
   };
   for (const auto &c : cases) {
     SetUp();

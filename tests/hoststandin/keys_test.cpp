@@ -31,12 +31,18 @@ TEST(KeyScript, NamesTextAndModifiers) {
       {"\"a b\"", {"'a'", "Space", "'b'"}},
       {"\"q\\\"\"", {"'q'", "'\"'"}},
       {"Shift+Tab Alt+F9 Alt+x Ctrl+Shift+F4", {"Shift+Tab", "Alt+F9", "Alt+'x'", "Shift+Ctrl+F4"}},
+      /* Shift makes the character: Shift+\x81 and Shift+\xA1 (Б and б)
+         alike, as both layouts' capitals and the US signs. */
+      {"Shift+\x81 Shift+\xA1 Shift+\xF1 Shift+, Shift+a Shift+1",
+       {"'\x81'", "'\x81'", "'\xF0'", "'<'", "'A'", "'!'"}},
       {"Up Left Right Home End PgUp PgDn Ins Del BS Space",
        {"Up", "Left", "Right", "Home", "End", "PgUp", "PgDn", "Ins", "Del", "BS", "Space"}},
       {"F1 F12 F13", {"F1", "F12", "'F'", "'1'", "'3'"}},
       {"Dump", {"Dump"}},
       {"Wait 500 Dump wait\t0 F4", {"Wait 500", "Dump", "Wait 0", "F4"}},
       {"Waiting", {"'W'", "'a'", "'i'", "'t'", "'i'", "'n'", "'g'"}},
+      {"Lang Rus unload Title \"{my} title\" lang\teng",
+       {"Lang Rus", "Unload", "Title \"{my} title\"", "Lang eng"}},
       {"  \n\t ", {}},
   };
   for (const auto &c : cases) {
@@ -55,7 +61,12 @@ TEST(KeyScript, RefusesWhatItCannotPress) {
                {"Wait F4", "Wait takes milliseconds"},
                {"Wait 10x", "Wait takes milliseconds"},
                {"Wait 600001", "Wait takes milliseconds"},
-               {"Wait 99999999999999999999", "Wait takes milliseconds"}};
+               {"Wait 99999999999999999999", "Wait takes milliseconds"},
+               {"Lang", "Lang takes a language"},
+               {"Lang \"Rus\"", "Lang takes a language"},
+               {"Title Mine", "Title takes a \"quoted text\""},
+               {"Title \"open", "Title takes a \"quoted text\""},
+               {"Alt+Unload", "unknown key"}};
   for (const auto &c : cases) {
     HostKey keys[8];
     char error[KEY_ERROR_SIZE];

@@ -44,8 +44,10 @@ TEST_F(MenuTest, KeysChooseTheItems) {
       {"Enter", FMENU_WRAPMODE, 3, 3, -1}, /* starts on the Selected item */
       {"Enter", FMENU_WRAPMODE, 2, 0, -1}, /* a selected separator is not chosen */
       {"Esc", FMENU_WRAPMODE, -1, -1, -1},
-      {"c", FMENU_WRAPMODE, -1, 3, -1}, /* hotkey chooses at once */
-      {"A", FMENU_WRAPMODE, -1, 4, -1}, /* hotkeys ignore case */
+      {"c", FMENU_WRAPMODE, -1, 3, -1},    /* hotkey chooses at once */
+      {"A", FMENU_WRAPMODE, -1, 4, -1},    /* hotkeys ignore case */
+      {"\xE1", FMENU_WRAPMODE, -1, 3, -1}, /* the Russian letter on the key of c */
+      {"\x94", FMENU_WRAPMODE, -1, 4, -1}, /* and the capital on a */
       {"x Enter", FMENU_WRAPMODE, -1, 0, -1},
       {"Down F4", FMENU_WRAPMODE, -1, 1, 0},         /* break key: current item, its index */
       {"Shift+F4 Enter", FMENU_WRAPMODE, -1, 0, -1}, /* modifiers must match */
