@@ -1,5 +1,6 @@
 #include "datetext/time_zones.h"
 
+#include <stdio.h>
 #include <string.h>
 
 #include "datetext/civil_date.h"
@@ -164,12 +165,16 @@ static void LoadZones(void) {
   HKEY root;
   char name[KEY_SIZE];
   DWORD count = 0, length = KEY_SIZE;
+  LSTATUS status;
   if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, ZonesPath, 0, KEY_READ, &root) != ERROR_SUCCESS)
     return;
-  while (RegEnumKeyExA(root, count, name, &length, NULL, NULL, NULL, NULL) != ERROR_NO_MORE_ITEMS &&
-         count < 4096)
+  while (count < 1024 && ((status = RegEnumKeyExA(root, count, name, &length, NULL, NULL, NULL,
+                                                  NULL)) == ERROR_SUCCESS ||
+                          status == ERROR_MORE_DATA))
     count++, length = KEY_SIZE;
-  Kept.Zones = (struct Zone *)GlobalAlloc(GMEM_FIXED, (count ? count : 1) * sizeof(struct Zone));
+  // A list cut short by a failing call would match words to other zones.
+  if (count && status == ERROR_NO_MORE_ITEMS)
+    Kept.Zones = (struct Zone *)GlobalAlloc(GMEM_FIXED, count * sizeof(struct Zone));
   for (DWORD index = 0; Kept.Zones && index < count; index++) {
     length = KEY_SIZE;
     if (RegEnumKeyExA(root, index, name, &length, NULL, NULL, NULL, NULL) != ERROR_SUCCESS)
@@ -259,27 +264,29 @@ static const struct Zone *NamedZone(const TimeZoneRef *zone) {
   return &Kept.Zones[zone->index];
 }
 
-// The offset of a zone at a moment; 0 when it cannot be told.
-static int ZoneOffset(const TimeZoneRef *ref, long long utc, int *offsetMinutes, int *daylight) {
-  *daylight = 0;
-  if (ref->kind == ZONE_FIXED) {
-    *offsetMinutes = ref->fixedMinutes;
-    return 1;
-  }
-  const struct Zone *zone = NamedZone(ref);
-  if (!zone)
-    return 0;
-  const ZoneRule *rule = RuleOfYear(zone, YearOfSeconds(utc));
-  int state = IsDaylight(rule, utc - 60LL * (rule->Bias + rule->StandardBias),
-                         utc - 60LL * (rule->Bias + rule->DaylightBias));
-  *offsetMinutes = -(int)BiasOf(rule, state);
-  *daylight = state > 0;
-  return 1;
-}
-
 static int InYears(long long seconds) {
   long long year = YearOfSeconds(seconds);
   return year >= FirstYear && year <= LastYear;
+}
+
+// The offset of a fixed or named zone at a moment in UTC or, with `wall`
+// set, on the zone's wall clock; 0 when it cannot be told.
+static int OffsetAt(const TimeZoneRef *ref, long long moment, int wall, int *offset,
+                    int *daylight) {
+  const struct Zone *zone = NamedZone(ref);
+  *offset = ref->fixedMinutes;
+  *daylight = 0;
+  if (!InYears(moment) || (ref->kind != ZONE_FIXED && !zone))
+    return 0;
+  if (zone) {
+    const ZoneRule *rule = RuleOfYear(zone, YearOfSeconds(moment));
+    long long standard = wall ? 0 : 60LL * (rule->Bias + rule->StandardBias);
+    long long daylightBias = wall ? 0 : 60LL * (rule->Bias + rule->DaylightBias);
+    int state = IsDaylight(rule, moment - standard, moment - daylightBias);
+    *offset = -(int)BiasOf(rule, state);
+    *daylight = state > 0;
+  }
+  return 1;
 }
 
 int ZoneTimeFromUtc(const TimeZoneRef *zone, const struct tm *utc, struct tm *local,
@@ -287,29 +294,21 @@ int ZoneTimeFromUtc(const TimeZoneRef *zone, const struct tm *utc, struct tm *lo
   if (zone->kind == ZONE_LOCAL)
     return UtcToLocal(utc, local, offsetMinutes);
   long long moment = SecondsOfRecord(utc);
-  int offset, daylight;
-  if (!InYears(moment) || !ZoneOffset(zone, moment, &offset, &daylight))
+  int daylight;
+  if (!OffsetAt(zone, moment, 0, offsetMinutes, &daylight))
     return 0;
-  RecordOfSeconds(moment + offset * 60LL, local);
+  RecordOfSeconds(moment + *offsetMinutes * 60LL, local);
   local->tm_isdst = daylight;
-  *offsetMinutes = offset;
   return 1;
 }
 
-int ZoneTimeToUtc(const TimeZoneRef *ref, const struct tm *local, struct tm *utc) {
-  if (ref->kind == ZONE_LOCAL)
+int ZoneTimeToUtc(const TimeZoneRef *zone, const struct tm *local, struct tm *utc) {
+  if (zone->kind == ZONE_LOCAL)
     return LocalToUtc(local, utc);
   long long wall = SecondsOfRecord(local);
-  int offset = ref->fixedMinutes;
-  if (!InYears(wall))
+  int offset, daylight;
+  if (!OffsetAt(zone, wall, 1, &offset, &daylight))
     return 0;
-  if (ref->kind != ZONE_FIXED) {
-    const struct Zone *zone = NamedZone(ref);
-    if (!zone)
-      return 0;
-    const ZoneRule *rule = RuleOfYear(zone, YearOfSeconds(wall));
-    offset = -(int)BiasOf(rule, IsDaylight(rule, wall, wall));
-  }
   RecordOfSeconds(wall - offset * 60LL, utc);
   return 1;
 }
@@ -348,8 +347,8 @@ static int ParseOffset(const char *text, int *minutes) {
     else
       return 0;
   }
-  int hourDigits = colon ? colon : count <= 2 ? count : count - 2;
-  if ((text[0] != '+' && text[0] != '-') || !count || hourDigits > 2 ||
+  int hourDigits = colon ? colon : count <= 2 ? count : 2;
+  if ((text[0] != '+' && text[0] != '-') || !count || (!colon && count == 3) ||
       (count > hourDigits && count - hourDigits != 2))
     return 0;
   int hours = hourDigits == 2 ? digits[0] * 10 + digits[1] : digits[0];
@@ -402,43 +401,30 @@ int FindTimeZone(const char *text, int length, TimeZoneRef *zone) {
   return 1;
 }
 
-// Wide text into a code page; 0 when it cannot hold all of it.
-static int FromWide(const WCHAR *wide, UINT codePage, char *text, int size) {
-  BOOL lost = FALSE;
-  int count = WideCharToMultiByte(codePage, 0, wide, -1, text, size, NULL, &lost);
-  return count > 0 && !lost ? count - 1 : 0;
-}
-
 int ZoneName(const TimeZoneRef *ref, int daylight, UINT codePage, char *text, int size) {
   WCHAR wide[DISPLAY_SIZE];
+  TIME_ZONE_INFORMATION local;
+  char fixed[16];
   const struct Zone *zone = NamedZone(ref);
-  if (size <= 0)
-    return 0;
+  const char *name = zone ? zone->Names[daylight && zone->Names[1][0]] : NULL;
   if (ref->kind == ZONE_FIXED) {
     int minutes = ref->fixedMinutes < 0 ? -ref->fixedMinutes : ref->fixedMinutes;
-    WCHAR fixed[] = {'U',
-                     'T',
-                     'C',
-                     (WCHAR)(ref->fixedMinutes < 0 ? '-' : '+'),
-                     (WCHAR)('0' + minutes / 600),
-                     (WCHAR)('0' + minutes / 60 % 10),
-                     ':',
-                     (WCHAR)('0' + minutes % 60 / 10),
-                     (WCHAR)('0' + minutes % 10),
-                     0};
+    snprintf(fixed, sizeof fixed, "UTC%c%02d:%02d", ref->fixedMinutes < 0 ? '-' : '+', minutes / 60,
+             minutes % 60);
     fixed[minutes ? 9 : 3] = 0;
-    memcpy(wide, fixed, sizeof fixed);
-  } else if (ref->kind == ZONE_LOCAL) {
-    TIME_ZONE_INFORMATION local;
-    if (GetTimeZoneInformation(&local) == TIME_ZONE_ID_INVALID)
-      return 0;
+    name = fixed;
+  }
+  if (ref->kind == ZONE_LOCAL && GetTimeZoneInformation(&local) != TIME_ZONE_ID_INVALID) {
     memcpy(wide, daylight ? local.DaylightName : local.StandardName, sizeof local.StandardName);
     wide[31] = 0;
-  } else if (!zone || !MultiByteToWideChar(CP_ACP, 0, zone->Names[daylight && zone->Names[1][0]],
-                                           -1, wide, DISPLAY_SIZE))
+  } else if (!name || !MultiByteToWideChar(CP_ACP, 0, name, -1, wide, DISPLAY_SIZE))
+    wide[0] = 0;
+  BOOL lost = FALSE;
+  int count = size > 0 ? WideCharToMultiByte(codePage, 0, wide, -1, text, size, NULL, &lost) : 0;
+  if (count <= 1 || lost) {
+    if (size > 0)
+      text[0] = 0;
     return 0;
-  int count = FromWide(wide, codePage, text, size);
-  if (!count)
-    text[0] = 0;
-  return count;
+  }
+  return count - 1;
 }

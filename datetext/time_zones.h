@@ -46,10 +46,12 @@ int ZoneTimeFromUtc(const TimeZoneRef *zone, const struct tm *utc, struct tm *lo
                     int *offsetMinutes);
 
 /* The UTC moment of the wall-clock time `local` in zone (for calendar steps
-   kept in wall-clock time), every field of `utc` filled as gmtime would. A
-   time skipped when daylight saving starts is read in standard time (2:30
-   becomes 3:30 daylight), and a time repeated when it ends is the daylight
-   one, the first: as Windows resolves them. Returns 1 or 0 as above. */
+   kept in wall-clock time), every field of `utc` filled as gmtime would.
+   As Windows reads a wall-clock time: daylight time from the change to it
+   until the change back, so a time skipped when daylight saving starts is
+   read on the daylight clock (2:30 is 1:30 standard time), and a time
+   repeated when it ends is the first, daylight one. Returns 1 or 0 as
+   above. */
 int ZoneTimeToUtc(const TimeZoneRef *zone, const struct tm *local, struct tm *utc);
 
 /* The zone's standard or daylight name for %Z ("Tokyo Standard Time";

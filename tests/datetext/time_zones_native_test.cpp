@@ -71,6 +71,9 @@ TEST_F(BrokenZonesTest, NoZonesWhenTheKeyCannotBeRead) {
   EXPECT_EQ(540, Offset("Tokyo", 2025, 1)) << "read again after a release";
 }
 
+// A call failing while the zones are read leaves that zone out, or all of
+// them: "Pacific" is then no zone, or the next zone the word names (Chile's,
+// -240 in July), never a made-up offset.
 TEST_F(BrokenZonesTest, FailingCallsWhileReadingAreSafe) {
   for (int k = 1;; k++) {
     ReleaseTimeZones();
@@ -78,7 +81,8 @@ TEST_F(BrokenZonesTest, FailingCallsWhileReadingAreSafe) {
     WinSubset_FailNthCall(k, ERROR_NOT_ENOUGH_MEMORY);
     int offset = Offset("Pacific", 2025, 7);
     int counted = WinSubset_CountedCalls();
-    EXPECT_TRUE(offset == -1 || offset == -420) << "call " << k << ": " << offset;
+    EXPECT_TRUE(offset == -1 || offset == -420 || offset == -240)
+        << "call " << k << " failing: " << WinSubset_FailedCallName() << ", offset " << offset;
     if (k > counted)
       break;
   }

@@ -177,7 +177,7 @@ TEST(TimeZones, FixedOffsetsAndBounds) {
 
 TEST(TimeZones, LocalTimeIsTheSystemsZone) {
   TimeZoneRef zone = Found("local");
-  struct tm utc = TimeRecord(2026, 7, 1, 12, 0, 0), local, expected, back;
+  struct tm utc = Parsed("2026-07-01 12:00:00"), local, expected, back;
   int offset, expectedOffset, daylight;
   ASSERT_EQ(1, ZoneTimeFromUtc(&zone, &utc, &local, &offset));
   ASSERT_EQ(1, ReadLocalOffset(&local, &expectedOffset, &daylight));
@@ -188,3 +188,65 @@ TEST(TimeZones, LocalTimeIsTheSystemsZone) {
   ASSERT_EQ(1, ZoneTimeToUtc(&zone, &local, &back));
   EXPECT_EQ(RecordText(utc), RecordText(back));
 }
+
+#ifdef _WIN32
+// The zone's rules as Windows' own calls take them, from its "TZI" value.
+static TIME_ZONE_INFORMATION WindowsRules(const char *key) {
+  struct {
+    LONG bias, standardBias, daylightBias;
+    SYSTEMTIME standardDate, daylightDate;
+  } tzi;
+  TIME_ZONE_INFORMATION rules;
+  memset(&rules, 0, sizeof rules);
+  std::string path =
+      std::string("SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones\\") + key;
+  DWORD size = sizeof tzi;
+  HKEY zone;
+  EXPECT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &zone));
+  EXPECT_EQ(ERROR_SUCCESS, RegQueryValueExA(zone, "TZI", NULL, NULL, (BYTE *)&tzi, &size));
+  RegCloseKey(zone);
+  rules.Bias = tzi.bias;
+  rules.StandardBias = tzi.standardBias;
+  rules.DaylightBias = tzi.daylightBias;
+  rules.StandardDate = tzi.standardDate;
+  rules.DaylightDate = tzi.daylightDate;
+  return rules;
+}
+
+// Hours skipped and repeated by daylight saving, read back as Windows' own
+// TzSpecificLocalTimeToSystemTime reads them, north and south of the
+// equator, on the hour and on the half hour.
+TEST(TimeZones, SkippedAndRepeatedHoursAsWindowsReadsThem) {
+  static const struct {
+    const char *key, *local;
+  } Cases[] = {
+      {"Pacific Standard Time", "2025-03-09 02:30:00"},
+      {"Pacific Standard Time", "2025-11-02 01:30:00"},
+      {"Pacific Standard Time", "2025-11-02 02:00:00"},
+      {"AUS Eastern Standard Time", "2025-10-05 02:15:00"},
+      {"AUS Eastern Standard Time", "2025-04-06 02:45:00"},
+      {"Newfoundland Standard Time", "2025-03-09 02:10:00"},
+      {"Lord Howe Standard Time", "2025-10-05 02:10:00"},
+      {"Lord Howe Standard Time", "2025-04-06 01:40:00"},
+  };
+  for (const auto &test : Cases) {
+    SCOPED_TRACE(std::string(test.key) + ", " + test.local);
+    TIME_ZONE_INFORMATION rules = WindowsRules(test.key);
+    struct tm local = Parsed(test.local), utc;
+    SYSTEMTIME wall =
+                   {(WORD)(local.tm_year + 1900), (WORD)(local.tm_mon + 1), 0, (WORD)local.tm_mday,
+                    (WORD)local.tm_hour,          (WORD)local.tm_min,       0, 0},
+               expected;
+    ASSERT_TRUE(TzSpecificLocalTimeToSystemTime(&rules, &wall, &expected));
+    std::string word(test.key);
+    for (char &c : word)
+      c = c == ' ' ? '_' : c;
+    TimeZoneRef zone = Found(word.c_str());
+    ASSERT_EQ(1, ZoneTimeToUtc(&zone, &local, &utc));
+    char text[32];
+    snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:00", expected.wYear, expected.wMonth,
+             expected.wDay, expected.wHour, expected.wMinute);
+    EXPECT_EQ(RecordText(Parsed(text)), RecordText(utc));
+  }
+}
+#endif

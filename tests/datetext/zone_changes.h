@@ -2,20 +2,28 @@
 // Rows dropped where Windows' rules differ from the IANA data:
 //   Egypt Standard Time (Africa/Cairo) at 2023-04-27 22:00:00 UTC: IANA +180 daylight, Windows +120
 //   Egypt Standard Time (Africa/Cairo) at 2023-10-26 20:59:59 UTC: IANA +180 daylight, Windows +120
+//   Egypt Standard Time (Africa/Cairo) at 2023-10-26 21:00:00 UTC: IANA +120, its wall clock repeated, Windows +120
 //   Egypt Standard Time (Africa/Cairo) at 2024-04-25 22:00:00 UTC: IANA +180 daylight, Windows +120
 //   Egypt Standard Time (Africa/Cairo) at 2024-10-31 20:59:59 UTC: IANA +180 daylight, Windows +120
+//   Egypt Standard Time (Africa/Cairo) at 2024-10-31 21:00:00 UTC: IANA +120, its wall clock repeated, Windows +120
 //   Egypt Standard Time (Africa/Cairo) at 2025-04-24 22:00:00 UTC: IANA +180 daylight, Windows +120
 //   Egypt Standard Time (Africa/Cairo) at 2025-10-30 20:59:59 UTC: IANA +180 daylight, Windows +120
+//   Egypt Standard Time (Africa/Cairo) at 2025-10-30 21:00:00 UTC: IANA +120, its wall clock repeated, Windows +120
 //   Egypt Standard Time (Africa/Cairo) at 2026-04-23 22:00:00 UTC: IANA +180 daylight, Windows +120
 //   Egypt Standard Time (Africa/Cairo) at 2026-10-29 20:59:59 UTC: IANA +180 daylight, Windows +120
+//   Egypt Standard Time (Africa/Cairo) at 2026-10-29 21:00:00 UTC: IANA +120, its wall clock repeated, Windows +120
 //   Egypt Standard Time (Africa/Cairo) at 2027-04-29 22:00:00 UTC: IANA +180 daylight, Windows +120
 //   Egypt Standard Time (Africa/Cairo) at 2027-10-28 20:59:59 UTC: IANA +180 daylight, Windows +120
+//   Egypt Standard Time (Africa/Cairo) at 2027-10-28 21:00:00 UTC: IANA +120, its wall clock repeated, Windows +120
 //   Egypt Standard Time (Africa/Cairo) at 2028-04-27 22:00:00 UTC: IANA +180 daylight, Windows +120
 //   Egypt Standard Time (Africa/Cairo) at 2028-10-26 20:59:59 UTC: IANA +180 daylight, Windows +120
+//   Egypt Standard Time (Africa/Cairo) at 2028-10-26 21:00:00 UTC: IANA +120, its wall clock repeated, Windows +120
 //   Egypt Standard Time (Africa/Cairo) at 2029-04-26 22:00:00 UTC: IANA +180 daylight, Windows +120
 //   Egypt Standard Time (Africa/Cairo) at 2029-10-25 20:59:59 UTC: IANA +180 daylight, Windows +120
+//   Egypt Standard Time (Africa/Cairo) at 2029-10-25 21:00:00 UTC: IANA +120, its wall clock repeated, Windows +120
 //   Egypt Standard Time (Africa/Cairo) at 2030-04-25 22:00:00 UTC: IANA +180 daylight, Windows +120
 //   Egypt Standard Time (Africa/Cairo) at 2030-10-31 20:59:59 UTC: IANA +180 daylight, Windows +120
+//   Egypt Standard Time (Africa/Cairo) at 2030-10-31 21:00:00 UTC: IANA +120, its wall clock repeated, Windows +120
 // Zone key (blanks as underscores), UTC, wall clock, offset east in minutes,
 // daylight, minutes the wall clock read back lands off the UTC moment.
 static const ZoneChange ZoneChanges[] = {
@@ -446,25 +454,17 @@ static const ZoneChange ZoneChanges[] = {
     {"Lord_Howe_Standard_Time", "2030-10-05 15:29:59", "2030-10-06 01:59:59", 630, 0, 0},
     {"Lord_Howe_Standard_Time", "2030-10-05 15:30:00", "2030-10-06 02:30:00", 660, 1, 0},
     {"Egypt_Standard_Time", "2023-04-27 21:59:59", "2023-04-27 23:59:59", 120, 0, 0},
-    {"Egypt_Standard_Time", "2023-10-26 21:00:00", "2023-10-26 23:00:00", 120, 0, -60},
     {"Egypt_Standard_Time", "2024-04-25 21:59:59", "2024-04-25 23:59:59", 120, 0, 0},
-    {"Egypt_Standard_Time", "2024-10-31 21:00:00", "2024-10-31 23:00:00", 120, 0, -60},
     {"Egypt_Standard_Time", "2025-04-24 21:59:59", "2025-04-24 23:59:59", 120, 0, 0},
-    {"Egypt_Standard_Time", "2025-10-30 21:00:00", "2025-10-30 23:00:00", 120, 0, -60},
     {"Egypt_Standard_Time", "2026-04-23 21:59:59", "2026-04-23 23:59:59", 120, 0, 0},
-    {"Egypt_Standard_Time", "2026-10-29 21:00:00", "2026-10-29 23:00:00", 120, 0, -60},
     {"Egypt_Standard_Time", "2027-04-29 21:59:59", "2027-04-29 23:59:59", 120, 0, 0},
-    {"Egypt_Standard_Time", "2027-10-28 21:00:00", "2027-10-28 23:00:00", 120, 0, -60},
     {"Egypt_Standard_Time", "2028-04-27 21:59:59", "2028-04-27 23:59:59", 120, 0, 0},
-    {"Egypt_Standard_Time", "2028-10-26 21:00:00", "2028-10-26 23:00:00", 120, 0, -60},
     {"Egypt_Standard_Time", "2029-04-26 21:59:59", "2029-04-26 23:59:59", 120, 0, 0},
-    {"Egypt_Standard_Time", "2029-10-25 21:00:00", "2029-10-25 23:00:00", 120, 0, -60},
     {"Egypt_Standard_Time", "2030-04-25 21:59:59", "2030-04-25 23:59:59", 120, 0, 0},
-    {"Egypt_Standard_Time", "2030-10-31 21:00:00", "2030-10-31 23:00:00", 120, 0, -60},
-    {"UTC", "2020-01-01 12:00:00", "2020-01-01 12:00:00", 0, 0, 0},
-    {"UTC", "2020-07-01 12:00:00", "2020-07-01 12:00:00", 0, 0, 0},
-    {"UTC", "2025-01-01 12:00:00", "2025-01-01 12:00:00", 0, 0, 0},
-    {"UTC", "2025-07-01 12:00:00", "2025-07-01 12:00:00", 0, 0, 0},
-    {"UTC", "2030-01-01 12:00:00", "2030-01-01 12:00:00", 0, 0, 0},
-    {"UTC", "2030-07-01 12:00:00", "2030-07-01 12:00:00", 0, 0, 0},
+    {"Coordinated_Universal_Time", "2020-01-01 12:00:00", "2020-01-01 12:00:00", 0, 0, 0},
+    {"Coordinated_Universal_Time", "2020-07-01 12:00:00", "2020-07-01 12:00:00", 0, 0, 0},
+    {"Coordinated_Universal_Time", "2025-01-01 12:00:00", "2025-01-01 12:00:00", 0, 0, 0},
+    {"Coordinated_Universal_Time", "2025-07-01 12:00:00", "2025-07-01 12:00:00", 0, 0, 0},
+    {"Coordinated_Universal_Time", "2030-01-01 12:00:00", "2030-01-01 12:00:00", 0, 0, 0},
+    {"Coordinated_Universal_Time", "2030-07-01 12:00:00", "2030-07-01 12:00:00", 0, 0, 0},
 };

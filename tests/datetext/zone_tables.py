@@ -37,7 +37,7 @@ ZONES = [  # Windows key, IANA name
     ("UTC", "UTC"),
 ]
 # Zones the matching tests name besides, read from the registry only.
-MORE_KEYS = ["Pacific Standard Time (Mexico)", "Pacific SA Standard Time", "Mountain Standard Time"]
+MORE_KEYS = ["Pacific Standard Time (Mexico)", "Mountain Standard Time"]
 YEARS = range(2020, 2031)
 ROOT = r"Software\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones"
 UTC = datetime.timezone.utc
@@ -90,8 +90,9 @@ def change_moment(date, year):
     return start + datetime.timedelta(hours=hour, minutes=minute, seconds=second + (ms > 0))
 
 
-def windows_offset(rules, moment):
-    """(offset east in minutes, daylight) at a UTC moment by Windows' rules."""
+def windows_offset(rules, moment, wall=False):
+    """(offset east in minutes, daylight) at a UTC moment by Windows' rules,
+    or with `wall` at a wall-clock moment."""
     year = max([y for y in rules if y <= moment.year] or [min(rules)])
     tzi = rules[year]
     bias, std_bias, dlt_bias = (int.from_bytes(tzi[i:i + 4], "little", signed=True) for i in (0, 4, 8))
@@ -100,9 +101,9 @@ def windows_offset(rules, moment):
     naive = moment.replace(tzinfo=None)
     if not std_date[1] or not dlt_date[1]:
         return -bias, False
-    standard_clock = naive - datetime.timedelta(minutes=bias + std_bias)
-    daylight_clock = naive - datetime.timedelta(minutes=bias + dlt_bias)
-    local_year = (naive - datetime.timedelta(minutes=bias)).year
+    standard_clock = naive - datetime.timedelta(minutes=0 if wall else bias + std_bias)
+    daylight_clock = naive - datetime.timedelta(minutes=0 if wall else bias + dlt_bias)
+    local_year = (naive - datetime.timedelta(minutes=0 if wall else bias)).year
     before = daylight_clock < change_moment(std_date, local_year)
     after = standard_clock >= change_moment(dlt_date, local_year)
     daylight = (before and after) if dlt_date[1] < std_date[1] else (before or after)
@@ -148,7 +149,9 @@ def rows_of(keys, key, iana):
         # The wall-clock time read back: Windows takes the first of a repeated hour.
         back = local.replace(tzinfo=None).replace(tzinfo=zone, fold=0).astimezone(UTC)
         row = (key, utc, local, offset, daylight, int((back - utc).total_seconds()) // 60)
-        if windows_offset(rules, utc) == (offset, daylight):
+        windows_back = local.replace(tzinfo=None) - datetime.timedelta(
+            minutes=windows_offset(rules, local.replace(tzinfo=None), True)[0])
+        if windows_offset(rules, utc) == (offset, daylight) and windows_back == back.replace(tzinfo=None):
             kept.append(row)
         else:
             dropped.append((row, windows_offset(rules, utc)))
@@ -161,12 +164,12 @@ def write_table(keys, path):
         kept, dropped = rows_of(keys, key, iana)
         for key_, utc, local, offset, daylight, back in kept:
             lines.append('    {"%s", "%s", "%s", %d, %d, %d},' % (
-                key_.replace(" ", "_"), utc.strftime("%Y-%m-%d %H:%M:%S"),
+                "Coordinated_Universal_Time" if key_ == "UTC" else key_.replace(" ", "_"), utc.strftime("%Y-%m-%d %H:%M:%S"),
                 local.strftime("%Y-%m-%d %H:%M:%S"), offset, daylight, back))
         for (key_, utc, local, offset, daylight, back), windows in dropped:
-            notes.append("   %s (%s) at %s UTC: IANA %+d%s, Windows %+d%s" % (
+            notes.append("   %s (%s) at %s UTC: IANA %+d%s%s, Windows %+d%s" % (
                 key_, iana, utc.strftime("%Y-%m-%d %H:%M:%S"), offset, " daylight" if daylight else "",
-                windows[0], " daylight" if windows[1] else ""))
+                ", its wall clock repeated" if back else "", windows[0], " daylight" if windows[1] else ""))
     with open(path, "w") as out:
         out.write("// Made by zone_tables.py from the IANA data (tzdata %s) and Wine's registry.\n" %
                   zoneinfo_version())
