@@ -30,18 +30,22 @@ struct Zone {
   int FirstRule, RuleCount;   // in Kept.Rules; at least one
 };
 
-// Every zone, read on first use and kept until the module is unloaded.
+// The last words looked up, and the zone each names (-1: none).
+struct ZoneWord {
+  char Word[WORD_SIZE];
+  int Index;
+};
+
+// Every zone, read on first use and kept until the module is unloaded; the
+// words are kept in the zones' block, so that the module's own data stays
+// small.
 static struct {
   struct Zone *Zones;
   int ZoneCount;
   struct YearRule *Rules;
   int RuleCount, RuleCapacity;
   int Loaded;
-  // The last words looked up, and the zone each names (-1: none).
-  struct {
-    char Word[WORD_SIZE];
-    int Index;
-  } Words[WORDS_KEPT];
+  struct ZoneWord *Words;
   int NextWord;
 } Kept;
 // Loading and the words are shared with the clock's thread; the zones, once
@@ -181,7 +185,12 @@ static void LoadZones(void) {
     count++, length = KEY_SIZE;
   // A list cut short by a failing call would match words to other zones.
   if (count && status == ERROR_NO_MORE_ITEMS)
-    Kept.Zones = (struct Zone *)GlobalAlloc(GMEM_FIXED, count * sizeof(struct Zone));
+    Kept.Zones = (struct Zone *)GlobalAlloc(GMEM_FIXED, count * sizeof(struct Zone) +
+                                                            WORDS_KEPT * sizeof(struct ZoneWord));
+  if (Kept.Zones) {
+    Kept.Words = (struct ZoneWord *)(Kept.Zones + count);
+    memset(Kept.Words, 0, WORDS_KEPT * sizeof(struct ZoneWord));
+  }
   for (DWORD index = 0; Kept.Zones && index < count; index++) {
     length = KEY_SIZE;
     if (RegEnumKeyExA(root, index, name, &length, NULL, NULL, NULL, NULL) != ERROR_SUCCESS)
@@ -386,12 +395,12 @@ static int FindNamedZone(const char *wanted) {
 static int KeptNamedZone(const char *wanted) {
   int index = -2;
   LockZones();
-  for (int i = 0; i < WORDS_KEPT && index == -2; i++)
+  for (int i = 0; Kept.Words && i < WORDS_KEPT && index == -2; i++)
     if (strcmp(Kept.Words[i].Word, wanted) == 0)
       index = Kept.Words[i].Index;
   if (index == -2) {
     index = FindNamedZone(wanted);
-    if (strlen(wanted) < WORD_SIZE) {
+    if (Kept.Words && strlen(wanted) < WORD_SIZE) {
       int slot = Kept.NextWord++ % WORDS_KEPT;
       strcpy(Kept.Words[slot].Word, wanted);
       Kept.Words[slot].Index = index;
