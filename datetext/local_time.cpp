@@ -175,3 +175,35 @@ int LocalToUtc(const struct tm *local, struct tm *utc) {
   ToRecord(Carried(moment.days, moment.second - offset * 60LL), utc);
   return 1;
 }
+
+long long SecondsOfRecord(const struct tm *record) {
+  DaySecond moment = FromRecord(record);
+  return moment.days * SecondsPerDay + moment.second;
+}
+
+long long DaysOfSeconds(long long seconds) {
+  // 86400 is 128 * 675: a shift and a 32-bit division, which hold the
+  // moments of about 8,700 years either way of 1970.
+  const long long limit = (1LL << 38) - 256;
+  int scaled = (int)((seconds < -limit ? -limit : seconds > limit ? limit : seconds) >> 7);
+  return scaled / 675 - (scaled % 675 < 0);
+}
+
+void RecordOfSeconds(long long seconds, struct tm *record) {
+  long long days = DaysOfSeconds(seconds);
+  ToRecord(Carried(days, seconds - days * SecondsPerDay), record);
+}
+
+int UtcToLocal(const struct tm *utc, struct tm *local, int *offsetMinutes) {
+  SYSTEMTIME utcTime, localTime;
+  DaySecond moment = FromRecord(utc);
+  if (!ToSystemTime(moment, &utcTime) ||
+      !SystemTimeToTzSpecificLocalTime(NULL, &utcTime, &localTime))
+    return 0;
+  DaySecond wall = FromSystemTime(&localTime);
+  *offsetMinutes =
+      (int)((wall.days - moment.days) * SecondsPerDay + wall.second - moment.second) / 60;
+  ToRecord(wall, local);
+  local->tm_isdst = IsDaylightOffset(*offsetMinutes);
+  return 1;
+}
