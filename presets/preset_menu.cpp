@@ -19,6 +19,10 @@ struct PresetTableEntry PresetTable[PRESET_SLOTS];
 struct FarMenuItem PresetMenuItems[PRESET_SLOTS];
 DialogHandle PresetDialog;
 
+// The slot the insert dialog was last shown for; -1 when Enter inserted
+// without it.
+static int InsertDialogSlot = -1;
+
 // What a slot without a readable preset shows.
 static const char *NoPresetName(void) { return GetMsgTextOr(MSG_NO_PRESET_NAME, ""); }
 
@@ -214,6 +218,7 @@ static void StartFreeFormat(void) {
 
 int RunPresetMenu(void) {
   ReleasePresetDialog();
+  InsertDialogSlot = -1;
   PresetDialog = LoadPluginDialog(GetMsgText(MSG_DIALOG_FILE), "Main");
   if (!PresetDialog)
     return -1;
@@ -240,5 +245,13 @@ int RunPresetMenu(void) {
     StartFreeFormat();
   else if (Dialogs.GetItemStatus(PresetDialog, PRESET_ITEM_QUICK_INSERT))
     return PRESET_INSERT;
+  InsertDialogSlot = chosen;
   return RunPresetInsertDialog(chosen);
+}
+
+int ReturnToPresetDialog(int item) {
+  if (InsertDialogSlot < 0 || !PresetDialog)
+    return -1;
+  Dialogs.SetItemFocus(PresetDialog, item);
+  return RunPresetInsertDialog(InsertDialogSlot);
 }

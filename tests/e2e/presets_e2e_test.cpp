@@ -281,6 +281,34 @@ TEST(Presets, SilentEndsGiveAMessage) {
     }
 }
 
+/* Enter in the name field of a new preset presses Insert: with no format
+   yet the note says so, and the dialog comes back with the name, the
+   focus on the format, where typing one and Enter inserts. */
+TEST(Presets, InsertWithNoFormatBringsTheDialogBackWithTheName) {
+  for (const char *language : Languages) {
+    TestRootKey root("preset_refused");
+    std::string file = WriteWorkFile("preset_refused.txt", "");
+    DateWindow window("%Y");
+    FarhostRun run = RunWithKeys("preset_refused", LanguageOption(language) + EditorOption(file),
+                                 OpenPresets + "Down Enter \"Diary\" Enter Dump Enter Dump "
+                                               "\"[%Y]\" Enter",
+                                 root);
+    window.Close();
+    ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+    std::vector<std::string> screens = Screens(run);
+    ASSERT_EQ(screens.size(), 2u) << run.Output;
+    EXPECT_NE(screens[0].find(Message(language, 131)), std::string::npos)
+        << language << ": the note\n"
+        << screens[0];
+    EXPECT_NE(screens[1].find("Diary"), std::string::npos)
+        << language << ": the dialog again, with the name\n"
+        << screens[1];
+    EXPECT_TRUE(HasDate(run.Editor, "[<date>]", window))
+        << language << ": typed into the format, then inserted\n"
+        << run.Log;
+  }
+}
+
 TEST(QuickFormat, F4OnTheFirstEntryChangesTheNextQuickInsertion) {
   TestRootKey root("quick_format");
   std::string file = WriteWorkFile("quick_format.txt", "");
