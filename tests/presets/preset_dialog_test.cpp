@@ -3,7 +3,6 @@
 #include "plugin/plugin.h"
 #include "presets/preset_dialog.h"
 #include "calendar/calendar_settings.h"
-#include "datetext/locale_names.h"
 #include "presets/quick_format_settings.h"
 #include "support/plugin_fixture.h"
 
@@ -171,25 +170,4 @@ TEST_F(QuickFormatSettingsTest, MissingDialogsWriteNothing) {
   EditCalendarFormat();
   EXPECT_FALSE(RegKeyExists(Key("Auto")));
   EXPECT_FALSE(RegKeyExists(Key("Format11")));
-}
-
-// The quick format's dialog also holds the names' language for every
-// format; the presets menu's has no such box.
-TEST_F(QuickFormatSettingsTest, NamesInTheUsersLanguageAreStoredForEveryFormat) {
-  for (int chosen = 1; chosen >= 0; chosen--) {
-    FakeDialogs().people = {[chosen](FakeDialog &d) {
-      EXPECT_EQ(!chosen, d.items[QUICK_ITEM_USER_LANGUAGE].status) << "shown as stored";
-      d.items[QUICK_ITEM_USER_LANGUAGE].status = chosen;
-      return 0;
-    }};
-    EditQuickFormat("Auto");
-    EXPECT_EQ((DWORD)chosen, GetRegNumber(Key("Config"), "UserLanguage")) << "ticked " << chosen;
-    EXPECT_EQ(0xDEADBEEF, GetRegNumber(Key("Auto"), "Custom")) << "the format untouched";
-    UserLanguageForAll = !chosen;
-    ReadLanguageSetting();
-    EXPECT_EQ(chosen, UserLanguageForAll) << "read back as stored";
-  }
-  FakeDialogs().people = {[](FakeDialog &) { return 0; }};
-  EditQuickFormat("Menu");
-  EXPECT_EQ(0u, GetRegNumber(Key("Config"), "UserLanguage")) << "the presets menu's dialog";
 }

@@ -185,12 +185,10 @@ static void QuickFormatLayout(FakeDialog &dialog) {
   strcpy(dialog.items[4].text, "%d.%m.%Y");
 }
 
-// The quick format's also holds check boxes 10, the viewer's note, and 11,
-// the names' language.
+// The quick format's also holds check box 10, the viewer's note.
 static void AutoLayout(FakeDialog &dialog) {
   QuickFormatLayout(dialog);
   dialog.items[10].status = 0;
-  dialog.items[11].status = 0;
 }
 
 // The clock's settings: radio groups 2-3 and 5, texts 4 and 7-9 with the
