@@ -9,6 +9,7 @@
 #include "indicator/clock_indicator.h"
 #include "indicator/clock_numbers.h"
 #include "indicator/decimal_text.h"
+#include "presets/preview_line.h"
 #include "settings/settings_store.h"
 
 static const char COLOUR_DIALOG_FILE[] = "color.dlg";
@@ -175,7 +176,7 @@ void EditIndicatorSettings(void) {
     TakeDialogSnapshot(dialog, statusItems, textItems, &shown);
     // Every exit but Cancel saves, unless it asked for the colour picker;
     // with nothing changed there is nothing to save.
-    while (Dialogs.ShowDialog(dialog) != -1) {
+    while (ShowFormatDialog(dialog, INDICATOR_ITEM_FORMAT) != -1) {
       if (!Dialogs.GetItemStatus(dialog, INDICATOR_ITEM_COLOUR_REQUEST) || !picker) {
         if (!ClockNumbersShowable(dialog))
           continue;

@@ -9,6 +9,7 @@
 #include "hostlink/dialog_binding.h"
 #include "hostlink/host_table.h"
 #include "presets/preset_dialog.h"
+#include "presets/preview_line.h"
 #include "presets/quick_format_settings.h"
 #include "settings/settings_store.h"
 
@@ -216,6 +217,14 @@ static void StartFreeFormat(void) {
     ReadMenuFreeFormat(format, PRESET_TEXT_SIZE);
 }
 
+// The free-format line has a dialog of its own: a format and a target,
+// without the name, the flags and the save of a preset.
+static int LoadFreeFormatDialog(void) {
+  ReleasePresetDialog();
+  PresetDialog = LoadPluginDialog(GetMsgText(MSG_DIALOG_FILE), "Free");
+  return PresetDialog != 0;
+}
+
 int RunPresetMenu(void) {
   ReleasePresetDialog();
   InsertDialogSlot = -1;
@@ -238,7 +247,7 @@ int RunPresetMenu(void) {
     if (breakCode == PRESET_KEY_INSERT || (breakCode != -1 && chosen != FREE_FORMAT_SLOT))
       remembered = ActOnBreakKey(breakCode, chosen);
   } while (breakCode != -1);
-  if (chosen < 0)
+  if (chosen < 0 || (chosen == FREE_FORMAT_SLOT && !LoadFreeFormatDialog()))
     return -1;
   LoadPresetIntoDialog(PresetDialog, chosen);
   if (chosen == FREE_FORMAT_SLOT)
@@ -252,6 +261,10 @@ int RunPresetMenu(void) {
 int ReturnToPresetDialog(int item) {
   if (InsertDialogSlot < 0 || !PresetDialog)
     return -1;
+  // A format that gave nothing comes back with the line saying why.
+  const char *format = Dialogs.GetItemData(PresetDialog, PRESET_ITEM_FORMAT);
+  if (item == PRESET_ITEM_FORMAT && format && format[0])
+    ShowFormatPreview(PresetDialog, item);
   Dialogs.SetItemFocus(PresetDialog, item);
   return RunPresetInsertDialog(InsertDialogSlot);
 }

@@ -7,6 +7,7 @@
 #include "hostlink/dialog_snapshot.h"
 #include "hostlink/failure_box.h"
 #include "hostlink/host_table.h"
+#include "presets/preview_line.h"
 #include "settings/settings_store.h"
 
 // Only the quick insertion delivers from the viewer through its settings.
@@ -78,7 +79,7 @@ void EditQuickFormat(const char *key) {
   TakeDialogSnapshot(dialog, statusItems + !HasClipboardNote(key), textItems, &shown);
   // A save that fails is said so, and the dialog comes back with the
   // user's input until it is saved or cancelled.
-  while (Dialogs.ShowDialog(dialog) != -1 && DialogChangedSince(dialog, &shown) &&
+  while (ShowFormatDialog(dialog, QUICK_ITEM_FORMAT) != -1 && DialogChangedSince(dialog, &shown) &&
          !SettingsSaved(SaveQuickFormat(dialog, key))) {
   }
   Dialogs.FreeDialog(dialog);

@@ -261,10 +261,10 @@ TEST_F(PresetMenuTest, QuickInsertPresetReturnsInsertWithoutTheDialog) {
   Host().menuReplies = {Enter(0)};
   FakeDialogs().people = {[](FakeDialog &) { return PRESET_ITEM_INSERT; }};
   EXPECT_EQ(PRESET_INSERT, RunPresetMenu());
-  EXPECT_EQ(1, LastLoaded("Main")->shows) << "slot 0 ignores the flag and shows the dialog";
+  EXPECT_EQ(1, LastLoaded("Free")->shows) << "slot 0 ignores the flag and shows its dialog";
 }
 
-TEST_F(PresetMenuTest, InsertDialogSavesWhileAskedAndHidesSaveForSlotZero) {
+TEST_F(PresetMenuTest, InsertDialogSavesWhileAskedAndSlotZeroHasItsOwn) {
   Host().menuReplies = {Enter(2)};
   FakeDialogs().people = {[](FakeDialog &dialog) {
                             strcpy(dialog.items[PRESET_ITEM_NAME].text, "Saved");
@@ -282,10 +282,8 @@ TEST_F(PresetMenuTest, InsertDialogSavesWhileAskedAndHidesSaveForSlotZero) {
   Host().menuReplies = {Enter(0)};
   FakeDialogs().people = {[](FakeDialog &) { return -1; }};
   EXPECT_EQ(-1, RunPresetMenu());
-  FakeDialog *main = LastLoaded("Main");
-  ASSERT_EQ(1u, main->hiddenWhileShown.size()) << "shown once when item 8 reads zero";
-  EXPECT_EQ(std::vector<int>{PRESET_ITEM_SAVE}, main->hiddenWhileShown[0]);
-  EXPECT_EQ(0, main->items[PRESET_ITEM_SAVE].hidden) << "shown again afterwards";
+  EXPECT_EQ(1, LastLoaded("Free")->shows) << "the free-format dialog, without a name or Save";
+  EXPECT_TRUE(LastLoaded("Main")->freed) << "in place of the presets'";
   EXPECT_TRUE(RegKeyExists(Key("Format0"))) << "choosing slot 0 reads (and creates) its key";
 }
 

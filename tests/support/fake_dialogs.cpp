@@ -171,6 +171,14 @@ static void PresetLayout(FakeDialog &dialog) {
   dialog.items[8].momentary = 1;
 }
 
+// The free-format line's: the target and the format, the insert button.
+static void FreeFormatLayout(FakeDialog &dialog) {
+  RadioGroup(dialog, {1, 2});
+  dialog.items[1].status = 1;
+  for (int item : {6, 7})
+    dialog.items[item];
+}
+
 // The calendar's settings: the preset dialog's items, the first use's note
 // 16, hidden, and the week numbers' check box 17.
 static void CalendarSettingsLayout(FakeDialog &dialog) {
@@ -256,6 +264,7 @@ void InstallFakeDialogs() {
   delete TheLibrary;
   TheLibrary = new FakeDialogLibrary;
   FakeDialogs().layouts["Main"] = PresetLayout;
+  FakeDialogs().layouts["Free"] = FreeFormatLayout;
   FakeDialogs().layouts["Main2"] = CalendarSettingsLayout;
   FakeDialogs().layouts["Auto"] = AutoLayout;
   FakeDialogs().layouts["Menu"] = QuickFormatLayout;
