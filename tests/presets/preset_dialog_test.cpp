@@ -164,6 +164,50 @@ TEST_F(QuickFormatSettingsTest, CalendarFormatEditsSlotEleven) {
   EXPECT_EQ("%Y", GetRegText(Key("Format11"), "Format")) << "cancel leaves slot 11 as it was";
 }
 
+// "Preview" names what is wrong with the format, or gives its text under
+// it, and shows the dialog again as typed, on the format.
+TEST_F(QuickFormatSettingsTest, PreviewShowsTheLineAndTheDialogAgainOnTheFormat) {
+  Host().messages[172] = "Unknown:";
+  Host().messages[191] = "Now:";
+  auto preview = [](FakeDialog &d, const char *format) {
+    strcpy(d.items[6].text, format);
+    d.items[30].status = 1;
+    return 30;
+  };
+  FakeDialogs().people = {[&](FakeDialog &d) { return preview(d, "%Q"); },
+                          [&](FakeDialog &d) {
+                            EXPECT_EQ(6, d.focus) << "on the format";
+                            EXPECT_STREQ("%Q", d.items[6].text) << "as typed";
+                            EXPECT_STREQ("Unknown: \"%Q\"", d.items[31].text) << "the fault";
+                            return preview(d, "[%%]");
+                          },
+                          [](FakeDialog &d) {
+                            EXPECT_STREQ("Now:      [%]", d.items[31].text)
+                                << "the text under the format";
+                            return 7;
+                          }};
+  EditCalendarFormat();
+  EXPECT_EQ("[%%]", GetRegText(Key("Format11"), "Format")) << "saved once accepted";
+}
+
+// The calendar's first pick offers its settings to send the day: an
+// emptied format is refused, and the dialog comes back on it.
+TEST_F(QuickFormatSettingsTest, TheCalendarsOfferRefusesAnEmptyFormat) {
+  FakeDialogs().people = {[](FakeDialog &d) {
+                            d.items[6].text[0] = 0;
+                            return 7;
+                          },
+                          [](FakeDialog &d) {
+                            EXPECT_EQ(6, d.focus) << "on the format";
+                            strcpy(d.items[6].text, "%d");
+                            return 7;
+                          }};
+  OfferCalendarFormat();
+  ASSERT_EQ(1u, Host().boxes.size());
+  EXPECT_EQ("Format empty", Host().boxes[0].lines[1]) << "the note";
+  EXPECT_EQ("%d", GetRegText(Key("Format11"), "Format"));
+}
+
 TEST_F(QuickFormatSettingsTest, MissingDialogsWriteNothing) {
   FakeDialogs().layouts.clear();
   EditQuickFormat("Auto");

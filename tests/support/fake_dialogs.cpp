@@ -169,6 +169,11 @@ static void PresetLayout(FakeDialog &dialog) {
   for (int item : {3, 4, 5, 6, 7, 11})
     dialog.items[item];
   dialog.items[8].momentary = 1;
+  // "Preview" and its line, from column 5 to 60; the format from column 15.
+  dialog.items[30].momentary = 1;
+  dialog.items[31].record.X1 = 5;
+  dialog.items[31].record.X2 = 60;
+  dialog.items[6].record.X1 = 15;
 }
 
 // The free-format line's: the target and the format, the insert button.
