@@ -1,6 +1,5 @@
 #include "presets/preview_line.h"
 
-#include <stdio.h>
 #include <string.h>
 
 #include "datetext/format_preview.h"
@@ -34,8 +33,16 @@ int ShowFormatPreview(DialogHandle dialog, int formatItem) {
   const char *word = fault ? "" : GetMsgTextOr(MSG_PREVIEW_NOW, "");
   int column =
       fault ? 0 : TextColumn(line, Dialogs.GetItemAddr(dialog, formatItem), (int)strlen(word));
+  // Cut to the line, the word before it included.
   char shown[FAR_DIALOG_DATA_SIZE];
-  snprintf(shown, (size_t)PreviewLineWidth(line) + 1, "%-*s%s", column, word, text);
+  int width = PreviewLineWidth(line), used = 0;
+  for (; *word && used < width; word++)
+    shown[used++] = *word;
+  while (used < column && used < width)
+    shown[used++] = ' ';
+  for (const char *c = text; *c && used < width; c++)
+    shown[used++] = *c;
+  shown[used] = 0;
   PutItemText(dialog, FORMAT_ITEM_PREVIEW_LINE, shown);
   return fault;
 }
