@@ -1,10 +1,30 @@
 #include "calendar/calendar_settings.h"
 
 #include "calendar/pickers.h"
+#include "datetext/date_text.h"
 #include "hostlink/dialog_binding.h"
+#include "hostlink/failure_box.h"
 #include "hostlink/host_table.h"
 #include "presets/preset_dialog.h"
+#include "presets/preview_line.h"
 #include "settings/settings_store.h"
+
+// The offer sends the picked day as set: an empty format, which would send
+// nothing, is refused, and the dialog comes back as typed, on the format.
+static int OfferRefused(DialogHandle dialog) {
+  const char *format = Dialogs.GetItemData(dialog, PRESET_ITEM_FORMAT);
+  if (!format || format[0] || Dialogs.GetItemStatus(dialog, PRESET_ITEM_VIEW_ONLY))
+    return 0;
+  ShowNote(MSG_FORMAT_EMPTY, 0);
+  Dialogs.SetItemFocus(dialog, PRESET_ITEM_FORMAT);
+  return 1;
+}
+
+static void RunOffer(DialogHandle dialog) {
+  while (ShowFormatDialog(dialog, PRESET_ITEM_FORMAT) != -1 &&
+         (OfferRefused(dialog) || !SettingsSaved(SavePresetFromDialog(dialog, CALENDAR_SLOT)))) {
+  }
+}
 
 static void RunCalendarSettings(int firstUse) {
   DialogHandle dialog = LoadPluginDialog(GetMsgText(MSG_DIALOG_FILE), "Main2");
@@ -18,7 +38,7 @@ static void RunCalendarSettings(int firstUse) {
       PutItemText(dialog, PRESET_ITEM_FORMAT, standard);
     Dialogs.SetRadioStatus(dialog, PRESET_ITEM_AT_CURSOR, PRESET_ITEM_AT_CURSOR);
     Dialogs.RestoreItem(dialog, SETTINGS_ITEM_FIRST_USE);
-    RunPresetEditDialog(dialog, CALENDAR_SLOT);
+    RunOffer(dialog);
   } else {
     EditStoredPreset(dialog, CALENDAR_SLOT);
   }

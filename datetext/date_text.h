@@ -13,7 +13,12 @@
 enum { DATE_TEXT_SIZE = 512 };
 
 /* Messages of the deliveries in the language file. */
-enum { MSG_FORMAT_EMPTY = 131, MSG_EDITOR_READ_ONLY = 132, MSG_ON_CLIPBOARD = 133 };
+enum {
+  MSG_FORMAT_EMPTY = 131,
+  MSG_EDITOR_READ_ONLY = 132,
+  MSG_ON_CLIPBOARD = 133,
+  MSG_TEXT_EMPTY = 134 /* a format that gives no text */
+};
 
 extern char DateText[DATE_TEXT_SIZE];
 
@@ -28,8 +33,9 @@ int ExpandDateTextIn(char *buffer, int size, const char *format, const struct tm
 
 /* Into the editor when target is OPEN_EDITOR, otherwise the command line.
    A "\n" breaks the line in the editor and is a blank on the command line;
-   an editor that refuses the text (read-only) gets a message saying so. */
-void InsertDateText(const char *format, int target, const struct tm *moment);
+   an editor that refuses the text (read-only) gets a message saying so.
+   0 when the editor refused it. */
+int InsertDateText(const char *format, int target, const struct tm *moment);
 
 /* The clipboard delivery of the plugin's own menus: as PutHoralis, but an
    empty text leaves the clipboard as it was. 1 when the text was put. */

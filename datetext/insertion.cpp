@@ -35,17 +35,20 @@ static void FlattenLines(char *text) {
       *text = ' ';
 }
 
-void InsertDateText(const char *format, int target, const struct tm *moment) {
+int InsertDateText(const char *format, int target, const struct tm *moment) {
   ExpandDateText(DateText, DATE_TEXT_SIZE, format, moment);
   if (!HostReady)
-    return;
+    return 1;
   if (target == OPEN_EDITOR) {
-    if (HostServices.EditorControl && !InsertIntoEditor(DateText))
+    if (HostServices.EditorControl && !InsertIntoEditor(DateText)) {
       ShowNote(MSG_EDITOR_READ_ONLY, FMSG_WARNING);
+      return 0;
+    }
   } else if (HostServices.Control) {
     FlattenLines(DateText);
     HostServices.Control(INVALID_HANDLE_VALUE, FCTL_INSERTCMDLINE, DateText);
   }
+  return 1;
 }
 
 // Clipboard text ends its lines with CR LF.

@@ -9,6 +9,7 @@
 #include "indicator/clock_indicator.h"
 #include "indicator/clock_numbers.h"
 #include "indicator/decimal_text.h"
+#include "presets/preview_line.h"
 #include "settings/settings_store.h"
 
 static const char COLOUR_DIALOG_FILE[] = "color.dlg";
@@ -130,6 +131,14 @@ static int ClockNumbersShowable(DialogHandle dialog) {
   return 1;
 }
 
+// The focus goes to the colour shown: the one just chosen, the foreground
+// unless only the background changed.
+static void FocusShownColour(DialogHandle picker, int foreground, int background,
+                             int backgroundChanged) {
+  Dialogs.SetItemFocus(picker, backgroundChanged ? COLOUR_ITEM_FIRST_BACKGROUND + background / 16
+                                                 : COLOUR_ITEM_FIRST_FOREGROUND + foreground);
+}
+
 // The picker, shown until it is accepted or cancelled; returns the colour
 // then in force.
 static DWORD PickColour(DialogHandle picker, DWORD colour) {
@@ -139,12 +148,16 @@ static DWORD PickColour(DialogHandle picker, DWORD colour) {
     background = COLOUR_FIRST_BACKGROUND;
   Dialogs.SetRadioStatus(picker, COLOUR_ITEM_FOREGROUND, foreground);
   Dialogs.SetRadioStatus(picker, COLOUR_ITEM_BACKGROUND, background);
-  int exitCode;
+  int exitCode, backgroundChanged = 0;
   do {
     Dialogs.SetItemColor(picker, COLOUR_ITEM_SAMPLE, foreground + background);
+    FocusShownColour(picker, foreground, background, backgroundChanged);
     exitCode = Dialogs.ShowDialog(picker);
-    foreground = Dialogs.GetRadioStatus(picker, COLOUR_ITEM_FOREGROUND);
-    background = Dialogs.GetRadioStatus(picker, COLOUR_ITEM_BACKGROUND);
+    int chosenForeground = Dialogs.GetRadioStatus(picker, COLOUR_ITEM_FOREGROUND);
+    int chosenBackground = Dialogs.GetRadioStatus(picker, COLOUR_ITEM_BACKGROUND);
+    backgroundChanged = chosenBackground != background && chosenForeground == foreground;
+    foreground = chosenForeground;
+    background = chosenBackground;
   } while (exitCode != COLOUR_EXIT_ACCEPT && exitCode != -1);
   return exitCode == -1 ? colour : (DWORD)(foreground + background);
 }
@@ -163,7 +176,7 @@ void EditIndicatorSettings(void) {
     TakeDialogSnapshot(dialog, statusItems, textItems, &shown);
     // Every exit but Cancel saves, unless it asked for the colour picker;
     // with nothing changed there is nothing to save.
-    while (Dialogs.ShowDialog(dialog) != -1) {
+    while (ShowFormatDialog(dialog, INDICATOR_ITEM_FORMAT) != -1) {
       if (!Dialogs.GetItemStatus(dialog, INDICATOR_ITEM_COLOUR_REQUEST) || !picker) {
         if (!ClockNumbersShowable(dialog))
           continue;
@@ -175,6 +188,8 @@ void EditIndicatorSettings(void) {
       }
       Dialogs.SetRadioStatus(dialog, INDICATOR_ITEM_COLOUR_GROUP, INDICATOR_ITEM_COLOUR_GROUP);
       colour = PickColour(picker, colour);
+      // Back where the person left for the picker.
+      Dialogs.SetItemFocus(dialog, INDICATOR_ITEM_COLOUR_REQUEST);
     }
     Dialogs.FreeDialog(dialog);
   }

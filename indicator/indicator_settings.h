@@ -21,6 +21,10 @@ enum {
 enum {
   COLOUR_ITEM_FOREGROUND = 1,  /* radio group, values 0..15 */
   COLOUR_ITEM_BACKGROUND = 16, /* radio group, values 0x00..0xF0 */
+  /* The button of a colour is the first button of its group plus the
+     colour's number (background colours counted in sixteens). */
+  COLOUR_ITEM_FIRST_FOREGROUND = 0,
+  COLOUR_ITEM_FIRST_BACKGROUND = 16,
   COLOUR_ITEM_SAMPLE = 243,
   COLOUR_EXIT_ACCEPT = 242,
   COLOUR_EXIT_TRY = 247, /* shows the picker again, the sample recoloured */

@@ -68,21 +68,33 @@ int ShowMainMenu(int configureMode) {
   }
 }
 
+// What became of a delivery: a refused one names what was at fault.
+enum Delivery { DELIVERED, FORMAT_REFUSED, TARGET_REFUSED };
+
 // Every delivery of the main menu: at the cursor, which from the viewer is
-// the clipboard, or on the clipboard. An empty format delivers nothing (on
-// the clipboard it would wipe what the user keeps there) and says so.
-static void Deliver(const char *format, int openFrom, int atCursor) {
+// the clipboard, or on the clipboard. An empty format, or one that gives no
+// text, delivers nothing (on the clipboard it would wipe what the user keeps
+// there) and says so; a refusing editor or clipboard has said so already.
+static enum Delivery Deliver(const char *format, int openFrom, int atCursor) {
   if (!format || !format[0]) {
     ShowNote(MSG_FORMAT_EMPTY, 0);
-    return;
+    return FORMAT_REFUSED;
   }
-  if (atCursor && openFrom != OPEN_VIEWER) {
-    InsertDateText(format, openFrom == OPEN_EDITOR ? OPEN_EDITOR : 0, NULL);
-    return;
+  int delivered;
+  if (atCursor && openFrom != OPEN_VIEWER)
+    delivered = InsertDateText(format, openFrom == OPEN_EDITOR ? OPEN_EDITOR : 0, NULL);
+  else
+    delivered = PutDateText(format, NULL);
+  if (!DateText[0]) {
+    ShowNote(MSG_TEXT_EMPTY, 0);
+    return FORMAT_REFUSED;
   }
+  if (!delivered)
+    return TARGET_REFUSED;
   // The viewer shows no change: a note says where the text went.
-  if (PutDateText(format, NULL) && openFrom == OPEN_VIEWER && ClipboardNoteWanted())
+  if (openFrom == OPEN_VIEWER && ClipboardNoteWanted())
     ShowNote(MSG_ON_CLIPBOARD, 0);
+  return DELIVERED;
 }
 
 static void RunQuickInsertion(int openFrom) {
@@ -95,10 +107,19 @@ static void RunQuickInsertion(int openFrom) {
 }
 
 static void RunPresets(int openFrom) {
-  // The dialog holds the chosen preset as the user left it.
-  if (RunPresetMenu() == PRESET_INSERT)
-    Deliver(Dialogs.GetItemData(PresetDialog, PRESET_ITEM_FORMAT), openFrom,
-            Dialogs.GetItemStatus(PresetDialog, PRESET_ITEM_AT_CURSOR));
+  // The dialog holds the chosen preset as the user left it. A refused
+  // delivery brings it back so, the focus on what was refused.
+  int result = RunPresetMenu();
+  while (result == PRESET_INSERT) {
+    int atCursor = Dialogs.GetItemStatus(PresetDialog, PRESET_ITEM_AT_CURSOR);
+    enum Delivery delivery =
+        Deliver(Dialogs.GetItemData(PresetDialog, PRESET_ITEM_FORMAT), openFrom, atCursor);
+    if (delivery == DELIVERED)
+      break;
+    result = ReturnToPresetDialog(delivery == FORMAT_REFUSED ? PRESET_ITEM_FORMAT
+                                  : atCursor                 ? PRESET_ITEM_AT_CURSOR
+                                                             : PRESET_ITEM_CLIPBOARD);
+  }
   ReleasePresetDialog();
 }
 

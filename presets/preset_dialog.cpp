@@ -4,6 +4,7 @@
 #include "hostlink/dialog_snapshot.h"
 #include "hostlink/failure_box.h"
 #include "presets/preset_menu.h"
+#include "presets/preview_line.h"
 #include "settings/settings_store.h"
 
 void LoadPresetIntoDialog(DialogHandle dialog, int slot) {
@@ -19,6 +20,7 @@ void LoadPresetIntoDialog(DialogHandle dialog, int slot) {
   DWORD mode = ReadNumberOr("Mode", NEW_PRESET_MODE);
   UnlockSettings();
   ShowPresetMode(dialog, mode);
+  ClearFormatPreview(dialog);
 }
 
 void ShowPresetMode(DialogHandle dialog, DWORD mode) {
@@ -33,6 +35,7 @@ void StartNewPreset(DialogHandle dialog) {
   PutItemText(dialog, PRESET_ITEM_NAME, "");
   PutItemText(dialog, PRESET_ITEM_FORMAT, "");
   ShowPresetMode(dialog, NEW_PRESET_MODE);
+  ClearFormatPreview(dialog);
   Dialogs.SetItemFocus(dialog, PRESET_ITEM_NAME);
 }
 
@@ -56,42 +59,22 @@ LONG SavePresetFromDialog(DialogHandle dialog, int slot) {
   return result;
 }
 
-// The free-format line is never saved into a slot of its own from the
-// dialog: its save control is hidden while it is shown.
-static void HideSaveForFreeFormat(DialogHandle dialog, int slot) {
-  if (slot == FREE_FORMAT_SLOT)
-    Dialogs.HideItem(dialog, PRESET_ITEM_SAVE);
-}
-
-static void RestoreSaveForFreeFormat(DialogHandle dialog, int slot) {
-  if (slot == FREE_FORMAT_SLOT)
-    Dialogs.RestoreItem(dialog, PRESET_ITEM_SAVE);
-}
-
 int RunPresetInsertDialog(int slot) {
-  HideSaveForFreeFormat(PresetDialog, slot);
   int exitCode;
   for (;;) {
-    exitCode = Dialogs.ShowDialog(PresetDialog);
+    exitCode = ShowFormatDialog(PresetDialog, PRESET_ITEM_FORMAT);
     if (!Dialogs.GetItemStatus(PresetDialog, PRESET_ITEM_SAVE))
       break;
     SettingsSaved(SavePresetFromDialog(PresetDialog, slot));
   }
-  RestoreSaveForFreeFormat(PresetDialog, slot);
-  return exitCode;
-}
-
-static int ShowForEditing(DialogHandle dialog, int slot) {
-  HideSaveForFreeFormat(dialog, slot);
-  int exitCode = Dialogs.ShowDialog(dialog);
-  RestoreSaveForFreeFormat(dialog, slot);
   return exitCode;
 }
 
 // A save that fails is said so, and the dialog comes back with the user's
 // input until it is saved or cancelled.
 void RunPresetEditDialog(DialogHandle dialog, int slot) {
-  while (ShowForEditing(dialog, slot) != -1 && !SettingsSaved(SavePresetFromDialog(dialog, slot))) {
+  while (ShowFormatDialog(dialog, PRESET_ITEM_FORMAT) != -1 &&
+         !SettingsSaved(SavePresetFromDialog(dialog, slot))) {
   }
 }
 
@@ -102,7 +85,7 @@ void EditStoredPreset(DialogHandle dialog, int slot) {
   LoadPresetIntoDialog(dialog, slot);
   struct DialogSnapshot shown;
   TakeDialogSnapshot(dialog, statusItems, textItems, &shown);
-  while (ShowForEditing(dialog, slot) != -1 && DialogChangedSince(dialog, &shown) &&
+  while (ShowFormatDialog(dialog, PRESET_ITEM_FORMAT) != -1 && DialogChangedSince(dialog, &shown) &&
          !SettingsSaved(SavePresetFromDialog(dialog, slot))) {
   }
 }

@@ -9,6 +9,7 @@
 #include "hostlink/dialog_binding.h"
 #include "hostlink/host_table.h"
 #include "presets/preset_dialog.h"
+#include "presets/preview_line.h"
 #include "presets/quick_format_settings.h"
 #include "settings/settings_store.h"
 
@@ -18,6 +19,10 @@ enum { MSG_NO_PRESET_NAME = 110 };
 struct PresetTableEntry PresetTable[PRESET_SLOTS];
 struct FarMenuItem PresetMenuItems[PRESET_SLOTS];
 DialogHandle PresetDialog;
+
+// The slot the insert dialog was last shown for; -1 when Enter inserted
+// without it.
+static int InsertDialogSlot = -1;
 
 // What a slot without a readable preset shows.
 static const char *NoPresetName(void) { return GetMsgTextOr(MSG_NO_PRESET_NAME, ""); }
@@ -212,8 +217,17 @@ static void StartFreeFormat(void) {
     ReadMenuFreeFormat(format, PRESET_TEXT_SIZE);
 }
 
+// The free-format line has a dialog of its own: a format and a target,
+// without the name, the flags and the save of a preset.
+static int LoadFreeFormatDialog(void) {
+  ReleasePresetDialog();
+  PresetDialog = LoadPluginDialog(GetMsgText(MSG_DIALOG_FILE), "Free");
+  return PresetDialog != 0;
+}
+
 int RunPresetMenu(void) {
   ReleasePresetDialog();
+  InsertDialogSlot = -1;
   PresetDialog = LoadPluginDialog(GetMsgText(MSG_DIALOG_FILE), "Main");
   if (!PresetDialog)
     return -1;
@@ -233,12 +247,24 @@ int RunPresetMenu(void) {
     if (breakCode == PRESET_KEY_INSERT || (breakCode != -1 && chosen != FREE_FORMAT_SLOT))
       remembered = ActOnBreakKey(breakCode, chosen);
   } while (breakCode != -1);
-  if (chosen < 0)
+  if (chosen < 0 || (chosen == FREE_FORMAT_SLOT && !LoadFreeFormatDialog()))
     return -1;
   LoadPresetIntoDialog(PresetDialog, chosen);
   if (chosen == FREE_FORMAT_SLOT)
     StartFreeFormat();
   else if (Dialogs.GetItemStatus(PresetDialog, PRESET_ITEM_QUICK_INSERT))
     return PRESET_INSERT;
+  InsertDialogSlot = chosen;
   return RunPresetInsertDialog(chosen);
+}
+
+int ReturnToPresetDialog(int item) {
+  if (InsertDialogSlot < 0 || !PresetDialog)
+    return -1;
+  // A format that gave nothing comes back with the line saying why.
+  const char *format = Dialogs.GetItemData(PresetDialog, PRESET_ITEM_FORMAT);
+  if (item == PRESET_ITEM_FORMAT && format && format[0])
+    ShowFormatPreview(PresetDialog, item);
+  Dialogs.SetItemFocus(PresetDialog, item);
+  return RunPresetInsertDialog(InsertDialogSlot);
 }

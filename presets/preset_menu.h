@@ -56,6 +56,10 @@ int ShowPresetMenu(int *breakCode);
 /* PRESET_INSERT when the text of PresetDialog is to be inserted, -1 when
    the user left, any other value when nothing is to be inserted. */
 int RunPresetMenu(void);
+/* After a refused insertion: shows the insert dialog again as the user left
+   it, the focus on item; its result as RunPresetMenu's. -1 when the preset
+   was inserted without the dialog. */
+int ReturnToPresetDialog(int item);
 /* Frees PresetDialog once nothing needs it any more. */
 void ReleasePresetDialog(void);
 

@@ -7,6 +7,7 @@
 #include "hostlink/dialog_snapshot.h"
 #include "hostlink/failure_box.h"
 #include "hostlink/host_table.h"
+#include "presets/preview_line.h"
 #include "settings/settings_store.h"
 
 // Only the quick insertion delivers from the viewer through its settings.
@@ -66,17 +67,6 @@ void ReadLanguageSetting(void) {
   UnlockSettings();
 }
 
-static LONG SaveLanguageSetting(DialogHandle dialog) {
-  DWORD chosen = Dialogs.GetItemStatus(dialog, QUICK_ITEM_USER_LANGUAGE) != 0;
-  LockSettings();
-  OpenSettingsKey("Config");
-  LONG result = WriteValue(LanguageValue, &chosen, REG_DWORD);
-  if (result == ERROR_SUCCESS)
-    UserLanguageForAll = (int)chosen;
-  UnlockSettings();
-  return result;
-}
-
 void EditQuickFormat(const char *key) {
   DialogHandle dialog = LoadPluginDialog(GetMsgText(MSG_DIALOG_FILE), key);
   if (!dialog)
@@ -85,23 +75,12 @@ void EditQuickFormat(const char *key) {
   static const int statusItems[] = {QUICK_ITEM_CLIPBOARD_NOTE, QUICK_ITEM_CUSTOM, 0};
   static const int textItems[] = {QUICK_ITEM_FORMAT, 0};
   LoadQuickFormat(dialog, key);
-  // Only the quick format's dialog holds the names' language.
-  int withLanguage = Dialogs.GetItemAddr(dialog, QUICK_ITEM_USER_LANGUAGE) != NULL;
-  if (withLanguage)
-    Dialogs.SetItemStatus(dialog, QUICK_ITEM_USER_LANGUAGE, UserLanguageForAll);
   struct DialogSnapshot shown;
   TakeDialogSnapshot(dialog, statusItems + !HasClipboardNote(key), textItems, &shown);
   // A save that fails is said so, and the dialog comes back with the
   // user's input until it is saved or cancelled.
-  while (Dialogs.ShowDialog(dialog) != -1) {
-    LONG result = ERROR_SUCCESS;
-    if (DialogChangedSince(dialog, &shown))
-      result = SaveQuickFormat(dialog, key);
-    if (withLanguage &&
-        (Dialogs.GetItemStatus(dialog, QUICK_ITEM_USER_LANGUAGE) != 0) != (UserLanguageForAll != 0))
-      result = FirstFailure(result, SaveLanguageSetting(dialog));
-    if (SettingsSaved(result))
-      break;
+  while (ShowFormatDialog(dialog, QUICK_ITEM_FORMAT) != -1 && DialogChangedSince(dialog, &shown) &&
+         !SettingsSaved(SaveQuickFormat(dialog, key))) {
   }
   Dialogs.FreeDialog(dialog);
 }

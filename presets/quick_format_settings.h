@@ -9,8 +9,7 @@ enum {
   QUICK_ITEM_FORMAT = 4,
   /* "Auto" only: the note after a delivery to the clipboard from the
      viewer, stored as "ClipboardNote" (on unless stored as 0) */
-  QUICK_ITEM_CLIPBOARD_NOTE = 10,
-  QUICK_ITEM_USER_LANGUAGE = 11 /* "Auto" only: names in the user's language */
+  QUICK_ITEM_CLIPBOARD_NOTE = 10
 };
 
 /* key is "Auto" or "Menu", also the dialog's name. */

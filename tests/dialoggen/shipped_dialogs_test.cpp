@@ -127,6 +127,29 @@ TEST_P(ShippedDialogs, QuickFormatDialogs) {
   }
 }
 
+/* Every dialog that holds a format: "Preview" reads set after the showing
+   it closed, and the line under the format runs from its left to the
+   frame. */
+TEST_P(ShippedDialogs, FormatDialogsHaveThePreview) {
+  const char *names[] = {"Main", "Free", "Main2", "Auto", "Menu", "Indicator"};
+  for (const char *name : names) {
+    DialogHandle d = Load(GetParam().DialogFile, name);
+    ASSERT_NE(d, nullptr) << name;
+    ExpectType(d, 30, DI_BUTTON, name);
+    ExpectType(d, 31, DI_TEXT, name);
+    EXPECT_STREQ(GetItemData(d, 31), Messages[190].c_str()) << name << ": says what it is for";
+    EXPECT_GT(GetItemAddr(d, 31)->X2, GetItemAddr(d, 31)->X1 + 30) << name << ": a wide line";
+    EXPECT_NE(ExitWith(d, 30), -1) << name;
+    EXPECT_EQ(GetItemStatus(d, 30), 1) << name << ": Preview reads set after it closed it";
+  }
+  DialogHandle free = Load(GetParam().DialogFile, "Free");
+  ExpectGroup(free, 1, {1, 2}, {1, 2}, "Free");
+  ExpectType(free, 6, DI_EDIT, "Free");
+  EXPECT_EQ(ExitWith(free, 7), 7) << "Free: insert";
+  for (int item : {3, 4, 8, 11})
+    EXPECT_EQ(GetItemAddr(free, item), nullptr) << "Free: no item " << item;
+}
+
 TEST_P(ShippedDialogs, IndicatorSettings) {
   DialogHandle d = Load(GetParam().DialogFile, "Indicator");
   ASSERT_NE(d, nullptr);
@@ -334,7 +357,7 @@ TEST_P(ShippedDialogs, LayoutsAreClear) {
   struct File {
     std::string Name;
     std::vector<std::string> Dialogs;
-  } files[] = {{GetParam().DialogFile, {"Main", "Main2", "Auto", "Menu", "Indicator"}},
+  } files[] = {{GetParam().DialogFile, {"Main", "Free", "Main2", "Auto", "Menu", "Indicator"}},
                {"color.dlg", {"Color Select"}},
                {"Calendar.dlg", {"Calendar", "Weeks", "Set Year", "Set Month"}}};
   for (const File &f : files) {
@@ -352,6 +375,10 @@ TEST_P(ShippedDialogs, LayoutsAreClear) {
           strcpy(GetItemData(d, n), "31");
         for (int row = 0; row < 6 && name == "Weeks"; ++row)
           strcpy(GetItemData(d, 61 + row), "53");
+      }
+      if (FarDialogItem *line = GetItemAddr(d, 31); line && line->Type == DI_TEXT) {
+        std::string full((size_t)(line->X2 - line->X1 + 1), 'x'); /* the widest preview */
+        strcpy(GetItemData(d, 31), full.c_str());
       }
       ExpectClearLayout(d, f.Name + ": " + name);
       for (int item = 0; item < 300; ++item) {

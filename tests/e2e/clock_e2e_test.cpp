@@ -158,4 +158,23 @@ TEST(Clock, TheSettingsRefuseANegativeDisplayTime) {
   }
 }
 
+/* In the colour picker (Alt+L), Right and Space choose blue and "t" tries
+   it; the focus stays on blue, so Right and Space choose green, which
+   Enter accepts. Back in the settings the focus is on "Colour...": Enter
+   opens the picker again, Enter accepts, Tab and Enter save. */
+TEST(Clock, ThePickersFocusStaysOnTheColourShown) {
+  TestRootKey root("clock_colour_focus");
+  FarhostRun run = RunFarhost("clock_colour_focus", "--keys \"" + ClockSettings +
+                                                        "Alt+L Right Space t Right Space Enter "
+                                                        "Enter Dump Enter Tab Enter\" " +
+                                                        root.Option());
+  ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+  EXPECT_EQ(root.GetDword("Indicator", "Color"), 0x32u) << "green on cyan\n" << run.Log;
+  std::vector<std::string> screens = Screens(run);
+  ASSERT_EQ(screens.size(), 1u) << run.Output;
+  EXPECT_NE(screens[0].find(Message("Eng", 61)), std::string::npos)
+      << "Enter on the colour button opened the picker again\n"
+      << screens[0];
+}
+
 } // namespace

@@ -281,6 +281,81 @@ TEST(Presets, SilentEndsGiveAMessage) {
     }
 }
 
+/* Enter in the name field of a new preset presses Insert: with no format
+   yet the note says so, and the dialog comes back with the name, the
+   focus on the format, where typing one and Enter inserts. */
+TEST(Presets, InsertWithNoFormatBringsTheDialogBackWithTheName) {
+  for (const char *language : Languages) {
+    TestRootKey root("preset_refused");
+    std::string file = WriteWorkFile("preset_refused.txt", "");
+    DateWindow window("%Y");
+    FarhostRun run = RunWithKeys("preset_refused", LanguageOption(language) + EditorOption(file),
+                                 OpenPresets + "Down Enter \"Diary\" Enter Dump Enter Dump "
+                                               "\"[%Y]\" Enter",
+                                 root);
+    window.Close();
+    ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+    std::vector<std::string> screens = Screens(run);
+    ASSERT_EQ(screens.size(), 2u) << run.Output;
+    EXPECT_NE(screens[0].find(Message(language, 131)), std::string::npos)
+        << language << ": the note\n"
+        << screens[0];
+    EXPECT_NE(screens[1].find("Diary"), std::string::npos)
+        << language << ": the dialog again, with the name\n"
+        << screens[1];
+    EXPECT_TRUE(HasDate(run.Editor, "[<date>]", window))
+        << language << ": typed into the format, then inserted\n"
+        << run.Log;
+  }
+}
+
+/* The free-format line's dialog (Enter on slot 0) opens on its format.
+   "Preview" names what is wrong with each format typed, keeps it as typed
+   with the focus on it, so backspaces mend it; then it shows the text. */
+TEST(Presets, PreviewNamesWhatIsWrongAndKeepsTheFormat) {
+  struct Step {
+    const char *keys;
+    int message; /* 0: the word before a sound format's text */
+    const char *shown;
+  } const steps[] = {
+      {"\"%Q\" ", 172, "\"%Q\""},
+      {"BS BS \"%{ru %d\" ", 170, "%{ru %d"},
+      {"BS BS BS BS BS BS BS \"%{tokyo}%Y\" ", 171, "\"tokyo\""},
+      {"BS BS BS BS BS BS BS BS BS BS BS BS \"<%Y>\" ", 0, "<%Y>"},
+  };
+  /* Alt and the hotkey of "Preview"; in Russian its letter is code page
+     866's small o. */
+  const char *const preview[] = {"Alt+P ", "Alt+\xAE "};
+  for (int language = 0; language < 2; language++) {
+    TestRootKey root("preset_preview");
+    std::string keys = OpenPresets + "Enter ";
+    for (const Step &step : steps)
+      keys += std::string(step.keys) + preview[language] + "Dump ";
+    DateWindow window("%Y");
+    FarhostRun run =
+        RunWithKeys("preset_preview", LanguageOption(Languages[language]), keys + "Enter", root);
+    window.Close();
+    ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+    std::vector<std::string> screens = Screens(run);
+    ASSERT_EQ(screens.size(), 4u) << run.Output;
+    for (size_t i = 0; i < 3; i++) {
+      EXPECT_NE(screens[i].find(Message(Languages[language], steps[i].message)), std::string::npos)
+          << Languages[language] << ": message " << steps[i].message << "\n"
+          << screens[i];
+      EXPECT_NE(screens[i].find(steps[i].shown), std::string::npos)
+          << Languages[language] << ": " << steps[i].shown << "\n"
+          << screens[i];
+    }
+    std::string now = Message(Languages[language], 191);
+    EXPECT_TRUE(screens[3].find(now) != std::string::npos &&
+                (screens[3].find("<" + window.Before + ">") != std::string::npos ||
+                 screens[3].find("<" + window.After + ">") != std::string::npos))
+        << Languages[language] << ": the text\n"
+        << screens[3];
+    EXPECT_TRUE(HasDate(run.Cmdline, "<<date>>", window)) << Languages[language] << run.Log;
+  }
+}
+
 TEST(QuickFormat, F4OnTheFirstEntryChangesTheNextQuickInsertion) {
   TestRootKey root("quick_format");
   std::string file = WriteWorkFile("quick_format.txt", "");

@@ -3,7 +3,6 @@
 #include "plugin/plugin.h"
 #include "presets/preset_dialog.h"
 #include "calendar/calendar_settings.h"
-#include "datetext/locale_names.h"
 #include "presets/quick_format_settings.h"
 #include "support/plugin_fixture.h"
 
@@ -165,31 +164,54 @@ TEST_F(QuickFormatSettingsTest, CalendarFormatEditsSlotEleven) {
   EXPECT_EQ("%Y", GetRegText(Key("Format11"), "Format")) << "cancel leaves slot 11 as it was";
 }
 
+// "Preview" names what is wrong with the format, or gives its text under
+// it, and shows the dialog again as typed, on the format.
+TEST_F(QuickFormatSettingsTest, PreviewShowsTheLineAndTheDialogAgainOnTheFormat) {
+  Host().messages[172] = "Unknown:";
+  Host().messages[191] = "Now:";
+  auto preview = [](FakeDialog &d, const char *format) {
+    strcpy(d.items[6].text, format);
+    d.items[30].status = 1;
+    return 30;
+  };
+  FakeDialogs().people = {[&](FakeDialog &d) { return preview(d, "%Q"); },
+                          [&](FakeDialog &d) {
+                            EXPECT_EQ(6, d.focus) << "on the format";
+                            EXPECT_STREQ("%Q", d.items[6].text) << "as typed";
+                            EXPECT_STREQ("Unknown: \"%Q\"", d.items[31].text) << "the fault";
+                            return preview(d, "[%%]");
+                          },
+                          [](FakeDialog &d) {
+                            EXPECT_STREQ("Now:      [%]", d.items[31].text)
+                                << "the text under the format";
+                            return 7;
+                          }};
+  EditCalendarFormat();
+  EXPECT_EQ("[%%]", GetRegText(Key("Format11"), "Format")) << "saved once accepted";
+}
+
+// The calendar's first pick offers its settings to send the day: an
+// emptied format is refused, and the dialog comes back on it.
+TEST_F(QuickFormatSettingsTest, TheCalendarsOfferRefusesAnEmptyFormat) {
+  FakeDialogs().people = {[](FakeDialog &d) {
+                            d.items[6].text[0] = 0;
+                            return 7;
+                          },
+                          [](FakeDialog &d) {
+                            EXPECT_EQ(6, d.focus) << "on the format";
+                            strcpy(d.items[6].text, "%d");
+                            return 7;
+                          }};
+  OfferCalendarFormat();
+  ASSERT_EQ(1u, Host().boxes.size());
+  EXPECT_EQ("Format empty", Host().boxes[0].lines[1]) << "the note";
+  EXPECT_EQ("%d", GetRegText(Key("Format11"), "Format"));
+}
+
 TEST_F(QuickFormatSettingsTest, MissingDialogsWriteNothing) {
   FakeDialogs().layouts.clear();
   EditQuickFormat("Auto");
   EditCalendarFormat();
   EXPECT_FALSE(RegKeyExists(Key("Auto")));
   EXPECT_FALSE(RegKeyExists(Key("Format11")));
-}
-
-// The quick format's dialog also holds the names' language for every
-// format; the presets menu's has no such box.
-TEST_F(QuickFormatSettingsTest, NamesInTheUsersLanguageAreStoredForEveryFormat) {
-  for (int chosen = 1; chosen >= 0; chosen--) {
-    FakeDialogs().people = {[chosen](FakeDialog &d) {
-      EXPECT_EQ(!chosen, d.items[QUICK_ITEM_USER_LANGUAGE].status) << "shown as stored";
-      d.items[QUICK_ITEM_USER_LANGUAGE].status = chosen;
-      return 0;
-    }};
-    EditQuickFormat("Auto");
-    EXPECT_EQ((DWORD)chosen, GetRegNumber(Key("Config"), "UserLanguage")) << "ticked " << chosen;
-    EXPECT_EQ(0xDEADBEEF, GetRegNumber(Key("Auto"), "Custom")) << "the format untouched";
-    UserLanguageForAll = !chosen;
-    ReadLanguageSetting();
-    EXPECT_EQ(chosen, UserLanguageForAll) << "read back as stored";
-  }
-  FakeDialogs().people = {[](FakeDialog &) { return 0; }};
-  EditQuickFormat("Menu");
-  EXPECT_EQ(0u, GetRegNumber(Key("Config"), "UserLanguage")) << "the presets menu's dialog";
 }

@@ -261,10 +261,10 @@ TEST_F(PresetMenuTest, QuickInsertPresetReturnsInsertWithoutTheDialog) {
   Host().menuReplies = {Enter(0)};
   FakeDialogs().people = {[](FakeDialog &) { return PRESET_ITEM_INSERT; }};
   EXPECT_EQ(PRESET_INSERT, RunPresetMenu());
-  EXPECT_EQ(1, LastLoaded("Main")->shows) << "slot 0 ignores the flag and shows the dialog";
+  EXPECT_EQ(1, LastLoaded("Free")->shows) << "slot 0 ignores the flag and shows its dialog";
 }
 
-TEST_F(PresetMenuTest, InsertDialogSavesWhileAskedAndHidesSaveForSlotZero) {
+TEST_F(PresetMenuTest, InsertDialogSavesWhileAskedAndSlotZeroHasItsOwn) {
   Host().menuReplies = {Enter(2)};
   FakeDialogs().people = {[](FakeDialog &dialog) {
                             strcpy(dialog.items[PRESET_ITEM_NAME].text, "Saved");
@@ -282,10 +282,8 @@ TEST_F(PresetMenuTest, InsertDialogSavesWhileAskedAndHidesSaveForSlotZero) {
   Host().menuReplies = {Enter(0)};
   FakeDialogs().people = {[](FakeDialog &) { return -1; }};
   EXPECT_EQ(-1, RunPresetMenu());
-  FakeDialog *main = LastLoaded("Main");
-  ASSERT_EQ(1u, main->hiddenWhileShown.size()) << "shown once when item 8 reads zero";
-  EXPECT_EQ(std::vector<int>{PRESET_ITEM_SAVE}, main->hiddenWhileShown[0]);
-  EXPECT_EQ(0, main->items[PRESET_ITEM_SAVE].hidden) << "shown again afterwards";
+  EXPECT_EQ(1, LastLoaded("Free")->shows) << "the free-format dialog, without a name or Save";
+  EXPECT_TRUE(LastLoaded("Main")->freed) << "in place of the presets'";
   EXPECT_TRUE(RegKeyExists(Key("Format0"))) << "choosing slot 0 reads (and creates) its key";
 }
 
@@ -350,4 +348,43 @@ TEST_F(PresetsFromMainMenuTest, AnEmptyFormatLeavesTheClipboardAlone) {
     EXPECT_EQ("kept", ClipboardText()) << c.what;
   }
   EXPECT_TRUE(Host().editorInserts.empty());
+}
+
+// A refused insertion says why, then brings the dialog back as the user
+// left it, on what was refused; mended, it goes through.
+TEST_F(PresetsFromMainMenuTest, ARefusedInsertionComesBackOnWhatWasRefused) {
+  struct Case {
+    const char *what, *format;
+    bool locked;
+    int message, focus;
+  } const cases[] = {
+      {"an empty format", "", false, MSG_FORMAT_EMPTY, PRESET_ITEM_FORMAT},
+      {"a read-only editor", "[x]", true, MSG_EDITOR_READ_ONLY, PRESET_ITEM_AT_CURSOR},
+  };
+  for (const Case &c : cases) {
+    StorePreset(4, "Four", c.format, PackPresetMode(0, 0, 1));
+    Host().editorLocked = c.locked;
+    Host().boxes.clear();
+    PutHoralis("kept", NULL);
+    Host().menuReplies = {Enter(1), Enter(4)};
+    FakeDialogs().people = {[](FakeDialog &d) {
+                              strcpy(d.items[PRESET_ITEM_NAME].text, "Typed");
+                              return PRESET_INSERT;
+                            },
+                            [&c](FakeDialog &d) {
+                              EXPECT_EQ(c.focus, d.focus) << c.what;
+                              EXPECT_STREQ("Typed", d.items[PRESET_ITEM_NAME].text) << c.what;
+                              strcpy(d.items[PRESET_ITEM_FORMAT].text, "[x]");
+                              SelectRadio(d,
+                                          c.locked ? PRESET_ITEM_CLIPBOARD : PRESET_ITEM_AT_CURSOR);
+                              return PRESET_INSERT;
+                            }};
+    OpenPlugin(OPEN_EDITOR, 0);
+    ASSERT_EQ(1u, Host().boxes.size()) << c.what;
+    EXPECT_EQ(Host().messages[c.message], Host().boxes[0].lines[1]) << c.what;
+    EXPECT_TRUE(FakeDialogs().people.empty()) << c.what << ": shown again";
+    EXPECT_EQ(c.locked ? "[x]" : "kept", ClipboardText()) << c.what;
+  }
+  EXPECT_EQ(std::vector<std::string>{"[x]"}, Host().editorInserts) << "the mended format";
+  EXPECT_EQ(0, LiveDialogs());
 }

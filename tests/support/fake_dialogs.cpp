@@ -169,6 +169,19 @@ static void PresetLayout(FakeDialog &dialog) {
   for (int item : {3, 4, 5, 6, 7, 11})
     dialog.items[item];
   dialog.items[8].momentary = 1;
+  // "Preview" and its line, from column 5 to 60; the format from column 15.
+  dialog.items[30].momentary = 1;
+  dialog.items[31].record.X1 = 5;
+  dialog.items[31].record.X2 = 60;
+  dialog.items[6].record.X1 = 15;
+}
+
+// The free-format line's: the target and the format, the insert button.
+static void FreeFormatLayout(FakeDialog &dialog) {
+  RadioGroup(dialog, {1, 2});
+  dialog.items[1].status = 1;
+  for (int item : {6, 7})
+    dialog.items[item];
 }
 
 // The calendar's settings: the preset dialog's items, the first use's note
@@ -185,12 +198,10 @@ static void QuickFormatLayout(FakeDialog &dialog) {
   strcpy(dialog.items[4].text, "%d.%m.%Y");
 }
 
-// The quick format's also holds check boxes 10, the viewer's note, and 11,
-// the names' language.
+// The quick format's also holds check box 10, the viewer's note.
 static void AutoLayout(FakeDialog &dialog) {
   QuickFormatLayout(dialog);
   dialog.items[10].status = 0;
-  dialog.items[11].status = 0;
 }
 
 // The clock's settings: radio groups 2-3 and 5, texts 4 and 7-9 with the
@@ -258,6 +269,7 @@ void InstallFakeDialogs() {
   delete TheLibrary;
   TheLibrary = new FakeDialogLibrary;
   FakeDialogs().layouts["Main"] = PresetLayout;
+  FakeDialogs().layouts["Free"] = FreeFormatLayout;
   FakeDialogs().layouts["Main2"] = CalendarSettingsLayout;
   FakeDialogs().layouts["Auto"] = AutoLayout;
   FakeDialogs().layouts["Menu"] = QuickFormatLayout;

@@ -1,0 +1,30 @@
+#include "datetext/date_offset.h"
+
+#include "calendar/calendar_date.h"
+#include "datetext/civil_date.h"
+
+int InCalendarYears(const struct tm *record) {
+  return record->tm_year >= 1601 - 1900 && record->tm_year <= 9999 - 1900;
+}
+
+int StepCalendar(struct tm *record, const struct DateOffset *offset) {
+  // Months counted from January of year 0; the offset is held small enough
+  // that the sum fits, and the range is checked before any division.
+  int months = (record->tm_year + 1900) * 12 + record->tm_mon + offset->Months;
+  if (months < 1601 * 12 || months > 9999 * 12 + 11)
+    return 0;
+  int year = months / 12, month = months % 12 + 1;
+  int length = DaysInMonth(year, month);
+  int day = record->tm_mday < length ? record->tm_mday : length;
+  long long days = DaysFromCivil(year, month, day) + offset->Days;
+  long long stepYear;
+  CivilFromDays(days, &stepYear, &month, &day);
+  if (stepYear < 1601 || stepYear > 9999)
+    return 0;
+  record->tm_year = (int)stepYear - 1900;
+  record->tm_mon = month - 1;
+  record->tm_mday = day;
+  record->tm_wday = WeekdayOfDays(days);
+  record->tm_yday = DayOfYear(stepYear, month, day);
+  return 1;
+}

@@ -1,0 +1,40 @@
+/* The words of a "%{...}" block in a format. Each word sets one thing from
+   where the block stands to the end of the format, or until another block
+   sets it again:
+     a language   "ru", "de-AT", "C" (the runtime's names); an empty block
+                  is the Windows user's own;
+     a zone       "@" and its name: "@Tokyo", "@UTC+5:30", "@local";
+     an offset    "+N" or "-N" and a unit: s, min, h (exact durations),
+                  d, w, mo, y (calendar steps). A block's offsets add up.
+   A word it does not know changes nothing. */
+#ifndef HORALIS_DATETEXT_FORMAT_BLOCKS_H
+#define HORALIS_DATETEXT_FORMAT_BLOCKS_H
+
+/* Calendar steps (years and months; days and weeks) and an exact duration
+   (whole days of 86400 seconds and seconds). Each sum is held within
+   OFFSET_LIMIT either way: beyond, every date leaves the calendar's years. */
+enum { OFFSET_LIMIT = 4000000 };
+struct DateOffset {
+  int Months;
+  int Days;
+  int ExactDays;
+  int Seconds;
+};
+
+struct FormatBlock {
+  const char *Language; // null when the block names none
+  int LanguageLength;
+  const char *Zone; // the text after "@"; null when the block names none
+  int ZoneLength;
+  int HasOffset;
+  struct DateOffset Offset;
+  const char *Unknown; // the first word it does not know, or null
+  int UnknownLength;
+  const char *End; // just after the closing "}"
+};
+
+/* Reads the block at `text`, which begins "%{". Returns 0 when no "}"
+   closes it: the "%{" is then text like any other. */
+int ReadFormatBlock(const char *text, struct FormatBlock *block);
+
+#endif

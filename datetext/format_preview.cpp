@@ -1,0 +1,108 @@
+#include "datetext/format_preview.h"
+
+#include <string.h>
+
+#include "datetext/date_text.h"
+#include "datetext/format_blocks.h"
+#include "hostlink/host_table.h"
+
+// The conversions a format may hold (see date_text.cpp), and the letters
+// the modifiers E and O may precede.
+static const char KnownConversions[] = "aAbBcCdDeFgGhHIjmMnprRStTuUVwWxXyYzZ%";
+static const char AfterE[] = "cCxXyY", AfterO[] = "bBhdeHImMSuUVwWy";
+
+static int IsOneOf(char c, const char *set) { return c != 0 && strchr(set, c) != NULL; }
+
+// The length of the conversion at `percent`, flag and modifier included;
+// 0 when the expansion would keep it as it stands.
+static int ConversionLength(const char *percent) {
+  const char *p = percent + 1;
+  p += *p == '#';
+  if (p[0] == ':' && p[1] == 'z')
+    p++;
+  else if ((*p == 'E' && IsOneOf(p[1], AfterE)) || (*p == 'O' && IsOneOf(p[1], AfterO)))
+    p++;
+  return IsOneOf(*p, KnownConversions) ? (int)(p + 1 - percent) : 0;
+}
+
+struct Fault {
+  int Message;
+  const char *Named; // what the message names, or null
+  int NamedLength;
+};
+
+static int Found(struct Fault *fault, int message, const char *named, int length) {
+  fault->Message = message;
+  fault->Named = named;
+  fault->NamedLength = length;
+  return message;
+}
+
+// The first thing wrong in the blocks and conversions, left to right.
+static int FindFault(const char *format, struct Fault *fault) {
+  for (const char *p = strchr(format, '%'); p; p = strchr(p, '%')) {
+    struct FormatBlock block;
+    if (p[1] != '{') {
+      int length = ConversionLength(p);
+      if (!length)
+        return Found(fault, MSG_PREVIEW_UNKNOWN_CONVERSION, p, p[1] ? 2 + (p[1] == '#') : 1);
+      p += length;
+    } else if (!ReadFormatBlock(p, &block)) {
+      return Found(fault, MSG_PREVIEW_UNCLOSED_BLOCK, NULL, 0);
+    } else if (block.Unknown) {
+      return Found(fault, MSG_PREVIEW_UNKNOWN_WORD, block.Unknown, block.UnknownLength);
+    } else {
+      p = block.End;
+    }
+  }
+  return Found(fault, 0, NULL, 0);
+}
+
+static void CopyCut(char *line, int size, const char *text, int length) {
+  int count = length < size - 1 ? length : size - 1;
+  memcpy(line, text, (size_t)count);
+  line[count] = 0;
+}
+
+// The message, and in quotes what it names.
+static void WriteFault(const struct Fault *fault, char *line, int size) {
+  char text[DATE_TEXT_SIZE + 8];
+  const char *message = GetMsgTextOr(fault->Message, "");
+  int used = (int)strlen(message);
+  CopyCut(text, sizeof text, message, used);
+  if (fault->Named && used + fault->NamedLength + 4 < (int)sizeof text) {
+    text[used++] = ' ';
+    text[used++] = '"';
+    memcpy(text + used, fault->Named, (size_t)fault->NamedLength);
+    used += fault->NamedLength;
+    text[used++] = '"';
+  }
+  CopyCut(line, size, text, used);
+}
+
+// The expansion, line breaks as blanks; a fault when it is too long.
+static int PreviewText(const char *format, const struct tm *moment, char *line, int size,
+                       struct Fault *fault) {
+  // One character more than a text may hold tells a text that is too long.
+  char text[DATE_TEXT_SIZE + 1];
+  int length = ExpandDateText(text, sizeof text, format, moment);
+  if (length > DATE_TEXT_SIZE - 1)
+    return Found(fault, MSG_PREVIEW_TOO_LONG, NULL, 0);
+  for (char *c = text; *c; c++)
+    if (*c == '\n' || *c == '\r' || *c == '\t')
+      *c = ' ';
+  CopyCut(line, size, text, (int)strlen(text));
+  return 0;
+}
+
+int PreviewDateText(const char *format, const struct tm *moment, char *line, int size) {
+  if (!line || size <= 0)
+    return 0;
+  line[0] = 0;
+  struct Fault fault = {0, NULL, 0};
+  if (format && !FindFault(format, &fault))
+    PreviewText(format, moment, line, size, &fault);
+  if (fault.Message)
+    WriteFault(&fault, line, size);
+  return fault.Message;
+}

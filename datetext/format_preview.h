@@ -1,0 +1,26 @@
+/* The check and preview of a format, for the line a format dialog shows
+   under its format. */
+#ifndef HORALIS_DATETEXT_FORMAT_PREVIEW_H
+#define HORALIS_DATETEXT_FORMAT_PREVIEW_H
+
+#include <time.h>
+
+/* The messages naming what is wrong with a format, in the language file. */
+enum {
+  MSG_PREVIEW_UNCLOSED_BLOCK = 170,
+  MSG_PREVIEW_UNKNOWN_WORD = 171,
+  MSG_PREVIEW_UNKNOWN_CONVERSION = 172,
+  MSG_PREVIEW_ZONE_NOT_FOUND = 173,
+  MSG_PREVIEW_OUT_OF_RANGE = 174,
+  MSG_PREVIEW_TOO_LONG = 175
+};
+
+/* The line a format dialog shows under its format: the text the format
+   gives for moment (now when null), line breaks as blanks, cut to size-1;
+   or the language file's message naming what is wrong (unclosed "%{",
+   unknown word in a block, unknown conversion, zone not found, result out
+   of range, text over 511 characters). Returns 0 when the format is sound,
+   otherwise the number of the message shown. */
+int PreviewDateText(const char *format, const struct tm *moment, char *line, int size);
+
+#endif
