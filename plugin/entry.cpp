@@ -26,7 +26,7 @@ extern "C" void WINAPI SetStartupInfo(const struct PluginStartupInfo *Info) {
   LoadPresetTable();
   ReadLanguageSetting();
   DialogLibraryReady = BindDialogLibrary(ModuleInstance, HostServices);
-  IndicatorFormat[0] = 0;
+  ClockHostFormat[0] = 0;
   QuickFormat[0] = 0;
 }
 
@@ -65,6 +65,8 @@ extern "C" int WINAPI Configure(int) {
 // off the screen first, so the host finds its screen and title as it left
 // them and no thread of the module runs on.
 extern "C" void WINAPI ExitFAR(void) {
-  EndClockForUnload();
-  ReleaseLocaleNames();
+  // A clock thread that did not end in time may still expand a format:
+  // the names stay, a small leak at exit rather than a crash.
+  if (EndClockForUnload())
+    ReleaseLocaleNames();
 }
