@@ -3,8 +3,11 @@
 #include "editor_text.h"
 #include "host_log.h"
 #include "host_state.h"
+#include "hotkey_text.h"
 #include "input.h"
+#include "lng_file.h"
 #include "message.h"
+#include "options.h"
 #include "palette.h"
 #include "panels.h"
 #include "plugin_menus.h"
@@ -24,6 +27,7 @@ char ViewerFile[HOST_PATH_SIZE] = "";
 /* Told once the editor shows: why its file opened read-only. */
 const char *EditorNotice[3] = {nullptr, nullptr, nullptr};
 ClipboardTextReader ClipboardReader = nullptr;
+HostPluginActions Actions = {nullptr, nullptr};
 
 const char ViewerNote[] =
     "The host stand-in's viewer.\r\n"
@@ -135,8 +139,10 @@ void ShowHostKeys(void) {
                          "Shift+Ins  paste the clipboard (command line, editor)",
                          "Esc      clear the command line",
                          "F1       in a plugin's menu: its help",
+                         "Alt+L    language: English, Russian (plugins' texts reloaded)",
+                         "Alt+U    unload the plugins without ExitFAR",
                          "Ok"};
-  HostMessage(-1, 0, nullptr, lines, 10, 1);
+  HostMessage(-1, 0, nullptr, lines, 12, 1);
 }
 
 /* Writes the text as edited, line ends and all; 1 when it was saved. */
@@ -220,79 +226,124 @@ void ShowEditorNotice(void) {
   EditorNotice[0] = nullptr;
 }
 
+/* F3 and F4 on the panels: the file under the cursor in the viewer or the
+   editor. */
+void OpenPanelFile(int code) {
+  char path[HOST_PATH_SIZE];
+  PanelCurrentPath(path, sizeof path);
+  if (!path[0])
+    return;
+  if (code == HK_F4)
+    OpenEditorFile(path);
+  else
+    OpenViewerFile(path);
+}
+
+/* Keys of the panels and their command line; 0 when the host should end. */
+int HandlePanelsKey(const HostKey &key) {
+  const int plain = !key.Mods;
+  if (key.Code == HK_F10 && plain)
+    return 0;
+  if ((key.Code == HK_F9 && (plain || key.Mods == (KEYMOD_ALT | KEYMOD_SHIFT))))
+    RunConfigMenu();
+  else if (key.Code == HK_F1 && plain)
+    ShowHostKeys();
+  else if ((key.Code == HK_F3 || key.Code == HK_F4) && plain)
+    OpenPanelFile(key.Code);
+  else if (key.Code == HK_ENTER && CommandLine.Length == 0 && PanelKey(&key))
+    return 1;
+  else if (key.Code == HK_ENTER) {
+    const char *lines[] = {"Command line", "The stand-in does not run commands;",
+                           "the command line keeps its text.", "Ok"};
+    HostMessage(-1, 0, nullptr, lines, 4, 1);
+  } else if (key.Code == HK_ESC && plain)
+    LineEditSet(&CommandLine, "", 0, LINE_EDIT_SIZE);
+  else if (IsPasteKey(key)) {
+    /* The command line holds one line: the clipboard's first. */
+    std::string text = ClipboardText();
+    LineEditInsert(&CommandLine, text.substr(0, text.find_first_of("\r\n")).c_str());
+  } else if (key.Code == HK_UP || key.Code == HK_DOWN || key.Code == HK_PGUP ||
+             key.Code == HK_PGDN ||
+             ((key.Code == HK_HOME || key.Code == HK_END) && CommandLine.Length == 0))
+    PanelKey(&key);
+  else
+    LineEditKey(&CommandLine, &key);
+  return 1;
+}
+
+void HandleEditorKey(const HostKey &key) {
+  if ((key.Code == HK_F10 || key.Code == HK_ESC) && !key.Mods) {
+    if (MayLeaveEditor())
+      CurrentArea = AREA_PANELS;
+  } else if (key.Code == HK_F2 && !key.Mods)
+    SaveEditorFile();
+  else if (IsPasteKey(key))
+    EditorInsertText(ClipboardText().c_str());
+  else
+    EditorKey(&key);
+}
+
+void HandleViewerKey(const HostKey &key) {
+  if ((key.Code == HK_F10 || key.Code == HK_ESC || key.Code == HK_F3) && !key.Mods)
+    CurrentArea = AREA_PANELS;
+  else
+    ViewerKey(&key);
+}
+
 /* Keys of the current area; 0 when the host should end. */
 int HandleAreaKey(const HostKey &key) {
-  const int plain = !key.Mods;
-  if (CurrentArea == AREA_PANELS) {
-    if (key.Code == HK_F10 && plain)
-      return 0;
-    if ((key.Code == HK_F9 && (plain || key.Mods == (KEYMOD_ALT | KEYMOD_SHIFT)))) {
-      RunConfigMenu();
-      return 1;
-    }
-    if (key.Code == HK_F1 && plain) {
-      ShowHostKeys();
-      return 1;
-    }
-    if ((key.Code == HK_F3 || key.Code == HK_F4) && plain) {
-      char path[HOST_PATH_SIZE];
-      PanelCurrentPath(path, sizeof path);
-      if (path[0]) {
-        if (key.Code == HK_F4)
-          OpenEditorFile(path);
-        else
-          OpenViewerFile(path);
-      }
-      return 1;
-    }
-    if (key.Code == HK_ENTER && CommandLine.Length == 0 && PanelKey(&key))
-      return 1;
-    if (key.Code == HK_ENTER) {
-      const char *lines[] = {"Command line", "The stand-in does not run commands;",
-                             "the command line keeps its text.", "Ok"};
-      HostMessage(-1, 0, nullptr, lines, 4, 1);
-      return 1;
-    }
-    if (key.Code == HK_ESC && plain) {
-      LineEditSet(&CommandLine, "", 0, LINE_EDIT_SIZE);
-      return 1;
-    }
-    if (IsPasteKey(key)) {
-      /* The command line holds one line: the clipboard's first. */
-      std::string text = ClipboardText();
-      LineEditInsert(&CommandLine, text.substr(0, text.find_first_of("\r\n")).c_str());
-      return 1;
-    }
-    if (key.Code == HK_UP || key.Code == HK_DOWN || key.Code == HK_PGUP || key.Code == HK_PGDN ||
-        ((key.Code == HK_HOME || key.Code == HK_END) && CommandLine.Length == 0)) {
-      PanelKey(&key);
-      return 1;
-    }
-    LineEditKey(&CommandLine, &key);
-    return 1;
+  if (CurrentArea == AREA_PANELS)
+    return HandlePanelsKey(key);
+  if (CurrentArea == AREA_EDITOR)
+    HandleEditorKey(key);
+  else
+    HandleViewerKey(key);
+  return 1;
+}
+
+/* The console title, given in OEM as typed; logged as set. */
+void SetTitle(const char *oem, int length) {
+  char title[HOST_PATH_SIZE + 32];
+  if (length > (int)sizeof title - 1)
+    length = (int)sizeof title - 1;
+  memcpy(title, oem, length);
+  title[length] = 0;
+  char quoted[256];
+  QuoteForLog(title, 200, quoted, sizeof quoted);
+  OemToCharA(title, title);
+  SetConsoleTitleA(title);
+  HostLog("host: title %s", quoted);
+}
+
+int IsAltLetter(const HostKey &key, int letter) {
+  return key.Code == 0 && key.Mods == KEYMOD_ALT && OemLower(key.Char) == letter;
+}
+
+void SwitchLanguage(const char *name) {
+  HostLanguageName(name, HostLanguage, sizeof HostLanguage);
+  HostLog("host: language %s", HostLanguage);
+  if (Actions.SwitchLanguage)
+    Actions.SwitchLanguage(HostLanguage);
+}
+
+/* The host's own steps: scripted, or Alt+L (English and Russian in turn)
+   and Alt+U on its screens. 1 when the key was one. */
+int HandleHostStep(const HostKey &key) {
+  if (key.Code == HK_TITLE) {
+    SetTitle(key.Text, key.Char);
+  } else if (key.Code == HK_LANGUAGE) {
+    char name[HOST_LANGUAGE_SIZE];
+    snprintf(name, sizeof name, "%.*s", key.Char, key.Text);
+    SwitchLanguage(name);
+  } else if (IsAltLetter(key, 'l')) {
+    SwitchLanguage(LanguageMatches(HostLanguage, "Russian") ? "English" : "Russian");
+  } else if (key.Code == HK_UNLOAD || IsAltLetter(key, 'u')) {
+    HostLog("host: unload without ExitFAR");
+    if (Actions.UnloadWithoutExit)
+      Actions.UnloadWithoutExit();
+  } else {
+    return 0;
   }
-  if (CurrentArea == AREA_EDITOR) {
-    if ((key.Code == HK_F10 || key.Code == HK_ESC) && plain) {
-      if (MayLeaveEditor())
-        CurrentArea = AREA_PANELS;
-      return 1;
-    }
-    if (key.Code == HK_F2 && plain) {
-      SaveEditorFile();
-      return 1;
-    }
-    if (IsPasteKey(key)) {
-      EditorInsertText(ClipboardText().c_str());
-      return 1;
-    }
-    EditorKey(&key);
-    return 1;
-  }
-  if ((key.Code == HK_F10 || key.Code == HK_ESC || key.Code == HK_F3) && plain) {
-    CurrentArea = AREA_PANELS;
-    return 1;
-  }
-  ViewerKey(&key);
   return 1;
 }
 
@@ -347,14 +398,34 @@ const char *EditorFileName(void) { return EditorFile; }
 
 void HostSetClipboardReader(ClipboardTextReader reader) { ClipboardReader = reader; }
 
+void HostSetPluginActions(HostPluginActions actions) { Actions = actions; }
+
+void ShowAreaTitle(void) {
+  char title[HOST_PATH_SIZE + 32];
+  if (CurrentArea == AREA_PANELS)
+    snprintf(title, sizeof title, "{%s} - farhost", PanelFolder());
+  else
+    snprintf(title, sizeof title, "%s - %s", CurrentArea == AREA_EDITOR ? "Edit" : "View",
+             CurrentArea == AREA_EDITOR ? (EditorFile[0] ? EditorFile : "(new text)")
+                                        : (ViewerFile[0] ? ViewerFile : "(viewer)"));
+  SetConsoleTitleA(title);
+}
+
 void RunHost(int startArea) {
   CurrentArea = startArea;
+  int titled = CurrentArea;
   for (;;) {
+    /* A host names its screen in the console title whenever it changes. */
+    if (CurrentArea != titled)
+      ShowAreaTitle();
+    titled = CurrentArea;
     DrawArea();
     ShowEditorNotice();
     HostKey key;
-    if (!InputNext(&key))
+    if (!InputNextOnHost(&key))
       break;
+    if (HandleHostStep(key))
+      continue;
     if (key.Code == HK_F11 && !key.Mods) {
       RunPluginsMenu(CurrentArea);
       continue;

@@ -21,6 +21,20 @@ const char *EditorFileName(void);
 typedef int (*ClipboardTextReader)(char *out, int size);
 void HostSetClipboardReader(ClipboardTextReader reader);
 
+/* What only the Windows build can do to its plugins, for the host's steps
+   (Lang and Unload in a script, Alt+L and Alt+U on its screens): reload
+   their texts in another language, freeing the old ones; unload them
+   without ExitFAR. Unset in the tests: the steps are then only logged. */
+struct HostPluginActions {
+  void (*SwitchLanguage)(const char *language);
+  void (*UnloadWithoutExit)(void);
+};
+void HostSetPluginActions(struct HostPluginActions actions);
+
+/* Names the current area in the console title, as the host does whenever
+   it changes: "{folder} - farhost", "Edit - file", "View - file". */
+void ShowAreaTitle(void);
+
 void RunHost(int startArea);
 
 #endif

@@ -39,15 +39,18 @@ void InputSetDumpWriter(DumpWriter writer) { Dumper = writer; }
 
 int InputScripted(void) { return Scripted; }
 
-int InputNext(HostKey *key) {
-  if (!Scripted) {
-    if (Reader && Reader(key))
-      return 1;
-    ++RanOut;
-    return 0;
-  }
+namespace {
+
+int IsHostStep(int code) { return code == HK_LANGUAGE || code == HK_UNLOAD || code == HK_TITLE; }
+
+/* The next key of the script; steps that any screen carries out (Dump,
+   Wait) are done here, and the host's own steps are given only to the
+   host's screens: a window skips them. */
+int NextScripted(HostKey *key, int onHostScreens) {
   while (ScriptPos < ScriptCount) {
     *key = Script[ScriptPos++];
+    char name[300];
+    DescribeKey(key, name, sizeof name);
     if (key->Code == HK_DUMP) {
       HostLog("dump");
       if (Dumper)
@@ -59,14 +62,31 @@ int InputNext(HostKey *key) {
       Sleep((DWORD)key->Char);
       continue;
     }
-    char name[48];
-    DescribeKey(key, name, sizeof name);
+    if (IsHostStep(key->Code) && !onHostScreens) {
+      HostLog("host: %s skipped: a window is open (it is for the host's own screens)", name);
+      continue;
+    }
     HostLog("key %s", name);
     return 1;
   }
   ++RanOut;
   return 0;
 }
+
+int ReadKey(HostKey *key, int onHostScreens) {
+  if (Scripted)
+    return NextScripted(key, onHostScreens);
+  if (Reader && Reader(key))
+    return 1;
+  ++RanOut;
+  return 0;
+}
+
+} // namespace
+
+int InputNext(HostKey *key) { return ReadKey(key, 0); }
+
+int InputNextOnHost(HostKey *key) { return ReadKey(key, 1); }
 
 int InputRemaining(void) { return Scripted ? ScriptCount - ScriptPos : 0; }
 

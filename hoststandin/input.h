@@ -17,6 +17,10 @@ int InputScripted(void);
 /* The next key, 1; or 0 once the script is over (or the console closed).
    Dump steps of a script are carried out here and never returned. */
 int InputNext(struct HostKey *key);
+/* The same for the host's own screens (panels, editor, viewer), which also
+   get the host's steps (HK_LANGUAGE, HK_UNLOAD, HK_TITLE); InputNext skips
+   those, since a window of a plugin is open. */
+int InputNextOnHost(struct HostKey *key);
 /* Keys of the script not yet read, and how many times a key was asked for
    after the input had ended: more than once means the input ended inside a
    window (menu, dialog, message) and not only in the main screens. */

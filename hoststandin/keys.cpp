@@ -15,12 +15,12 @@ struct KeyName {
 };
 
 const KeyName KeyNames[] = {
-    {"Enter", HK_ENTER, '\r'}, {"Esc", HK_ESC, 27},   {"Up", HK_UP, 0},
-    {"Down", HK_DOWN, 0},      {"Left", HK_LEFT, 0},  {"Right", HK_RIGHT, 0},
-    {"Home", HK_HOME, 0},      {"End", HK_END, 0},    {"PgUp", HK_PGUP, 0},
-    {"PgDn", HK_PGDN, 0},      {"Tab", HK_TAB, '\t'}, {"Space", HK_SPACE, ' '},
-    {"Ins", HK_INS, 0},        {"Del", HK_DEL, 0},    {"BS", HK_BS, 8},
-    {"Dump", HK_DUMP, 0},
+    {"Enter", HK_ENTER, '\r'}, {"Esc", HK_ESC, 27},      {"Up", HK_UP, 0},
+    {"Down", HK_DOWN, 0},      {"Left", HK_LEFT, 0},     {"Right", HK_RIGHT, 0},
+    {"Home", HK_HOME, 0},      {"End", HK_END, 0},       {"PgUp", HK_PGUP, 0},
+    {"PgDn", HK_PGDN, 0},      {"Tab", HK_TAB, '\t'},    {"Space", HK_SPACE, ' '},
+    {"Ins", HK_INS, 0},        {"Del", HK_DEL, 0},       {"BS", HK_BS, 8},
+    {"Dump", HK_DUMP, 0},      {"Unload", HK_UNLOAD, 0},
 };
 
 void SetError(char *error, int size, const char *message, const char *token, int length) {
@@ -44,9 +44,10 @@ int LookUpName(const char *name, int length, HostKey *key) {
   }
   for (const KeyName &entry : KeyNames) {
     if ((int)strlen(entry.Name) == length && strncasecmp(entry.Name, name, length) == 0) {
-      key->Code = entry.Code;
+      if (entry.Code == HK_UNLOAD)
+        return 0; /* a step word, read before any key name */
+      *key = NamedKey(entry.Code, 0);
       key->Char = entry.Char;
-      key->Mods = 0;
       return 1;
     }
   }
@@ -75,22 +76,139 @@ int ReadModifiers(const char *token, int length, int *mods) {
   }
 }
 
+int IsSpace(char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n'; }
+
+const char *SkipSpace(const char *p) {
+  while (IsSpace(*p))
+    ++p;
+  return p;
+}
+
 /* The number after "Wait", in digits; at most ten minutes. */
 int ReadWaitTime(const char **p, HostKey *key) {
-  const char *q = *p;
-  while (*q == ' ' || *q == '\t' || *q == '\r' || *q == '\n')
-    ++q;
+  const char *q = SkipSpace(*p);
   long milliseconds = 0;
   const char *digits = q;
   while (*q >= '0' && *q <= '9' && milliseconds <= WAIT_LONGEST)
     milliseconds = milliseconds * 10 + (*q++ - '0');
-  if (q == digits || milliseconds > WAIT_LONGEST ||
-      (*q && *q != ' ' && *q != '\t' && *q != '\r' && *q != '\n'))
+  if (q == digits || milliseconds > WAIT_LONGEST || (*q && !IsSpace(*q)))
     return 0;
-  key->Code = HK_WAIT;
+  *key = NamedKey(HK_WAIT, 0);
   key->Char = (int)milliseconds;
-  key->Mods = 0;
   *p = q;
+  return 1;
+}
+
+/* The word after "Lang" (a language's name), or the quoted text after
+   "Title"; the key points at it. */
+int ReadStepText(const char **p, int quoted, HostKey *key) {
+  const char *q = SkipSpace(*p);
+  const char *text = q;
+  if (quoted) {
+    if (*q != '"')
+      return 0;
+    text = ++q;
+    while (*q && *q != '"')
+      ++q;
+    if (*q != '"')
+      return 0;
+  } else {
+    while (*q && !IsSpace(*q) && *q != '"')
+      ++q;
+    if (q == text || (*q && !IsSpace(*q)))
+      return 0;
+  }
+  key->Text = text;
+  key->Char = (int)(q - text);
+  *p = q + (quoted ? 1 : 0);
+  return 1;
+}
+
+/* The state of one parse. */
+struct Parse {
+  const char *At;
+  HostKey *Keys;
+  int Max, Count;
+  char *Error;
+  int ErrorSize;
+};
+
+int Fail(Parse *s, const char *message, const char *token, int length) {
+  SetError(s->Error, s->ErrorSize, message, token, length);
+  return 0;
+}
+
+int Add(Parse *s, const HostKey &key, const char *token, int length) {
+  if (s->Count >= s->Max)
+    return Fail(s, "too many keys at", token, length);
+  s->Keys[s->Count++] = key;
+  return 1;
+}
+
+/* "quoted text", typed as it stands; \" and \\ inside. */
+int ReadQuoted(Parse *s) {
+  const char *start = s->At;
+  const char *p = start + 1;
+  for (; *p && *p != '"'; ++p) {
+    int ch = (unsigned char)*p;
+    if (ch == '\\' && (p[1] == '"' || p[1] == '\\'))
+      ch = (unsigned char)*++p;
+    if (!Add(s, CharKey(ch), start, (int)strlen(start)))
+      return 0;
+  }
+  if (*p != '"')
+    return Fail(s, "unterminated quoted text", start, (int)strlen(start));
+  s->At = p + 1;
+  return 1;
+}
+
+/* The words that take an argument or none: Wait, Lang, Title, Unload. -1
+   when the token is none of them. */
+int ReadStepWord(Parse *s, const char *token, int length) {
+  static const struct {
+    const char *Word;
+    int Code;
+    const char *Usage;
+  } words[] = {{"Wait", HK_WAIT, "Wait takes milliseconds, 0 to 600000"},
+               {"Lang", HK_LANGUAGE, "Lang takes a language's name (Eng, Rus)"},
+               {"Title", HK_TITLE, "Title takes a \"quoted text\" (no quotes inside)"},
+               {"Unload", HK_UNLOAD, nullptr}};
+  for (const auto &word : words) {
+    if ((int)strlen(word.Word) != length || strncasecmp(token, word.Word, length) != 0)
+      continue;
+    HostKey key = NamedKey(word.Code, 0);
+    int read = word.Code == HK_WAIT     ? ReadWaitTime(&s->At, &key)
+               : word.Code == HK_UNLOAD ? 1
+                                        : ReadStepText(&s->At, word.Code == HK_TITLE, &key);
+    if (!read)
+      return Fail(s, word.Usage, token, (int)strlen(token));
+    return Add(s, key, token, length);
+  }
+  return -1;
+}
+
+/* A named key or a character, with modifiers; or a word typed. */
+int ReadKeyWord(Parse *s, const char *token, int length) {
+  int mods = 0;
+  int used = ReadModifiers(token, length, &mods);
+  HostKey key;
+  if (LookUpName(token + used, length - used, &key)) {
+    if (key.Code == HK_DUMP && mods)
+      return Fail(s, "Dump takes no modifiers", token, length);
+    key.Mods = mods;
+    return Add(s, key, token, length);
+  }
+  if (used > 0) {
+    /* A modified character, such as Alt+x. */
+    if (length - used != 1)
+      return Fail(s, "unknown key", token, length);
+    key = CharKey((unsigned char)token[used]);
+    key.Mods = mods;
+    return Add(s, key, token, length);
+  }
+  for (int i = 0; i < length; ++i)
+    if (!Add(s, CharKey((unsigned char)token[i]), token, length))
+      return 0;
   return 1;
 }
 
@@ -101,6 +219,7 @@ HostKey CharKey(int ch) {
   key.Code = ch == ' ' ? HK_SPACE : 0;
   key.Char = ch & 0xFF;
   key.Mods = 0;
+  key.Text = nullptr;
   return key;
 }
 
@@ -109,6 +228,7 @@ HostKey NamedKey(int code, int mods) {
   key.Code = code;
   key.Char = code == HK_SPACE ? ' ' : code == HK_ENTER ? '\r' : code == HK_TAB ? '\t' : 0;
   key.Mods = mods;
+  key.Text = nullptr;
   return key;
 }
 
@@ -117,89 +237,25 @@ int ParseKeyScript(const char *script, HostKey *keys, int maxKeys, char *error, 
     error[0] = 0;
   if (!script)
     return 0;
-  int count = 0;
-  const char *p = script;
+  Parse s = {script, keys, maxKeys, 0, error, errorSize};
   for (;;) {
-    while (*p == ' ' || *p == '\t' || *p == '\r' || *p == '\n')
-      ++p;
-    if (!*p)
-      return count;
-    if (*p == '"') {
-      const char *start = p;
-      ++p;
-      while (*p && *p != '"') {
-        int ch = (unsigned char)*p;
-        if (ch == '\\' && (p[1] == '"' || p[1] == '\\'))
-          ch = (unsigned char)*++p;
-        if (count >= maxKeys) {
-          SetError(error, errorSize, "too many keys at", start, (int)strlen(start));
-          return -1;
-        }
-        keys[count++] = CharKey(ch);
-        ++p;
-      }
-      if (*p != '"') {
-        SetError(error, errorSize, "unterminated quoted text", start, (int)strlen(start));
-        return -1;
-      }
-      ++p;
-      continue;
+    s.At = SkipSpace(s.At);
+    if (!*s.At)
+      return s.Count;
+    int ok;
+    if (*s.At == '"') {
+      ok = ReadQuoted(&s);
+    } else {
+      const char *token = s.At;
+      while (*s.At && !IsSpace(*s.At))
+        ++s.At;
+      int length = (int)(s.At - token);
+      ok = ReadStepWord(&s, token, length);
+      if (ok < 0)
+        ok = ReadKeyWord(&s, token, length);
     }
-    const char *token = p;
-    while (*p && *p != ' ' && *p != '\t' && *p != '\r' && *p != '\n')
-      ++p;
-    int length = (int)(p - token);
-    if (length == 4 && strncasecmp(token, "Wait", 4) == 0) {
-      if (count >= maxKeys) {
-        SetError(error, errorSize, "too many keys at", token, length);
-        return -1;
-      }
-      if (!ReadWaitTime(&p, &keys[count])) {
-        SetError(error, errorSize, "Wait takes milliseconds, 0 to 600000", token,
-                 (int)strlen(token));
-        return -1;
-      }
-      ++count;
-      continue;
-    }
-    int mods = 0;
-    int used = ReadModifiers(token, length, &mods);
-    HostKey key;
-    if (LookUpName(token + used, length - used, &key)) {
-      if (key.Code == HK_DUMP && mods) {
-        SetError(error, errorSize, "Dump takes no modifiers", token, length);
-        return -1;
-      }
-      key.Mods = mods;
-      if (count >= maxKeys) {
-        SetError(error, errorSize, "too many keys at", token, length);
-        return -1;
-      }
-      keys[count++] = key;
-      continue;
-    }
-    if (used > 0) {
-      /* A modified character, such as Alt+x. */
-      if (length - used != 1) {
-        SetError(error, errorSize, "unknown key", token, length);
-        return -1;
-      }
-      if (count >= maxKeys) {
-        SetError(error, errorSize, "too many keys at", token, length);
-        return -1;
-      }
-      key = CharKey((unsigned char)token[used]);
-      key.Mods = mods;
-      keys[count++] = key;
-      continue;
-    }
-    for (int i = 0; i < length; ++i) {
-      if (count >= maxKeys) {
-        SetError(error, errorSize, "too many keys at", token, length);
-        return -1;
-      }
-      keys[count++] = CharKey((unsigned char)token[i]);
-    }
+    if (!ok)
+      return -1;
   }
 }
 
@@ -207,6 +263,12 @@ void DescribeKey(const HostKey *key, char *out, int size) {
   char name[32] = "";
   if (key->Code == HK_WAIT) {
     snprintf(out, size, "Wait %d", key->Char);
+    return;
+  }
+  if (key->Code == HK_LANGUAGE || key->Code == HK_TITLE) {
+    const char *quote = key->Code == HK_TITLE ? "\"" : "";
+    snprintf(out, size, "%s %s%.*s%s", key->Code == HK_TITLE ? "Title" : "Lang", quote, key->Char,
+             key->Text ? key->Text : "", quote);
     return;
   }
   if (key->Code >= HK_F1 && key->Code <= HK_F12) {

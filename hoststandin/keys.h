@@ -33,7 +33,14 @@ enum {
      that wait (Char holds the milliseconds), so that what a plugin's own
      thread draws can be dumped while it shows and after. */
   HK_DUMP = 0x10000,
-  HK_WAIT = 0x10001
+  HK_WAIT = 0x10001,
+  /* Steps the host takes on its own screens, as a person's choice in its
+     menus would: switch the language (Text names it, Char is its length),
+     unload the plugins without ExitFAR, set the console title (Text, Char
+     bytes, OEM). */
+  HK_LANGUAGE = 0x10002,
+  HK_UNLOAD = 0x10003,
+  HK_TITLE = 0x10004
 };
 
 enum { KEYMOD_SHIFT = 1, KEYMOD_CTRL = 2, KEYMOD_ALT = 4 };
@@ -42,15 +49,20 @@ struct HostKey {
   int Code; /* HK_* for a named key, 0 for a typed character */
   int Char; /* the typed character (0..255), or the character of a named key such as Space */
   int Mods; /* KEYMOD_* */
+  /* For the host's steps only: their text, inside the script parsed (not
+     terminated; Char bytes long). */
+  const char *Text;
 };
 
 enum { KEY_SCRIPT_MAX = 4096, KEY_ERROR_SIZE = 160 };
 
 /* Parses a key script: names of keys (F1..F12, Enter, Esc, Up, Down, Left,
    Right, Home, End, PgUp, PgDn, Tab, Space, Ins, Del, BS, Dump), each with
-   optional Shift+, Ctrl+ and Alt+ prefixes; "Wait <milliseconds>"; a "quoted text" typed as it
-   stands; any other word typed character by character. Returns the number
-   of keys, or -1 with a message in error. */
+   optional Shift+, Ctrl+ and Alt+ prefixes; "Wait <milliseconds>";
+   "Lang <name>", "Unload" and "Title \"text\"" (host steps); a "quoted
+   text" typed as it stands; any other word typed character by character.
+   Returns the number of keys, or -1 with a message in error. The keys of
+   host steps point into the script, which must outlive them. */
 int ParseKeyScript(const char *script, struct HostKey *keys, int maxKeys, char *error,
                    int errorSize);
 

@@ -67,7 +67,22 @@ void WriteScreen(const char *screen, int length) {
   WriteOut(tail, sizeof tail - 1);
 }
 
-void WriteDump(void) { WriteScreen(Screen, ConsoleReadScreen(Screen, sizeof Screen)); }
+/* What a plugin must leave as it found it: the title and the code page. */
+void LogConsoleState(const char *when) {
+  char title[1024];
+  if (!GetConsoleTitleA(title, sizeof title))
+    title[0] = 0;
+  HostLog("host: %s: console title \"%s\", output code page %u", when, title, GetConsoleOutputCP());
+}
+
+/* A dump step: the screen, and in the log the title and code page then. */
+void WriteDump(void) {
+  static int dumps = 0;
+  char when[32];
+  snprintf(when, sizeof when, "at dump %d", ++dumps);
+  LogConsoleState(when);
+  WriteScreen(Screen, ConsoleReadScreen(Screen, sizeof Screen));
+}
 
 /* The clipboard's text for a paste: typed text is OEM, the clipboard's
    ANSI. */
@@ -89,14 +104,6 @@ void DefaultPluginsFolder(char *out, int size) {
   snprintf(out, size, "%s\\Plugins", exe);
 }
 
-/* What a plugin must leave as it found it: the title and the code page. */
-void LogConsoleState(const char *when) {
-  char title[1024];
-  if (!GetConsoleTitleA(title, sizeof title))
-    title[0] = 0;
-  HostLog("host: %s: console title \"%s\", output code page %u", when, title, GetConsoleOutputCP());
-}
-
 void ReportEnd(void) {
   WriteResult("cmdline", CommandLine.Text);
   std::vector<char> editor((size_t)EditorTextLength() + 1);
@@ -113,9 +120,8 @@ void ReportEnd(void) {
   WriteResult("clipboard", text);
 }
 
-} // namespace
-
-int main(int argc, char **argv) {
+/* The options and the key script; 0 to go on, else the exit code. */
+int ReadOptions(int argc, char **argv, int *keyCount) {
   char error[300];
   if (!ParseHostOptions(argc, argv, &Options, error, sizeof error)) {
     fprintf(stderr, "farhost: %s\n%s", error, HostUsage);
@@ -123,20 +129,26 @@ int main(int argc, char **argv) {
   }
   if (Options.Help) {
     fputs(HostUsage, stdout);
-    return 0;
+    return -1;
   }
-  int keyCount = 0;
+  *keyCount = 0;
+  if (!Options.Scripted)
+    return 0;
   /* The command line arrives in the ANSI code page; keys are typed in the
      console's, as a person types them. */
-  if (Options.Scripted && !Options.KeysFile[0])
+  if (!Options.KeysFile[0])
     CharToOemA(Options.Keys, Options.Keys);
-  if (Options.Scripted) {
-    keyCount = ParseKeyScript(Options.Keys, ScriptKeys, KEY_SCRIPT_MAX, error, sizeof error);
-    if (keyCount < 0) {
-      fprintf(stderr, "farhost: keys: %s\n", error);
-      return 2;
-    }
+  *keyCount = ParseKeyScript(Options.Keys, ScriptKeys, KEY_SCRIPT_MAX, error, sizeof error);
+  if (*keyCount < 0) {
+    fprintf(stderr, "farhost: keys: %s\n", error);
+    return 2;
   }
+  return 0;
+}
+
+/* The log, the output file, the clipboard and the window station asked
+   for; 0 to go on, else the exit code. */
+int PrepareRun(void) {
   if (!HostLogOpen(Options.Log[0] ? Options.Log : nullptr)) {
     fprintf(stderr, "farhost: cannot write the log %s\n", Options.Log);
     return 2;
@@ -153,6 +165,11 @@ int main(int argc, char **argv) {
     fprintf(stderr, "farhost: cannot leave the clipboard rights behind (window station)\n");
     return 3;
   }
+  return 0;
+}
+
+/* The console, and the screens' keys, dumps and sources joined to it. */
+int OpenScreens(int keyCount) {
   int width = Options.Width, height = Options.Height;
   if (Options.Scripted && !width) {
     width = 80;
@@ -160,18 +177,24 @@ int main(int argc, char **argv) {
   }
   if (!ConsoleOpen(width, height)) {
     fprintf(stderr, "farhost: no console; run it in a terminal (scripts/wine-run farhost.exe)\n");
-    return 2;
+    return 0;
   }
   ScreenSetFlushHook(ConsoleFlush);
   MessageSetErrorSource(ReadLastSystemError);
   InputSetDumpWriter(WriteDump);
   HostSetClipboardReader(ReadClipboardForPaste);
+  HostSetPluginActions({SwitchPluginsLanguage, UnloadPluginsWithoutExit});
   if (Options.Scripted)
     InputSetScript(ScriptKeys, keyCount);
   else
     InputSetReader(ConsoleReadKey);
-
   PanelSetLister(ListFolder);
+  return 1;
+}
+
+/* The panels' folder, the plugins, and the area the run starts in, named
+   in the title. */
+void StartHost(void) {
   char folder[MAX_PATH];
   if (Options.Folder[0])
     snprintf(folder, sizeof folder, "%s", Options.Folder);
@@ -179,11 +202,6 @@ int main(int argc, char **argv) {
     snprintf(folder, sizeof folder, "C:\\");
   if (!PanelOpenFolder(folder))
     fprintf(stderr, "farhost: cannot list %s\n", folder);
-  /* The host names its folder in the console title, as FAR does. */
-  char title[MAX_PATH + 16];
-  snprintf(title, sizeof title, "{%s} - farhost", folder);
-  SetConsoleTitleA(title);
-
   char plugins[OPTION_TEXT_SIZE];
   if (Options.PluginsFolder[0])
     snprintf(plugins, sizeof plugins, "%s", Options.PluginsFolder);
@@ -191,22 +209,24 @@ int main(int argc, char **argv) {
     DefaultPluginsFolder(plugins, sizeof plugins);
   if (Options.ScratchSettings)
     MakeScratchRoot(Options.RootKey, sizeof Options.RootKey);
+  snprintf(HostLanguage, sizeof HostLanguage, "%s", Options.Language);
   HostLog("host: language %s, root key %s, plugins %s", Options.Language, Options.RootKey, plugins);
   if (LoadPlugins(plugins, Options.Language, Options.RootKey) == 0)
     fprintf(stderr, "farhost: no plugin loaded from %s\n", plugins);
-
-  int area = Options.StartArea;
-  if (area == AREA_EDITOR && !OpenEditorFile(Options.File))
+  CurrentArea = Options.StartArea;
+  if (CurrentArea == AREA_EDITOR && !OpenEditorFile(Options.File))
     fprintf(stderr, "farhost: %s: %s\n", Options.File,
             EditorReadOnly() ? "opened read-only" : "a new file");
-  if (area == AREA_VIEWER && !OpenViewerFile(Options.File))
+  if (CurrentArea == AREA_VIEWER && !OpenViewerFile(Options.File))
     fprintf(stderr, "farhost: cannot read %s\n", Options.File);
+  ShowAreaTitle();
+}
 
-  LogConsoleState("as the host starts");
-  RunHost(area);
+/* After the host's screens: the plugins unloaded, the console given back,
+   the results reported. */
+void FinishRun(void) {
   UnloadPlugins();
   LogConsoleState("after the plugins are unloaded");
-
   if (InputRanOutInside() > 1) {
     fprintf(stderr, "farhost: the keys ran out inside a window; it was closed as with Esc\n");
     HostLog("host: the keys ran out inside a window");
@@ -223,5 +243,22 @@ int main(int argc, char **argv) {
     fclose(OutputFile);
   fflush(stdout);
   HostLogClose();
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+  int keyCount = 0;
+  int stop = ReadOptions(argc, argv, &keyCount);
+  if (!stop)
+    stop = PrepareRun();
+  if (!stop && !OpenScreens(keyCount))
+    stop = 2;
+  if (stop)
+    return stop < 0 ? 0 : stop;
+  StartHost();
+  LogConsoleState("as the host starts");
+  RunHost(CurrentArea);
+  FinishRun();
   return 0;
 }

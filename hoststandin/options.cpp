@@ -27,7 +27,14 @@ const char HostUsage[] =
     "                       the end (instead of --root-key)\n"
     "  --no-clipboard-rights  run in a window station without clipboard rights\n"
     "Keys: F1..F12 Enter Esc Up Down Left Right Home End PgUp PgDn Tab Space Ins Del BS,\n"
-    "with Shift+ Ctrl+ Alt+; \"quoted text\" or plain words are typed; Dump writes the screen.\n";
+    "with Shift+ Ctrl+ Alt+; \"quoted text\" or plain words are typed; Dump writes the screen\n"
+    "(and logs the title); Wait N waits N ms. On the host's own screens (panels, editor,\n"
+    "viewer), as a person's choice there would:\n"
+    "  Lang NAME            switch the language (Eng, Rus): each plugin's texts reloaded,\n"
+    "                       the old ones freed (Alt+L: English and Russian in turn)\n"
+    "  Unload               unload the plugins without ExitFAR, then free their texts;\n"
+    "                       the run goes on (Alt+U)\n"
+    "  Title \"TEXT\"         set the console title (the host also names each screen there)\n";
 
 namespace {
 
@@ -50,6 +57,15 @@ int ReadKeysFile(const char *path, char *out, int size) {
 }
 
 } // namespace
+
+void HostLanguageName(const char *value, char *out, int size) {
+  if (!strcasecmp(value, "Eng") || !strcasecmp(value, "English"))
+    snprintf(out, size, "English");
+  else if (!strcasecmp(value, "Rus") || !strcasecmp(value, "Russian"))
+    snprintf(out, size, "Russian");
+  else
+    snprintf(out, size, "%s", value);
+}
 
 int ParseHostOptions(int argc, const char *const *argv, HostOptions *o, char *error,
                      int errorSize) {
@@ -82,12 +98,9 @@ int ParseHostOptions(int argc, const char *const *argv, HostOptions *o, char *er
     } else if (!strcmp(name, "--plugins")) {
       ok = Copy(o->PluginsFolder, sizeof o->PluginsFolder, value);
     } else if (!strcmp(name, "--lang")) {
-      if (!strcasecmp(value, "Eng") || !strcasecmp(value, "English"))
-        snprintf(o->Language, sizeof o->Language, "English");
-      else if (!strcasecmp(value, "Rus") || !strcasecmp(value, "Russian"))
-        snprintf(o->Language, sizeof o->Language, "Russian");
-      else
-        ok = Copy(o->Language, sizeof o->Language, value);
+      ok = (int)strlen(value) < (int)sizeof o->Language;
+      if (ok)
+        HostLanguageName(value, o->Language, sizeof o->Language);
     } else if (!strcmp(name, "--root-key")) {
       ok = Copy(o->RootKey, sizeof o->RootKey, value);
     } else if (!strcmp(name, "--from")) {

@@ -31,4 +31,8 @@ int ParseHostOptions(int argc, const char *const *argv, struct HostOptions *opti
                      int errorSize);
 extern const char HostUsage[];
 
+/* The host's name of a language given as --lang takes it: "Eng" and "Rus"
+   stand for English and Russian, any case; other names as they are. */
+void HostLanguageName(const char *value, char *out, int size);
+
 #endif

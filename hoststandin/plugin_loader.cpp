@@ -20,6 +20,54 @@ void Report(const char *format, const char *a, const char *b) {
   HostLog("loader: %s", line);
 }
 
+/* A language table of its own pages, so that freeing it makes every text
+   in it unreadable: a plugin that kept a pointer GetMsg gave faults on the
+   read, as under a host whose freed memory went back to the system. */
+LngFile *NewLanguageTable(void) {
+  return (LngFile *)VirtualAlloc(nullptr, sizeof(LngFile), MEM_RESERVE | MEM_COMMIT,
+                                 PAGE_READWRITE);
+}
+
+/* The pages are given back but their addresses stay reserved until the
+   process ends, so that no later table lands there and a stale pointer
+   never finds new text where the old stood. */
+void FreeLanguageTable(LngFile *table) {
+  if (table)
+    VirtualFree(table, 0, MEM_DECOMMIT);
+}
+
+/* The plugin's language and help files for a language; its texts loaded
+   into a new table, which replaces (and frees) the one it had. */
+void LoadPluginTexts(PluginSlot &slot, const char *language) {
+  FindLanguageFile(slot.Folder, "lng", language, slot.LngPath, sizeof slot.LngPath);
+  FindLanguageFile(slot.Folder, "hlf", language, slot.HlfPath, sizeof slot.HlfPath);
+  LngFile *fresh = slot.LngPath[0] ? NewLanguageTable() : nullptr;
+  if (!slot.LngPath[0]) {
+    Report("%s: no language file (*.lng) beside it%s", slot.ModuleName, "");
+  } else if (!fresh ||
+             !LoadLngFile(slot.LngPath, fresh, slot.MessagesError, sizeof slot.MessagesError)) {
+    Report("language file refused: %s%s", fresh ? slot.MessagesError : "no memory", "");
+    FreeLanguageTable(fresh);
+    fresh = nullptr;
+  } else {
+    HostLog("loader: messages %s (%s, %d messages)", slot.LngPath, fresh->Language, fresh->Count);
+  }
+  LngFile *old = slot.Messages;
+  slot.Messages = fresh;
+  FreeLanguageTable(old);
+  HostLog("loader: help %s", slot.HlfPath[0] ? slot.HlfPath : "(none)");
+}
+
+/* The entry points by name; 0 when the module has none of them. */
+int FindEntryPoints(HMODULE module, PluginSlot *slot) {
+  slot->SetStartupInfo = (PLUGIN_SETSTARTUPINFO)(void *)GetProcAddress(module, "SetStartupInfo");
+  slot->GetPluginInfo = (PLUGIN_GETPLUGININFO)(void *)GetProcAddress(module, "GetPluginInfo");
+  slot->OpenPlugin = (PLUGIN_OPENPLUGIN)(void *)GetProcAddress(module, "OpenPlugin");
+  slot->Configure = (PLUGIN_CONFIGURE)(void *)GetProcAddress(module, "Configure");
+  slot->ExitFAR = (PLUGIN_EXITFAR)(void *)GetProcAddress(module, "ExitFAR");
+  return slot->SetStartupInfo || slot->GetPluginInfo || slot->OpenPlugin || slot->Configure;
+}
+
 void LoadPlugin(const char *path, const char *language) {
   HMODULE module = LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
   if (!module) {
@@ -31,13 +79,8 @@ void LoadPlugin(const char *path, const char *language) {
   char moduleName[MAX_PATH];
   if (!GetModuleFileNameA(module, moduleName, sizeof moduleName))
     snprintf(moduleName, sizeof moduleName, "%s", path);
-  PLUGIN_SETSTARTUPINFO setStartupInfo =
-      (PLUGIN_SETSTARTUPINFO)(void *)GetProcAddress(module, "SetStartupInfo");
-  PLUGIN_GETPLUGININFO getPluginInfo =
-      (PLUGIN_GETPLUGININFO)(void *)GetProcAddress(module, "GetPluginInfo");
-  PLUGIN_OPENPLUGIN openPlugin = (PLUGIN_OPENPLUGIN)(void *)GetProcAddress(module, "OpenPlugin");
-  PLUGIN_CONFIGURE configure = (PLUGIN_CONFIGURE)(void *)GetProcAddress(module, "Configure");
-  if (!setStartupInfo && !getPluginInfo && !openPlugin && !configure) {
+  PluginSlot found;
+  if (!FindEntryPoints(module, &found)) {
     Report("%s exports none of the plugin entry points%s", moduleName, "");
     FreeLibrary(module);
     return;
@@ -49,36 +92,31 @@ void LoadPlugin(const char *path, const char *language) {
     return;
   }
   PluginSlot &slot = Plugins[number];
+  FindEntryPoints(module, &slot);
   slot.Module = module;
-  slot.SetStartupInfo = setStartupInfo;
-  slot.GetPluginInfo = getPluginInfo;
-  slot.OpenPlugin = openPlugin;
-  slot.Configure = configure;
-  slot.ExitFAR = (PLUGIN_EXITFAR)(void *)GetProcAddress(module, "ExitFAR");
   HostLog("loader: plugin %d %s (SetStartupInfo %s, GetPluginInfo %s, OpenPlugin %s, Configure %s)",
-          number, moduleName, setStartupInfo ? "yes" : "no", getPluginInfo ? "yes" : "no",
-          openPlugin ? "yes" : "no", configure ? "yes" : "no");
-
-  FindLanguageFile(slot.Folder, "lng", language, slot.LngPath, sizeof slot.LngPath);
-  FindLanguageFile(slot.Folder, "hlf", language, slot.HlfPath, sizeof slot.HlfPath);
-  if (!slot.LngPath[0]) {
-    Report("%s: no language file (*.lng) beside it%s", moduleName, "");
-  } else if (!LoadLngFile(slot.LngPath, &slot.Messages, slot.MessagesError,
-                          sizeof slot.MessagesError)) {
-    Report("language file refused: %s%s", slot.MessagesError, "");
-  } else {
-    slot.MessagesLoaded = 1;
-    HostLog("loader: messages %s (%s, %d messages)", slot.LngPath, slot.Messages.Language,
-            slot.Messages.Count);
-  }
-  HostLog("loader: help %s", slot.HlfPath[0] ? slot.HlfPath : "(none)");
-
+          number, moduleName, slot.SetStartupInfo ? "yes" : "no", slot.GetPluginInfo ? "yes" : "no",
+          slot.OpenPlugin ? "yes" : "no", slot.Configure ? "yes" : "no");
+  LoadPluginTexts(slot, language);
   if (slot.SetStartupInfo) {
     FillStartupInfo(&StartupInfo[number], number, moduleName, RootKeyText);
     HostLog("SetStartupInfo plugin=%d StructSize=%d RootKey=%s", number,
             StartupInfo[number].StructSize, RootKeyText);
     slot.SetStartupInfo(&StartupInfo[number]);
   }
+}
+
+/* The module freed and forgotten: its number stays, with no entry points,
+   so that a late GetMsg for it gets "". */
+void ForgetPlugin(PluginSlot &slot) {
+  if (slot.Module)
+    FreeLibrary(slot.Module);
+  slot.Module = nullptr;
+  slot.SetStartupInfo = nullptr;
+  slot.GetPluginInfo = nullptr;
+  slot.OpenPlugin = nullptr;
+  slot.Configure = nullptr;
+  slot.ExitFAR = nullptr;
 }
 
 } // namespace
@@ -155,9 +193,31 @@ void UnloadPlugins(void) {
       HostLog("ExitFAR plugin=%d", number);
       slot.ExitFAR();
     }
-    if (slot.Module)
-      FreeLibrary(slot.Module);
-    slot.Module = nullptr;
+    ForgetPlugin(slot);
+    FreeLanguageTable(slot.Messages);
+    slot.Messages = nullptr;
   }
   ClearPlugins();
+}
+
+void UnloadPluginsWithoutExit(void) {
+  for (int number = 0; number < PluginCount; number++) {
+    PluginSlot &slot = Plugins[number];
+    if (!slot.Module)
+      continue;
+    HostLog("host: plugin %d unloaded without ExitFAR, its language table freed", number);
+    ForgetPlugin(slot);
+    FreeLanguageTable(slot.Messages);
+    slot.Messages = nullptr;
+  }
+}
+
+void SwitchPluginsLanguage(const char *language) {
+  for (int number = 0; number < PluginCount; number++) {
+    PluginSlot &slot = Plugins[number];
+    if (!slot.Module)
+      continue;
+    HostLog("host: plugin %d: language %s, the old texts freed", number, language);
+    LoadPluginTexts(slot, language);
+  }
 }

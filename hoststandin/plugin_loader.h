@@ -12,6 +12,14 @@ int LoadPlugins(const char *pluginsFolder, const char *language, const char *roo
    module freed. */
 void UnloadPlugins(void);
 
+/* What a host may do while it runs. Each plugin's texts reloaded in
+   another language: its old table is freed, so a pointer GetMsg gave
+   before faults when read. And every plugin unloaded as a host that skips
+   ExitFAR would: FreeLibrary, then its language table freed; the host goes
+   on without them. */
+void SwitchPluginsLanguage(const char *language);
+void UnloadPluginsWithoutExit(void);
+
 /* Chooses among the files matching a pattern (e.g. "dir\\*.lng") the one
    whose .Language is the wanted one, else English, else the first; "" when
    there is none. */

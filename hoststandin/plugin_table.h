@@ -14,8 +14,9 @@ struct PluginSlot {
   char Folder[PLUGIN_PATH_SIZE];     /* with its trailing backslash */
   char LngPath[PLUGIN_PATH_SIZE];    /* empty when none was found */
   char HlfPath[PLUGIN_PATH_SIZE];
-  struct LngFile Messages;
-  int MessagesLoaded;
+  /* The host's language table for this plugin, null when none is loaded;
+     replaced (and the old one freed) when the host's language changes. */
+  struct LngFile *Messages;
   char MessagesError[LNG_ERROR_SIZE];
   HMODULE Module;
   PLUGIN_SETSTARTUPINFO SetStartupInfo;

@@ -13,6 +13,7 @@
 #include <string.h>
 
 int CurrentArea = AREA_PANELS;
+char HostLanguage[HOST_LANGUAGE_SIZE] = "English";
 LineEdit CommandLine = {{0}, 0, 0, 0, LINE_EDIT_SIZE};
 
 int OpenFromOfArea(int area) {
@@ -93,7 +94,7 @@ int Match(const char *pattern, const char *text) {
 
 const char *WINAPI HostGetMsg(int PluginNumber, int MsgId) {
   PluginSlot *slot = PluginByNumber(PluginNumber);
-  const char *text = slot && slot->MessagesLoaded ? LngMessage(&slot->Messages, MsgId) : nullptr;
+  const char *text = slot && slot->Messages ? LngMessage(slot->Messages, MsgId) : nullptr;
   if (!text) {
     HostLog("GetMsg plugin=%d id=%d -> \"\" (no such message)", PluginNumber, MsgId);
     return "";

@@ -1,6 +1,7 @@
 /* The stand-in as a person uses it around the plugin: the editor keeps a
    file as it was, line ends and all; the command line's Esc and the paste
    keys; a scripted run's screen, typed text and fresh state. */
+#include "e2e_support.h"
 #include "farhost_run.h"
 
 #include <string>
@@ -187,6 +188,30 @@ TEST(StandInScript, ScratchSettingsAreRemovedAtTheEnd) {
   HKEY key;
   EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, root.c_str(), 0, KEY_READ, &key), ERROR_SUCCESS)
       << root << " is gone";
+}
+
+/* The host's own steps. A language switch reloads the plugin's texts, so
+   its menu line is Russian after it; an unload without ExitFAR leaves no
+   plugin to offer, and the run goes on; a title set stays, as the log of
+   the dump after it shows. Inside a window a step is skipped. */
+TEST(StandInScript, SwitchesLanguageUnloadsAndSetsTheTitle) {
+  FarhostRun run = RunFarhost("steps", "--keys \"F11 Dump Unload Esc Lang Rus F11 Dump Esc "
+                                       "Title \\\"my title\\\" Dump Unload F11 Dump Enter\"");
+  ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+  std::vector<std::string> screens = Screens(run);
+  ASSERT_EQ(screens.size(), 4u) << run.Output;
+  EXPECT_NE(screens[0].find(Message("Eng", 0)), std::string::npos) << screens[0];
+  EXPECT_NE(screens[1].find(Message("Rus", 0)), std::string::npos)
+      << "the plugin's line in the new language\n"
+      << screens[1];
+  EXPECT_NE(run.Log.find("host: Unload skipped"), std::string::npos)
+      << "no unload while the host's menu is open\n"
+      << run.Log;
+  EXPECT_NE(run.Log.find("host: at dump 3: console title \"my title\""), std::string::npos)
+      << run.Log;
+  EXPECT_NE(run.Log.find("host: plugin 0 unloaded without ExitFAR"), std::string::npos) << run.Log;
+  EXPECT_EQ(run.Log.find("ExitFAR plugin=0"), std::string::npos) << "never called\n" << run.Log;
+  EXPECT_NE(screens[3].find("No plugin offers an entry here"), std::string::npos) << screens[3];
 }
 
 } // namespace

@@ -37,6 +37,8 @@ TEST(KeyScript, NamesTextAndModifiers) {
       {"Dump", {"Dump"}},
       {"Wait 500 Dump wait\t0 F4", {"Wait 500", "Dump", "Wait 0", "F4"}},
       {"Waiting", {"'W'", "'a'", "'i'", "'t'", "'i'", "'n'", "'g'"}},
+      {"Lang Rus unload Title \"{my} title\" lang\teng",
+       {"Lang Rus", "Unload", "Title \"{my} title\"", "Lang eng"}},
       {"  \n\t ", {}},
   };
   for (const auto &c : cases) {
@@ -55,7 +57,12 @@ TEST(KeyScript, RefusesWhatItCannotPress) {
                {"Wait F4", "Wait takes milliseconds"},
                {"Wait 10x", "Wait takes milliseconds"},
                {"Wait 600001", "Wait takes milliseconds"},
-               {"Wait 99999999999999999999", "Wait takes milliseconds"}};
+               {"Wait 99999999999999999999", "Wait takes milliseconds"},
+               {"Lang", "Lang takes a language"},
+               {"Lang \"Rus\"", "Lang takes a language"},
+               {"Title Mine", "Title takes a \"quoted text\""},
+               {"Title \"open", "Title takes a \"quoted text\""},
+               {"Alt+Unload", "unknown key"}};
   for (const auto &c : cases) {
     HostKey keys[8];
     char error[KEY_ERROR_SIZE];

@@ -128,9 +128,10 @@ TEST_F(ServicesTest, GetMsgFromTheChosenLanguageFile) {
   EXPECT_STREQ(Plugins[0].Folder, "C:\\P\\Horalis\\");
   const char text[] = ".Language=English,English\n\"Horalis\"\n\"&Insert\"\n";
   char error[LNG_ERROR_SIZE];
-  ASSERT_EQ(ParseLng(text, sizeof text - 1, &Plugins[0].Messages, error, sizeof error), 1);
+  static LngFile messages;
+  ASSERT_EQ(ParseLng(text, sizeof text - 1, &messages, error, sizeof error), 1);
   EXPECT_STREQ(HostGetMsg(0, 0), "") << "not loaded yet";
-  Plugins[0].MessagesLoaded = 1;
+  Plugins[0].Messages = &messages;
   EXPECT_STREQ(HostGetMsg(0, 0), "Horalis");
   EXPECT_STREQ(HostGetMsg(0, 1), "&Insert");
   EXPECT_STREQ(HostGetMsg(0, 2), "") << "past the last message: empty, never null";
