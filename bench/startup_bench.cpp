@@ -1,7 +1,7 @@
 // Start-up of the shipped DLL (SetStartupInfo, then GetPluginInfo) with nine
 // presets stored, against the bare calls it must make: the registry reads of
-// the presets, of the "Menu" and "Config" settings (the names' language
-// before the dialog library, "NoUseMenu" after), and the binding of the
+// the presets, of the "Menu" settings and of "Config" (the names' language
+// and "NoUseMenu", in one open), and the binding of the
 // dialog library (its path, LoadLibrary, one GetProcAddress per operation
 // and its two start calls).
 #include <stdio.h>
@@ -35,8 +35,9 @@ static void ReadPresetBare(int slot) {
   RegCloseKey(key);
 }
 
-// "Menu" is only read when it exists; "Config" is created when missing.
-static DWORD ReadNumberBare(const char *path, const char *name, int create) {
+// "Menu" is only read when it exists; "Config" is created when missing,
+// and both its values are read in that one open.
+static DWORD ReadNumberBare(const char *path, const char *name, const char *second, int create) {
   HKEY key;
   DWORD number = 0, type, size = sizeof number;
   LONG opened = create ? RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, NULL, 0, KEY_ALL_ACCESS, NULL,
@@ -45,6 +46,10 @@ static DWORD ReadNumberBare(const char *path, const char *name, int create) {
   if (opened != ERROR_SUCCESS)
     return 0;
   RegQueryValueExA(key, name, NULL, &type, (BYTE *)&number, &size);
+  if (second) {
+    size = sizeof number;
+    RegQueryValueExA(key, second, NULL, &type, (BYTE *)&number, &size);
+  }
   RegCloseKey(key);
   return number;
 }
@@ -55,8 +60,8 @@ enum { DG_INIT_PLACE = 9, GET_ITEM_NULL_PLACE = 15 };
 static void StartBare(void *) {
   for (int slot = 1; slot <= 9; ++slot)
     ReadPresetBare(slot);
-  ReadNumberBare(BENCH_SETTINGS_PATH "\\Menu", "Custom", 0);
-  ReadNumberBare(BENCH_SETTINGS_PATH "\\Config", "UserLanguage", 0);
+  ReadNumberBare(BENCH_SETTINGS_PATH "\\Menu", "Custom", NULL, 0);
+  ReadNumberBare(BENCH_SETTINGS_PATH "\\Config", "UserLanguage", "NoUseMenu", 1);
   char path[256];
   GetModuleFileNameA(Plugin.Module, path, sizeof path);
   HMODULE library = LoadLibraryA(HORALIS_SHIPPED_DIALOG_GEN);
@@ -70,7 +75,6 @@ static void StartBare(void *) {
   getItemNull();
   init(Host);
   Host.GetMsg(Host.ModuleNumber, 0);
-  ReadNumberBare(BENCH_SETTINGS_PATH "\\Config", "NoUseMenu", 1);
 }
 
 int main() {

@@ -20,7 +20,8 @@ struct CalendarRun {
   int Year, Month, Day; // the month shown and the day kept across the months
   int Focus;            // the step that has the focus, 0 for the kept day
   int WeekNumbers;
-  int FirstDay; // of the week, 0 Monday .. 6 Sunday
+  int FirstDay;   // of the week, 0 Monday .. 6 Sunday
+  int MonthWidth; // the longest month name's, so the month's button keeps one width
 };
 
 enum { FIRST_HEADING = 43 }; // the weekdays' headings, 43..49
@@ -58,16 +59,40 @@ static int ShownDay(const struct CalendarRun *run) {
   return run->Day < length ? run->Day : length;
 }
 
-void FormatMonthName(char *text, int size, const char *name) {
+void FormatMonthName(char *text, int size, const char *name, int longest) {
   int length = (int)strlen(name);
-  int padding = length <= 9 ? (9 - length) / 2 + 1 : 0;
-  snprintf(text, (size_t)size, "%*s%s", padding, "", name);
+  int width = (longest > 9 ? longest : 9) + 1;
+  int before = length < width ? (width - length + 1) / 2 : 0;
+  int after = length + before < width ? width - length - before : 0;
+  snprintf(text, (size_t)size, "%*s%s%*s", before, "", name, after, "");
+}
+
+static int LongestMonthName(void) {
+  int longest = 0;
+  char name[32];
+  for (int month = 1; month <= 12; month++) {
+    int length = (int)strlen(CalendarMonthName(month, name, sizeof name));
+    longest = length > longest ? length : longest;
+  }
+  return longest;
 }
 
 static void WriteItemText(DialogHandle dialog, int item, const char *format, int value) {
   char text[16];
   snprintf(text, sizeof text, format, value);
   PutItemText(dialog, item, text);
+}
+
+// Days of the neighbouring months are grey and cannot be chosen; today
+// has a colour of its own, whatever is selected, and so has the weekend.
+static void MarkCell(const struct CalendarRun *run, int cell, int day) {
+  if (NormalizedMonth(run->Year, run->Month, day) != run->Month)
+    MarkItem(run->Dialog, cell);
+  else if (day == run->Date.tm_mday && run->Month == run->Date.tm_mon + 1 &&
+           run->Year == run->Date.tm_year + 1900)
+    ColourItem(run->Dialog, cell, TODAY_COLOR);
+  else if ((cell - 1 + run->FirstDay) % 7 >= 5)
+    ColourItem(run->Dialog, cell, WEEKEND_COLOR);
 }
 
 // Lays out the month shown; returns the number of cells before its 1st.
@@ -80,12 +105,10 @@ static int LayOutMonth(const struct CalendarRun *run) {
   char name[32];
   if (monthText)
     FormatMonthName(monthText, FAR_DIALOG_DATA_SIZE,
-                    CalendarMonthName(run->Month, name, sizeof name));
+                    CalendarMonthName(run->Month, name, sizeof name), run->MonthWidth);
   for (int cell = 1; cell <= CALENDAR_CELLS; cell++) {
     int day = cell - offset;
-    // Days of the neighbouring months are shown grey and cannot be chosen.
-    if (NormalizedMonth(run->Year, run->Month, day) != run->Month)
-      MarkItem(run->Dialog, cell);
+    MarkCell(run, cell, day);
     WriteItemText(run->Dialog, cell, "%2d", NormalizedDay(run->Year, run->Month, day));
   }
   return offset;
@@ -111,11 +134,14 @@ static void KeepSelectedDay(struct CalendarRun *run, int offset) {
     }
 }
 
-// A month step past either end of the calendar's years does nothing.
+// A month step past either end of the calendar's years stays, and says
+// so as a typed year does.
 static void StepShownMonth(struct CalendarRun *run, int step) {
   int months = run->Year * 12 + run->Month - 1 + step;
-  if (months / 12 < FIRST_YEAR || months / 12 > LAST_YEAR)
+  if (months / 12 < FIRST_YEAR || months / 12 > LAST_YEAR) {
+    SayYearRange();
     return;
+  }
   run->Year = months / 12;
   run->Month = months % 12 + 1;
 }
@@ -179,6 +205,7 @@ void ShowCalendar(int openFrom) {
   if (!run.Dialog)
     return;
   run.FirstDay = WriteWeekHeadings(run.Dialog, run.WeekNumbers);
+  run.MonthWidth = LongestMonthName();
   for (;;) {
     int offset = LayOutMonth(&run);
     if (run.WeekNumbers)

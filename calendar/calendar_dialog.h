@@ -22,8 +22,9 @@ enum {
    host's OpenFrom value, which decides where the date goes. */
 void ShowCalendar(int openFrom);
 
-/* The month's name as its control shows it: centred in nine columns, with
-   no spaces after it. */
-void FormatMonthName(char *text, int size, const char *name);
+/* The month's name as its control shows it: centred in one more column
+   than the longest name of the language (at least nine) takes, so the
+   control keeps one width from month to month. */
+void FormatMonthName(char *text, int size, const char *name, int longest);
 
 #endif

@@ -15,18 +15,26 @@ static unsigned GetWord(const char *data, int at) {
   return value;
 }
 
-void MarkItem(DialogHandle dialog, int item) {
+static struct FarDialogItem *KeepAndColour(DialogHandle dialog, int item, int colour) {
   struct FarDialogItem *record = Dialogs.GetItemAddr(dialog, item);
   if (!record)
-    return;
+    return NULL;
   // The flags are kept before the colour changes them, so unmarking takes
   // the colour back too.
   PutWord(record->Data, MARK_FLAGS_AT, record->Flags);
   PutWord(record->Data, MARK_TYPE_AT, (unsigned)record->Type);
   PutWord(record->Data, MARK_TAG_AT, MARK_TAG);
-  record->Type = DI_TEXT;
-  Dialogs.SetItemColor(dialog, item, MARK_COLOR);
+  Dialogs.SetItemColor(dialog, item, colour);
+  return record;
 }
+
+void MarkItem(DialogHandle dialog, int item) {
+  struct FarDialogItem *record = KeepAndColour(dialog, item, MARK_COLOR);
+  if (record)
+    record->Type = DI_TEXT;
+}
+
+void ColourItem(DialogHandle dialog, int item, int colour) { KeepAndColour(dialog, item, colour); }
 
 void UnmarkItem(DialogHandle dialog, int item) {
   struct FarDialogItem *record = Dialogs.GetItemAddr(dialog, item);

@@ -16,8 +16,6 @@ int ClampYear(int year) {
   return year < FIRST_YEAR ? FIRST_YEAR : year > LAST_YEAR ? LAST_YEAR : year;
 }
 
-int StepYear(int year, int step) { return ClampYear(year + step); }
-
 int StepMonth(int month, int step) { return (month - 1 + step + 12) % 12 + 1; }
 
 // strtol, not sscanf: its %d is undefined for numbers beyond an int.
@@ -52,11 +50,18 @@ static int ShowYear(DialogHandle dialog, int year) {
 }
 
 // Every message is there once the host is, or none is.
-static void SayYearRange(void) {
+void SayYearRange(void) {
   const char *lines[] = {GetMsgText(MSG_CALENDAR_TITLE), GetMsgText(MSG_YEAR_RANGE),
                          GetMsgText(MSG_CALENDAR_OK)};
   if (lines[0] && HostServices.Message)
     HostServices.Message(HostServices.ModuleNumber, 0, NULL, lines, 3, 1);
+}
+
+int StepYear(int year, int step) {
+  int stepped = ClampYear(year + step);
+  if (stepped != year + step)
+    SayYearRange();
+  return stepped;
 }
 
 // A field without a number keeps the year last shown; a year beyond the

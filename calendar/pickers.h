@@ -46,9 +46,10 @@ int ReadYearText(const char *text, int *year);
 /* A year outside the calendar's is held at the nearest end. */
 int ClampYear(int year);
 
-/* One step within the calendar's years (none past either end), and round
-   the months. */
+/* One step within the calendar's years: one past either end stays there
+   and says so, with the note a typed year gets. Months go round. */
 int StepYear(int year, int step);
+void SayYearRange(void);
 int StepMonth(int month, int step);
 
 #endif

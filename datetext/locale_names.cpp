@@ -220,11 +220,14 @@ int LocaleText(const char *code, int length, UINT codePage, char conversion, int
 }
 
 void ReleaseLocaleNames(void) {
+  while (InterlockedCompareExchange(&NamesLock, 1, 0) != 0)
+    Sleep(0);
   for (struct NameSlot *&slot : Slots) {
     if (slot)
       GlobalFree(slot);
     slot = NULL;
   }
+  InterlockedExchange(&NamesLock, 0);
 }
 
 int UserFirstWeekday(void) {

@@ -4,7 +4,6 @@
 #include "indicator/clock_indicator.h"
 
 std::atomic<LONG> ClockThreads(0);
-std::atomic<LONG> ClockUnloading(0);
 
 // The thread's own reference to this module, taken by full path: the
 // system only counts a load of the module already mapped. Windows 2000
@@ -43,15 +42,13 @@ static void StartClockThread(void) {
   CloseHandle(thread);
 }
 
-LONG EntrySwitchesClockOff(void) {
-  return ClockSwitchMode.load() == 1 || ClockStaying.load() == 1 ? 1 : 0;
-}
-
 void InvokeClockIndicator(void) {
   if (ClockRunning.load() == 1 && EntrySwitchesClockOff())
     ClockStopRequest.store(1);
-  if (ClockRunning.load() == 0)
-    StartClockThread();
+  if (ClockRunning.load() != 0)
+    return;
+  TakeClockHostTexts();
+  StartClockThread();
 }
 
 int EndClockForUnload(void) {

@@ -4,7 +4,7 @@
 
 #include "datetext/date_text.h"
 #include "hostlink/host_table.h"
-#include "indicator/clock_indicator.h"
+#include "indicator/clock_display.h"
 #include "indicator/clock_numbers.h"
 #include "indicator/decimal_text.h"
 #include "settings/settings_store.h"
@@ -13,7 +13,28 @@ std::atomic<LONG> ClockRunning(0);
 std::atomic<LONG> ClockStopRequest(0);
 std::atomic<LONG> ClockSwitchMode(0);
 std::atomic<LONG> ClockStaying(0);
-char IndicatorFormat[FORMAT_SIZE];
+std::atomic<LONG> ClockUnloading(0);
+char ClockHostFormat[FORMAT_SIZE];
+static DWORD ClockHostPause;
+
+LONG EntrySwitchesClockOff(void) {
+  return ClockSwitchMode.load() == 1 || ClockStaying.load() == 1 ? 1 : 0;
+}
+
+// A text longer than the buffer is left out whole, as a stored format
+// that does not fit is.
+void TakeClockHostTexts(void) {
+  const char *format = GetMsgText(MSG_CLOCK_FORMAT);
+  DWORD pause = StoredClockPause(ReadDecimalText(GetMsgText(MSG_CLOCK_PAUSE)));
+  size_t length = format ? strlen(format) : 0;
+  LockSettings();
+  if (length >= sizeof ClockHostFormat)
+    length = 0;
+  memcpy(ClockHostFormat, format ? format : "", length);
+  ClockHostFormat[length] = 0;
+  ClockHostPause = pause;
+  UnlockSettings();
+}
 
 struct ClockSettings {
   DWORD Pause;
@@ -21,14 +42,15 @@ struct ClockSettings {
   DWORD Title, Custom;
   WORD Color;
   DWORD CtrlOff;
-  DWORD Stay; /* kept until the entry is chosen again */
+  DWORD Stay;               /* kept until the entry is chosen again */
+  char Format[FORMAT_SIZE]; /* the custom one, or the host's copied */
 };
 
 // One whole sequence under the settings lock, so the host's thread never
-// finds its key replaced halfway. The format is read when Custom is on.
-static void ReadClockSettings(struct ClockSettings *settings, const char **format) {
+// finds its key replaced halfway. The format is read when Custom is on;
+// otherwise, and for the time, the host's texts as copied for this display.
+static void ReadClockSettings(struct ClockSettings *settings) {
   memset(settings, 0, sizeof *settings);
-  *format = NULL;
   LockSettings();
   if (OpenSettingsKey("Indicator")) {
     settings->Pause = StoredClockPause(ReadNumber("Pause"));
@@ -39,21 +61,14 @@ static void ReadClockSettings(struct ClockSettings *settings, const char **forma
     settings->Color = (WORD)ReadNumber("Color");
     settings->CtrlOff = ReadNumber("CtrlOff");
     settings->Stay = ReadNumber("Stay");
-    if (settings->Custom) {
-      ReadText("Format", IndicatorFormat, sizeof IndicatorFormat);
-      *format = IndicatorFormat;
-    }
+    if (settings->Custom)
+      ReadText("Format", settings->Format, sizeof settings->Format);
   }
+  if (!settings->Custom)
+    memcpy(settings->Format, ClockHostFormat, sizeof settings->Format);
+  if (!settings->Pause)
+    settings->Pause = ClockHostPause ? ClockHostPause : (DWORD)CLOCK_DEFAULT_PAUSE;
   UnlockSettings();
-  if (!*format)
-    *format = GetMsgText(MSG_CLOCK_FORMAT);
-}
-
-static DWORD DisplayTime(DWORD pause) {
-  if (pause)
-    return pause;
-  DWORD fromMessage = StoredClockPause(ReadDecimalText(GetMsgText(MSG_CLOCK_PAUSE)));
-  return fromMessage ? fromMessage : (DWORD)CLOCK_DEFAULT_PAUSE;
 }
 
 int RunClockPass(struct ClockDisplay *display) {
@@ -105,14 +120,15 @@ static int PlaceClockText(struct ClockDisplay *display, const struct ClockSettin
 }
 
 // What one display goes by besides its cells: its settings and format,
-// the buffer's size, and when it ends.
+// the buffer's size, when it ends, and the title it set.
 struct ClockRun {
   const struct ClockSettings *Settings;
-  const char *Format;
   COORD Size;
   DWORD Start, Time;
   LONG StartMask;
   SYSTEMTIME Shown; /* the second (UTC) the text was expanded in */
+  int TitleHeld;    /* the title shows the clock's text, set by it */
+  WCHAR Title[CLOCK_TEXT_SIZE];
 };
 
 // Time is measured as ticks since the start, so a display that spans the
@@ -131,14 +147,38 @@ static int SameSecond(const SYSTEMTIME *a, const SYSTEMTIME *b) {
          a->wDay == b->wDay && a->wMonth == b->wMonth && a->wYear == b->wYear;
 }
 
-// Places the expanded text; the title shows it too. 0 when it has no cell
-// on the buffer.
-static int ShowText(struct ClockDisplay *display, const struct ClockRun *run) {
+static int SameWideText(const WCHAR *a, const WCHAR *b) {
+  while (*a && *a == *b)
+    a++, b++;
+  return *a == *b;
+}
+
+// The title is the clock's only while it shows the text the clock set: a
+// title the host sets during a display is the host's from then on, as a
+// cell the host repaints is.
+static int TitleStillHeld(const struct ClockRun *run) {
+  if (!run->TitleHeld)
+    return 0;
+  WCHAR title[2 * CLOCK_TEXT_SIZE];
+  title[0] = 0;
+  GetConsoleTitleW(title, 2 * CLOCK_TEXT_SIZE);
+  title[2 * CLOCK_TEXT_SIZE - 1] = 0;
+  return SameWideText(title, run->Title);
+}
+
+// Places the expanded text; the title shows it too, first taken at the
+// start. 0 when it has no cell on the buffer.
+static int ShowText(struct ClockDisplay *display, struct ClockRun *run, int start) {
   WCHAR text[CLOCK_TEXT_SIZE];
   DWORD length = DecodeClockText(display->Text, text);
   int placed = PlaceClockText(display, run->Settings, run->Size, text, length);
-  if (placed && run->Settings->Title)
+  if (!placed || !run->Settings->Title)
+    return placed;
+  run->TitleHeld = start || TitleStillHeld(run);
+  if (run->TitleHeld) {
     SetConsoleTitleW(text);
+    memcpy(run->Title, text, sizeof text);
+  }
   return placed;
 }
 
@@ -154,13 +194,13 @@ static void FollowTheClock(struct ClockDisplay *display, struct ClockRun *run) {
     return;
   run->Shown = now;
   char text[CLOCK_TEXT_SIZE];
-  ExpandDateText(text, sizeof text, run->Format, NULL);
+  ExpandDateText(text, sizeof text, run->Settings->Format, NULL);
   if (!strcmp(text, display->Text))
     return;
   RestoreClockCells(display->Console, display->SavedCells, display->WideText, display->Color,
                     display->Position);
   memcpy(display->Text, text, sizeof text);
-  ShowText(display, run);
+  ShowText(display, run, 0);
 }
 
 // Passes spaced by a short wait: a display costs next to no processor
@@ -176,14 +216,14 @@ static void ShowUntilEnd(struct ClockDisplay *display, struct ClockRun *run) {
   }
 }
 
-static void ShowClock(const struct ClockSettings *settings, const char *format) {
+static void ShowClock(const struct ClockSettings *settings) {
   struct ClockDisplay display;
   memset(&display, 0, sizeof display);
   struct ClockRun run;
+  memset(&run, 0, sizeof run);
   run.Settings = settings;
-  run.Format = format;
   run.StartMask = settings->CtrlOff ? ReadModifierMask() : 0;
-  run.Time = DisplayTime(settings->Pause);
+  run.Time = settings->Pause;
   display.Console = GetStdHandle(STD_OUTPUT_HANDLE);
   run.Start = GetTickCount();
   // Without a console there is no width to place the text by: no display.
@@ -198,9 +238,9 @@ static void ShowClock(const struct ClockSettings *settings, const char *format) 
     GetConsoleTitleW(savedTitle, CLOCK_TITLE_SIZE);
   savedTitle[CLOCK_TITLE_SIZE - 1] = 0;
   GetSystemTime(&run.Shown);
-  ExpandDateText(display.Text, sizeof display.Text, format, NULL);
+  ExpandDateText(display.Text, sizeof display.Text, settings->Format, NULL);
   // A text wholly off the buffer would run its time unseen: none at all.
-  if (!ShowText(&display, &run))
+  if (!ShowText(&display, &run, 1))
     return;
   display.Color = settings->Color ? settings->Color : display.SavedCells[0].Attributes;
 
@@ -208,7 +248,7 @@ static void ShowClock(const struct ClockSettings *settings, const char *format) 
 
   RestoreClockCells(display.Console, display.SavedCells, display.WideText, display.Color,
                     display.Position);
-  if (settings->Title)
+  if (TitleStillHeld(&run))
     SetConsoleTitleW(savedTitle);
 }
 
@@ -223,10 +263,9 @@ void __cdecl RunClockIndicator(void *) {
     return;
   }
   struct ClockSettings settings;
-  const char *format;
-  ReadClockSettings(&settings, &format);
+  ReadClockSettings(&settings);
   ClockStaying.store((LONG)(settings.Stay != 0));
-  ShowClock(&settings, format);
+  ShowClock(&settings);
   ClockStaying.store(0);
   ClockRunning.store(0);
   ClockStopRequest.store(0);

@@ -16,6 +16,34 @@ char QuickFormat[FORMAT_SIZE];
 
 static const char *PluginMenuString[1];
 
+// "NoUseMenu" as start-up read it, for the host's first GetPluginInfo;
+// later calls read it anew.
+static int NoUseMenuPending;
+static DWORD NoUseMenuAtStart;
+
+// Everything start-up takes from "Config", in one open: the names'
+// language and, for the GetPluginInfo that follows, "NoUseMenu". The key
+// is created when missing, as GetPluginInfo would.
+static void ReadStartupConfig(void) {
+  LockSettings();
+  OpenSettingsKey("Config");
+  ReadLanguageValue();
+  NoUseMenuAtStart = ReadNumber("NoUseMenu");
+  NoUseMenuPending = 1;
+  UnlockSettings();
+}
+
+static DWORD ReadNoUseMenu(void) {
+  if (NoUseMenuPending) {
+    NoUseMenuPending = 0;
+    return NoUseMenuAtStart;
+  }
+  LockSettings();
+  DWORD noUseMenu = OpenSettingsKey("Config") ? ReadNumber("NoUseMenu") : 0;
+  UnlockSettings();
+  return noUseMenu;
+}
+
 extern "C" BOOL WINAPI DllMain(HINSTANCE Instance, DWORD Reason, LPVOID) {
   if (Reason == DLL_PROCESS_ATTACH)
     ModuleInstance = Instance;
@@ -25,9 +53,9 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE Instance, DWORD Reason, LPVOID) {
 extern "C" void WINAPI SetStartupInfo(const struct PluginStartupInfo *Info) {
   TakeHostTable(Info);
   LoadPresetTable();
-  ReadLanguageSetting();
+  ReadStartupConfig();
   DialogLibraryReady = BindDialogLibrary(ModuleInstance, HostServices);
-  IndicatorFormat[0] = 0;
+  ClockHostFormat[0] = 0;
   QuickFormat[0] = 0;
 }
 
@@ -40,10 +68,7 @@ extern "C" void WINAPI GetPluginInfo(struct PluginInfo *Info) {
   Info->PluginMenuStrings = PluginMenuString;
   Info->PluginMenuStringsNumber = 1;
 
-  LockSettings();
-  DWORD noUseMenu = OpenSettingsKey("Config") ? ReadNumber("NoUseMenu") : 0;
-  UnlockSettings();
-  if (noUseMenu == 0) {
+  if (ReadNoUseMenu() == 0) {
     Info->PluginConfigStrings = PluginMenuString;
     Info->PluginConfigStringsNumber = 1;
   }
@@ -66,7 +91,10 @@ extern "C" int WINAPI Configure(int) {
 // off the screen first, so the host finds its screen and title as it left
 // them and no thread of the module runs on.
 extern "C" void WINAPI ExitFAR(void) {
-  EndClockForUnload();
-  ReleaseLocaleNames();
-  ReleaseTimeZones();
+  // A clock thread that did not end in time may still expand a format:
+  // the names and zones stay, a small leak at exit rather than a crash.
+  if (EndClockForUnload()) {
+    ReleaseLocaleNames();
+    ReleaseTimeZones();
+  }
 }

@@ -61,9 +61,12 @@ static LONG SaveQuickFormat(DialogHandle dialog, const char *key) {
 // Kept with the module-wide settings: it governs every format.
 static const char LanguageValue[] = "UserLanguage";
 
+void ReadLanguageValue(void) { UserLanguageForAll = ReadNumber(LanguageValue) != 0; }
+
 void ReadLanguageSetting(void) {
   LockSettings();
-  UserLanguageForAll = OpenExistingSettingsKey("Config") && ReadNumber(LanguageValue);
+  OpenExistingSettingsKey("Config");
+  ReadLanguageValue();
   UnlockSettings();
 }
 

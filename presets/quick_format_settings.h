@@ -18,6 +18,9 @@ void EditQuickFormat(const char *key);
 /* Whether every format without a language of its own names months and
    days in the Windows user's language, as stored. */
 void ReadLanguageSetting(void);
+/* The same from the current key, which the caller has opened as "Config"
+   under the settings lock: start-up reads all it needs there in one open. */
+void ReadLanguageValue(void);
 
 /* The "Menu" settings' custom format, when the user chose one: the format
    the presets menu's free-format line starts from. 1 when copied. */

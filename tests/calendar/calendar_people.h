@@ -18,18 +18,26 @@
 
 // A showing of the calendar as the person saw it.
 struct CalendarView {
-  std::string year, month;
-  std::string cells[CALENDAR_CELLS + 1]; // 1..42
-  bool grey[CALENDAR_CELLS + 1] = {};
-  std::string weeks; // the week numbers top down, when shown: "49 50 ..."
-  int selected = 0, focus = 0;
-  std::string Row(int row) const { // "  1  2 ..." with grey cells in brackets
+  std::string year, month, weeks; // weeks: the week numbers top down, "49 50 ..."
+  std::string cells[CALENDAR_CELLS + 1];
+  int colour[CALENDAR_CELLS + 1] = {};
+  int selected = 0, focus = 0, today = 0; // today: the cell in today's colour
+  // "  1 ( 6)[ 1]": grey cells in brackets, the weekend's in parentheses.
+  std::string Row(int row) const {
     std::string text;
-    for (int cell = row * 7 + 1; cell <= row * 7 + 7; cell++)
-      text += grey[cell] ? "[" + cells[cell] + "]" : " " + cells[cell] + " ";
+    for (int cell = row * 7 + 1; cell <= row * 7 + 7; cell++) {
+      const char *marks = colour[cell] == MARK_COLOR      ? "[]"
+                          : colour[cell] == WEEKEND_COLOR ? "()"
+                          : colour[cell] == TODAY_COLOR   ? "<>"
+                                                          : "  ";
+      text += marks[0] + cells[cell] + marks[1];
+    }
     return text;
   }
 };
+
+// The day's cell in a grid whose weeks start on Monday.
+inline int CellOf(int year, int month, int day) { return day + WeekdayOfDate(year, month, 1) - 1; }
 
 class CalendarTest : public FakeDialogsTest {
 protected:
@@ -65,42 +73,42 @@ protected:
     PutRegString(Key("Format11"), "Format", format);
     PutRegNumber(Key("Format11"), "Mode", mode);
   }
+  // The month's name as the calendar shows the language file's.
+  std::string MonthShown(int month) {
+    char text[32];
+    FormatMonthName(text, sizeof text, Host().messages[35 + month].c_str(), 9);
+    return text;
+  }
 
   std::vector<CalendarView> views;
 
-  // Looks at the calendar, then closes it with that exit code; a cell's
-  // number chooses the cell.
-  void Then(int exitCode) {
-    FakeDialogs().people.push_back([this, exitCode](FakeDialog &dialog) {
+  // Looks at the calendar (the colours given for this showing only), selects
+  // a cell as Space or the arrows do when asked, then closes it with that
+  // exit code; a cell's number chooses the cell.
+  void Then(int exitCode, int select = 0) {
+    FakeDialogs().people.push_back([this, exitCode, select](FakeDialog &dialog) {
       CalendarView view;
       view.year = dialog.items[PICK_VALUE].text;
       view.month = dialog.items[MONTH_NAME].text;
       for (int cell = 1; cell <= CALENDAR_CELLS; cell++) {
-        view.cells[cell] = dialog.items[cell].text;
-        view.grey[cell] = dialog.items[cell].record.Type == DI_TEXT;
-        if (view.grey[cell]) {
-          EXPECT_EQ(MARK_COLOR, dialog.items[cell].color) << "grey cell " << cell;
-        }
+        FakeItem &item = dialog.items[cell];
+        view.cells[cell] = item.text;
+        view.colour[cell] = item.color;
+        item.color = -1;
+        EXPECT_EQ(view.colour[cell] == MARK_COLOR, item.record.Type == DI_TEXT) << cell;
+        if (view.colour[cell] == TODAY_COLOR)
+          view.today = cell;
       }
       for (int row = 0; dialog.name == "Weeks" && row < CALENDAR_ROWS; row++)
         view.weeks += (row ? " " : "") + std::string(dialog.items[WEEK_NUMBER_FIRST + row].text);
       view.selected = SelectedRadio(dialog, 1);
       view.focus = dialog.focus;
       views.push_back(view);
+      if (select)
+        SelectRadio(dialog, select);
       Choice() = exitCode >= 1 && exitCode <= CALENDAR_CELLS ? exitCode : exitCode == -1 ? -1 : 0;
       return exitCode;
     });
-  }
-  // Looks, selects a cell as Space or the arrows do, then closes with
-  // exitCode.
-  void SelectThen(int cell, int exitCode) {
-    Then(exitCode);
-    Person look = FakeDialogs().people.back();
-    FakeDialogs().people.back() = [cell, look](FakeDialog &dialog) {
-      int code = look(dialog);
-      SelectRadio(dialog, cell);
-      return code;
-    };
   }
   // The year picker: the person types text and accepts.
   void TypeYear(const std::string &text) {

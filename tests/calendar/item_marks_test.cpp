@@ -24,48 +24,46 @@ protected:
     record = Dialogs.GetItemAddr(dialog, 3);
     original = *record;
   }
-  // The fake's SetItemColor stands for the library's, which writes the flags.
-  void ColourLikeTheLibrary() { record->Flags |= DIF_SETCOLOR | MARK_COLOR; }
-  unsigned Word(int at) {
-    unsigned value;
-    memcpy(&value, record->Data + at, 4);
-    return value;
-  }
   DialogHandle dialog = 0;
   FarDialogItem *record = nullptr;
   FarDialogItem original;
 };
 
-TEST_F(ItemMarks, AMarkedItemIsGreyTextThatKeepsItsOwnTypeAndFlags) {
-  MarkItem(dialog, 3);
-  EXPECT_EQ(DI_TEXT, record->Type) << "plain text, not choosable";
-  EXPECT_EQ(MARK_COLOR, LastLoaded("Cells")->items[3].color) << "dark grey on light grey";
-  EXPECT_EQ(0xF00F00u, Word(500)) << "the tag";
-  EXPECT_EQ((unsigned)DI_RADIOBUTTON, Word(504)) << "the type before";
-  EXPECT_EQ((unsigned)(DIF_GROUP | DIF_CENTERGROUP), Word(508)) << "the flags before";
-  EXPECT_STREQ("31", record->Data) << "the text stays";
-}
+void MarkGrey(DialogHandle dialog, int item) { MarkItem(dialog, item); }
+void MarkWeekend(DialogHandle dialog, int item) { ColourItem(dialog, item, WEEKEND_COLOR); }
 
-TEST_F(ItemMarks, UnmarkingGivesBackTheRecordExactly) {
-  MarkItem(dialog, 3);
-  ColourLikeTheLibrary();
-  UnmarkItem(dialog, 3);
-  FarDialogItem expected = original;
-  memset(expected.Data + 500, 0, 4); // the tag is cleared
-  unsigned flags = original.Flags, type = DI_RADIOBUTTON;
-  memcpy(expected.Data + 504, &type, 4);
-  memcpy(expected.Data + 508, &flags, 4);
-  EXPECT_EQ(0, memcmp(&expected, record, sizeof expected))
-      << "type, flags, text and the saved bytes as before, the tag 0";
-  FarDialogItem once = *record;
-  UnmarkItem(dialog, 3);
-  EXPECT_EQ(0, memcmp(&once, record, sizeof once)) << "a second unmark changes nothing";
+// Grey plain text that cannot be chosen, or a colour alone; either way the
+// item's own type and flags are kept past its text and given back exactly.
+TEST_F(ItemMarks, AMarkIsKeptPastTheTextAndUnmarkingGivesTheRecordBack) {
+  const struct {
+    void (*mark)(DialogHandle, int);
+    int type, colour;
+  } cases[] = {{MarkGrey, DI_TEXT, MARK_COLOR}, {MarkWeekend, DI_RADIOBUTTON, WEEKEND_COLOR}};
+  for (const auto &c : cases) {
+    SCOPED_TRACE(testing::Message() << "colour " << c.colour);
+    *record = original;
+    c.mark(dialog, 3);
+    EXPECT_EQ(c.type, record->Type) << "the type while marked";
+    EXPECT_EQ(c.colour, LastLoaded("Cells")->items[3].color);
+    unsigned kept[3] = {MARK_TAG, DI_RADIOBUTTON, DIF_GROUP | DIF_CENTERGROUP};
+    EXPECT_EQ(0, memcmp(kept, record->Data + 500, sizeof kept)) << "tag, type and flags kept";
+    EXPECT_STREQ("31", record->Data) << "the text stays";
+    record->Flags |= DIF_SETCOLOR | (unsigned)c.colour; // as the library's colouring does
+    UnmarkItem(dialog, 3);
+    FarDialogItem expected = original;
+    kept[0] = 0;
+    memcpy(expected.Data + 500, kept, sizeof kept);
+    EXPECT_EQ(0, memcmp(&expected, record, sizeof expected)) << "all as before, the tag 0";
+    UnmarkItem(dialog, 3);
+    EXPECT_EQ(0, memcmp(&expected, record, sizeof expected)) << "a second unmark changes nothing";
+  }
 }
 
 TEST_F(ItemMarks, AnItemNeverMarkedIsLeftAlone) {
   UnmarkItem(dialog, 3);
   EXPECT_EQ(0, memcmp(&original, record, sizeof original)) << "nothing changed";
   MarkItem(dialog, 99);
+  ColourItem(dialog, 99, TODAY_COLOR);
   UnmarkItem(dialog, 99);
   EXPECT_EQ(0, memcmp(&original, record, sizeof original)) << "an unknown item is no fault";
 }

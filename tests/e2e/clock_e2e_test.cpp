@@ -3,6 +3,8 @@
 #include "e2e_support.h"
 #include "farhost_run.h"
 
+#include <string.h>
+
 #include <string>
 
 #include <gtest/gtest.h>
@@ -108,6 +110,51 @@ TEST(Clock, QuitDuringADisplayPutsEverythingBack) {
             ConsoleState(run, "after the plugins are unloaded"))
       << "the title and the output code page as the host had them";
   EXPECT_LT(lasted, 30000u) << "the display of a minute did not hold the host";
+}
+
+/* The host's own steps during a display, in either language; the
+   clock reads none of the host's texts once it shows:
+   - kept until switched off, in the default format of the language file,
+     while the host switches its language and frees the old texts;
+   - the plugin unloaded without ExitFAR, its texts freed, mid-display;
+   - a title the host sets during a display stays after it, while one it
+     left alone comes back. */
+TEST(Clock, TheHostsStepsDuringADisplay) {
+  const struct {
+    const char *name, *language, *steps;
+    DWORD stay, title;
+    const char *titleAfter; /* "" for the title from before the display */
+  } cases[] = {
+      {"language", "Eng", "Lang Rus Wait 1500 Dump ", 1, 0, ""},
+      {"language", "Rus", "Lang Eng Wait 1500 Dump ", 1, 0, ""},
+      {"unload", "Rus", "Unload Wait 3000 Dump ", 0, 0, ""},
+      {"title", "Eng", "Title \\\"host title\\\" Wait 3000 Dump ", 0, 1, "host title"},
+      {"title_kept", "Rus", "Wait 3000 Dump ", 0, 1, ""},
+  };
+  for (const auto &c : cases) {
+    std::string name = std::string("clock_") + c.name + "_" + c.language;
+    SCOPED_TRACE(name);
+    TestRootKey root(name);
+    root.SetDword("Indicator", "Pause", 2000);
+    root.SetDword("Indicator", "Stay", c.stay);
+    root.SetDword("Indicator", "Title", c.title);
+    std::string keys = "Dump " + ShowClock + "Wait 700 Dump " + c.steps + (c.stay ? ShowClock : "");
+    FarhostRun run = RunFarhost(name, std::string("--lang ") + c.language + " --keys \"" + keys +
+                                          "\" " + root.Option());
+    ASSERT_EQ(run.ExitCode, 0) << "no fault\n" << run.Stderr << run.Log;
+    std::vector<std::string> screens = Screens(run);
+    ASSERT_EQ(screens.size(), 3u) << run.Output;
+    EXPECT_NE(Row(screens[1], 0), Row(screens[0], 0)) << "shown\n" << screens[1];
+    if (c.stay) {
+      EXPECT_NE(Row(screens[2], 0), Row(screens[0], 0)) << "still shown\n" << screens[2];
+    } else {
+      EXPECT_EQ(screens[0], screens[2]) << "afterwards the screen as before";
+    }
+    std::string before = ConsoleState(run, "at dump 1");
+    std::string title = c.titleAfter[0] ? "console title \"" + std::string(c.titleAfter) + "\""
+                                        : before.substr(0, before.find(", output"));
+    EXPECT_EQ(0u, ConsoleState(run, "at dump 3").find(title)) << run.Log;
+  }
 }
 
 /* A format typed in the dialog is stored in the OEM code page, like every

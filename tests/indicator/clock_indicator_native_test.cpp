@@ -2,7 +2,9 @@
 // be made to: hold modifier keys, lose the console, fail calls, wrap ticks.
 #include <process.h>
 
+#include "datetext/locale_names.h"
 #include "indicator/clock_indicator.h"
+#include "plugin/plugin.h"
 #include "support/clock_console.h"
 #include "winsubset_control.h"
 
@@ -192,6 +194,26 @@ TEST_F(ClockNativeTest, ASecondThreadFindsTheDisplayClaimedAndPassesOnSwitchMode
     EXPECT_EQ(before, Characters(0, 0, width)) << "nothing drawn";
     ClockRunning.store(0);
     ClockStopRequest.store(0);
+  }
+}
+
+// A clock thread that outlives ExitFAR's wait may still expand its format:
+// the names stay, a small leak rather than a crash; with none they go.
+TEST_F(ClockNativeTest, ExitFarKeepsTheNamesWhileAClockThreadRuns) {
+  struct tm january = {};
+  char name[32];
+  for (LONG running : {1, 0}) {
+    ASSERT_LT(0, LocaleText("", 0, CP_OEMCP, 'B', 0, 0, &january, name, sizeof name));
+    ClockThreads.store(running); // a thread that never ends
+    ExitFAR();
+    ClockThreads.store(0);
+    ClockUnloading.store(0);
+    // Names freed would have to be allocated again.
+    WinSubset_FailCall("GlobalAlloc", ERROR_NOT_ENOUGH_MEMORY, -1);
+    int kept = LocaleText("", 0, CP_OEMCP, 'B', 0, 0, &january, name, sizeof name);
+    WinSubset_FailCall("GlobalAlloc", 0, 0);
+    EXPECT_EQ(running != 0, kept > 0)
+        << (running ? "kept while" : "freed unless") << " a thread runs";
   }
 }
 

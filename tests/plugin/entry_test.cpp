@@ -27,6 +27,9 @@ TEST_F(GetPluginInfoTest, OffersThePluginInBothMenus) {
 }
 
 TEST_F(GetPluginInfoTest, NoUseMenuRemovesOnlyTheConfigurationEntry) {
+  PluginInfo first;
+  memset(&first, 0, sizeof first);
+  GetPluginInfo(&first); // the host's first call, served by start-up's one open of "Config"
   const DWORD values[] = {1, 2, 0xFFFFFFFF};
   for (DWORD value : values) {
     PutRegNumber(Key("Config"), "NoUseMenu", value);
