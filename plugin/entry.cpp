@@ -7,6 +7,7 @@
 #include "hostlink/dialog_binding.h"
 #include "hostlink/host_table.h"
 #include "indicator/clock_indicator.h"
+#include "plugin/names_setting.h"
 #include "plugin/plugin.h"
 #include "presets/preset_menu.h"
 #include "presets/quick_format_settings.h"
@@ -27,10 +28,11 @@ static DWORD NoUseMenuAtStart;
 static void ReadStartupConfig(void) {
   LockSettings();
   OpenSettingsKey("Config");
-  ReadLanguageValue();
+  DWORD names = ReadLanguageValue();
   NoUseMenuAtStart = ReadNumber("NoUseMenu");
   NoUseMenuPending = 1;
   UnlockSettings();
+  ApplyNamesChoice(names);
 }
 
 static DWORD ReadNoUseMenu(void) {

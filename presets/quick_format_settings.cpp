@@ -7,6 +7,7 @@
 #include "hostlink/dialog_snapshot.h"
 #include "hostlink/failure_box.h"
 #include "hostlink/host_table.h"
+#include "plugin/names_setting.h"
 #include "presets/preview_line.h"
 #include "settings/settings_store.h"
 
@@ -59,15 +60,15 @@ static LONG SaveQuickFormat(DialogHandle dialog, const char *key) {
 }
 
 // Kept with the module-wide settings: it governs every format.
-static const char LanguageValue[] = "UserLanguage";
+static const char LanguageValue[] = NAMES_SETTING_VALUE;
 
-void ReadLanguageValue(void) { UserLanguageForAll = ReadNumber(LanguageValue) != 0; }
+DWORD ReadLanguageValue(void) { return ReadNumberOr(LanguageValue, NAMES_AS_INTERFACE); }
 
 void ReadLanguageSetting(void) {
   LockSettings();
-  OpenExistingSettingsKey("Config");
-  ReadLanguageValue();
+  DWORD stored = OpenExistingSettingsKey("Config") ? ReadLanguageValue() : NAMES_AS_INTERFACE;
   UnlockSettings();
+  ApplyNamesChoice(stored);
 }
 
 void EditQuickFormat(const char *key) {

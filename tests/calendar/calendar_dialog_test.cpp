@@ -20,9 +20,20 @@ void ExpectMarksByWeekday(const CalendarView &view, int year, int month, int off
   }
 }
 
+// A name as the language file writes its headings: its first letter a
+// capital.
+static std::string Capitalised(const char *name) {
+  WCHAR wide[32];
+  char text[32];
+  MultiByteToWideChar(CP_OEMCP, 0, name, -1, wide, 32);
+  CharUpperBuffW(wide, 1);
+  WideCharToMultiByte(CP_OEMCP, 0, wide, -1, text, sizeof text, NULL, NULL);
+  return text;
+}
+
 // Opened with the language file's names, then with the user's language for
-// every format: Windows names the month and the weekdays, and the week
-// starts on the locale's first day.
+// every format: Windows names the month and the weekdays, capitalised, and
+// the week starts on the locale's first day.
 TEST_F(Calendar, OpensOnTodayMarkedInEitherLanguage) {
   SYSTEMTIME now;
   GetLocalTime(&now);
@@ -40,10 +51,10 @@ TEST_F(Calendar, OpensOnTodayMarkedInEitherLanguage) {
     for (int column = 0; user && column < 7; column++) {
       day.tm_wday = (first + column + 1) % 7;
       LocaleText("", 0, CP_OEMCP, 'a', 0, 0, &day, name, sizeof name);
-      EXPECT_STREQ(name, shown->items[43 + column].text) << "heading " << column;
+      EXPECT_EQ(Capitalised(name), shown->items[43 + column].text) << "heading " << column;
     }
     ASSERT_LT(0, LocaleText("", 0, CP_OEMCP, 'B', 0, 0, &day, name, sizeof name));
-    FormatMonthName(month, sizeof month, name, 9);
+    FormatMonthName(month, sizeof month, Capitalised(name).c_str(), 9);
     ASSERT_EQ(1u, views.size());
     EXPECT_EQ(user ? std::string(month) : MonthShown(now.wMonth), views[0].month);
     EXPECT_EQ(" " + std::to_string(now.wYear) + " ", views[0].year) << "a space on each side";

@@ -7,8 +7,12 @@
 
 #include <windows.h>
 
-// "<not opened>" or "<no text>" when there is nothing to read.
-std::string ClipboardText();
+// "<not opened>" or "<no text>" when there is nothing to read; CF_TEXT
+// unless another byte format is asked for.
+std::string ClipboardText(UINT format = CF_TEXT);
+
+// The clipboard's CF_UNICODETEXT in UTF-8.
+std::string ClipboardUnicodeText();
 
 // False when the clipboard cannot be opened for `owner`.
 bool PutClipboardText(HWND owner, const char *text);
