@@ -66,7 +66,9 @@ DWORD ReadLanguageValue(void) { return ReadNumberOr(LanguageValue, NAMES_AS_INTE
 
 void ReadLanguageSetting(void) {
   LockSettings();
-  DWORD stored = OpenExistingSettingsKey("Config") ? ReadLanguageValue() : NAMES_AS_INTERFACE;
+  DWORD stored = NAMES_AS_INTERFACE;
+  if (OpenExistingSettingsKey("Config"))
+    stored = ReadLanguageValue();
   UnlockSettings();
   ApplyNamesChoice(stored);
 }

@@ -3,6 +3,8 @@
 #ifndef HORALIS_PRESETS_QUICK_FORMAT_SETTINGS_H
 #define HORALIS_PRESETS_QUICK_FORMAT_SETTINGS_H
 
+#include <windows.h>
+
 enum {
   QUICK_ITEM_DEFAULT = 2, /* radio group: 2 the default format, 3 custom */
   QUICK_ITEM_CUSTOM = 3,
