@@ -8,49 +8,41 @@ namespace {
 
 const DWORD ViewOnly = 1u << 8, AtCursor = 1u << 16, WeekNumbers = 1u << 24;
 
-// With the language file's names, then with the user's language for every
-// format: Windows names the month and the weekdays, and the week starts on
-// the locale's first day. Today and the weekend have their colours.
-TEST_F(CalendarTest, OpensOnTodayInEitherLanguage) {
+// In the user's language for every format Windows names the month and the
+// weekdays, and the week starts on the locale's first day (the language
+// file's names are the layouts' below). Today is pre-selected and focused.
+TEST_F(CalendarTest, OpensOnTodayInTheUsersLanguage) {
   SYSTEMTIME now;
   GetLocalTime(&now);
-  for (int user = 0; user <= 1; user++) {
-    SCOPED_TRACE(user ? "the user's language" : "the language file's");
-    UserLanguageForAll = user;
-    views.clear();
-    Then(-1);
-    ShowCalendar(OPEN_EDITOR);
-    UserLanguageForAll = 0;
-    FakeDialog *shown = LastLoaded("Calendar");
-    int first = user ? UserFirstWeekday() : 0;
-    struct tm day = {};
-    day.tm_mon = now.wMonth - 1;
-    char name[32], month[32];
-    for (int column = 0; user && column < 7; column++) {
-      day.tm_wday = (first + column + 1) % 7;
-      LocaleText("", 0, CP_OEMCP, 'a', 0, 0, &day, name, sizeof name);
-      EXPECT_STREQ(name, shown->items[43 + column].text) << "heading " << column;
-    }
-    ASSERT_LT(0, LocaleText("", 0, CP_OEMCP, 'B', 0, 0, &day, name, sizeof name));
-    FormatMonthName(month, sizeof month, name, 9);
-    ASSERT_EQ(1u, views.size());
-    EXPECT_EQ(user ? " " + std::to_string(now.wYear) + " " + month : Shown(now.wYear, now.wMonth),
-              views[0].year + views[0].month);
-    int offset = (WeekdayOfDate(now.wYear, now.wMonth, 1) - 1 - first + 7) % 7;
-    EXPECT_EQ(now.wDay + offset, views[0].selected) << "today's cell pre-selected";
-    EXPECT_EQ(now.wDay + offset, views[0].focus) << "and focused";
-    for (int cell = offset + 1; cell <= offset + DaysInMonth(now.wYear, now.wMonth); cell++) {
-      int weekday = WeekdayOfDate(now.wYear, now.wMonth, cell - offset);
-      EXPECT_EQ(cell == views[0].focus ? TODAY_COLOR
-                : weekday >= 6         ? WEEKEND_COLOR
-                                       : -1,
-                views[0].colour[cell])
-          << "cell " << cell << ", weekday " << weekday;
-    }
-    EXPECT_EQ("Calendar.dlg", shown->file);
-    EXPECT_EQ(0, LiveDialogs()) << "freed on closing";
-    EXPECT_TRUE(Host().editorInserts.empty()) << "a cancel delivers nothing";
+  UserLanguageForAll = 1;
+  Then(-1);
+  ShowCalendar(OPEN_EDITOR);
+  UserLanguageForAll = 0;
+  int first = UserFirstWeekday();
+  struct tm day = {};
+  day.tm_mon = now.wMonth - 1;
+  char name[32], month[32];
+  for (int column = 0; column < 7; column++) {
+    day.tm_wday = (first + column + 1) % 7;
+    LocaleText("", 0, CP_OEMCP, 'a', 0, 0, &day, name, sizeof name);
+    EXPECT_STREQ(name, LastLoaded("Calendar")->items[43 + column].text) << "heading " << column;
   }
+  ASSERT_LT(0, LocaleText("", 0, CP_OEMCP, 'B', 0, 0, &day, name, sizeof name));
+  FormatMonthName(month, sizeof month, name, 9);
+  ASSERT_EQ(1u, views.size());
+  EXPECT_EQ(" " + std::to_string(now.wYear) + " " + month, views[0].year + views[0].month);
+  int offset = (WeekdayOfDate(now.wYear, now.wMonth, 1) - 1 - first + 7) % 7;
+  EXPECT_EQ(now.wDay + offset, views[0].selected) << "today's cell pre-selected";
+  EXPECT_EQ(now.wDay + offset, views[0].focus) << "and focused";
+  for (int cell = offset + 1; cell <= offset + DaysInMonth(now.wYear, now.wMonth); cell++) {
+    int weekday = WeekdayOfDate(now.wYear, now.wMonth, cell - offset);
+    EXPECT_EQ(cell == views[0].focus ? TODAY_COLOR
+              : weekday >= 6         ? WEEKEND_COLOR
+                                     : -1,
+              views[0].colour[cell])
+        << "cell " << cell << ", weekday " << weekday;
+  }
+  EXPECT_EQ(0, LiveDialogs()) << "freed on closing";
 }
 
 TEST_F(CalendarTest, MonthNamesKeepOneWidthCentred) {
@@ -110,68 +102,63 @@ TEST_F(CalendarTest, LayoutsMarksWeeksAndStepsUpToTheRangesEnds) {
       EXPECT_EQ(Host().messages[MSG_YEAR_RANGE], Host().boxes[0].lines.at(1));
     }
   }
+  EXPECT_EQ("Calendar.dlg", LastLoaded("Weeks")->file);
   EXPECT_EQ(nullptr, LastLoaded("Calendar")) << "the grid without week numbers is not loaded";
 }
 
 struct DeliveryCase {
   const char *what;
   DWORD mode;
+  int offer; // none stored: the settings offered, then accepted (7) or cancelled (-1)
   int openFrom, year, month, day; // the day chosen, -1 the grey 30th of December
   char where;                     // 'e'ditor, 'c'ommand line, clip'b'oard, '-' nowhere
   const char *text;
 };
 
+// A day picked with no format set offers the settings first, with the
+// language's format, to the cursor; the day goes as they say.
 TEST_F(CalendarTest, AChosenDayGoesWhereThePresetSays) {
   const DeliveryCase cases[] = {
-      {"the editor's cursor", AtCursor, OPEN_EDITOR, 2024, 2, 29, 'e', "2024-02-29 Thu 060"},
-      {"the command line's", AtCursor, OPEN_PLUGINSMENU, 2024, 2, 29, 'c', "2024-02-29 Thu 060"},
-      {"from the viewer", AtCursor, OPEN_VIEWER, 2024, 2, 29, 'c', "2024-02-29 Thu 060"},
-      {"the clipboard", 0, OPEN_EDITOR, 2024, 2, 29, 'b', "2024-02-29 Thu 060"},
-      {"ViewOnly", ViewOnly | AtCursor, OPEN_EDITOR, 2024, 2, 29, '-', ""},
-      {"the range's last day", AtCursor, OPEN_EDITOR, 9999, 12, 31, 'e', "9999-12-31 Fri 365"},
-      {"the range's first day", AtCursor, OPEN_EDITOR, 1601, 1, 1, 'e', "1601-01-01 Mon 001"},
-      {"a grey cell let through", AtCursor, OPEN_EDITOR, 1970, 1, -1, 'e', "1969-12-30 Tue 364"},
+      {"the editor's cursor", AtCursor, 0, OPEN_EDITOR, 2024, 2, 29, 'e', "2024-02-29 Thu 060"},
+      {"the command line's", AtCursor, 0, OPEN_PLUGINSMENU, 2024, 2, 29, 'c', "2024-02-29 Thu 060"},
+      {"from the viewer", AtCursor, 0, OPEN_VIEWER, 2024, 2, 29, 'c', "2024-02-29 Thu 060"},
+      {"the clipboard", 0, 0, OPEN_EDITOR, 2024, 2, 29, 'b', "2024-02-29 Thu 060"},
+      {"ViewOnly", ViewOnly | AtCursor, 0, OPEN_EDITOR, 2024, 2, 29, '-', ""},
+      {"the range's last day", AtCursor, 0, OPEN_EDITOR, 9999, 12, 31, 'e', "9999-12-31 Fri 365"},
+      {"the range's first day", AtCursor, 0, OPEN_EDITOR, 1601, 1, 1, 'e', "1601-01-01 Mon 001"},
+      {"a grey cell let through", AtCursor, 0, OPEN_EDITOR, 1970, 1, -1, 'e', "1969-12-30 Tue 364"},
+      {"offered, to the clipboard", 0, 7, OPEN_EDITOR, 2024, 2, 29, 'b', "2024-02-29"},
+      {"offered, cancelled", 0, -1, OPEN_EDITOR, 2024, 2, 29, '-', ""},
   };
   for (const DeliveryCase &c : cases) {
     SCOPED_TRACE(c.what);
     StoreCalendarPreset("%Y-%m-%d %a %j", c.mode);
+    if (c.offer)
+      DeleteRegTree(Key("Format11"));
     PutHoralis("<before>", nullptr);
     Host().editorInserts.clear();
     Host().commandLineInserts.clear();
     GoTo(c.year, c.month);
     Then(CellOf(c.year, c.month, c.day));
+    if (c.offer)
+      FakeDialogs().people.push_back([&c](FakeDialog &dialog) {
+        EXPECT_EQ("Main2", dialog.name);
+        EXPECT_EQ(0, dialog.items[SETTINGS_ITEM_FIRST_USE].hidden) << "saying why it is shown";
+        EXPECT_STREQ("%Y-%m-%d", dialog.items[PRESET_ITEM_FORMAT].text) << "the language's";
+        EXPECT_EQ(1, SelectedRadio(dialog, 1)) << "to the cursor";
+        SelectRadio(dialog, 2); // turned to the clipboard
+        return c.offer;
+      });
     ShowCalendar(c.openFrom);
-    const std::vector<std::string> &editor = Host().editorInserts;
-    const std::vector<std::string> &commandLine = Host().commandLineInserts;
-    EXPECT_EQ(c.where == 'e' ? c.text : "", editor.empty() ? "" : editor[0]);
-    EXPECT_EQ(c.where == 'c' ? c.text : "", commandLine.empty() ? "" : commandLine[0]);
-    EXPECT_EQ(c.where == 'b' ? c.text : "<before>", ClipboardText());
+    const std::vector<std::string> &editor = Host().editorInserts,
+                                   &line = Host().commandLineInserts;
+    std::string got = (editor.empty() ? "" : "e" + editor[0]) + (line.empty() ? "" : "c" + line[0]);
+    got += ClipboardText() == "<before>" ? "" : "b" + ClipboardText();
+    EXPECT_EQ(c.where == '-' ? "" : c.where + std::string(c.text), got) << "where it went";
+    const char *kept = c.offer == -1 ? "" : c.offer ? "%Y-%m-%d" : "%Y-%m-%d %a %j";
+    EXPECT_EQ(kept, GetRegText(Key("Format11"), "Format")) << "the format kept";
     EXPECT_EQ(0, LiveDialogs()) << "the calendar closes";
     EXPECT_TRUE(FakeDialogs().people.empty()) << "no further showing";
-  }
-}
-
-// A day picked with no format set: the settings are offered first, with
-// the language's format, to the cursor, and the day goes as they say.
-TEST_F(CalendarTest, AFirstPickOffersTheSettingsThenDelivers) {
-  for (int cancel = 0; cancel <= 1; cancel++) {
-    DeleteRegTree(Key("Format11"));
-    PutHoralis("<before>", nullptr);
-    GoTo(2024, 2);
-    Then(32);
-    FakeDialogs().people.push_back([cancel](FakeDialog &dialog) {
-      EXPECT_EQ("Main2", dialog.name);
-      EXPECT_EQ(0, dialog.items[SETTINGS_ITEM_FIRST_USE].hidden) << "saying why it is shown";
-      EXPECT_STREQ("%Y-%m-%d", dialog.items[PRESET_ITEM_FORMAT].text) << "the language's format";
-      EXPECT_EQ(1, SelectedRadio(dialog, 1)) << "to the cursor";
-      SelectRadio(dialog, 2); // turned to the clipboard
-      return cancel ? -1 : 7;
-    });
-    ShowCalendar(OPEN_EDITOR);
-    EXPECT_TRUE(Host().editorInserts.empty());
-    EXPECT_EQ(cancel ? "<before>" : "2024-02-29", ClipboardText()) << cancel;
-    EXPECT_EQ(cancel ? "" : "%Y-%m-%d", GetRegText(Key("Format11"), "Format")) << "kept";
-    EXPECT_TRUE(FakeDialogs().people.empty()) << "the settings offered once";
   }
 }
 

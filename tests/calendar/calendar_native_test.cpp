@@ -1,6 +1,5 @@
 // The calendar at moments the test fixes: the subset's clock can be set.
 #include "calendar_people.h"
-#include "datetext/time_record.h"
 #include "winsubset_control.h"
 
 namespace {
@@ -19,16 +18,6 @@ protected:
   }
 };
 
-TEST_F(CalendarAtMoment, ReadingTheLocalDateGivesItsSixFieldsAndLeavesTheOthers) {
-  SetClock(2024, 2, 29, 14, 5, 9);
-  struct tm record;
-  memset(&record, 0x5A, sizeof record);
-  EXPECT_EQ(0, ReadLocalDate(&record));
-  EXPECT_EQ(0x5A5A5A5A, record.tm_isdst) << "the daylight flag left as it was";
-  record.tm_wday = record.tm_yday = 0;
-  EXPECT_EQ("2024-02-29 14:05:09, weekday 0, day 0 of the year", RecordText(record));
-}
-
 // One showing: the month it shows, then what the person does there.
 struct KeptDayStep {
   int year, month;
@@ -38,7 +27,7 @@ struct KeptDayStep {
   int exitCode;
 };
 
-// The kept day is cut to each month, a selected one is kept, a step keeps
+// Opened on today, the kept day is cut to each month, a selected one is kept, a step keeps
 // the focus. Today, 31 January 2024, keeps its colour in its month whatever
 // is selected, and only there.
 TEST_F(CalendarAtMoment, TheKeptDayIsCutToEachMonthAndAStepKeepsTheFocus) {
