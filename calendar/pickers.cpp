@@ -38,8 +38,9 @@ static struct tm LocalDateNow(void) {
 struct PickerKind {
   const char *DialogName;
   int (*Show)(DialogHandle dialog, int value); // 0 when it cannot be shown
-  int (*Accepted)(DialogHandle dialog, int value);
-  int (*Step)(int value, int step);
+  // 0 when what the person left is refused, after a note saying why
+  int (*Take)(DialogHandle dialog, int *value);
+  int (*Step)(DialogHandle dialog, int *value, int step);
   int (*Current)(void);
 };
 
@@ -49,13 +50,14 @@ static int ShowYear(DialogHandle dialog, int year) {
   return PutItemText(dialog, PICK_VALUE, text);
 }
 
-// Every message is there once the host is, or none is.
-void SayYearRange(void) {
-  const char *lines[] = {GetMsgText(MSG_CALENDAR_TITLE), GetMsgText(MSG_YEAR_RANGE),
-                         GetMsgText(MSG_CALENDAR_OK)};
-  if (lines[0] && HostServices.Message)
-    HostServices.Message(HostServices.ModuleNumber, 0, NULL, lines, 3, 1);
+// A language file older than a note still gets a box with a button.
+static void SayCalendarNote(int msgId) {
+  const char *lines[] = {GetMsgTextOr(MSG_CALENDAR_TITLE, ""), GetMsgTextOr(msgId, ""),
+                         GetMsgTextOr(MSG_CALENDAR_OK, "OK")};
+  ShowHostMessage(0, NULL, lines, 3, 1);
 }
+
+void SayYearRange(void) { SayCalendarNote(MSG_YEAR_RANGE); }
 
 int StepYear(int year, int step) {
   int stepped = ClampYear(year + step);
@@ -64,13 +66,28 @@ int StepYear(int year, int step) {
   return stepped;
 }
 
-// A field without a number keeps the year last shown; a year beyond the
-// calendar's is held at its end rather than going round to the other.
-static int AcceptedYear(DialogHandle dialog, int year) {
-  ReadYearText(Dialogs.GetItemData(dialog, PICK_VALUE), &year);
-  if (year != ClampYear(year))
+// The year as typed, or a note saying why it cannot be: the field keeps
+// the text, and the focus goes back to it.
+static int TakeTypedYear(DialogHandle dialog, int *year) {
+  int typed;
+  if (!ReadYearText(Dialogs.GetItemData(dialog, PICK_VALUE), &typed)) {
+    SayCalendarNote(MSG_YEAR_UNREADABLE);
+  } else if (typed != ClampYear(typed)) {
     SayYearRange();
-  return ClampYear(year);
+  } else {
+    *year = typed;
+    return 1;
+  }
+  Dialogs.SetItemFocus(dialog, PICK_VALUE);
+  return 0;
+}
+
+// A step starts from the year typed, so nothing typed is lost.
+static int StepTypedYear(DialogHandle dialog, int *year, int step) {
+  if (!TakeTypedYear(dialog, year))
+    return 0;
+  *year = StepYear(*year, step);
+  return 1;
 }
 
 static int CurrentYear(void) { return LocalDateNow().tm_year + 1900; }
@@ -101,9 +118,16 @@ static int ShowMonth(DialogHandle dialog, int month) {
 }
 
 // The calendar takes the month as it is: nothing outside 1..12.
-static int AcceptedMonth(DialogHandle dialog, int month) {
+static int TakeChosenMonth(DialogHandle dialog, int *month) {
   int chosen = Dialogs.GetRadioStatus(dialog, MONTH_GROUP);
-  return chosen >= 1 && chosen <= 12 ? chosen : month;
+  *month = chosen >= 1 && chosen <= 12 ? chosen : *month;
+  return 1;
+}
+
+// A step starts from the month shown, not from one selected by hand.
+static int StepShownMonth(DialogHandle, int *month, int step) {
+  *month = StepMonth(*month, step);
+  return 1;
 }
 
 static int CurrentMonth(void) { return LocalDateNow().tm_mon + 1; }
@@ -112,35 +136,35 @@ static int RunPicker(const struct PickerKind *kind, int value) {
   DialogHandle dialog = LoadPluginDialog(CalendarFile, kind->DialogName);
   if (!dialog)
     return value;
-  // Steps start from the working value, not from what the person typed or
-  // selected before stepping.
-  int working = value;
-  int result = value;
-  while (kind->Show(dialog, working)) {
+  int working = value, result = value, show = 1;
+  while (!show || kind->Show(dialog, working)) {
     int exitCode = Dialogs.ShowDialog(dialog);
     if (exitCode == -1)
       break;
-    if (exitCode == PICK_ACCEPT) {
-      result = kind->Accepted(dialog, working);
+    if (exitCode == PICK_ACCEPT && kind->Take(dialog, &working)) {
+      result = working;
       break;
     }
-    if (exitCode == STEP_BACK || exitCode == STEP_FORWARD)
-      working = kind->Step(working, exitCode == STEP_BACK ? -1 : 1);
-    else if (exitCode == PICK_CURRENT)
+    // A refused value, or an exit that is none of the picker's, shows the
+    // dialog again as the person left it.
+    show = exitCode == PICK_CURRENT;
+    if (show)
       working = kind->Current();
+    else if (exitCode == STEP_BACK || exitCode == STEP_FORWARD)
+      show = kind->Step(dialog, &working, exitCode == STEP_BACK ? -1 : 1);
   }
   Dialogs.FreeDialog(dialog);
   return result;
 }
 
 int PickYear(int year) {
-  static const struct PickerKind YearPicker = {"Set Year", ShowYear, AcceptedYear, StepYear,
+  static const struct PickerKind YearPicker = {"Set Year", ShowYear, TakeTypedYear, StepTypedYear,
                                                CurrentYear};
   return RunPicker(&YearPicker, year);
 }
 
 int PickMonth(int month) {
-  static const struct PickerKind MonthPicker = {"Set Month", ShowMonth, AcceptedMonth, StepMonth,
-                                                CurrentMonth};
+  static const struct PickerKind MonthPicker = {"Set Month", ShowMonth, TakeChosenMonth,
+                                                StepShownMonth, CurrentMonth};
   return RunPicker(&MonthPicker, month);
 }

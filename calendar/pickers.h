@@ -5,15 +5,17 @@
 /* The years of the system's own dates. */
 enum { FIRST_YEAR = 1601, LAST_YEAR = 9999 };
 
-/* The calendar's texts in the language file: the note on a typed year
-   outside the range, the week numbers' heading, the date format a first
-   pick starts from. 64 and 66 are the dialogs' "OK" and title. */
+/* The calendar's texts in the language file: the notes on a typed year
+   outside the range and on a year field without a number, the week
+   numbers' heading, the date format a first pick starts from. 64 and 66
+   are the dialogs' "OK" and title. */
 enum {
   MSG_CALENDAR_OK = 64,
   MSG_CALENDAR_TITLE = 66,
   MSG_YEAR_RANGE = 95,
   MSG_WEEK_HEADING = 96,
-  MSG_CALENDAR_FORMAT = 97
+  MSG_CALENDAR_FORMAT = 97,
+  MSG_YEAR_UNREADABLE = 200
 };
 
 /* Items and exit codes shared by the calendar and its pickers. */
@@ -25,9 +27,10 @@ enum {
   PICK_ACCEPT = 60
 };
 
-/* The accepted year; a typed one outside the calendar's years is brought to
-   the nearest end, with a note saying so. The given year when cancelled or
-   when the dialog cannot be shown. */
+/* The accepted year, within the calendar's years: a typed one outside them,
+   or a field without a number, gets a note saying so and the picker back as
+   typed. A step starts from the year typed. The given year when cancelled
+   or when the dialog cannot be shown. */
 int PickYear(int year);
 /* The accepted month 1..12; the given one when cancelled or when the dialog
    cannot be shown. */

@@ -1,24 +1,12 @@
 #include "calendar/calendar_settings.h"
 #include "calendar_people.h"
 #include "datetext/locale_names.h"
-#include "datetext/time_record.h"
+#include "presets/preset_dialog.h"
 #include "support/clipboard_text.h"
 
 namespace {
 
 const DWORD ViewOnly = 1u << 8, AtCursor = 1u << 16, WeekNumbers = 1u << 24;
-
-typedef CalendarTest Calendar;
-
-// Whichever language names them, every cell of the month is marked by its
-// weekday: today's colour, the weekend's, or none.
-void ExpectMarksByWeekday(const CalendarView &view, int year, int month, int offset, int day) {
-  for (int cell = offset + 1; cell <= offset + DaysInMonth(year, month); cell++) {
-    int weekday = WeekdayOfDate(year, month, cell - offset);
-    int expected = cell - offset == day ? TODAY_COLOR : weekday >= 6 ? WEEKEND_COLOR : -1;
-    EXPECT_EQ(expected, view.colour[cell]) << "cell " << cell << ", weekday " << weekday;
-  }
-}
 
 // A name as the language file writes its headings: its first letter a
 // capital.
@@ -31,216 +19,209 @@ static std::string Capitalised(const char *name) {
   return text;
 }
 
-// Opened with the language file's names, then with the user's language for
-// every format: Windows names the month and the weekdays, capitalised, and
-// the week starts on the locale's first day.
-TEST_F(Calendar, OpensOnTodayMarkedInEitherLanguage) {
+// In the user's language for every format Windows names the month and the
+// weekdays, capitalised, and the week starts on the locale's first day (the language
+// file's names are the layouts' below). Today is pre-selected and focused.
+TEST_F(CalendarTest, OpensOnTodayInTheUsersLanguage) {
   SYSTEMTIME now;
   GetLocalTime(&now);
-  for (int user = 0; user <= 1; user++) {
-    SCOPED_TRACE(user ? "the user's language" : "the language file's");
-    UserLanguageForAll = user;
-    views.clear();
-    Then(-1);
-    ShowCalendar(OPEN_EDITOR);
-    UserLanguageForAll = 0;
-    FakeDialog *shown = LastLoaded("Calendar");
-    int first = user ? UserFirstWeekday() : 0;
-    struct tm day = TimeRecord(2026, now.wMonth, 1, 0, 0, 0);
-    char name[32], month[32];
-    for (int column = 0; user && column < 7; column++) {
-      day.tm_wday = (first + column + 1) % 7;
-      LocaleText("", 0, CP_OEMCP, 'a', 0, 0, &day, name, sizeof name);
-      EXPECT_EQ(Capitalised(name), shown->items[43 + column].text) << "heading " << column;
-    }
-    ASSERT_LT(0, LocaleText("", 0, CP_OEMCP, 'B', 0, 0, &day, name, sizeof name));
-    FormatMonthName(month, sizeof month, Capitalised(name).c_str(), 9);
-    ASSERT_EQ(1u, views.size());
-    EXPECT_EQ(user ? std::string(month) : MonthShown(now.wMonth), views[0].month);
-    EXPECT_EQ(" " + std::to_string(now.wYear) + " ", views[0].year) << "a space on each side";
-    int offset = (WeekdayOfDate(now.wYear, now.wMonth, 1) - 1 - first + 7) % 7;
-    EXPECT_EQ(now.wDay + offset, views[0].selected) << "today's cell pre-selected";
-    EXPECT_EQ(now.wDay + offset, views[0].focus) << "and focused";
-    ExpectMarksByWeekday(views[0], now.wYear, now.wMonth, offset, now.wDay);
-    EXPECT_EQ("Calendar.dlg", shown->file);
-    EXPECT_EQ(0, LiveDialogs()) << "freed on closing";
-    EXPECT_TRUE(Host().editorInserts.empty()) << "a cancel delivers nothing";
+  UserLanguageForAll = 1;
+  Then(-1);
+  ShowCalendar(OPEN_EDITOR);
+  UserLanguageForAll = 0;
+  int first = UserFirstWeekday();
+  struct tm day = {};
+  day.tm_mon = now.wMonth - 1;
+  char name[32], month[32];
+  for (int column = 0; column < 7; column++) {
+    day.tm_wday = (first + column + 1) % 7;
+    LocaleText("", 0, CP_OEMCP, 'a', 0, 0, &day, name, sizeof name);
+    EXPECT_EQ(Capitalised(name), LastLoaded("Calendar")->items[43 + column].text)
+        << "heading " << column;
   }
+  ASSERT_LT(0, LocaleText("", 0, CP_OEMCP, 'B', 0, 0, &day, name, sizeof name));
+  FormatMonthName(month, sizeof month, Capitalised(name).c_str(), 9);
+  ASSERT_EQ(1u, views.size());
+  EXPECT_EQ(" " + std::to_string(now.wYear) + " " + month, views[0].year + views[0].month);
+  int offset = (WeekdayOfDate(now.wYear, now.wMonth, 1) - 1 - first + 7) % 7;
+  EXPECT_EQ(now.wDay + offset, views[0].selected) << "today's cell pre-selected";
+  EXPECT_EQ(now.wDay + offset, views[0].focus) << "and focused";
+  for (int cell = offset + 1; cell <= offset + DaysInMonth(now.wYear, now.wMonth); cell++) {
+    int weekday = WeekdayOfDate(now.wYear, now.wMonth, cell - offset);
+    EXPECT_EQ(cell == views[0].focus ? TODAY_COLOR
+              : weekday >= 6         ? WEEKEND_COLOR
+                                     : -1,
+              views[0].colour[cell])
+        << "cell " << cell << ", weekday " << weekday;
+  }
+  EXPECT_EQ(0, LiveDialogs()) << "freed on closing";
 }
 
-TEST_F(Calendar, MonthNamesKeepOneWidthCentred) {
-  const struct {
-    const char *name;
-    int longest;
-    const char *shown;
-  } cases[] = {{"May", 9, "    May   "},        {"June", 9, "   June   "},
-               {"September", 9, " September"},  {"May", 10, "    May    "},
-               {"Septembers", 9, "Septembers"}, {"", 9, "          "}};
+TEST_F(CalendarTest, MonthNamesKeepOneWidthCentred) {
+  const char *cases[][3] = {{"May", "9", "    May   "},        {"June", "9", "   June   "},
+                            {"September", "9", " September"},  {"May", "10", "    May    "},
+                            {"Septembers", "9", "Septembers"}, {"", "9", "          "}};
   for (const auto &c : cases) {
     char text[32];
-    FormatMonthName(text, sizeof text, c.name, c.longest);
-    EXPECT_STREQ(c.shown, text) << c.name << " among names up to " << c.longest;
+    FormatMonthName(text, sizeof text, c[0], atoi(c[1]));
+    EXPECT_STREQ(c[2], text) << c[0] << " among names up to " << c[1];
   }
 }
 
 struct LayoutCase {
-  int year, month, row;
-  const char *cells, *weeks, *why;
+  int fromYear, fromMonth, exitCode; // a step from the month gone to
+  int year, month, row;              // the month shown, and the row looked at
+  const char *cells, *weeks;
 };
 
-// Shown with week numbers; the grid is the same without.
-TEST_F(Calendar, LayoutsMarksAndWeeksUpToTheRangesEnds) {
+// Shown with week numbers; the grid is the same without. A step that
+// cannot go past 1601 or 9999 stays, and says so.
+TEST_F(CalendarTest, LayoutsMarksWeeksAndStepsUpToTheRangesEnds) {
   const LayoutCase cases[] = {
-      {2021, 2, 0, "  1   2   3   4   5 ( 6)( 7)", " 5  6  7  8  9 10", "the 1st a Monday"},
-      {2021, 2, 4, "[ 1][ 2][ 3][ 4][ 5][ 6][ 7]", " 5  6  7  8  9 10", "March, greyed"},
-      {2026, 3, 0, "[23][24][25][26][27][28]( 1)", " 9 10 11 12 13 14", "the 1st a Sunday"},
-      {2026, 3, 5, " 30  31 [ 1][ 2][ 3][ 4][ 5]", " 9 10 11 12 13 14", "31 in cell 37"},
-      {1970, 1, 4, " 26  27  28  29  30 (31)[ 1]", " 1  2  3  4  5  6", "31 January 1970"},
-      {1970, 1, 0, "[29][30][31]  1   2 ( 3)( 4)", " 1  2  3  4  5  6", "December 1969"},
-      {2020, 12, 4, " 28  29  30  31 [ 1][ 2][ 3]", "49 50 51 52 53  1", "53 weeks"},
-      {2021, 1, 0, "[28][29][30][31]  1 ( 2)( 3)", "53  1  2  3  4  5", "in 2020's week"},
-      {2025, 1, 0, "[30][31]  1   2   3 ( 4)( 5)", " 1  2  3  4  5  6", "in 2025's week"},
-      {1601, 1, 0, "  1   2   3   4   5 ( 6)( 7)", " 1  2  3  4  5  6", "the first month"},
-      {9999, 12, 0, "[29][30]  1   2   3 ( 4)( 5)", "48 49 50 51 52  1", "the last month"},
-      {9999, 12, 5, "[ 3][ 4][ 5][ 6][ 7][ 8][ 9]", "48 49 50 51 52  1", "January 10000"},
+      {2021, 2, 0, 2021, 2, 0, "  1   2   3   4   5 ( 6)( 7)", " 5  6  7  8  9 10"},
+      {2021, 2, 0, 2021, 2, 4, "[ 1][ 2][ 3][ 4][ 5][ 6][ 7]", " 5  6  7  8  9 10"},
+      {2026, 3, 0, 2026, 3, 0, "[23][24][25][26][27][28]( 1)", " 9 10 11 12 13 14"},
+      {2026, 3, 0, 2026, 3, 5, " 30  31 [ 1][ 2][ 3][ 4][ 5]", " 9 10 11 12 13 14"},
+      {1970, 1, 0, 1970, 1, 4, " 26  27  28  29  30 (31)[ 1]", " 1  2  3  4  5  6"},
+      {1970, 1, 0, 1970, 1, 0, "[29][30][31]  1   2 ( 3)( 4)", " 1  2  3  4  5  6"},
+      {2020, 11, MONTH_FORWARD, 2020, 12, 4, " 28  29  30  31 [ 1][ 2][ 3]", "49 50 51 52 53  1"},
+      {2020, 12, MONTH_FORWARD, 2021, 1, 0, "[28][29][30][31]  1 ( 2)( 3)", "53  1  2  3  4  5"},
+      {2024, 1, STEP_FORWARD, 2025, 1, 0, "[30][31]  1   2   3 ( 4)( 5)", " 1  2  3  4  5  6"},
+      {1601, 1, STEP_BACK, 1601, 1, 0, "  1   2   3   4   5 ( 6)( 7)", " 1  2  3  4  5  6"},
+      {1601, 1, MONTH_BACK, 1601, 1, 0, "  1   2   3   4   5 ( 6)( 7)", " 1  2  3  4  5  6"},
+      {9998, 12, STEP_FORWARD, 9999, 12, 0, "[29][30]  1   2   3 ( 4)( 5)", "48 49 50 51 52  1"},
+      {9999, 12, STEP_FORWARD, 9999, 12, 0, "[29][30]  1   2   3 ( 4)( 5)", "48 49 50 51 52  1"},
+      {9999, 12, MONTH_FORWARD, 9999, 12, 5, "[ 3][ 4][ 5][ 6][ 7][ 8][ 9]", "48 49 50 51 52  1"},
   };
   StoreCalendarPreset("%d", WeekNumbers);
   for (const LayoutCase &c : cases) {
-    SCOPED_TRACE(testing::Message() << c.year << "-" << c.month << ": " << c.why);
-    views.clear();
-    GoTo(c.year, c.month);
-    Then(-1);
-    ShowCalendar(0);
-    ASSERT_EQ(3u, views.size());
-    EXPECT_EQ(" " + std::to_string(c.year) + " ", views[2].year);
-    EXPECT_EQ(MonthShown(c.month), views[2].month);
-    EXPECT_EQ(10u, views[2].month.size()) << "one width for every month";
-    EXPECT_EQ(c.cells, views[2].Row(c.row));
-    EXPECT_EQ(c.weeks, views[2].weeks);
-  }
-  EXPECT_EQ(nullptr, LastLoaded("Calendar")) << "the grid without week numbers is not loaded";
-  EXPECT_TRUE(Host().boxes.empty()) << "years in the range say nothing";
-}
-
-struct RangeCase {
-  const char *what;
-  int fromYear, fromMonth, exitCode;
-  const char *typed; // for the year picker
-  int year, month;
-  bool note;
-};
-
-TEST_F(Calendar, StepsAndTypedYearsAreHeldAtBothEndsWithANote) {
-  const RangeCase cases[] = {
-      {"previous year", 1601, 1, STEP_BACK, nullptr, 1601, 1, true},
-      {"previous month", 1601, 1, MONTH_BACK, nullptr, 1601, 1, true},
-      {"typed 1601", 2024, 1, PICK_VALUE, "1601", 1601, 1, false},
-      {"typed below an int", 1601, 1, PICK_VALUE, "-2147483649", 1601, 1, true},
-      {"typed nothing", 1970, 1, PICK_VALUE, "", 1970, 1, false},
-      {"next year", 9999, 12, STEP_FORWARD, nullptr, 9999, 12, true},
-      {"next month", 9999, 12, MONTH_FORWARD, nullptr, 9999, 12, true},
-      {"typed 10000", 2024, 12, PICK_VALUE, "10000", 9999, 12, true},
-      {"a month step across a year", 2037, 12, MONTH_FORWARD, nullptr, 2038, 1, false},
-      {"a year step", 9998, 12, STEP_FORWARD, nullptr, 9999, 12, false},
-  };
-  for (const RangeCase &c : cases) {
-    SCOPED_TRACE(c.what);
+    SCOPED_TRACE(testing::Message() << c.fromYear << "-" << c.fromMonth << ", " << c.exitCode);
     views.clear();
     Host().boxes.clear();
     GoTo(c.fromYear, c.fromMonth);
-    Then(c.exitCode);
-    if (c.typed)
-      TypeYear(c.typed);
+    if (c.exitCode)
+      Then(c.exitCode);
     Then(-1);
     ShowCalendar(0);
-    ASSERT_EQ(4u, views.size());
-    EXPECT_EQ(" " + std::to_string(c.year) + " ", views[3].year);
-    EXPECT_EQ(MonthShown(c.month), views[3].month);
-    ASSERT_EQ(c.note ? 1u : 0u, Host().boxes.size()) << "a note only for a year held at an end";
-    if (c.note) {
+    ASSERT_EQ(c.exitCode ? 4u : 3u, views.size());
+    EXPECT_EQ(Shown(c.year, c.month), views.back().year + views.back().month);
+    EXPECT_EQ(10u, views.back().month.size()) << "one width for every month";
+    EXPECT_EQ(c.cells, views.back().row[c.row]);
+    EXPECT_EQ(c.weeks, views.back().weeks);
+    bool held = c.exitCode && c.year == c.fromYear && c.month == c.fromMonth;
+    ASSERT_EQ(held ? 1u : 0u, Host().boxes.size()) << "a note only for a step held at an end";
+    if (held) {
       EXPECT_EQ(Host().messages[MSG_YEAR_RANGE], Host().boxes[0].lines.at(1));
     }
   }
+  EXPECT_EQ("Calendar.dlg", LastLoaded("Weeks")->file);
+  EXPECT_EQ(nullptr, LastLoaded("Calendar")) << "the grid without week numbers is not loaded";
 }
 
 struct DeliveryCase {
   const char *what;
   DWORD mode;
+  int offer; // none stored: the settings offered, then accepted (7) or cancelled (-1)
   int openFrom, year, month, day; // the day chosen, -1 the grey 30th of December
   char where;                     // 'e'ditor, 'c'ommand line, clip'b'oard, '-' nowhere
   const char *text;
 };
 
-TEST_F(Calendar, AChosenDayGoesWhereThePresetSays) {
+// A day picked with no format set offers the settings first, with the
+// language's format, to the cursor; the day goes as they say.
+TEST_F(CalendarTest, AChosenDayGoesWhereThePresetSays) {
   const DeliveryCase cases[] = {
-      {"the editor's cursor", AtCursor, OPEN_EDITOR, 2024, 2, 29, 'e', "2024-02-29 Thu 060"},
-      {"the command line's", AtCursor, OPEN_PLUGINSMENU, 2024, 2, 29, 'c', "2024-02-29 Thu 060"},
-      {"from the viewer", AtCursor, OPEN_VIEWER, 2024, 2, 29, 'c', "2024-02-29 Thu 060"},
-      {"the clipboard", 0, OPEN_EDITOR, 2024, 2, 29, 'b', "2024-02-29 Thu 060"},
-      {"ViewOnly", ViewOnly | AtCursor, OPEN_EDITOR, 2024, 2, 29, '-', ""},
-      {"the range's last day", AtCursor, OPEN_EDITOR, 9999, 12, 31, 'e', "9999-12-31 Fri 365"},
-      {"the range's first day", AtCursor, OPEN_EDITOR, 1601, 1, 1, 'e', "1601-01-01 Mon 001"},
-      {"a grey cell let through", AtCursor, OPEN_EDITOR, 1970, 1, -1, 'e', "1969-12-30 Tue 364"},
+      {"the editor's cursor", AtCursor, 0, OPEN_EDITOR, 2024, 2, 29, 'e', "2024-02-29 Thu 060"},
+      {"the command line's", AtCursor, 0, OPEN_PLUGINSMENU, 2024, 2, 29, 'c', "2024-02-29 Thu 060"},
+      {"from the viewer", AtCursor, 0, OPEN_VIEWER, 2024, 2, 29, 'c', "2024-02-29 Thu 060"},
+      {"the clipboard", 0, 0, OPEN_EDITOR, 2024, 2, 29, 'b', "2024-02-29 Thu 060"},
+      {"ViewOnly", ViewOnly | AtCursor, 0, OPEN_EDITOR, 2024, 2, 29, '-', ""},
+      {"the range's last day", AtCursor, 0, OPEN_EDITOR, 9999, 12, 31, 'e', "9999-12-31 Fri 365"},
+      {"the range's first day", AtCursor, 0, OPEN_EDITOR, 1601, 1, 1, 'e', "1601-01-01 Mon 001"},
+      {"a grey cell let through", AtCursor, 0, OPEN_EDITOR, 1970, 1, -1, 'e', "1969-12-30 Tue 364"},
+      {"offered, to the clipboard", 0, 7, OPEN_EDITOR, 2024, 2, 29, 'b', "2024-02-29"},
+      {"offered, cancelled", 0, -1, OPEN_EDITOR, 2024, 2, 29, '-', ""},
   };
   for (const DeliveryCase &c : cases) {
     SCOPED_TRACE(c.what);
     StoreCalendarPreset("%Y-%m-%d %a %j", c.mode);
+    if (c.offer)
+      DeleteRegTree(Key("Format11"));
     PutHoralis("<before>", nullptr);
     Host().editorInserts.clear();
     Host().commandLineInserts.clear();
     GoTo(c.year, c.month);
     Then(CellOf(c.year, c.month, c.day));
+    if (c.offer)
+      FakeDialogs().people.push_back([&c](FakeDialog &dialog) {
+        EXPECT_EQ("Main2", dialog.name);
+        EXPECT_EQ(0, dialog.items[SETTINGS_ITEM_FIRST_USE].hidden) << "saying why it is shown";
+        EXPECT_STREQ("%Y-%m-%d", dialog.items[PRESET_ITEM_FORMAT].text) << "the language's";
+        EXPECT_EQ(1, SelectedRadio(dialog, 1)) << "to the cursor";
+        SelectRadio(dialog, 2); // turned to the clipboard
+        return c.offer;
+      });
     ShowCalendar(c.openFrom);
-    const std::vector<std::string> &editor = Host().editorInserts;
-    const std::vector<std::string> &commandLine = Host().commandLineInserts;
-    EXPECT_EQ(c.where == 'e' ? c.text : "", editor.empty() ? "" : editor[0]);
-    EXPECT_EQ(c.where == 'c' ? c.text : "", commandLine.empty() ? "" : commandLine[0]);
-    EXPECT_EQ(c.where == 'b' ? c.text : "<before>", ClipboardText());
+    const std::vector<std::string> &editor = Host().editorInserts,
+                                   &line = Host().commandLineInserts;
+    std::string got = (editor.empty() ? "" : "e" + editor[0]) + (line.empty() ? "" : "c" + line[0]);
+    got += ClipboardText() == "<before>" ? "" : "b" + ClipboardText();
+    EXPECT_EQ(c.where == '-' ? "" : c.where + std::string(c.text), got) << "where it went";
+    const char *kept = c.offer == -1 ? "" : c.offer ? "%Y-%m-%d" : "%Y-%m-%d %a %j";
+    EXPECT_EQ(kept, GetRegText(Key("Format11"), "Format")) << "the format kept";
     EXPECT_EQ(0, LiveDialogs()) << "the calendar closes";
     EXPECT_TRUE(FakeDialogs().people.empty()) << "no further showing";
   }
 }
 
-struct FirstUseCase {
-  const char *what;
-  int exitCode; // of the settings offered
-  bool toClipboard;
-  const char *editor, *clipboard, *stored;
-};
-
-// A day picked with no format set: the settings are offered first, with
-// the language's format, to the cursor, and the day goes as they say.
-TEST_F(Calendar, AFirstPickOffersTheSettingsThenDelivers) {
-  const FirstUseCase cases[] = {
-      {"accepted as offered", 7, false, "2024-02-29", "<before>", "%Y-%m-%d"},
-      {"turned to the clipboard", 7, true, "", "2024-02-29", "%Y-%m-%d"},
-      {"cancelled", -1, false, "", "<before>", ""},
-  };
-  for (const FirstUseCase &c : cases) {
-    SCOPED_TRACE(c.what);
-    DeleteRegTree(Key("Format11"));
-    PutHoralis("<before>", nullptr);
-    Host().editorInserts.clear();
-    GoTo(2024, 2);
-    Then(32);
+// The week numbers are the fourth byte of the calendar's "Mode", which
+// earlier versions left 0; the other flags and the format keep theirs.
+TEST_F(CalendarTest, WeekNumbersAreTheModesFourthByte) {
+  const DWORD cases[][3] = {
+      {0x10000, 1, 0x1010000}, {0x1010000, 0, 0x10000}, {0x7F000100, 0, 0x100}};
+  for (const auto &c : cases) {
+    StoreCalendarPreset("%d", c[0]);
     FakeDialogs().people.push_back([&c](FakeDialog &dialog) {
-      EXPECT_EQ("Main2", dialog.name);
-      EXPECT_EQ(0, dialog.items[SETTINGS_ITEM_FIRST_USE].hidden) << "saying why it is shown";
-      EXPECT_STREQ("%Y-%m-%d", dialog.items[6].text) << "the language's format";
-      EXPECT_EQ(1, SelectedRadio(dialog, 1)) << "to the cursor";
-      if (c.toClipboard)
-        SelectRadio(dialog, 2);
-      return c.exitCode;
+      EXPECT_EQ(c[0] >> 24 != 0, dialog.items[PRESET_ITEM_WEEK_NUMBERS].status != 0) << c[0];
+      EXPECT_EQ(1, dialog.items[SETTINGS_ITEM_FIRST_USE].hidden) << "no first use's note";
+      dialog.items[PRESET_ITEM_WEEK_NUMBERS].status = (int)c[1];
+      return 7;
     });
-    ShowCalendar(OPEN_EDITOR);
-    EXPECT_EQ(c.editor, Host().editorInserts.empty() ? "" : Host().editorInserts[0]);
-    EXPECT_EQ(c.clipboard, ClipboardText());
-    EXPECT_EQ(c.stored, GetRegText(Key("Format11"), "Format"));
-    EXPECT_TRUE(FakeDialogs().people.empty()) << "the settings offered once";
+    EditCalendarFormat();
+    EXPECT_EQ("%d", GetRegText(Key("Format11"), "Format")) << c[0];
+    EXPECT_EQ(c[2], GetRegNumber(Key("Format11"), "Mode")) << c[0];
   }
 }
 
-TEST_F(Calendar, DialogsThatCannotBeLoadedShowNothingAndGiveBackTheirValue) {
+// Grey plain text, or a colour alone: the item's own type and flags are
+// kept past its text, in the last twelve bytes, and given back exactly.
+TEST_F(CalendarTest, AMarkIsKeptPastTheTextAndUnmarkingGivesTheItemBack) {
+  DialogHandle dialog = Dialogs.LoadDialogEx(NULL, 7, "Calendar.dlg", "Calendar");
+  FarDialogItem *record = Dialogs.GetItemAddr(dialog, 1);
+  for (int i = 3; i < 500; i++)
+    record->Data[i] = (char)i; // whatever lies past the text
+  const FarDialogItem original = *record;
+  UnmarkItem(dialog, 1);
+  MarkItem(dialog, 99);
+  UnmarkItem(dialog, 99);
+  EXPECT_EQ(0, memcmp(&original, record, sizeof original)) << "nothing marked, nothing changed";
+  for (int colour : {MARK_COLOR, WEEKEND_COLOR}) {
+    colour == MARK_COLOR ? MarkItem(dialog, 1) : ColourItem(dialog, 1, colour);
+    EXPECT_EQ(colour == MARK_COLOR ? DI_TEXT : DI_RADIOBUTTON, record->Type) << colour;
+    EXPECT_EQ(colour, LastLoaded("Calendar")->items[1].color);
+    unsigned kept[3] = {MARK_TAG, DI_RADIOBUTTON, DIF_GROUP};
+    EXPECT_EQ(0, memcmp(kept, record->Data + 500, sizeof kept)) << "tag, type and flags kept";
+    record->Flags |= DIF_SETCOLOR | (unsigned)colour; // as the library's colouring does
+    UnmarkItem(dialog, 1);
+    UnmarkItem(dialog, 1);
+    FarDialogItem expected = original;
+    kept[0] = 0;
+    memcpy(expected.Data + 500, kept, sizeof kept);
+    EXPECT_EQ(0, memcmp(&expected, record, sizeof expected)) << "as before, the tag 0";
+  }
+}
+
+TEST_F(CalendarTest, DialogsThatCannotBeLoadedShowNothingAndGiveBackTheirValue) {
   StoreCalendarPreset("%Y", 0);
   PutHoralis("<before>", nullptr);
   for (const char *name : {"Calendar", "Set Year", "Set Month"})

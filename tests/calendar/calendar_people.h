@@ -3,6 +3,7 @@
 #ifndef HORALIS_TESTS_CALENDAR_CALENDAR_PEOPLE_H
 #define HORALIS_TESTS_CALENDAR_CALENDAR_PEOPLE_H
 
+#include <stdlib.h>
 #include <string.h>
 
 #include <string>
@@ -18,22 +19,9 @@
 
 // A showing of the calendar as the person saw it.
 struct CalendarView {
-  std::string year, month, weeks; // weeks: the week numbers top down, "49 50 ..."
-  std::string cells[CALENDAR_CELLS + 1];
+  std::string year, month, weeks, row[CALENDAR_ROWS]; // weeks: top down, "49 50 ..."
   int colour[CALENDAR_CELLS + 1] = {};
   int selected = 0, focus = 0, today = 0; // today: the cell in today's colour
-  // "  1 ( 6)[ 1]": grey cells in brackets, the weekend's in parentheses.
-  std::string Row(int row) const {
-    std::string text;
-    for (int cell = row * 7 + 1; cell <= row * 7 + 7; cell++) {
-      const char *marks = colour[cell] == MARK_COLOR      ? "[]"
-                          : colour[cell] == WEEKEND_COLOR ? "()"
-                          : colour[cell] == TODAY_COLOR   ? "<>"
-                                                          : "  ";
-      text += marks[0] + cells[cell] + marks[1];
-    }
-    return text;
-  }
 };
 
 // The day's cell in a grid whose weeks start on Monday.
@@ -43,48 +31,48 @@ class CalendarTest : public FakeDialogsTest {
 protected:
   void SetUp() override {
     FakeDialogsTest::SetUp();
-    const char *months[] = {"January", "February", "March",     "April",   "May",      "June",
-                            "July",    "August",   "September", "October", "November", "December"};
     for (int month = 1; month <= 12; month++)
-      Host().messages[35 + month] = months[month - 1];
-    Host().messages[MSG_CALENDAR_OK] = "OK";
-    Host().messages[MSG_CALENDAR_TITLE] = "Calendar";
-    Host().messages[MSG_YEAR_RANGE] = "The calendar shows the years 1601 to 9999.";
+      Host().messages[35 + month] = "Month " + std::to_string(month);
+    Host().messages[MSG_YEAR_RANGE] = "The years 1601 to 9999.";
+    Host().messages[MSG_YEAR_UNREADABLE] = "No number.";
     Host().messages[MSG_CALENDAR_FORMAT] = "%Y-%m-%d";
-    // The cells form a choosing group: it reports the cell that closed the
-    // calendar, -1 after a cancel and 0 after anything else.
     Choice() = 0;
+    OtherGroups() = Dialogs.GetRadioStatus;
     Dialogs.GetRadioStatus = ChoosingGroups;
   }
+  // The cells form a choosing group: it reports the cell that closed the
+  // calendar, -1 after a cancel and 0 after anything else.
   static int __cdecl ChoosingGroups(DialogHandle handle, int item) {
-    for (const char *name : {"Calendar", "Weeks"}) {
-      FakeDialog *calendar = LastLoaded(name);
-      if (calendar && reinterpret_cast<DialogHandle>(calendar) == handle)
-        return item >= 1 && item <= CALENDAR_CELLS ? Choice() : -1;
-    }
-    FakeDialog *months = LastLoaded("Set Month");
-    return months && !months->freed ? SelectedRadio(*months, 1) : 0;
+    const std::string &name = reinterpret_cast<FakeDialog *>(handle)->name;
+    if (name != "Calendar" && name != "Weeks")
+      return OtherGroups()(handle, item);
+    return item >= 1 && item <= CALENDAR_CELLS ? Choice() : -1;
   }
   static int &Choice() {
     static int choice;
     return choice;
   }
+  static decltype(Dialogs.GetRadioStatus) &OtherGroups() {
+    static decltype(Dialogs.GetRadioStatus) other;
+    return other;
+  }
   void StoreCalendarPreset(const std::string &format, DWORD mode) {
     PutRegString(Key("Format11"), "Format", format);
     PutRegNumber(Key("Format11"), "Mode", mode);
   }
-  // The month's name as the calendar shows the language file's.
-  std::string MonthShown(int month) {
+  // The year and the month as the calendar shows them.
+  std::string Shown(int year, int month) {
     char text[32];
     FormatMonthName(text, sizeof text, Host().messages[35 + month].c_str(), 9);
-    return text;
+    return " " + std::to_string(year) + " " + text;
   }
 
   std::vector<CalendarView> views;
 
   // Looks at the calendar (the colours given for this showing only), selects
   // a cell as Space or the arrows do when asked, then closes it with that
-  // exit code; a cell's number chooses the cell.
+  // exit code; a cell's number chooses the cell. A cell's text is in
+  // brackets when grey, in parentheses on the weekend, in <> for today.
   void Then(int exitCode, int select = 0) {
     FakeDialogs().people.push_back([this, exitCode, select](FakeDialog &dialog) {
       CalendarView view;
@@ -92,12 +80,15 @@ protected:
       view.month = dialog.items[MONTH_NAME].text;
       for (int cell = 1; cell <= CALENDAR_CELLS; cell++) {
         FakeItem &item = dialog.items[cell];
-        view.cells[cell] = item.text;
-        view.colour[cell] = item.color;
+        int colour = view.colour[cell] = item.color;
         item.color = -1;
-        EXPECT_EQ(view.colour[cell] == MARK_COLOR, item.record.Type == DI_TEXT) << cell;
-        if (view.colour[cell] == TODAY_COLOR)
-          view.today = cell;
+        EXPECT_EQ(colour == MARK_COLOR, item.record.Type == DI_TEXT) << "grey cells only " << cell;
+        const char *marks = colour == MARK_COLOR      ? "[]"
+                            : colour == WEEKEND_COLOR ? "()"
+                            : colour == TODAY_COLOR   ? "<>"
+                                                      : "  ";
+        view.row[(cell - 1) / 7] += marks[0] + std::string(item.text) + marks[1];
+        view.today = colour == TODAY_COLOR ? cell : view.today;
       }
       for (int row = 0; dialog.name == "Weeks" && row < CALENDAR_ROWS; row++)
         view.weeks += (row ? " " : "") + std::string(dialog.items[WEEK_NUMBER_FIRST + row].text);
@@ -110,25 +101,22 @@ protected:
       return exitCode;
     });
   }
-  // The year picker: the person types text and accepts.
-  void TypeYear(const std::string &text) {
-    FakeDialogs().people.push_back([text](FakeDialog &dialog) {
-      strcpy(dialog.items[PICK_VALUE].text, text.c_str());
-      return (int)PICK_ACCEPT;
-    });
-  }
-  void SelectMonth(int month) {
-    FakeDialogs().people.push_back([month](FakeDialog &dialog) {
-      SelectRadio(dialog, month);
+  // A picker: types the year, or selects the month, and accepts.
+  void Pick(const std::string &typed) {
+    FakeDialogs().people.push_back([typed](FakeDialog &dialog) {
+      if (dialog.name == "Set Year")
+        strcpy(dialog.items[PICK_VALUE].text, typed.c_str());
+      else
+        SelectRadio(dialog, atoi(typed.c_str()));
       return (int)PICK_ACCEPT;
     });
   }
   // From the month opened on to any other, through both pickers.
   void GoTo(int year, int month) {
     Then(PICK_VALUE);
-    TypeYear(std::to_string(year));
+    Pick(std::to_string(year));
     Then(MONTH_NAME);
-    SelectMonth(month);
+    Pick(std::to_string(month));
   }
 };
 

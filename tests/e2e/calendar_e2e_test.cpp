@@ -3,6 +3,8 @@
 #include "e2e_support.h"
 #include "farhost_run.h"
 
+#include <stdlib.h>
+
 #include <string>
 #include <vector>
 #include <windows.h>
@@ -79,9 +81,9 @@ TEST(Calendar, EscClosesWithoutDelivering) {
 }
 
 /* The year and month a screen's calendar shows. */
-bool Shows(const std::string &screen, int year, int month) {
+bool Shows(const std::string &screen, int year, int month, const char *language = "Eng") {
   return screen.find(" " + std::to_string(year) + " ") != std::string::npos &&
-         screen.find(Message("Eng", 35 + month)) != std::string::npos;
+         screen.find(Message(language, 35 + month)) != std::string::npos;
 }
 
 /* Empties the year picker's field. */
@@ -113,23 +115,32 @@ TEST(Calendar, EachStepsKeyStepsOnceAndEnterRepeatsIt) {
   }
 }
 
-/* 1601 and 9999 are shown as typed; a year past them is held at the end
-   with a note, and a step past them stays, with the same note. */
+/* 1601 and 9999 are shown as typed; a step past them stays, with a note.
+   A year past them, or no number, gets its note and then the picker back
+   as typed, the focus on the field, to be mended there. */
 TEST(Calendar, TypedYearsReachBothEndsAndNoFurther) {
   std::string keys = OpenCalendar + "- Tab Enter " + ClearYear + " 1601 Enter Dump - Dump Enter " +
-                     "Tab Enter " + ClearYear + " 10000 Enter Dump Enter Dump Esc";
-  FarhostRun run = RunFarhost("calendar_ends", "--keys \"" + keys + "\"");
-  ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
-  std::vector<std::string> screens = Screens(run);
-  ASSERT_EQ(screens.size(), 4u) << run.Output;
+                     "Tab Enter " + ClearYear + " 10000 Enter Dump Enter Dump " + ClearYear +
+                     " abc Enter Dump Enter Dump " + ClearYear + " 9999 Enter Dump Esc";
   SYSTEMTIME now;
   GetLocalTime(&now);
-  EXPECT_TRUE(Shows(screens[0], 1601, now.wMonth)) << screens[0];
-  EXPECT_NE(screens[1].find(Message("Eng", 95)), std::string::npos)
-      << "no step before 1601, and a note\n"
-      << screens[1];
-  EXPECT_NE(screens[2].find(Message("Eng", 95)), std::string::npos) << screens[2];
-  EXPECT_TRUE(Shows(screens[3], 9999, now.wMonth)) << screens[3];
+  for (const char *language : {"Eng", "Rus"}) {
+    SCOPED_TRACE(language);
+    FarhostRun run =
+        RunFarhost("calendar_ends", std::string("--lang ") + language + " --keys \"" + keys + "\"");
+    ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+    std::vector<std::string> screens = Screens(run);
+    ASSERT_EQ(screens.size(), 7u) << run.Output;
+    EXPECT_TRUE(Shows(screens[0], 1601, now.wMonth, language)) << screens[0];
+    const char *seen[][2] = {{"95", ""}, {"95", ""}, {"68", "10000"}, {"200", ""}, {"68", "abc"}};
+    for (int i = 0; i < 5; i++) {
+      EXPECT_NE(screens[i + 1].find(Message(language, atoi(seen[i][0]))), std::string::npos)
+          << "message " << seen[i][0] << "\n"
+          << screens[i + 1];
+      EXPECT_NE(screens[i + 1].find(seen[i][1]), std::string::npos) << screens[i + 1];
+    }
+    EXPECT_TRUE(Shows(screens[6], 9999, now.wMonth, language)) << screens[6];
+  }
 }
 
 struct FirstPickCase {
