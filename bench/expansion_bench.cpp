@@ -21,6 +21,7 @@ static const ExpansionCase Cases[] = {
      NULL, 1.2},
     // Names in a language: read from Windows once, then kept.
     {"expansion, names in Russian", "%{ru}%A, %d %B %Y", "%A, %d %B %Y", 1.5},
+    {"expansion, names in Russian with GNU flags", "%{ru}%^a, %-d %B %Y", "%a, %d %B %Y", 1.5},
     // A zone's rules read once, then kept; the day stepped in its time.
     {"expansion, a zone and an offset", "%{@Tokyo +1d}%d %B %Y %H:%M", "%d %B %Y %H:%M", 1.5},
 };

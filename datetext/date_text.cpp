@@ -60,7 +60,8 @@ struct Moment {
   int languageLength;
   UINT codePage;
   const char *format; // the whole format, which decides the genitive
-  int genitive;       // -1 until a month's name needs it
+  const char *at;     // the conversion of the format being expanded
+  int namesAsked;     // a name or layout was asked of a language
 };
 
 static void ReadZone(Moment *moment) {
@@ -114,6 +115,23 @@ static int IsoWeek(const struct tm *record, int *week) {
   return year;
 }
 
+// A conversion's flags: the runtime's "#" (no padding; the long date for
+// %c and %x) and GNU's "-" (no padding), "_" (blanks), "0" (zeros) and "^"
+// (upper case); of the padding flags the last one counts.
+enum {
+  FLAG_ALT = 1,
+  FLAG_NO_PAD = 2,
+  FLAG_BLANK_PAD = 4,
+  FLAG_ZERO_PAD = 8,
+  FLAG_UPPER = 16,
+  FLAG_COLON = 32,
+  PAD_FLAGS = FLAG_NO_PAD | FLAG_BLANK_PAD | FLAG_ZERO_PAD
+};
+static const char FlagLetters[] = "#-_0^";
+
+// The flags and modifier after a '%'; returns the conversion's letter.
+static const char *TakeConversion(const char *percent, int *flags);
+
 // The numbers and their widths; the letter's place in NumericWidths.
 static const char NumericConversions[] = "CdeHIjmMSuUwWyYgGV";
 static const char NumericWidths[] = "222223222121221212";
@@ -159,15 +177,18 @@ static int NumberFor(const struct tm *t, char conversion) {
   return week;
 }
 
-// A number in its width, padded with zeros (spaces for %e); msvcrt's "#"
-// drops the padding.
+// A number in its width, padded with zeros (blanks for %e) unless a flag
+// says otherwise.
 static int AppendNumber(char *buffer, int size, int used, const struct tm *t, char conversion,
-                        int flag) {
+                        int flags) {
   int place = (int)(strchr(NumericConversions, conversion) - NumericConversions);
-  int width = flag ? 1 : NumericWidths[place] - '0';
+  int width = flags & (FLAG_ALT | FLAG_NO_PAD) ? 1 : NumericWidths[place] - '0';
   char digits[12];
   int count = 0;
-  char pad = conversion == 'e' ? ' ' : '0';
+  char pad = flags & FLAG_BLANK_PAD  ? ' '
+             : flags & FLAG_ZERO_PAD ? '0'
+             : conversion == 'e'     ? ' '
+                                     : '0';
   for (int value = NumberFor(t, conversion); value || count < width; value /= 10) {
     char digit = value || !count ? (char)('0' + value % 10) : pad;
     digits[sizeof digits - 1 - count++] = digit;
@@ -175,43 +196,84 @@ static int AppendNumber(char *buffer, int size, int used, const struct tm *t, ch
   return Append(buffer, size, used, digits + sizeof digits - count, count);
 }
 
-// Whether the format shows the day of the month: a month's name then takes
-// the form Windows' own dates give it after a day number.
-static int ShowsDayOfMonth(const char *format) {
-  for (const char *p = strchr(format, '%'); p; p = strchr(p, '%')) {
-    p += 1 + (p[1] == '#');
-    p += *p == 'O';
-    if (*p == 'd' || *p == 'e')
-      return 1;
-    p += *p == '%';
+// A block "%{...}" from its code on: where it ends, after its '}' (an
+// unterminated block takes the rest of the format).
+static const char *BlockEnd(const char *code) {
+  const char *end = strchr(code, '}');
+  return end ? end + 1 : code + strlen(code);
+}
+
+// One piece of a format: a conversion (its letter), a block ('{') or a
+// character of text (0). Returns where the next piece starts.
+static const char *TakePiece(const char *p, char *letter) {
+  *letter = 0;
+  if (*p != '%')
+    return p + 1;
+  if (p[1] == '{') {
+    *letter = '{';
+    return BlockEnd(p + 2);
+  }
+  int flags;
+  const char *at = TakeConversion(p, &flags);
+  *letter = *at;
+  return *at ? at + 1 : at;
+}
+
+static int IsDayNumber(char letter) { return letter == 'd' || letter == 'e'; }
+
+// Blanks and punctuation; a line break, a letter or a digit part things.
+static int IsSeparator(char c) {
+  int alphanumeric = (c >= '0' && c <= '9') || ((c | 0x20) >= 'a' && (c | 0x20) <= 'z');
+  return c == ' ' || c == '\t' || (c > ' ' && c < 0x7F && !alphanumeric);
+}
+
+// Whether a month's name at `at` stands beside a day number: the nearest
+// conversion before or after it on its line is %d or %e (any flags), with
+// only blanks and punctuation between. The name then takes the form
+// Windows' own dates give it after a day number.
+static int IsBesideDayNumber(const char *format, const char *at) {
+  int dayBefore = 0;
+  char letter;
+  for (const char *p = format, *piece = p; p < at; piece = p) {
+    p = TakePiece(p, &letter);
+    if (letter != '{')
+      dayBefore = letter ? IsDayNumber(letter) : dayBefore && IsSeparator(*piece);
+  }
+  if (dayBefore)
+    return 1;
+  for (const char *p = TakePiece(at, &letter), *piece = p; *p; piece = p) {
+    p = TakePiece(p, &letter);
+    if (letter && letter != '{')
+      return IsDayNumber(letter);
+    if (!letter && !IsSeparator(*piece))
+      return 0;
   }
   return 0;
 }
 
 // A name or layout in the language in force; -1 for the runtime's.
 static int AppendLocaleText(char *buffer, int size, int used, Moment *moment, char conversion,
-                            int flag) {
-  if (!moment->language)
+                            int flags) {
+  if (!moment->language || !strchr("aAbBpcxX", conversion))
     return -1;
-  if (moment->genitive < 0)
-    moment->genitive = ShowsDayOfMonth(moment->format);
+  moment->namesAsked = 1;
+  int genitive =
+      (conversion == 'b' || conversion == 'B') && IsBesideDayNumber(moment->format, moment->at);
   char text[128];
   int count = LocaleText(moment->language, moment->languageLength, moment->codePage, conversion,
-                         flag, moment->genitive, &moment->record, text, sizeof text);
+                         flags & FLAG_ALT, genitive, &moment->record, text, sizeof text);
   return count < 0 ? -1 : Append(buffer, size, used, text, count);
 }
 
 // "%{code}" sets the names' language up to the next one; an unterminated
 // code takes the rest of the format. "C" is the runtime's names.
 static const char *TakeLanguage(const char *code, Moment *moment) {
-  const char *end = strchr(code, '}');
-  if (!end)
-    end = code + strlen(code);
-  int length = (int)(end - code);
+  const char *end = BlockEnd(code);
+  int length = (int)(end - code) - (end[-1] == '}');
   int runtime = length == 1 && (*code == 'C' || *code == 'c');
   moment->language = runtime ? NULL : code;
   moment->languageLength = length;
-  return *end ? end + 1 : end;
+  return end;
 }
 
 // Conversions made of others, in the C locale's layouts.
@@ -226,7 +288,7 @@ static int TakesModifier(char modifier, char conversion) {
 }
 
 static int ExpandFormat(char *buffer, int size, int used, const char *format, Moment *moment,
-                        int outerFlag);
+                        int outerFlags);
 
 // The runtime takes the years 1900 to 9999 only. The Gregorian calendar
 // repeats every 400 years (146097 days, whole weeks), so an earlier year
@@ -269,32 +331,51 @@ static int AppendFromRuntime(char *buffer, int size, int used, const struct tm *
 // One conversion at `conversion`; returns the new length, or -1 when the
 // letter is none of the set.
 static int AppendConversion(char *buffer, int size, int used, Moment *moment, char conversion,
-                            int flag) {
+                            int flags) {
   if (conversion == 'Z' && moment->utc)
     return Append(buffer, size, used, "UTC", 3);
   if (conversion == 'z')
-    return AppendOffset(buffer, size, used, moment, 0);
-  int named = AppendLocaleText(buffer, size, used, moment, conversion, flag);
+    return AppendOffset(buffer, size, used, moment, (flags & FLAG_COLON) != 0);
+  int named = AppendLocaleText(buffer, size, used, moment, conversion, flags);
   if (named >= 0)
     return named;
   if (conversion != 0 && strchr(NumericConversions, conversion))
-    return AppendNumber(buffer, size, used, &moment->record, conversion, flag);
+    return AppendNumber(buffer, size, used, &moment->record, conversion, flags);
+  int alt = (flags & FLAG_ALT) != 0;
   if (IsRuntimeConversion(conversion)) {
     if (conversion == 'Z')
       ReadZone(moment); // the name follows the daylight flag
-    char single[4] = {'%', flag ? '#' : conversion, flag ? conversion : '\0', 0};
+    char single[4] = {'%', alt ? '#' : conversion, alt ? conversion : '\0', 0};
     return AppendFromRuntime(buffer, size, used, &moment->record, single);
   }
   for (const char *composite : Composites)
     if (composite[0] == conversion)
-      return ExpandFormat(buffer, size, used, composite + 1, moment, flag);
+      return ExpandFormat(buffer, size, used, composite + 1, moment, flags & FLAG_ALT);
   return -1;
+}
+
+static const char *TakeConversion(const char *percent, int *flags) {
+  static const int FlagBits[] = {FLAG_ALT, FLAG_NO_PAD, FLAG_BLANK_PAD, FLAG_ZERO_PAD, FLAG_UPPER};
+  const char *q = percent + 1;
+  int taken = 0;
+  for (const char *flag; *q && (flag = strchr(FlagLetters, *q)) != NULL; q++) {
+    int bit = FlagBits[flag - FlagLetters];
+    taken = (bit & PAD_FLAGS ? taken & ~PAD_FLAGS : taken) | bit;
+  }
+  if (q[0] == ':' && q[1] == 'z') {
+    taken |= FLAG_COLON;
+    q++;
+  }
+  if ((*q == 'E' || *q == 'O') && TakesModifier(*q, q[1]))
+    q++;
+  *flags = taken;
+  return q;
 }
 
 // The format's text and conversions after `used` characters; an unknown
 // conversion stays as it stands.
 static int ExpandFormat(char *buffer, int size, int used, const char *format, Moment *moment,
-                        int outerFlag) {
+                        int outerFlags) {
   const char *p = format;
   while (*p && used < size - 1) {
     const char *percent = strchr(p, '%');
@@ -305,20 +386,19 @@ static int ExpandFormat(char *buffer, int size, int used, const char *format, Mo
       p = TakeLanguage(percent + 2, moment);
       continue;
     }
-    const char *q = percent + 1;
-    int flag = *q == '#';
-    q += flag;
-    int colon = q[0] == ':' && q[1] == 'z';
-    q += colon;
-    if ((*q == 'E' || *q == 'O') && TakesModifier(*q, q[1]))
-      q++;
-    int next = colon ? AppendOffset(buffer, size, used, moment, 1)
-                     : AppendConversion(buffer, size, used, moment, *q, flag | outerFlag);
+    int flags;
+    const char *q = TakeConversion(percent, &flags);
+    // A composite's own conversions count as the one the format holds.
+    if (format == moment->format)
+      moment->at = percent;
+    int next = AppendConversion(buffer, size, used, moment, *q, flags | outerFlags);
     if (next < 0) {
-      used = Append(buffer, size, used, percent, 1 + flag);
-      p = percent + 1 + flag;
+      used = Append(buffer, size, used, percent, (int)(q - percent));
+      p = q;
       continue;
     }
+    if (flags & FLAG_UPPER)
+      next = ChangeCase(buffer, size, used, next, moment->codePage, CASE_UPPER);
     used = next;
     p = q + 1;
   }
@@ -402,25 +482,81 @@ int ExpandDateText(char *buffer, int size, const char *format, const struct tm *
   return ExpandDateTextIn(buffer, size, format, moment, CP_OEMCP);
 }
 
-int ExpandDateTextIn(char *buffer, int size, const char *format, const struct tm *moment,
-                     UINT codePage) {
+// The format for a moment taken, its names in codePage.
+static int ExpandTaken(char *buffer, int size, const char *format, Moment *taken, UINT codePage) {
+  taken->language = UserLanguageForAll ? "" : NULL;
+  taken->languageLength = 0;
+  taken->codePage = codePage;
+  taken->format = format;
+  taken->at = format;
+  taken->namesAsked = 0;
+  // The runtime knows only its own names.
+  int used = taken->language ? -1 : ExpandInOneCall(buffer, size, format, taken);
+  return used >= 0 ? used : ExpandFormat(buffer, size, 0, format, taken, 0);
+}
+
+// The format after its "!", and whether it asks for UTC, as Lua's os.date
+// does; null when there is nothing to expand.
+static const char *StartExpansion(char *buffer, int size, const char *format, int *utc) {
   if (!buffer || size <= 0)
-    return 0;
+    return NULL;
   buffer[0] = 0;
   if (!format)
-    return 0;
-  // "!" asks for UTC, as Lua's os.date does.
-  int utc = format[0] == '!';
-  format += utc;
+    return NULL;
+  *utc = format[0] == '!';
+  return format + *utc;
+}
+
+int ExpandDateTextIn(char *buffer, int size, const char *format, const struct tm *moment,
+                     UINT codePage) {
+  int utc;
   Moment taken;
-  if (!TakeMoment(&taken, moment, utc, format))
+  format = StartExpansion(buffer, size, format, &utc);
+  if (!format || !TakeMoment(&taken, moment, utc, format))
     return 0;
-  taken.language = UserLanguageForAll ? "" : NULL;
-  taken.languageLength = 0;
-  taken.codePage = codePage;
-  taken.format = format;
-  taken.genitive = -1;
-  // The runtime knows only its own names.
-  int used = taken.language ? -1 : ExpandInOneCall(buffer, size, format, &taken);
-  return used >= 0 ? used : ExpandFormat(buffer, size, 0, format, &taken, 0);
+  return ExpandTaken(buffer, size, format, &taken, codePage);
+}
+
+// Up to `count` characters of a UTF-8 text.
+static void CutUtf8(char *text, int count) {
+  for (int taken = 0; *text; text++)
+    if ((*text & 0xC0) != 0x80 && taken++ == count) {
+      *text = 0;
+      return;
+    }
+}
+
+static int Decode(UINT codePage, const char *text, WCHAR *wide, int wideSize) {
+  return MultiByteToWideChar(codePage, 0, text, -1, wide, wideSize);
+}
+
+// The same moment once more in UTF-8, which holds every name, the format's
+// own text decoded from the OEM code page; 0 when it cannot be.
+static int ExpandWhole(const char *format, Moment *taken, WCHAR *wide, int wideSize) {
+  WCHAR wideFormat[DATE_TEXT_SIZE];
+  char utf8Format[3 * DATE_TEXT_SIZE], text[4 * DATE_TEXT_SIZE];
+  if (!Decode(CP_OEMCP, format, wideFormat, DATE_TEXT_SIZE) ||
+      !WideCharToMultiByte(CP_UTF8, 0, wideFormat, -1, utf8Format, sizeof utf8Format, NULL, NULL))
+    return 0;
+  ExpandTaken(text, sizeof text, utf8Format, taken, CP_UTF8);
+  CutUtf8(text, wideSize - 1);
+  return Decode(CP_UTF8, text, wide, wideSize);
+}
+
+int ExpandClipboardTexts(char *text, int size, WCHAR *wide, int wideSize, const char *format,
+                         const struct tm *moment) {
+  int utc;
+  Moment taken;
+  if (!wide || wideSize <= 0)
+    return 0;
+  wide[0] = 0;
+  format = StartExpansion(text, size, format, &utc);
+  if (!format || !TakeMoment(&taken, moment, utc, format))
+    return 0;
+  int used = ExpandTaken(text, size, format, &taken, NAMES_FOR_CLIPBOARD);
+  // Without a language's names the text's own characters are all of it.
+  if (!taken.namesAsked || !ExpandWhole(format, &taken, wide, wideSize))
+    if (!Decode(CP_OEMCP, text, wide, wideSize))
+      wide[0] = 0;
+  return used;
 }

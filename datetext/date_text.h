@@ -26,6 +26,13 @@ int ExpandDateText(char *buffer, int size, const char *format, const struct tm *
 int ExpandDateTextIn(char *buffer, int size, const char *format, const struct tm *moment,
                      UINT codePage);
 
+/* The clipboard's two texts of one moment: `text` as ExpandDateTextIn gives
+   it for NAMES_FOR_CLIPBOARD, and `wide` the same in Unicode, every name of
+   a language whole and the format's own text decoded from the OEM code
+   page; both always terminated. Returns the length of `text`. */
+int ExpandClipboardTexts(char *text, int size, WCHAR *wide, int wideSize, const char *format,
+                         const struct tm *moment);
+
 /* Into the editor when target is OPEN_EDITOR, otherwise the command line.
    A "\n" breaks the line in the editor and is a blank on the command line;
    an editor that refuses the text (read-only) gets a message saying so. */

@@ -48,38 +48,36 @@ void InsertDateText(const char *format, int target, const struct tm *moment) {
   }
 }
 
-// Clipboard text ends its lines with CR LF.
-static size_t ClipboardSize(const char *text) {
-  size_t size = 1;
-  for (; *text; text++)
-    size += *text == '\n' ? 2 : 1;
-  return size;
-}
-
-static void CopyWithLineEnds(char *copy, const char *text) {
+// A block of clipboard text, its lines ended with CR LF; null, with the
+// system's error kept, when it cannot be had.
+template <typename Char> static HGLOBAL TextBlock(const Char *text) {
+  size_t count = 1;
+  for (const Char *c = text; *c; c++)
+    count += *c == '\n' ? 2 : 1;
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, count * sizeof(Char));
+  Char *copy = block ? (Char *)GlobalLock(block) : NULL;
+  if (!copy) {
+    DWORD error = GetLastError();
+    if (block)
+      GlobalFree(block);
+    SetLastError(error);
+    return NULL;
+  }
   for (; *text; text++) {
     if (*text == '\n')
       *copy++ = '\r';
     *copy++ = *text;
   }
   *copy = 0;
+  GlobalUnlock(block);
+  return block;
 }
 
 // Keeps the error of the failed call for the error box across the clean-up.
-static int PlaceOnClipboard(const char *text) {
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, ClipboardSize(text));
+static int PlaceOnClipboard(UINT format, HGLOBAL block) {
   if (!block)
     return 0;
-  char *copy = (char *)GlobalLock(block);
-  if (!copy) {
-    DWORD error = GetLastError();
-    GlobalFree(block);
-    SetLastError(error);
-    return 0;
-  }
-  CopyWithLineEnds(copy, text);
-  GlobalUnlock(block);
-  if (SetClipboardData(CF_TEXT, block))
+  if (SetClipboardData(format, block))
     return 1; // the block is the clipboard's now
   DWORD error = GetLastError();
   GlobalFree(block);
@@ -87,16 +85,20 @@ static int PlaceOnClipboard(const char *text) {
   return 0;
 }
 
-// Replaces the clipboard's contents with DateText, an empty text too; 1
-// when the text was put.
-static int PutExpandedText(void) {
+// Replaces the clipboard's contents with DateText, an empty text too, and
+// its Unicode form, which other programs read first; 1 when the text was
+// put.
+static int PutExpandedText(const WCHAR *wide) {
   HWND owner = GetWindow(NULL, GW_HWNDFIRST);
   OpenClipboard(owner);
   EmptyClipboard();
-  // The host works in the OEM code page; clipboard text is ANSI.
+  // The host works in the OEM code page; clipboard text is ANSI. Put first,
+  // it is what the system makes the OEM text from.
   OemToCharA(DateText, DateText);
-  int placed = PlaceOnClipboard(DateText);
+  int placed = PlaceOnClipboard(CF_TEXT, TextBlock(DateText));
   DWORD error = GetLastError();
+  if (placed)
+    PlaceOnClipboard(CF_UNICODETEXT, TextBlock(wide));
   CloseClipboard();
   // Said once the clipboard is free again: the box waits for the user.
   if (!placed)
@@ -104,14 +106,21 @@ static int PutExpandedText(void) {
   return placed;
 }
 
+static void ExpandForClipboard(const char *format, const struct tm *moment, WCHAR *wide) {
+  ExpandClipboardTexts(DateText, DATE_TEXT_SIZE, wide, DATE_TEXT_SIZE, format ? format : "",
+                       moment);
+}
+
 int PutDateText(const char *format, const struct tm *moment) {
-  ExpandDateTextIn(DateText, DATE_TEXT_SIZE, format ? format : "", moment, NAMES_FOR_CLIPBOARD);
-  return DateText[0] ? PutExpandedText() : 0;
+  WCHAR wide[DATE_TEXT_SIZE];
+  ExpandForClipboard(format, moment, wide);
+  return DateText[0] ? PutExpandedText(wide) : 0;
 }
 
 // Other modules rely on an empty text emptying the clipboard; nonzero when
 // the text reached it.
 extern "C" int __cdecl PutHoralis(const char *format, const struct tm *moment) {
-  ExpandDateTextIn(DateText, DATE_TEXT_SIZE, format ? format : "", moment, NAMES_FOR_CLIPBOARD);
-  return PutExpandedText();
+  WCHAR wide[DATE_TEXT_SIZE];
+  ExpandForClipboard(format, moment, wide);
+  return PutExpandedText(wide);
 }

@@ -18,14 +18,14 @@ enum {
   NAME_COUNT = 64
 };
 
-enum { CODE_SIZE = 16, POOL_SIZE = 1280, SLOT_COUNT = 4, WIDE_NAME_SIZE = 64 };
+enum { CODE_SIZE = 16, POOL_SIZE = 2048, SLOT_COUNT = 4, WIDE_NAME_SIZE = 64 };
 
-// One language's names in one code page, packed; an empty name is one the
-// code page cannot hold (or Windows lacks).
+// One language's names in one code page, packed; an empty name is one
+// Windows lacks.
 struct NameSlot {
   char Code[CODE_SIZE]; // as the format gave it, in lower case
   UINT CodePage;
-  LCID Language; // 0: unknown, the runtime's names
+  LCID Language; // 0: unknown, or a name the code page cannot hold: the runtime's names
   WORD Start[NAME_COUNT + 1];
   char Pool[POOL_SIZE];
 };
@@ -81,30 +81,61 @@ static LCID FindLanguage(const char *code) {
   return Search.Found;
 }
 
-// The text in the code page; 0 when that cannot hold all of it, rather
-// than a text with question marks.
-static int ToCodePage(const WCHAR *wide, UINT codePage, char *text, int size) {
+// Letters some code pages lack where Windows knows no nearer one: і and ґ
+// as Ukrainian and Belarusian users of code page 866 write them, and the
+// apostrophe and narrow blank of Windows' own names and dates.
+static const WCHAR LookAlikes[][2] = {{0x0456, 'i'},    {0x0406, 'I'},  {0x0491, 0x0433},
+                                      {0x0490, 0x0413}, {0x02BC, '\''}, {0x2019, '\''},
+                                      {0x202F, ' '}};
+
+// The length written; -1 when a character has no letter in the code page.
+static int Convert(const WCHAR *wide, UINT codePage, char *text, int size) {
   BOOL lost = FALSE;
-  UINT target = codePage == NAMES_FOR_CLIPBOARD ? CP_OEMCP : codePage;
-  int count = WideCharToMultiByte(target, WC_NO_BEST_FIT_CHARS, wide, -1, text, size, NULL, &lost);
-  if (count > 0 && !lost && codePage == NAMES_FOR_CLIPBOARD)
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, NULL, 0, NULL, &lost);
-  return count > 0 && !lost ? count - 1 : 0;
+  int count = WideCharToMultiByte(codePage, 0, wide, -1, text, size, NULL,
+                                  codePage == CP_UTF8 ? NULL : &lost);
+  return count > 0 && !lost ? count - 1 : -1;
 }
 
-// A genitive month is what Windows writes after a day number: the day is
-// dropped from "1 MMMM".
+// The text in the code page, with the nearest letters Windows' best fit
+// or our look-alikes give; -1 when a letter has none, rather than a text
+// with question marks.
+static int ToCodePage(const WCHAR *wide, UINT codePage, char *text, int size) {
+  UINT target = codePage == NAMES_FOR_CLIPBOARD ? CP_OEMCP : codePage;
+  int count = Convert(wide, target, text, size);
+  WCHAR nearest[2 * WIDE_NAME_SIZE];
+  if (count < 0 && target != CP_UTF8) {
+    int i = 0;
+    for (; wide[i] && i < 2 * WIDE_NAME_SIZE - 1; i++) {
+      nearest[i] = wide[i];
+      for (const WCHAR *pair : LookAlikes)
+        nearest[i] = nearest[i] == pair[0] ? pair[1] : nearest[i];
+    }
+    nearest[i] = 0;
+    count = Convert(wide = nearest, target, text, size);
+  }
+  // The OEM text goes on to the clipboard as ANSI.
+  if (count >= 0 && codePage == NAMES_FOR_CLIPBOARD && Convert(wide, CP_ACP, NULL, 0) < 0)
+    return -1;
+  return count;
+}
+
+// A genitive month is what Windows writes after a day number: the day and
+// the blank of "1 MMMM" are dropped, and nothing else, so a month whose name
+// holds its number keeps it. Where Windows writes it otherwise the month's
+// own name serves.
 static int ReadGenitive(LCID language, int index, WCHAR *name) {
-  SYSTEMTIME first = {2000, (WORD)((index - GENITIVE_SHORT) % 12 + 1), 0, 1, 0, 0, 0, 0};
-  WCHAR picture[] = {'d', ' ', 'M', 'M', 'M', (WCHAR)(index >= GENITIVE_LONG ? 'M' : 0), 0};
+  int month = (index - GENITIVE_SHORT) % 12;
+  int isLong = index >= GENITIVE_LONG;
+  SYSTEMTIME first = {2000, (WORD)(month + 1), 0, 1, 0, 0, 0, 0};
+  WCHAR picture[] = {'d', ' ', 'M', 'M', 'M', (WCHAR)(isLong ? 'M' : 0), 0};
   WCHAR written[WIDE_NAME_SIZE + 4];
-  if (!GetDateFormatW(language, 0, &first, picture, written, WIDE_NAME_SIZE + 4))
-    return 0;
-  const WCHAR *month = written;
-  while ((*month >= '0' && *month <= '9') || *month == ' ')
-    month++;
+  if (!GetDateFormatW(language, 0, &first, picture, written, WIDE_NAME_SIZE + 4) ||
+      written[0] != '1' || written[1] != ' ')
+    return GetLocaleInfoW(language,
+                          (isLong ? LOCALE_SMONTHNAME1 : LOCALE_SABBREVMONTHNAME1) + month, name,
+                          WIDE_NAME_SIZE);
   int length = 0;
-  while (length < WIDE_NAME_SIZE - 1 && (name[length] = month[length]) != 0)
+  while (length < WIDE_NAME_SIZE - 1 && (name[length] = written[2 + length]) != 0)
     length++;
   name[length] = 0;
   return length;
@@ -122,13 +153,20 @@ static int ReadWideName(LCID language, int index, WCHAR *name) {
   return GetLocaleInfoW(language, type, name, WIDE_NAME_SIZE);
 }
 
+// All of a language's names, or none: one the code page cannot hold
+// leaves the whole language to the runtime's names, so that a text never
+// mixes two languages.
 static void FillSlot(struct NameSlot *slot) {
   int used = 0;
   for (int index = 0; index < NAME_COUNT; index++) {
     slot->Start[index] = (WORD)used;
     WCHAR name[WIDE_NAME_SIZE];
-    if (slot->Language && ReadWideName(slot->Language, index, name))
-      used += ToCodePage(name, slot->CodePage, slot->Pool + used, POOL_SIZE - used);
+    if (!slot->Language || !ReadWideName(slot->Language, index, name))
+      continue;
+    int count = ToCodePage(name, slot->CodePage, slot->Pool + used, POOL_SIZE - used);
+    if (count < 0)
+      slot->Language = 0;
+    used += count < 0 ? 0 : count;
   }
   slot->Start[NAME_COUNT] = (WORD)used;
 }
@@ -192,6 +230,29 @@ static int LayoutText(LCID language, UINT codePage, char conversion, int flag,
     return -1;
   int count = ToCodePage(wide, codePage, text, size);
   return count > 0 ? count : -1;
+}
+
+int ChangeCase(char *buffer, int size, int start, int end, UINT codePage, int how) {
+  UINT page = codePage == NAMES_FOR_CLIPBOARD ? CP_OEMCP : codePage;
+  WCHAR wide[LOCALE_TEXT_SIZE];
+  char text[LOCALE_TEXT_SIZE];
+  int count = end > start ? MultiByteToWideChar(page, 0, buffer + start, end - start, wide,
+                                                LOCALE_TEXT_SIZE)
+                          : 0;
+  if (count <= 0)
+    return end;
+  CharUpperBuffW(wide, how == CASE_UPPER ? (DWORD)count : 1);
+  BOOL lost = FALSE;
+  int length = WideCharToMultiByte(page, 0, wide, count, text, LOCALE_TEXT_SIZE, NULL,
+                                   page == CP_UTF8 ? NULL : &lost);
+  // A letter whose capital the code page lacks keeps the text as it was.
+  if (length <= 0 || lost)
+    return end;
+  if (length > size - 1 - start)
+    length = size - 1 - start;
+  memcpy(buffer + start, text, (size_t)length);
+  buffer[start + length] = 0;
+  return start + length;
 }
 
 int LocaleText(const char *code, int length, UINT codePage, char conversion, int flag, int genitive,

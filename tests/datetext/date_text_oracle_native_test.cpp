@@ -4,6 +4,7 @@
 #include <string.h>
 #include <time.h>
 
+#include <random>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -84,4 +85,31 @@ TEST(DateTextOracle, EveryConversionAgreesWithGlibcInEveryZone) {
       EXPECT_EQ("+00:00", Ours("!%:z", &local)) << d.why << ", " << zone;
     }
   }
+}
+
+// GNU's flags on every number, name and composite, over records spread
+// across the calendar's years.
+TEST(DateTextOracle, GnuFlagsAgreeWithGlibcOverRandomRecords) {
+  ZoneScope scope("UTC");
+  static const char Letters[] = "CdeHIjmMSuUwWyYgGVaAbBhpDFRTr";
+  static const char *const Flags[] = {"-", "_", "0", "^", "-^", "^_"};
+  const long long first = -11644473600LL, last = 253402300799LL; // 1601 to 9999
+  std::mt19937_64 random(20261207);
+  int failures = 0;
+  for (int i = 0; i < 3000; i++) {
+    time_t moment = (time_t)(first + (long long)(random() % (unsigned long long)(last - first)));
+    struct tm record;
+    gmtime_r(&moment, &record);
+    for (const char *flag : Flags)
+      for (const char *letter = Letters; *letter; letter++) {
+        std::string format = std::string("%") + flag + *letter;
+        std::string expected = Glibc(format.c_str(), record);
+        std::string ours = Ours(format.c_str(), &record);
+        if (ours != expected && ++failures <= 20)
+          ADD_FAILURE() << format << " for " << record.tm_year + 1900 << "-" << record.tm_mon + 1
+                        << "-" << record.tm_mday << " " << record.tm_hour << "h: expected \""
+                        << expected << "\", got \"" << ours << "\"";
+      }
+  }
+  EXPECT_EQ(0, failures) << "expansions that differ from glibc's";
 }

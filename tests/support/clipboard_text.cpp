@@ -16,6 +16,21 @@ std::string ClipboardText() {
   return text;
 }
 
+std::string ClipboardUnicodeText() {
+  if (!OpenClipboard(NULL))
+    return "<not opened>";
+  std::string text = "<no text>";
+  HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  const WCHAR *locked = data ? (const WCHAR *)GlobalLock(data) : NULL;
+  char utf8[2048];
+  if (locked && WideCharToMultiByte(CP_UTF8, 0, locked, -1, utf8, sizeof utf8, NULL, NULL))
+    text = utf8;
+  if (data)
+    GlobalUnlock(data);
+  CloseClipboard();
+  return text;
+}
+
 bool PutClipboardText(HWND owner, const char *text) {
   if (!OpenClipboard(owner))
     return false;

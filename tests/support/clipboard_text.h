@@ -10,6 +10,9 @@
 // "<not opened>" or "<no text>" when there is nothing to read.
 std::string ClipboardText();
 
+// The clipboard's CF_UNICODETEXT in UTF-8.
+std::string ClipboardUnicodeText();
+
 // False when the clipboard cannot be opened for `owner`.
 bool PutClipboardText(HWND owner, const char *text);
 

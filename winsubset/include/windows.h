@@ -193,6 +193,7 @@ typedef struct _CONSOLE_SCREEN_BUFFER_INFO {
 
 #define CP_ACP 0
 #define CP_OEMCP 1
+#define CP_UTF8 65001
 #define WC_NO_BEST_FIT_CHARS 0x00000400
 
 typedef DWORD LCID;
@@ -219,6 +220,8 @@ typedef BOOL(CALLBACK *LOCALE_ENUMPROCA)(LPSTR);
 
 #define GW_HWNDFIRST 0
 #define CF_TEXT 1
+#define CF_OEMTEXT 7
+#define CF_UNICODETEXT 13
 #define GMEM_FIXED 0x0000
 #define GMEM_MOVEABLE 0x0002
 #define GMEM_ZEROINIT 0x0040
@@ -368,6 +371,7 @@ BOOL WINAPI IsClipboardFormatAvailable(UINT format);
 BOOL WINAPI CloseClipboard(void);
 BOOL WINAPI OemToCharA(LPCSTR pSrc, LPSTR pDst);
 BOOL WINAPI CharToOemA(LPCSTR pSrc, LPSTR pDst);
+DWORD WINAPI CharUpperBuffW(LPWSTR lpsz, DWORD cchLength);
 short WINAPI GetAsyncKeyState(int vKey);
 
 #ifdef __cplusplus

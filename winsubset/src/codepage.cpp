@@ -150,12 +150,14 @@ template <typename Char> static int SourceLength(const Char *text, int length) {
 extern "C" int WINAPI MultiByteToWideChar(UINT CodePage, DWORD, LPCSTR lpMultiByteStr,
                                           int cbMultiByte, LPWSTR lpWideCharStr, int cchWideChar) {
   UINT codePage = SubsetCodePage(CodePage);
-  if (!IsKnownCodePage(codePage) || !lpMultiByteStr || cbMultiByte == 0 || cbMultiByte < -1 ||
-      cchWideChar < 0 || (cchWideChar > 0 && !lpWideCharStr)) {
+  if ((!IsKnownCodePage(codePage) && codePage != CP_UTF8) || !lpMultiByteStr || cbMultiByte == 0 ||
+      cbMultiByte < -1 || cchWideChar < 0 || (cchWideChar > 0 && !lpWideCharStr)) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }
   int length = SourceLength(lpMultiByteStr, cbMultiByte);
+  if (codePage == CP_UTF8)
+    return Utf8ToWide((const BYTE *)lpMultiByteStr, length, lpWideCharStr, cchWideChar);
   if (cchWideChar == 0)
     return length;
   if (cchWideChar < length) {
@@ -183,12 +185,17 @@ extern "C" int WINAPI WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR 
                                           int cchWideChar, LPSTR lpMultiByteStr, int cbMultiByte,
                                           LPCSTR, BOOL *lpUsedDefaultChar) {
   UINT codePage = SubsetCodePage(CodePage);
-  if (!IsKnownCodePage(codePage) || !lpWideCharStr || cchWideChar == 0 || cchWideChar < -1 ||
-      cbMultiByte < 0 || (cbMultiByte > 0 && !lpMultiByteStr)) {
+  // UTF-8 takes no flags and reports no default character, as Windows.
+  int utf8 = codePage == CP_UTF8;
+  if ((!IsKnownCodePage(codePage) && !utf8) || !lpWideCharStr || cchWideChar == 0 ||
+      cchWideChar < -1 || cbMultiByte < 0 || (cbMultiByte > 0 && !lpMultiByteStr) ||
+      (utf8 && (dwFlags || lpUsedDefaultChar))) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }
   int length = SourceLength(lpWideCharStr, cchWideChar);
+  if (utf8)
+    return WideToUtf8(lpWideCharStr, length, (BYTE *)lpMultiByteStr, cbMultiByte);
   if (cbMultiByte > 0 && cbMultiByte < length) {
     SetLastError(ERROR_INSUFFICIENT_BUFFER);
     return 0;

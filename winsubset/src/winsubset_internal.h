@@ -19,6 +19,13 @@ BYTE UnicodeToCodePage(UINT codePage, WORD ch);
    compares names: its lower-case Unicode character. */
 WORD FoldAnsiChar(BYTE ch);
 
+/* UTF-8 for MultiByteToWideChar and WideCharToMultiByte: the whole length
+   given (terminator included when counted); a size of 0 asks for the
+   length. Characters of the Basic Multilingual Plane only; an invalid
+   byte becomes U+FFFD, as Windows does. */
+int Utf8ToWide(const BYTE *text, int length, LPWSTR wide, int size);
+int WideToUtf8(LPCWSTR wide, int length, BYTE *text, int size);
+
 /* Back to the state of a fresh process, one area each. */
 void ResetFaults(void);
 void ResetRegistry(void);
