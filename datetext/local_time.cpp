@@ -175,3 +175,27 @@ int LocalToUtc(const struct tm *local, struct tm *utc) {
   ToRecord(Carried(moment.days, moment.second - offset * 60LL), utc);
   return 1;
 }
+
+long long SecondsOfRecord(const struct tm *record) {
+  DaySecond moment = FromRecord(record);
+  return moment.days * SecondsPerDay + moment.second;
+}
+
+void RecordOfSeconds(long long seconds, struct tm *record) {
+  long long days = seconds / SecondsPerDay - (seconds % SecondsPerDay < 0);
+  ToRecord(Carried(days, seconds - days * SecondsPerDay), record);
+}
+
+int UtcToLocal(const struct tm *utc, struct tm *local, int *offsetMinutes) {
+  SYSTEMTIME utcTime, localTime;
+  DaySecond moment = FromRecord(utc);
+  if (!ToSystemTime(moment, &utcTime) ||
+      !SystemTimeToTzSpecificLocalTime(NULL, &utcTime, &localTime))
+    return 0;
+  DaySecond wall = FromSystemTime(&localTime);
+  *offsetMinutes =
+      (int)((wall.days - moment.days) * SecondsPerDay + wall.second - moment.second) / 60;
+  ToRecord(wall, local);
+  local->tm_isdst = IsDaylightOffset(*offsetMinutes);
+  return 1;
+}

@@ -37,4 +37,16 @@ int ReadLocalOffset(const struct tm *local, int *offsetMinutes, int *isDaylight)
    ReadLocalOffset cannot tell the offset. */
 int LocalToUtc(const struct tm *local, struct tm *utc);
 
+/* The UTC moment `utc` in local time, every field filled as localtime
+   fills them, and the local zone's offset then in minutes (east of
+   Greenwich positive). Returns 1; 0 when the system cannot tell (a date
+   outside the years 1601 to 30827, or a failing call). */
+int UtcToLocal(const struct tm *utc, struct tm *local, int *offsetMinutes);
+
+/* A record's date and time as seconds since 1970 (fields out of range
+   carry over, as mktime's do), and back: every field filled as gmtime
+   fills them. */
+long long SecondsOfRecord(const struct tm *record);
+void RecordOfSeconds(long long seconds, struct tm *record);
+
 #endif

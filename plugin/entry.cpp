@@ -3,6 +3,7 @@
 
 #include "datetext/date_text.h"
 #include "datetext/locale_names.h"
+#include "datetext/time_zones.h"
 #include "hostlink/dialog_binding.h"
 #include "hostlink/host_table.h"
 #include "indicator/clock_indicator.h"
@@ -67,4 +68,5 @@ extern "C" int WINAPI Configure(int) {
 extern "C" void WINAPI ExitFAR(void) {
   EndClockForUnload();
   ReleaseLocaleNames();
+  ReleaseTimeZones();
 }

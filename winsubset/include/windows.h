@@ -166,6 +166,7 @@ typedef struct _CONSOLE_SCREEN_BUFFER_INFO {
 #define MOVEFILE_REPLACE_EXISTING 0x1
 
 #define HKEY_CURRENT_USER ((HKEY)(ULONG_PTR)0x80000001u)
+#define HKEY_LOCAL_MACHINE ((HKEY)(ULONG_PTR)0x80000002u)
 
 #define REG_NONE 0
 #define REG_SZ 1
@@ -284,6 +285,9 @@ DWORD WINAPI GetTimeZoneInformation(LPTIME_ZONE_INFORMATION lpTimeZoneInformatio
 BOOL WINAPI TzSpecificLocalTimeToSystemTime(const TIME_ZONE_INFORMATION *lpTimeZoneInformation,
                                             const SYSTEMTIME *lpLocalTime,
                                             LPSYSTEMTIME lpUniversalTime);
+BOOL WINAPI SystemTimeToTzSpecificLocalTime(const TIME_ZONE_INFORMATION *lpTimeZoneInformation,
+                                            const SYSTEMTIME *lpUniversalTime,
+                                            LPSYSTEMTIME lpLocalTime);
 void WINAPI Sleep(DWORD dwMilliseconds);
 DWORD WINAPI GetCurrentProcessId(void);
 LONG WINAPI InterlockedExchange(LONG volatile *Target, LONG Value);

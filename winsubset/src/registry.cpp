@@ -1,9 +1,10 @@
-// The registry as an in-process tree under HKEY_CURRENT_USER, with Wine's
-// result codes. Names compare without regard to case (Cyrillic included);
-// subkeys are kept in the order Wine enumerates them. A deleted key lives
-// on, unreachable, while handles to it are open, and every use of such a
-// handle fails with ERROR_KEY_DELETED. One lock guards the whole tree: the
-// host's thread and the clock thread both use it.
+// The registry as an in-process tree under HKEY_CURRENT_USER, and under
+// HKEY_LOCAL_MACHINE the few keys the plugin reads there (machine_registry.cpp),
+// put back at each reset, with Wine's result codes. Names compare without regard to case (Cyrillic
+// included); subkeys are kept in the order Wine enumerates them. A deleted key lives on,
+// unreachable, while handles to it are open, and every use of such a handle fails with
+// ERROR_KEY_DELETED. One lock guards the whole tree: the host's thread and the clock thread both
+// use it.
 #include <pthread.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -44,6 +45,8 @@ struct OpenKey {
 
 static pthread_mutex_t RegistryLock = PTHREAD_MUTEX_INITIALIZER;
 static RegKey CurrentUser;
+static RegKey LocalMachine;
+static int MachineFilled;
 static OpenKey Handles[HANDLE_SLOTS];
 static uintptr_t NextHandleValue = FIRST_HANDLE;
 
@@ -122,9 +125,16 @@ static void UnlinkKey(RegKey *key) {
 
 // Handles -----------------------------------------------------------------
 
+static void FillMachine(void);
+
 static RegKey *KeyOfHandle(HKEY hKey) {
   if (hKey == HKEY_CURRENT_USER)
     return &CurrentUser;
+  if (hKey == HKEY_LOCAL_MACHINE) {
+    if (!MachineFilled)
+      FillMachine();
+    return &LocalMachine;
+  }
   uintptr_t value = (uintptr_t)hKey;
   if (!value)
     return NULL;
@@ -280,7 +290,7 @@ extern "C" LSTATUS WINAPI RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD ulOpti
 extern "C" LSTATUS WINAPI RegCloseKey(HKEY hKey) {
   if (DWORD fault = TakeInjectedFault("RegCloseKey"))
     return (LSTATUS)fault;
-  if (hKey == HKEY_CURRENT_USER)
+  if (hKey == HKEY_CURRENT_USER || hKey == HKEY_LOCAL_MACHINE)
     return ERROR_SUCCESS;
   LSTATUS status = ERROR_INVALID_HANDLE;
   pthread_mutex_lock(&RegistryLock);
@@ -315,7 +325,7 @@ extern "C" LSTATUS WINAPI RegDeleteKeyA(HKEY hKey, LPCSTR lpSubKey) {
   else if ((status = CheckSubkeyPath(lpSubKey)) == ERROR_SUCCESS)
     status = WalkPath(parent, lpSubKey, 0, &key, &created);
   if (status == ERROR_SUCCESS) {
-    if (key == &CurrentUser || key->firstChild)
+    if (key == &CurrentUser || key == &LocalMachine || key->firstChild)
       status = ERROR_ACCESS_DENIED;
     else {
       UnlinkKey(key);
@@ -394,29 +404,16 @@ static LSTATUS UsableKey(HKEY hKey, RegKey **key) {
   return ERROR_SUCCESS;
 }
 
-// Stores exactly the cbData bytes given, for strings too. (Wine also takes
-// the byte after them when it is a terminator the count left out; reading
-// past the caller's buffer is not something to copy.)
-extern "C" LSTATUS WINAPI RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserved,
-                                         DWORD dwType, const BYTE *lpData, DWORD cbData) {
-  (void)Reserved;
-  if (DWORD fault = TakeInjectedFault("RegSetValueExA"))
-    return (LSTATUS)fault;
-  pthread_mutex_lock(&RegistryLock);
-  RegKey *key = NULL;
-  LSTATUS status = UsableKey(hKey, &key);
-  if (status == ERROR_SUCCESS && !lpData && cbData > 0)
-    status = ERROR_NOACCESS;
-  BYTE *copy = NULL;
+// Stores a value, replacing one of the same name.
+static LSTATUS StoreValue(RegKey *key, const char *name, DWORD dwType, const BYTE *lpData,
+                          DWORD cbData) {
+  LSTATUS status = ERROR_SUCCESS;
+  BYTE *copy = (BYTE *)malloc(cbData ? cbData : 1);
+  if (!copy)
+    status = ERROR_NOT_ENOUGH_MEMORY;
+  else if (cbData)
+    memcpy(copy, lpData, cbData);
   if (status == ERROR_SUCCESS) {
-    copy = (BYTE *)malloc(cbData ? cbData : 1);
-    if (!copy)
-      status = ERROR_NOT_ENOUGH_MEMORY;
-    else if (cbData)
-      memcpy(copy, lpData, cbData);
-  }
-  if (status == ERROR_SUCCESS) {
-    const char *name = ValueNameOf(lpValueName);
     RegValue *value = FindValue(key, name);
     if (!value) {
       value = (RegValue *)calloc(1, sizeof *value);
@@ -440,6 +437,24 @@ extern "C" LSTATUS WINAPI RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Re
       value->type = dwType;
     }
   }
+  return status;
+}
+
+// Stores exactly the cbData bytes given, for strings too. (Wine also takes
+// the byte after them when it is a terminator the count left out; reading
+// past the caller's buffer is not something to copy.)
+extern "C" LSTATUS WINAPI RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserved,
+                                         DWORD dwType, const BYTE *lpData, DWORD cbData) {
+  (void)Reserved;
+  if (DWORD fault = TakeInjectedFault("RegSetValueExA"))
+    return (LSTATUS)fault;
+  pthread_mutex_lock(&RegistryLock);
+  RegKey *key = NULL;
+  LSTATUS status = UsableKey(hKey, &key);
+  if (status == ERROR_SUCCESS && !lpData && cbData > 0)
+    status = ERROR_NOACCESS;
+  if (status == ERROR_SUCCESS)
+    status = StoreValue(key, ValueNameOf(lpValueName), dwType, lpData, cbData);
   pthread_mutex_unlock(&RegistryLock);
   return status;
 }
@@ -583,5 +598,19 @@ void ResetRegistry(void) {
     }
   }
   FreeSubtree(&CurrentUser);
+  FreeSubtree(&LocalMachine);
+  MachineFilled = 0;
   pthread_mutex_unlock(&RegistryLock);
+}
+
+// The machine's keys as machine_registry.cpp lists them; called with the
+// lock held, on the first use of HKEY_LOCAL_MACHINE since a reset.
+static void FillMachine(void) {
+  MachineFilled = 1;
+  for (const MachineValue *value = MachineValues; value->Key; value++) {
+    RegKey *key;
+    int created;
+    if (WalkPath(&LocalMachine, value->Key, 1, &key, &created) == ERROR_SUCCESS)
+      StoreValue(key, value->Name, value->Type, (const BYTE *)value->Data, value->Size);
+  }
 }

@@ -180,6 +180,27 @@ TzSpecificLocalTimeToSystemTime(const TIME_ZONE_INFORMATION *lpTimeZoneInformati
   return TRUE;
 }
 
+// Only the process's own zone (a null record), as above.
+extern "C" BOOL WINAPI
+SystemTimeToTzSpecificLocalTime(const TIME_ZONE_INFORMATION *lpTimeZoneInformation,
+                                const SYSTEMTIME *lpUniversalTime, LPSYSTEMTIME lpLocalTime) {
+  if (TakeInjectedFault("SystemTimeToTzSpecificLocalTime"))
+    return FALSE;
+  struct tm local;
+  if (lpTimeZoneInformation || !lpUniversalTime || !lpLocalTime ||
+      !IsValidSystemTime(lpUniversalTime)) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return FALSE;
+  }
+  time_t moment = SecondsOf(lpUniversalTime, 1);
+  if (!localtime_r(&moment, &local) || local.tm_year + 1900 < 1601) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return FALSE;
+  }
+  ToSystemTime(&local, lpUniversalTime->wMilliseconds, lpLocalTime);
+  return TRUE;
+}
+
 extern "C" void WINAPI Sleep(DWORD dwMilliseconds) {
   struct timespec delay;
   delay.tv_sec = dwMilliseconds / 1000;

@@ -26,6 +26,17 @@ WORD FoldAnsiChar(BYTE ch);
 int Utf8ToWide(const BYTE *text, int length, LPWSTR wide, int size);
 int WideToUtf8(LPCWSTR wide, int length, BYTE *text, int size);
 
+/* The values HKEY_LOCAL_MACHINE holds in a fresh process, Wine's own for
+   the keys listed; the list ends with a null key. */
+struct MachineValue {
+  const char *Key; /* path below HKEY_LOCAL_MACHINE */
+  const char *Name;
+  DWORD Type;
+  const char *Data;
+  DWORD Size;
+};
+extern const struct MachineValue MachineValues[];
+
 /* Back to the state of a fresh process, one area each. */
 void ResetFaults(void);
 void ResetRegistry(void);

@@ -1,0 +1,430 @@
+#include "datetext/time_zones.h"
+
+#include <stdio.h>
+#include <string.h>
+
+#include "datetext/civil_date.h"
+#include "datetext/local_time.h"
+
+// A zone's rules for a year, laid out as the registry's "TZI" values hold
+// them: biases in minutes west of UTC, and the changes to standard and to
+// daylight time as Windows encodes them (the wDay-th wDayOfWeek of wMonth,
+// 5 meaning the last; a given day when wYear is set).
+struct ZoneRule {
+  LONG Bias, StandardBias, DaylightBias;
+  SYSTEMTIME StandardDate, DaylightDate;
+};
+
+// The rules from `Year` on, until the next entry's year.
+struct YearRule {
+  int Year;
+  ZoneRule Rule;
+};
+
+enum { KEY_SIZE = 48, DISPLAY_SIZE = 128, NAME_SIZE = 40 };
+
+struct Zone {
+  char Key[KEY_SIZE];         // the key's name, ASCII
+  char Display[DISPLAY_SIZE]; // in the OEM code page, as formats are typed
+  char Names[2][NAME_SIZE];   // standard and daylight, ANSI as read
+  int FirstRule, RuleCount;   // in Kept.Rules; at least one
+};
+
+// Every zone, read on first use and kept until the module is unloaded.
+static struct {
+  struct Zone *Zones;
+  int ZoneCount;
+  struct YearRule *Rules;
+  int RuleCount, RuleCapacity;
+  int Loaded;
+} Kept;
+// The loading is shared with the clock's thread; what it loaded is only read.
+static volatile LONG ZonesLock;
+
+static const char ZonesPath[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones";
+static const int FirstYear = 1601, LastYear = 30827; // what Windows' dates hold
+
+static int IsChangeDate(const SYSTEMTIME *date) {
+  if (!date->wMonth)
+    return 1;
+  return date->wMonth <= 12 && date->wDayOfWeek <= 6 && date->wDay >= 1 &&
+         date->wDay <= (date->wYear ? 31 : 5) && date->wHour < 24 && date->wMinute < 60 &&
+         date->wSecond < 60 && date->wMilliseconds < 1000;
+}
+
+// A "TZI" value or a year's value of "Dynamic DST"; anything else is no rule.
+static int ReadRule(HKEY key, const char *name, ZoneRule *rule) {
+  DWORD type, size = sizeof *rule;
+  const LONG Day = 24 * 60;
+  if (RegQueryValueExA(key, name, NULL, &type, (BYTE *)rule, &size) != ERROR_SUCCESS ||
+      type != REG_BINARY || size != sizeof *rule)
+    return 0;
+  return rule->Bias > -Day && rule->Bias < Day && rule->StandardBias > -Day &&
+         rule->StandardBias < Day && rule->DaylightBias > -Day && rule->DaylightBias < Day &&
+         IsChangeDate(&rule->StandardDate) && IsChangeDate(&rule->DaylightDate);
+}
+
+static DWORD ReadNumber(HKEY key, const char *name) {
+  DWORD type, number = 0, size = sizeof number;
+  if (RegQueryValueExA(key, name, NULL, &type, (BYTE *)&number, &size) != ERROR_SUCCESS ||
+      type != REG_DWORD || size != sizeof number)
+    return 0;
+  return number;
+}
+
+static void CopyCut(char *text, const char *source, size_t size) {
+  size_t length = strlen(source);
+  length = length < size ? length : size - 1;
+  memcpy(text, source, length);
+  text[length] = 0;
+}
+
+// An ANSI text as read from the registry, cut to `size` when longer.
+static void ReadText(HKEY key, const char *name, char *text, size_t size) {
+  char value[DISPLAY_SIZE * 2];
+  DWORD type, length = sizeof value - 1;
+  if (RegQueryValueExA(key, name, NULL, &type, (BYTE *)value, &length) != ERROR_SUCCESS ||
+      type != REG_SZ)
+    length = 0;
+  value[length] = 0;
+  CopyCut(text, value, size);
+}
+
+// Kept only when it differs from the zone's rule of the year before.
+static void AddRule(struct Zone *zone, int year, const ZoneRule *rule) {
+  if (zone->RuleCount && memcmp(&Kept.Rules[Kept.RuleCount - 1].Rule, rule, sizeof *rule) == 0)
+    return;
+  if (Kept.RuleCount == Kept.RuleCapacity) {
+    int capacity = Kept.RuleCapacity ? 2 * Kept.RuleCapacity : 256;
+    YearRule *grown = (YearRule *)GlobalAlloc(GMEM_FIXED, capacity * sizeof(YearRule));
+    if (!grown)
+      return;
+    if (Kept.Rules) {
+      memcpy(grown, Kept.Rules, Kept.RuleCount * sizeof(YearRule));
+      GlobalFree(Kept.Rules);
+    }
+    Kept.Rules = grown;
+    Kept.RuleCapacity = capacity;
+  }
+  YearRule *added = &Kept.Rules[Kept.RuleCount++];
+  added->Year = year;
+  added->Rule = *rule;
+  zone->RuleCount++;
+}
+
+// A year's own rules where "Dynamic DST" has them: years before its first
+// take the first one's, years after its last the last one's.
+static void ReadYearRules(HKEY zoneKey, struct Zone *zone) {
+  HKEY years;
+  if (RegOpenKeyExA(zoneKey, "Dynamic DST", 0, KEY_READ, &years) != ERROR_SUCCESS)
+    return;
+  DWORD first = ReadNumber(years, "FirstEntry"), last = ReadNumber(years, "LastEntry");
+  for (DWORD year = first; year >= (DWORD)FirstYear && year <= last && year <= (DWORD)LastYear;
+       year++) {
+    char name[8] = "", *digits = name + 7;
+    for (DWORD rest = year; rest; rest /= 10)
+      *--digits = (char)('0' + rest % 10);
+    ZoneRule rule;
+    if (ReadRule(years, digits, &rule))
+      AddRule(zone, (int)year, &rule);
+  }
+  RegCloseKey(years);
+}
+
+// The ANSI display name in the OEM code page, in which formats are typed.
+static void ToOem(char *text) {
+  WCHAR wide[DISPLAY_SIZE];
+  if (!MultiByteToWideChar(CP_ACP, 0, text, -1, wide, DISPLAY_SIZE) ||
+      !WideCharToMultiByte(CP_OEMCP, 0, wide, -1, text, DISPLAY_SIZE, NULL, NULL))
+    text[0] = 0;
+}
+
+static void ReadZone(HKEY root, const char *name, struct Zone *zone) {
+  HKEY key;
+  ZoneRule rule;
+  int firstRule = Kept.RuleCount;
+  memset(zone, 0, sizeof *zone);
+  if (RegOpenKeyExA(root, name, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    return;
+  zone->FirstRule = firstRule;
+  ReadYearRules(key, zone);
+  if (!zone->RuleCount && ReadRule(key, "TZI", &rule))
+    AddRule(zone, FirstYear, &rule);
+  CopyCut(zone->Key, name, KEY_SIZE);
+  ReadText(key, "Display", zone->Display, DISPLAY_SIZE);
+  ToOem(zone->Display);
+  ReadText(key, "Std", zone->Names[0], NAME_SIZE);
+  ReadText(key, "Dlt", zone->Names[1], NAME_SIZE);
+  RegCloseKey(key);
+  // A zone without rules is left out: its rules' room goes to the next.
+  if (!zone->RuleCount)
+    Kept.RuleCount = firstRule;
+}
+
+static void LoadZones(void) {
+  HKEY root;
+  char name[KEY_SIZE];
+  DWORD count = 0, length = KEY_SIZE;
+  LSTATUS status;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, ZonesPath, 0, KEY_READ, &root) != ERROR_SUCCESS)
+    return;
+  while (count < 1024 && ((status = RegEnumKeyExA(root, count, name, &length, NULL, NULL, NULL,
+                                                  NULL)) == ERROR_SUCCESS ||
+                          status == ERROR_MORE_DATA))
+    count++, length = KEY_SIZE;
+  // A list cut short by a failing call would match words to other zones.
+  if (count && status == ERROR_NO_MORE_ITEMS)
+    Kept.Zones = (struct Zone *)GlobalAlloc(GMEM_FIXED, count * sizeof(struct Zone));
+  for (DWORD index = 0; Kept.Zones && index < count; index++) {
+    length = KEY_SIZE;
+    if (RegEnumKeyExA(root, index, name, &length, NULL, NULL, NULL, NULL) != ERROR_SUCCESS)
+      continue;
+    struct Zone *zone = &Kept.Zones[Kept.ZoneCount];
+    ReadZone(root, name, zone);
+    Kept.ZoneCount += zone->RuleCount > 0;
+  }
+  RegCloseKey(root);
+}
+
+// The zones, loaded by the first caller; 0 when the registry has none.
+static int ZonesReady(void) {
+  while (InterlockedCompareExchange(&ZonesLock, 1, 0) != 0)
+    Sleep(0);
+  if (!Kept.Loaded)
+    LoadZones();
+  Kept.Loaded = 1;
+  InterlockedExchange(&ZonesLock, 0);
+  return Kept.ZoneCount;
+}
+
+void ReleaseTimeZones(void) {
+  if (Kept.Zones)
+    GlobalFree(Kept.Zones);
+  if (Kept.Rules)
+    GlobalFree(Kept.Rules);
+  memset(&Kept, 0, sizeof Kept);
+}
+
+static const int SecondsPerDay = 86400;
+
+static long long YearOfSeconds(long long seconds) {
+  long long year;
+  int month, day;
+  CivilFromDays(seconds / SecondsPerDay - (seconds % SecondsPerDay < 0), &year, &month, &day);
+  return year;
+}
+
+static const ZoneRule *RuleOfYear(const struct Zone *zone, long long year) {
+  const YearRule *rules = Kept.Rules + zone->FirstRule;
+  int index = zone->RuleCount - 1;
+  while (index > 0 && rules[index].Year > year)
+    index--;
+  return &rules[index].Rule;
+}
+
+// The wall-clock moment, in seconds since 1970, of a change in `year`.
+// Milliseconds round up: a change at 23:59:59.999 comes at midnight.
+static long long ChangeMoment(const SYSTEMTIME *date, long long year) {
+  long long days = DaysFromCivil(year, date->wMonth, date->wYear ? date->wDay : 1);
+  if (!date->wYear) {
+    long long next = DaysFromCivil(year, date->wMonth + 1, 1);
+    days += (date->wDayOfWeek - WeekdayOfDays(days) + 7) % 7 + (date->wDay - 1) * 7;
+    while (days >= next)
+      days -= 7;
+  }
+  return days * SecondsPerDay + date->wHour * 3600 + date->wMinute * 60 + date->wSecond +
+         (date->wMilliseconds > 0);
+}
+
+// As Windows tells daylight time: within the year of the standard time,
+// the change to daylight time is read on the standard clock and the change
+// back on the daylight clock; a daylight time that spans the new year
+// (southern zones) lies outside the two changes.
+static int IsDaylight(const ZoneRule *rule, long long standardClock, long long daylightClock) {
+  const SYSTEMTIME *toStandard = &rule->StandardDate, *toDaylight = &rule->DaylightDate;
+  if (!toStandard->wMonth || !toDaylight->wMonth)
+    return -1;
+  long long year = YearOfSeconds(standardClock);
+  int beforeStandard = daylightClock < ChangeMoment(toStandard, year);
+  int afterDaylight = standardClock >= ChangeMoment(toDaylight, year);
+  if (toDaylight->wMonth < toStandard->wMonth)
+    return beforeStandard && afterDaylight;
+  return beforeStandard || afterDaylight;
+}
+
+// Minutes west of UTC, as Windows counts; with no daylight rule the bias
+// alone, as Windows takes it then.
+static LONG BiasOf(const ZoneRule *rule, int daylight) {
+  return rule->Bias + (daylight < 0 ? 0 : daylight ? rule->DaylightBias : rule->StandardBias);
+}
+
+static const struct Zone *NamedZone(const TimeZoneRef *zone) {
+  if (zone->kind != ZONE_NAMED || !ZonesReady() || zone->index < 0 || zone->index >= Kept.ZoneCount)
+    return NULL;
+  return &Kept.Zones[zone->index];
+}
+
+static int InYears(long long seconds) {
+  long long year = YearOfSeconds(seconds);
+  return year >= FirstYear && year <= LastYear;
+}
+
+// The offset of a fixed or named zone at a moment in UTC or, with `wall`
+// set, on the zone's wall clock; 0 when it cannot be told.
+static int OffsetAt(const TimeZoneRef *ref, long long moment, int wall, int *offset,
+                    int *daylight) {
+  const struct Zone *zone = NamedZone(ref);
+  *offset = ref->fixedMinutes;
+  *daylight = 0;
+  if (!InYears(moment) || (ref->kind != ZONE_FIXED && !zone))
+    return 0;
+  if (zone) {
+    const ZoneRule *rule = RuleOfYear(zone, YearOfSeconds(moment));
+    long long standard = wall ? 0 : 60LL * (rule->Bias + rule->StandardBias);
+    long long daylightBias = wall ? 0 : 60LL * (rule->Bias + rule->DaylightBias);
+    int state = IsDaylight(rule, moment - standard, moment - daylightBias);
+    *offset = -(int)BiasOf(rule, state);
+    *daylight = state > 0;
+  }
+  return 1;
+}
+
+int ZoneTimeFromUtc(const TimeZoneRef *zone, const struct tm *utc, struct tm *local,
+                    int *offsetMinutes) {
+  if (zone->kind == ZONE_LOCAL)
+    return UtcToLocal(utc, local, offsetMinutes);
+  long long moment = SecondsOfRecord(utc);
+  int daylight;
+  if (!OffsetAt(zone, moment, 0, offsetMinutes, &daylight))
+    return 0;
+  RecordOfSeconds(moment + *offsetMinutes * 60LL, local);
+  local->tm_isdst = daylight;
+  return 1;
+}
+
+int ZoneTimeToUtc(const TimeZoneRef *zone, const struct tm *local, struct tm *utc) {
+  if (zone->kind == ZONE_LOCAL)
+    return LocalToUtc(local, utc);
+  long long wall = SecondsOfRecord(local);
+  int offset, daylight;
+  if (!OffsetAt(zone, wall, 1, &offset, &daylight))
+    return 0;
+  RecordOfSeconds(wall - offset * 60LL, utc);
+  return 1;
+}
+
+static char Lower(char c) { return (char)(c >= 'A' && c <= 'Z' ? c + 32 : c); }
+
+static int IsWordChar(char c) {
+  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c & 0x80;
+}
+
+// Where `word` stands in `text` as whole words (with `whole`, as all of
+// it), case ignored for Latin letters.
+static int HasWords(const char *text, const char *word, int whole) {
+  size_t length = strlen(word);
+  for (const char *at = text; *at; at++) {
+    size_t i = 0;
+    while (i < length && Lower(at[i]) == Lower(word[i]))
+      i++;
+    if (i == length && (at == text || !IsWordChar(at[-1])) && !IsWordChar(at[length]) &&
+        (!whole || (at == text && !at[length])))
+      return 1;
+    if (whole)
+      return 0;
+  }
+  return 0;
+}
+
+// "+5", "-3", "+5:30", "+0530" after "UTC": minutes east of UTC.
+static int ParseOffset(const char *text, int *minutes) {
+  int digits[4], count = 0, colon = 0;
+  for (const char *c = text + 1; *c; c++) {
+    if (*c == ':' && count > 0 && count <= 2 && !colon)
+      colon = count;
+    else if (*c >= '0' && *c <= '9' && count < 4)
+      digits[count++] = *c - '0';
+    else
+      return 0;
+  }
+  int hourDigits = colon ? colon : count <= 2 ? count : 2;
+  if ((text[0] != '+' && text[0] != '-') || !count || (!colon && count == 3) ||
+      (count > hourDigits && count - hourDigits != 2))
+    return 0;
+  int hours = hourDigits == 2 ? digits[0] * 10 + digits[1] : digits[0];
+  int rest = count > hourDigits ? digits[hourDigits] * 10 + digits[hourDigits + 1] : 0;
+  if (hours > 14 || rest > 59 || (hours == 14 && rest))
+    return 0;
+  *minutes = (text[0] == '-' ? -1 : 1) * (hours * 60 + rest);
+  return 1;
+}
+
+// Steps 3 to 6 of the order the header gives: the first zone that matches
+// at the earliest step.
+static int FindNamedZone(const char *wanted) {
+  char standard[DISPLAY_SIZE + 16];
+  CopyCut(standard, wanted, DISPLAY_SIZE);
+  strcat(standard, " Standard Time");
+  for (int step = 0; step < 4; step++)
+    for (int index = 0; index < Kept.ZoneCount; index++) {
+      const struct Zone *zone = &Kept.Zones[index];
+      if (step < 2 ? HasWords(zone->Key, step ? standard : wanted, 1)
+                   : HasWords(step == 2 ? zone->Key : zone->Display, wanted, 0))
+        return index;
+    }
+  return -1;
+}
+
+int FindTimeZone(const char *text, int length, TimeZoneRef *zone) {
+  char wanted[DISPLAY_SIZE];
+  if (!text || length <= 0 || length >= DISPLAY_SIZE)
+    return 0;
+  for (int i = 0; i < length; i++)
+    wanted[i] = text[i] == '_' ? ' ' : text[i];
+  wanted[length] = 0;
+  if (memchr(text, 0, length) || wanted[0] == ' ')
+    return 0;
+  TimeZoneRef found = {ZONE_LOCAL, 0, 0};
+  int utc = Lower(wanted[0]) == 'u' && Lower(wanted[1]) == 't' && Lower(wanted[2]) == 'c' &&
+            (!wanted[3] || wanted[3] == '+' || wanted[3] == '-');
+  if (HasWords("local", wanted, 1))
+    ;
+  else if (utc) {
+    found.kind = ZONE_FIXED;
+    if (length > 3 && !ParseOffset(wanted + 3, &found.fixedMinutes))
+      return 0;
+  } else if (ZonesReady() && (found.index = FindNamedZone(wanted)) >= 0)
+    found.kind = ZONE_NAMED;
+  else
+    return 0;
+  *zone = found;
+  return 1;
+}
+
+int ZoneName(const TimeZoneRef *ref, int daylight, UINT codePage, char *text, int size) {
+  WCHAR wide[DISPLAY_SIZE];
+  TIME_ZONE_INFORMATION local;
+  char fixed[16];
+  const struct Zone *zone = NamedZone(ref);
+  const char *name = zone ? zone->Names[daylight && zone->Names[1][0]] : NULL;
+  if (ref->kind == ZONE_FIXED) {
+    int minutes = ref->fixedMinutes < 0 ? -ref->fixedMinutes : ref->fixedMinutes;
+    snprintf(fixed, sizeof fixed, "UTC%c%02d:%02d", ref->fixedMinutes < 0 ? '-' : '+', minutes / 60,
+             minutes % 60);
+    fixed[minutes ? 9 : 3] = 0;
+    name = fixed;
+  }
+  if (ref->kind == ZONE_LOCAL && GetTimeZoneInformation(&local) != TIME_ZONE_ID_INVALID) {
+    memcpy(wide, daylight ? local.DaylightName : local.StandardName, sizeof local.StandardName);
+    wide[31] = 0;
+  } else if (!name || !MultiByteToWideChar(CP_ACP, 0, name, -1, wide, DISPLAY_SIZE))
+    wide[0] = 0;
+  BOOL lost = FALSE;
+  int count = size > 0 ? WideCharToMultiByte(codePage, 0, wide, -1, text, size, NULL, &lost) : 0;
+  if (count <= 1 || lost) {
+    if (size > 0)
+      text[0] = 0;
+    return 0;
+  }
+  return count - 1;
+}
