@@ -93,11 +93,17 @@ static void TakeWord(const char *word, int length, struct FormatBlock *block) {
   }
 }
 
+const char *FormatBlockEnd(const char *text) {
+  const char *end = strchr(text + 2, '}');
+  return end ? end + 1 : NULL;
+}
+
 int ReadFormatBlock(const char *text, struct FormatBlock *block) {
   memset(block, 0, sizeof *block);
-  const char *end = strchr(text + 2, '}');
-  if (!end)
+  const char *after = FormatBlockEnd(text);
+  if (!after)
     return 0;
+  const char *end = after - 1;
   int words = 0;
   for (const char *p = text + 2; p < end;) {
     while (p < end && IsBlank(*p))
@@ -113,6 +119,6 @@ int ReadFormatBlock(const char *text, struct FormatBlock *block) {
   // "%{}" is the Windows user's own language.
   if (!words)
     block->Language = end;
-  block->End = end + 1;
+  block->End = after;
   return 1;
 }

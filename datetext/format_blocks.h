@@ -33,6 +33,10 @@ struct FormatBlock {
   const char *End; // just after the closing "}"
 };
 
+/* Where the block at `text` ("%{...") ends, just after its "}"; null when
+   no "}" closes it. */
+const char *FormatBlockEnd(const char *text);
+
 /* Reads the block at `text`, which begins "%{". Returns 0 when no "}"
    closes it: the "%{" is then text like any other. */
 int ReadFormatBlock(const char *text, struct FormatBlock *block);

@@ -43,6 +43,12 @@ TEST_F(FormatPreviewTest, ShowsTheTextOrNamesWhatIsWrong) {
       {"%:Y", MSG_PREVIEW_UNKNOWN_CONVERSION, "M172 \"%:\""},
       {"100%", MSG_PREVIEW_UNKNOWN_CONVERSION, "M172 \"%\""},
       {"%Q %{x}", MSG_PREVIEW_UNKNOWN_CONVERSION, "M172 \"%Q\""},
+      {"%-_d %^B %0e %-Q", MSG_PREVIEW_UNKNOWN_CONVERSION, "M172 \"%-Q\""},
+      {"%{@Tokyo}%H %{@Atlantis}", MSG_PREVIEW_ZONE_NOT_FOUND, "M173 \"@Atlantis\""},
+      {"%{@UTC+15}", MSG_PREVIEW_ZONE_NOT_FOUND, "M173 \"@UTC+15\""},
+      {"%{+1d}%d %H:%M", 0, "08 14:05"},
+      {"%{+8000y}%Y", MSG_PREVIEW_OUT_OF_RANGE, "M174"},
+      {"%Y %{-1d}%{+1d}%{-426y}%Y", MSG_PREVIEW_OUT_OF_RANGE, "M174"},
       {repeated.c_str(), MSG_PREVIEW_TOO_LONG, "M175"},
   };
   struct tm moment = TimeRecord(2026, 12, 7, 14, 5, 9);
