@@ -315,7 +315,7 @@ static const char *TakeBlock(const char *percent, Moment *moment) {
     moment->languageLength = block.LanguageLength;
   }
   TimeZoneRef zone;
-  int zoneFound = block.Zone && FindTimeZone(block.Zone, block.ZoneLength, &zone);
+  int zoneFound = block.Zone && FindTimeZoneKept(block.Zone, block.ZoneLength, &zone);
   if (zoneFound) {
     moment->place.Zoned = zone.kind != ZONE_LOCAL;
     moment->place.Zone = zone;
@@ -529,11 +529,17 @@ static int TakeMoment(Moment *moment, const struct tm *given, int utc, const cha
       return 0;
   } else if (utc) {
     ReadUtcTime(&moment->record);
-  } else if (strpbrk(format, "zZ") || strstr(format, "%{")) {
+  } else if (strpbrk(format, "zZ")) {
     // The local clock alone is ambiguous in the hour repeated when
     // daylight saving ends; read with the UTC clock it is not.
     moment->zoneKnown = ReadLocalTimeAndOffset(&moment->record, &moment->offset);
     moment->zoneRead = 1;
+  } else if (strstr(format, "%{")) {
+    // Blocks may ask for UTC: read with the clocks, the daylight flag left
+    // to be read when a conversion asks.
+    moment->zoneKnown = ReadClocks(&moment->record, &moment->offset);
+    moment->zoneRead = moment->zoneKnown;
+    moment->isNow = 1;
   } else {
     ReadLocalClock(&moment->record);
     moment->isNow = 1;
