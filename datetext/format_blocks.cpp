@@ -93,9 +93,11 @@ static void TakeWord(const char *word, int length, struct FormatBlock *block) {
   }
 }
 
+// No word holds a "%" or a line break: a block missing its "}" ends there
+// rather than take the text up to the next block's.
 const char *FormatBlockEnd(const char *text) {
-  const char *end = strchr(text + 2, '}');
-  return end ? end + 1 : NULL;
+  const char *end = text + 2 + strcspn(text + 2, "}%\n");
+  return *end == '}' ? end + 1 : NULL;
 }
 
 int ReadFormatBlock(const char *text, struct FormatBlock *block) {

@@ -6,7 +6,8 @@
      a zone       "@" and its name: "@Tokyo", "@UTC+5:30", "@local";
      an offset    "+N" or "-N" and a unit: s, min, h (exact durations),
                   d, w, mo, y (calendar steps). A block's offsets add up.
-   A word it does not know changes nothing. */
+   A word it does not know changes nothing. A block is closed by the first
+   "}" before any "%" or line break. */
 #ifndef HORALIS_DATETEXT_FORMAT_BLOCKS_H
 #define HORALIS_DATETEXT_FORMAT_BLOCKS_H
 
@@ -34,7 +35,7 @@ struct FormatBlock {
 };
 
 /* Where the block at `text` ("%{...") ends, just after its "}"; null when
-   no "}" closes it. */
+   no "}" closes it before a "%", a line break or the end. */
 const char *FormatBlockEnd(const char *text);
 
 /* Reads the block at `text`, which begins "%{". Returns 0 when no "}"

@@ -135,6 +135,8 @@ TEST(DateBlocks, BlocksNotClosedOrNotKnown) {
       {"%{+1 xx}%d", "07"},
       {"%{}", ""},
       {"%{C}%d %{ru +1d", "07 %{ru +1d"},
+      // A "%" ends a block missing its "}": the next block's is not taken.
+      {"Date: %{ru %d, %{+1d}%d", "Date: %{ru 07, 08"},
   };
   for (const auto &c : cases) {
     char text[64];

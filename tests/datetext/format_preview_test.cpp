@@ -37,6 +37,7 @@ TEST_F(FormatPreviewTest, ShowsTheTextOrNamesWhatIsWrong) {
       {"%Y %{", MSG_PREVIEW_UNCLOSED_BLOCK, "M170"},
       {"%{tokyo}%H", MSG_PREVIEW_UNKNOWN_WORD, "M171 \"tokyo\""},
       {"%{ru +1}%H", MSG_PREVIEW_UNKNOWN_WORD, "M171 \"+1\""},
+      {"Date: %{ru %d, %{tokyo}%H", MSG_PREVIEW_UNCLOSED_BLOCK, "M170"},
       {"%Y %Q %q", MSG_PREVIEW_UNKNOWN_CONVERSION, "M172 \"%Q\""},
       {"%#Q", MSG_PREVIEW_UNKNOWN_CONVERSION, "M172 \"%#Q\""},
       {"%Ed", MSG_PREVIEW_UNKNOWN_CONVERSION, "M172 \"%E\""},
