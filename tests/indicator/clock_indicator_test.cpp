@@ -211,7 +211,8 @@ TEST_F(ClockIndicatorTest, AClockForAnotherZone) {
     snprintf(text, sizeof text, "%02d:%02d east", minutes / 60, minutes % 60);
     expected = text;
     return Characters(width - (int)expected.size(), 0, (int)expected.size()) == expected;
-  })) << "the time 5:45 hours east of UTC flush right, as " << expected;
+  })) << "the time 5:45 hours east of UTC flush right, as "
+      << expected;
   InvokeClockIndicator();
   ASSERT_TRUE(WaitForEnd());
 }
