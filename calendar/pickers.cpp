@@ -76,7 +76,9 @@ const char *CalendarMonthName(int month, char *text, int size) {
   struct tm day;
   memset(&day, 0, sizeof day);
   day.tm_mon = month - 1;
-  if (UserLanguageForAll && LocaleText("", 0, CP_OEMCP, 'B', 0, 0, &day, text, size) > 0)
+  int length = UserLanguageForAll ? LocaleText("", 0, CP_OEMCP, 'B', 0, 0, &day, text, size) : -1;
+  // Capitalised as the language file's names are.
+  if (length > 0 && ChangeCase(text, size, 0, length, CP_OEMCP, CASE_CAPITAL))
     return text;
   const char *name = GetMsgText(MSG_MONTH_BASE + month);
   return name ? name : "";

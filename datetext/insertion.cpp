@@ -85,6 +85,16 @@ static int PlaceOnClipboard(UINT format, HGLOBAL block) {
   return 0;
 }
 
+// The system makes the OEM text from the Unicode one: where that holds
+// names the OEM code page lacks, the host's own text is put as the OEM
+// text, so that it keeps the names DateText has. Null when not needed.
+static HGLOBAL OwnOemText(const WCHAR *wide) {
+  char made[DATE_TEXT_SIZE];
+  int same = WideCharToMultiByte(CP_OEMCP, 0, wide, -1, made, sizeof made, NULL, NULL) &&
+             strcmp(made, DateText) == 0;
+  return same ? NULL : TextBlock(DateText);
+}
+
 // Replaces the clipboard's contents with DateText, an empty text too, and
 // its Unicode form, which other programs read first; 1 when the text was
 // put.
@@ -92,13 +102,17 @@ static int PutExpandedText(const WCHAR *wide) {
   HWND owner = GetWindow(NULL, GW_HWNDFIRST);
   OpenClipboard(owner);
   EmptyClipboard();
-  // The host works in the OEM code page; clipboard text is ANSI. Put first,
-  // it is what the system makes the OEM text from.
+  HGLOBAL oem = OwnOemText(wide);
+  // The host works in the OEM code page; clipboard text is ANSI.
   OemToCharA(DateText, DateText);
   int placed = PlaceOnClipboard(CF_TEXT, TextBlock(DateText));
   DWORD error = GetLastError();
   if (placed)
     PlaceOnClipboard(CF_UNICODETEXT, TextBlock(wide));
+  if (placed && oem)
+    PlaceOnClipboard(CF_OEMTEXT, oem);
+  else if (oem)
+    GlobalFree(oem);
   CloseClipboard();
   // Said once the clipboard is free again: the box waits for the user.
   if (!placed)

@@ -9,22 +9,24 @@
 #include "hostlink/host_table.h"
 #include "indicator/clock_indicator.h"
 #include "indicator/indicator_settings.h"
+#include "plugin/names_setting.h"
 #include "plugin/plugin.h"
 #include "presets/preset_dialog.h"
 #include "presets/preset_menu.h"
 #include "presets/quick_format_settings.h"
 #include "settings/settings_store.h"
 
-enum { MAIN_MENU_ENTRIES = 4 };
+// The four features, then the names they all use.
+enum { MAIN_MENU_ENTRIES = 5, NAMES_ENTRY = 4 };
 
 static void EditAutoFormat(void) { EditQuickFormat("Auto"); }
 static void EditMenuFormat(void) { EditQuickFormat("Menu"); }
 
 // The settings behind F4 (or Enter from Configure), one per entry.
 static void (*const SettingsOperations[MAIN_MENU_ENTRIES])(void) = {
-    EditAutoFormat, EditMenuFormat, EditIndicatorSettings, EditCalendarFormat};
+    EditAutoFormat, EditMenuFormat, EditIndicatorSettings, EditCalendarFormat, EditNamesSetting};
 
-static void CopyMenuText(char *text, const char *message) {
+void CopyMenuText(char *text, const char *message) {
   // A longer message is cut to fit the item.
   size_t length = message ? strlen(message) : 0;
   if (length > FAR_MENU_TEXT_SIZE - 1)
@@ -38,7 +40,8 @@ int ShowMainMenu(int configureMode) {
   // would cost the module a page of memory.
   struct FarMenuItem MainMenuItems[MAIN_MENU_ENTRIES];
   for (int entry = 0; entry < MAIN_MENU_ENTRIES; entry++) {
-    CopyMenuText(MainMenuItems[entry].Text, GetMsgText(MSG_MENU_QUICK + entry));
+    int text = entry == NAMES_ENTRY ? MSG_NAMES_ENTRY : MSG_MENU_QUICK + entry;
+    CopyMenuText(MainMenuItems[entry].Text, GetMsgText(text));
     MainMenuItems[entry].Selected = 0;
     MainMenuItems[entry].Checked = 0;
     MainMenuItems[entry].Separator = 0;
@@ -115,6 +118,9 @@ void RunMainMenuEntry(int entry, int openFrom) {
     break;
   case 3:
     ShowCalendar(openFrom);
+    break;
+  case NAMES_ENTRY:
+    EditNamesSetting(); // a setting only, from either menu
     break;
   default:
     break;

@@ -11,6 +11,9 @@ extern char QuickFormat[FORMAT_SIZE];
    entry chosen (0..3) or -1. */
 int ShowMainMenu(int configureMode);
 
+/* A menu line's text, cut to the item. */
+void CopyMenuText(char *text, const char *message);
+
 /* Runs what Enter on a main-menu entry does from OpenPlugin; -1 nothing. */
 void RunMainMenuEntry(int entry, int openFrom);
 

@@ -7,6 +7,7 @@
 #include "hostlink/dialog_snapshot.h"
 #include "hostlink/failure_box.h"
 #include "hostlink/host_table.h"
+#include "plugin/names_setting.h"
 #include "settings/settings_store.h"
 
 // Only the quick insertion delivers from the viewer through its settings.
@@ -58,12 +59,15 @@ static LONG SaveQuickFormat(DialogHandle dialog, const char *key) {
 }
 
 // Kept with the module-wide settings: it governs every format.
-static const char LanguageValue[] = "UserLanguage";
+static const char LanguageValue[] = NAMES_SETTING_VALUE;
 
 void ReadLanguageSetting(void) {
   LockSettings();
-  UserLanguageForAll = OpenExistingSettingsKey("Config") && ReadNumber(LanguageValue);
+  DWORD stored = NAMES_AS_INTERFACE;
+  if (OpenExistingSettingsKey("Config"))
+    stored = ReadNumberOr(LanguageValue, NAMES_AS_INTERFACE);
   UnlockSettings();
+  ApplyNamesChoice(stored);
 }
 
 static LONG SaveLanguageSetting(DialogHandle dialog) {

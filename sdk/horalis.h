@@ -17,12 +17,19 @@
      FreeLibrary(horalis);   (only what you loaded yourself)
 
    format: a strftime format in the OEM code page (the host's console code
-   page); the text arrives on the clipboard as CF_TEXT in the ANSI code page.
-   The expansion keeps at most 511 characters; "%n" ends a line (CR LF on
-   the clipboard). A null or empty format puts an empty text on the
-   clipboard. "%{ru}", "%{de-AT}" or "%{}" (the Windows user's language) in
-   the format names months and days in that language from there on; a name
-   the code pages cannot hold stays English.
+   page); the text arrives on the clipboard as CF_TEXT in the ANSI code
+   page and as CF_UNICODETEXT. The expansion keeps at most 511 characters;
+   "%n" ends a line (CR LF on the clipboard). A null or empty format puts
+   an empty text on the clipboard. "%{ru}", "%{de-AT}" or "%{}" (the
+   Windows user's language) in the format names months and days in that
+   language from there on; where the code pages cannot hold a language's
+   names, CF_TEXT has the English ones throughout, and CF_UNICODETEXT the
+   language's own. GNU's flags work as in GNU date: "%-d", "%_d", "%0e",
+   "%^B".
+   Names without a "%{...}" follow the user's choice in Horalis (under a
+   Russian interface, by default, the Windows user's language). A module
+   that parses the text should begin its format with "%{C}": the runtime's
+   English names and layouts, whatever the user chose.
    moment: null for the current local time, or a time record of which only
    the fields the format uses matter; fields out of range are taken at the
    nearest value in range.

@@ -40,8 +40,20 @@ TEST_F(Calendar, OpensOnTodayWithTheYearAndTheMonthsName) {
   EXPECT_TRUE(Host().editorInserts.empty()) << "a cancel delivers nothing";
 }
 
+// A name as the language file writes its headings: its first letter a
+// capital.
+static std::string Capitalised(const char *name) {
+  WCHAR wide[32];
+  char text[32];
+  MultiByteToWideChar(CP_OEMCP, 0, name, -1, wide, 32);
+  CharUpperBuffW(wide, 1);
+  WideCharToMultiByte(CP_OEMCP, 0, wide, -1, text, sizeof text, NULL, NULL);
+  return text;
+}
+
 // With the names in the user's language for every format, Windows names
-// the month and the weekdays, and the week starts on the locale's first day.
+// the month and the weekdays, capitalised, and the week starts on the
+// locale's first day.
 TEST_F(Calendar, NamesAndTheWeekFollowTheUsersLanguageWhenChosen) {
   UserLanguageForAll = 1;
   std::string headings[7];
@@ -59,13 +71,13 @@ TEST_F(Calendar, NamesAndTheWeekFollowTheUsersLanguageWhenChosen) {
   struct tm day = TimeRecord(2026, now.wMonth, 1, 0, 0, 0);
   char name[32], month[32];
   ASSERT_LT(0, LocaleText("", 0, CP_OEMCP, 'B', 0, 0, &day, name, sizeof name));
-  FormatMonthName(month, sizeof month, name);
+  FormatMonthName(month, sizeof month, Capitalised(name).c_str());
   ASSERT_EQ(1u, views.size());
   EXPECT_EQ(month, views[0].month) << "the month's name from Windows";
   for (int column = 0; column < 7; column++) {
     day.tm_wday = (first + column + 1) % 7;
     LocaleText("", 0, CP_OEMCP, 'a', 0, 0, &day, name, sizeof name);
-    EXPECT_EQ(name, headings[column]) << "heading " << column;
+    EXPECT_EQ(Capitalised(name), headings[column]) << "heading " << column;
   }
   int offset = (WeekdayOfDate(now.wYear, now.wMonth, 1) - 1 - first + 7) % 7;
   EXPECT_EQ(now.wDay + offset, views[0].selected) << "today under its weekday";

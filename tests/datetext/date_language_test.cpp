@@ -243,7 +243,8 @@ TEST(DateLanguage, UkrainianAndBelarusianTakeTheNearestLettersOf866) {
 
 typedef PluginTest DateLanguageClipboardTest;
 
-// CF_TEXT as far as the code pages hold the names; CF_UNICODETEXT whole.
+// CF_TEXT and CF_OEMTEXT as far as the code pages hold the names;
+// CF_UNICODETEXT whole.
 TEST_F(DateLanguageClipboardTest, PutHoralisPutsTheNamesInAnsiAndWholeInUnicode) {
   const struct tm moment = Moment(2026, 12, 7, 15, 1);
   int russian = GetACP() == 1251;
@@ -263,6 +264,9 @@ TEST_F(DateLanguageClipboardTest, PutHoralisPutsTheNamesInAnsiAndWholeInUnicode)
   for (const auto &c : cases) {
     PutHoralis(c.format, &moment);
     EXPECT_EQ(c.ansi, ClipboardText()) << "CF_TEXT of " << c.format;
+    char oem[64];
+    CharToOemA(c.ansi, oem);
+    EXPECT_EQ(oem, ClipboardText(CF_OEMTEXT)) << "CF_OEMTEXT of " << c.format << ", as CF_TEXT";
     EXPECT_EQ(c.unicode, ClipboardUnicodeText()) << "CF_UNICODETEXT of " << c.format;
   }
 }

@@ -21,7 +21,7 @@ trap 'rm -rf "$fresh"' EXIT
 (cd "$fresh" && cmake -E tar xf "$zip") || { echo "FAIL: $zip does not unpack"; exit 1; }
 
 expected="Calendar.dlg Changes.txt Dialog.gen Horalis.dll HoralisEng.dlg HoralisEng.hlf HoralisEng.lng \
-HoralisRus.dlg HoralisRus.hlf HoralisRus.lng ReadMe.txt RemoveSettings.reg color.dlg sdk/horalis.h \
+HoralisRus.dlg HoralisRus.hlf HoralisRus.lng ReadMe.txt ReadMeRus.txt RemoveSettings.reg color.dlg sdk/horalis.h \
 sdk/put_date.c"
 found=$(cd "$fresh" && find . -type f | sed 's|^\./||' | sort | tr '\n' ' ')
 want=$(for name in $expected; do echo "Horalis/$name"; done | sort | tr '\n' ' ')
@@ -29,6 +29,8 @@ want=$(for name in $expected; do echo "Horalis/$name"; done | sort | tr '\n' ' '
 grep -q "Horalis $version" "$fresh/Horalis/ReadMe.txt" || fail "ReadMe.txt does not name version $version"
 grep -q "^$version" "$fresh/Horalis/Changes.txt" || fail "Changes.txt has no entry for $version"
 grep -qF 'Horalis\sdk' "$fresh/Horalis/ReadMe.txt" || fail "ReadMe.txt does not point to Horalis\\sdk"
+iconv -f CP866 -t UTF-8 "$fresh/Horalis/ReadMeRus.txt" | grep -q "^Horalis $version" ||
+  fail "ReadMeRus.txt is not in code page 866 or does not name version $version"
 grep -q "int(__cdecl \*PutHoralisFunction)" "$fresh/Horalis/sdk/horalis.h" ||
   fail "sdk/horalis.h does not declare PutHoralis's result"
 grep -q '#include "horalis.h"' "$fresh/Horalis/sdk/put_date.c" ||

@@ -54,7 +54,7 @@ protected:
   }
 };
 
-TEST_F(MainMenuTest, ShowsFourEntriesCentredWithF4AsBreakKey) {
+TEST_F(MainMenuTest, ShowsFiveEntriesCentredWithF4AsBreakKey) {
   EXPECT_EQ(INVALID_HANDLE_VALUE, OpenPlugin(OPEN_EDITOR, 0));
   ASSERT_EQ(1u, Host().menus.size());
   const MenuCall &menu = Host().menus[0];
@@ -66,10 +66,10 @@ TEST_F(MainMenuTest, ShowsFourEntriesCentredWithF4AsBreakKey) {
   EXPECT_EQ("Enter run, F4 settings", menu.bottom);
   EXPECT_EQ("Contents", menu.helpTopic);
   EXPECT_EQ(std::vector<int>{VK_F4}, menu.breakKeys);
-  ASSERT_EQ(4u, menu.items.size());
-  const char *texts[] = {"&Insert date and time", "&Presets...", "&Clock indicator",
-                         "C&alendar..."};
-  for (int i = 0; i < 4; i++) {
+  ASSERT_EQ(5u, menu.items.size());
+  const char *texts[] = {"&Insert date and time", "&Presets...", "&Clock indicator", "C&alendar...",
+                         "&Names of months and days..."};
+  for (int i = 0; i < 5; i++) {
     EXPECT_STREQ(texts[i], menu.items[i].Text) << "entry " << i;
     EXPECT_EQ(0, menu.items[i].Selected) << "every invocation starts on the first entry";
   }

@@ -2,11 +2,11 @@
 
 #include <string.h>
 
-std::string ClipboardText() {
+std::string ClipboardText(UINT format) {
   if (!OpenClipboard(NULL))
     return "<not opened>";
   std::string text = "<no text>";
-  HANDLE data = GetClipboardData(CF_TEXT);
+  HANDLE data = GetClipboardData(format);
   const char *locked = data ? (const char *)GlobalLock(data) : NULL;
   if (locked)
     text = locked;

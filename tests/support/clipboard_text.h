@@ -7,8 +7,9 @@
 
 #include <windows.h>
 
-// "<not opened>" or "<no text>" when there is nothing to read.
-std::string ClipboardText();
+// "<not opened>" or "<no text>" when there is nothing to read; CF_TEXT
+// unless another byte format is asked for.
+std::string ClipboardText(UINT format = CF_TEXT);
 
 // The clipboard's CF_UNICODETEXT in UTF-8.
 std::string ClipboardUnicodeText();

@@ -102,6 +102,11 @@ PluginStartupInfo NewFakeHost(const char *rootKey) {
   for (int i = 0; i < (int)(sizeof notes / sizeof *notes); i++)
     host.messages[125 + i] = notes[i];
   host.messages[110] = "<None>";
+  const char *names[] = {"&Names of months and days...", "en",
+                         "Names of months and days",     "As the &interface language",
+                         "The &Windows user's language", "The &runtime's (English)"};
+  for (int i = 0; i < 6; i++)
+    host.messages[150 + i] = names[i];
 
   PluginStartupInfo info;
   memset(&info, 0, sizeof info);

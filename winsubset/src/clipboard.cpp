@@ -117,6 +117,25 @@ extern "C" HANDLE WINAPI SetClipboardData(UINT uFormat, HANDLE hMem) {
   return hMem;
 }
 
+// As Wine: the OEM text, when not put, is made from the Unicode text and
+// kept with the clipboard's other data.
+static ClipboardFormat *SynthesizedOemText(void) {
+  ClipboardFormat *unicode = FindFormat(CF_UNICODETEXT);
+  ClipboardFormat *free = FindFormat(0);
+  const WCHAR *wide = unicode && unicode->data ? (const WCHAR *)GlobalLock(unicode->data) : NULL;
+  int size = wide ? WideCharToMultiByte(CP_OEMCP, 0, wide, -1, NULL, 0, NULL, NULL) : 0;
+  HGLOBAL block = size > 0 && free ? GlobalAlloc(GMEM_MOVEABLE, (SIZE_T)size) : NULL;
+  if (block) {
+    WideCharToMultiByte(CP_OEMCP, 0, wide, -1, (char *)GlobalLock(block), size, NULL, NULL);
+    GlobalUnlock(block);
+    free->format = CF_OEMTEXT;
+    free->data = block;
+  }
+  if (wide)
+    GlobalUnlock(unicode->data);
+  return block ? free : NULL;
+}
+
 extern "C" HANDLE WINAPI GetClipboardData(UINT uFormat) {
   if (TakeInjectedFault("GetClipboardData"))
     return NULL;
@@ -124,6 +143,8 @@ extern "C" HANDLE WINAPI GetClipboardData(UINT uFormat) {
   pthread_mutex_lock(&ClipboardLock);
   BOOL open = OpenedByThisThread();
   ClipboardFormat *slot = open && uFormat ? FindFormat(uFormat) : NULL;
+  if (open && !slot && uFormat == CF_OEMTEXT)
+    slot = SynthesizedOemText();
   if (slot)
     data = slot->data;
   pthread_mutex_unlock(&ClipboardLock);

@@ -1,0 +1,70 @@
+// The names' setting: what a stored value and the interface's language
+// give, and the menu of the three choices.
+#include "datetext/locale_names.h"
+#include "plugin/names_setting.h"
+#include "presets/quick_format_settings.h"
+#include "support/plugin_fixture.h"
+
+typedef FakeDialogsTest NamesSettingTest;
+
+static const DWORD NothingStored = 0xFFFFFFFF;
+
+TEST_F(NamesSettingTest, AStoredChoiceWinsAndOtherwiseTheInterfaceDecides) {
+  const struct {
+    const char *interfaceLanguage;
+    DWORD stored;
+    int usersLanguage;
+  } cases[] = {
+      {"en", NothingStored, 0},
+      {"en", 2, 0},
+      {"en", 1, 1},
+      {"en", 0, 0},
+      {"ru", NothingStored, 1},
+      {"ru", 2, 1},
+      {"ru", 1, 1},
+      {"ru", 0, 0},
+      {"ru", 7, 1},
+      {"", NothingStored, 0},
+  };
+  for (const auto &c : cases) {
+    Host().messages[MSG_INTERFACE_LANGUAGE] = c.interfaceLanguage;
+    DeleteRegTree(Key("Config"));
+    if (c.stored != NothingStored)
+      PutRegNumber(Key("Config"), NAMES_SETTING_VALUE, c.stored);
+    ReadLanguageSetting();
+    EXPECT_EQ(c.usersLanguage, UserLanguageForAll)
+        << "interface \"" << c.interfaceLanguage << "\", stored " << (int)c.stored;
+  }
+  UserLanguageForAll = 0;
+}
+
+TEST_F(NamesSettingTest, TheMenuMarksTheChoiceInForceAndStoresTheOneChosen) {
+  Host().messages[MSG_INTERFACE_LANGUAGE] = "ru";
+  ReadLanguageSetting();
+  const struct {
+    MenuReply reply;
+    int marked;   // the line marked when the menu opens
+    DWORD stored; // afterwards
+    int usersLanguage;
+  } steps[] = {
+      {Enter(1), 0, 1, 1},
+      {Enter(2), 1, 0, 0},
+      {Esc(), 2, 0, 0},
+      {Enter(0), 2, 2, 1},
+  };
+  for (const auto &step : steps) {
+    Host().menus.clear();
+    Host().menuReplies = {step.reply};
+    EditNamesSetting();
+    ASSERT_EQ(1u, Host().menus.size());
+    const MenuCall &menu = Host().menus[0];
+    EXPECT_EQ("Names of months and days", menu.title);
+    EXPECT_EQ("Languages", menu.helpTopic);
+    ASSERT_EQ(3u, menu.items.size());
+    for (int line = 0; line < 3; line++)
+      EXPECT_EQ(line == step.marked, menu.items[line].Checked != 0) << "line " << line;
+    EXPECT_EQ(step.stored, GetRegNumber(Key("Config"), NAMES_SETTING_VALUE));
+    EXPECT_EQ(step.usersLanguage, UserLanguageForAll) << "in force at once";
+  }
+  UserLanguageForAll = 0;
+}
