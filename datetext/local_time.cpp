@@ -186,8 +186,16 @@ long long SecondsOfRecord(const struct tm *record) {
   return moment.days * SecondsPerDay + moment.second;
 }
 
+long long DaysOfSeconds(long long seconds) {
+  // 86400 is 128 * 675: a shift and a 32-bit division, which hold the
+  // moments of about 8,700 years either way of 1970.
+  const long long limit = (1LL << 38) - 256;
+  int scaled = (int)((seconds < -limit ? -limit : seconds > limit ? limit : seconds) >> 7);
+  return scaled / 675 - (scaled % 675 < 0);
+}
+
 void RecordOfSeconds(long long seconds, struct tm *record) {
-  long long days = seconds / SecondsPerDay - (seconds % SecondsPerDay < 0);
+  long long days = DaysOfSeconds(seconds);
   ToRecord(Carried(days, seconds - days * SecondsPerDay), record);
 }
 

@@ -48,8 +48,10 @@ int UtcToLocal(const struct tm *utc, struct tm *local, int *offsetMinutes);
 
 /* A record's date and time as seconds since 1970 (fields out of range
    carry over, as mktime's do), and back: every field filled as gmtime
-   fills them. */
+   fills them; and the day of a moment, counted from 1970. Moments are
+   held within about 8,700 years of 1970. */
 long long SecondsOfRecord(const struct tm *record);
 void RecordOfSeconds(long long seconds, struct tm *record);
+long long DaysOfSeconds(long long seconds);
 
 #endif

@@ -21,7 +21,7 @@ struct YearRule {
   ZoneRule Rule;
 };
 
-enum { KEY_SIZE = 48, DISPLAY_SIZE = 128, NAME_SIZE = 40 };
+enum { KEY_SIZE = 48, DISPLAY_SIZE = 128, NAME_SIZE = 40, WORD_SIZE = 32, WORDS_KEPT = 8 };
 
 struct Zone {
   char Key[KEY_SIZE];         // the key's name, ASCII
@@ -30,19 +30,30 @@ struct Zone {
   int FirstRule, RuleCount;   // in Kept.Rules; at least one
 };
 
-// Every zone, read on first use and kept until the module is unloaded.
+// The last words looked up, and the zone each names (-1: none).
+struct ZoneWord {
+  char Word[WORD_SIZE];
+  int Index;
+};
+
+// Every zone, read on first use and kept until the module is unloaded; the
+// words are kept in the zones' block, so that the module's own data stays
+// small.
 static struct {
   struct Zone *Zones;
   int ZoneCount;
   struct YearRule *Rules;
   int RuleCount, RuleCapacity;
   int Loaded;
+  struct ZoneWord *Words;
+  int NextWord;
 } Kept;
-// The loading is shared with the clock's thread; what it loaded is only read.
+// Loading and the words are shared with the clock's thread; the zones, once
+// loaded, are only read.
 static volatile LONG ZonesLock;
 
 static const char ZonesPath[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones";
-static const int FirstYear = 1601, LastYear = 30827; // what Windows' dates hold
+static const int FirstYear = 1601, LastYear = 9999;
 
 static int IsChangeDate(const SYSTEMTIME *date) {
   if (!date->wMonth)
@@ -174,7 +185,12 @@ static void LoadZones(void) {
     count++, length = KEY_SIZE;
   // A list cut short by a failing call would match words to other zones.
   if (count && status == ERROR_NO_MORE_ITEMS)
-    Kept.Zones = (struct Zone *)GlobalAlloc(GMEM_FIXED, count * sizeof(struct Zone));
+    Kept.Zones = (struct Zone *)GlobalAlloc(GMEM_FIXED, count * sizeof(struct Zone) +
+                                                            WORDS_KEPT * sizeof(struct ZoneWord));
+  if (Kept.Zones) {
+    Kept.Words = (struct ZoneWord *)(Kept.Zones + count);
+    memset(Kept.Words, 0, WORDS_KEPT * sizeof(struct ZoneWord));
+  }
   for (DWORD index = 0; Kept.Zones && index < count; index++) {
     length = KEY_SIZE;
     if (RegEnumKeyExA(root, index, name, &length, NULL, NULL, NULL, NULL) != ERROR_SUCCESS)
@@ -186,16 +202,16 @@ static void LoadZones(void) {
   RegCloseKey(root);
 }
 
-// The zones, loaded by the first caller; 0 when the registry has none.
-static int ZonesReady(void) {
+// The zones, loaded by the first caller.
+static void LockZones(void) {
   while (InterlockedCompareExchange(&ZonesLock, 1, 0) != 0)
     Sleep(0);
   if (!Kept.Loaded)
     LoadZones();
   Kept.Loaded = 1;
-  InterlockedExchange(&ZonesLock, 0);
-  return Kept.ZoneCount;
 }
+
+static void UnlockZones(void) { InterlockedExchange(&ZonesLock, 0); }
 
 void ReleaseTimeZones(void) {
   if (Kept.Zones)
@@ -210,7 +226,7 @@ static const int SecondsPerDay = 86400;
 static long long YearOfSeconds(long long seconds) {
   long long year;
   int month, day;
-  CivilFromDays(seconds / SecondsPerDay - (seconds % SecondsPerDay < 0), &year, &month, &day);
+  CivilFromDays(DaysOfSeconds(seconds), &year, &month, &day);
   return year;
 }
 
@@ -259,14 +275,12 @@ static LONG BiasOf(const ZoneRule *rule, int daylight) {
 }
 
 static const struct Zone *NamedZone(const TimeZoneRef *zone) {
-  if (zone->kind != ZONE_NAMED || !ZonesReady() || zone->index < 0 || zone->index >= Kept.ZoneCount)
+  if (zone->kind != ZONE_NAMED)
     return NULL;
-  return &Kept.Zones[zone->index];
-}
-
-static int InYears(long long seconds) {
-  long long year = YearOfSeconds(seconds);
-  return year >= FirstYear && year <= LastYear;
+  LockZones();
+  int known = zone->index >= 0 && zone->index < Kept.ZoneCount;
+  UnlockZones();
+  return known ? &Kept.Zones[zone->index] : NULL;
 }
 
 // The offset of a fixed or named zone at a moment in UTC or, with `wall`
@@ -274,12 +288,13 @@ static int InYears(long long seconds) {
 static int OffsetAt(const TimeZoneRef *ref, long long moment, int wall, int *offset,
                     int *daylight) {
   const struct Zone *zone = NamedZone(ref);
+  long long year = YearOfSeconds(moment);
   *offset = ref->fixedMinutes;
   *daylight = 0;
-  if (!InYears(moment) || (ref->kind != ZONE_FIXED && !zone))
+  if (year < FirstYear || year > LastYear || (ref->kind != ZONE_FIXED && !zone))
     return 0;
   if (zone) {
-    const ZoneRule *rule = RuleOfYear(zone, YearOfSeconds(moment));
+    const ZoneRule *rule = RuleOfYear(zone, year);
     long long standard = wall ? 0 : 60LL * (rule->Bias + rule->StandardBias);
     long long daylightBias = wall ? 0 : 60LL * (rule->Bias + rule->DaylightBias);
     int state = IsDaylight(rule, moment - standard, moment - daylightBias);
@@ -360,7 +375,7 @@ static int ParseOffset(const char *text, int *minutes) {
 }
 
 // Steps 3 to 6 of the order the header gives: the first zone that matches
-// at the earliest step.
+// at the earliest step; -1 when none does.
 static int FindNamedZone(const char *wanted) {
   char standard[DISPLAY_SIZE + 16];
   CopyCut(standard, wanted, DISPLAY_SIZE);
@@ -373,6 +388,26 @@ static int FindNamedZone(const char *wanted) {
         return index;
     }
   return -1;
+}
+
+// The last words' zones are kept, so that a format expanded again and
+// again (the clock's, each second) does not search every zone each time.
+static int KeptNamedZone(const char *wanted) {
+  int index = -2;
+  LockZones();
+  for (int i = 0; Kept.Words && i < WORDS_KEPT && index == -2; i++)
+    if (strcmp(Kept.Words[i].Word, wanted) == 0)
+      index = Kept.Words[i].Index;
+  if (index == -2) {
+    index = FindNamedZone(wanted);
+    if (Kept.Words && strlen(wanted) < WORD_SIZE) {
+      int slot = Kept.NextWord++ % WORDS_KEPT;
+      strcpy(Kept.Words[slot].Word, wanted);
+      Kept.Words[slot].Index = index;
+    }
+  }
+  UnlockZones();
+  return index;
 }
 
 int FindTimeZone(const char *text, int length, TimeZoneRef *zone) {
@@ -393,7 +428,7 @@ int FindTimeZone(const char *text, int length, TimeZoneRef *zone) {
     found.kind = ZONE_FIXED;
     if (length > 3 && !ParseOffset(wanted + 3, &found.fixedMinutes))
       return 0;
-  } else if (ZonesReady() && (found.index = FindNamedZone(wanted)) >= 0)
+  } else if ((found.index = KeptNamedZone(wanted)) >= 0)
     found.kind = ZONE_NAMED;
   else
     return 0;

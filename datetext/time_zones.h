@@ -41,7 +41,7 @@ int FindTimeZone(const char *text, int length, TimeZoneRef *zone);
    gmtime fills them; fields out of range carry over): every field of
    `local` filled as localtime would, tm_isdst included, and the zone's
    offset east of UTC in minutes at that moment. Returns 1; 0 when it cannot
-   be told (an unknown zone, a year outside 1601..30827). */
+   be told (an unknown zone, a year outside 1601..9999). */
 int ZoneTimeFromUtc(const TimeZoneRef *zone, const struct tm *utc, struct tm *local,
                     int *offsetMinutes);
 

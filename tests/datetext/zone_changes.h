@@ -1,31 +1,9 @@
 // Made by zone_tables.py from the IANA data (tzdata 2025b) and Wine's registry.
 // Rows dropped where Windows' rules differ from the IANA data:
-//   Egypt Standard Time (Africa/Cairo) at 2023-04-27 22:00:00 UTC: IANA +180 daylight, Windows +120
-//   Egypt Standard Time (Africa/Cairo) at 2023-10-26 20:59:59 UTC: IANA +180 daylight, Windows +120
-//   Egypt Standard Time (Africa/Cairo) at 2023-10-26 21:00:00 UTC: IANA +120, its wall clock repeated, Windows +120
-//   Egypt Standard Time (Africa/Cairo) at 2024-04-25 22:00:00 UTC: IANA +180 daylight, Windows +120
-//   Egypt Standard Time (Africa/Cairo) at 2024-10-31 20:59:59 UTC: IANA +180 daylight, Windows +120
-//   Egypt Standard Time (Africa/Cairo) at 2024-10-31 21:00:00 UTC: IANA +120, its wall clock repeated, Windows +120
-//   Egypt Standard Time (Africa/Cairo) at 2025-04-24 22:00:00 UTC: IANA +180 daylight, Windows +120
-//   Egypt Standard Time (Africa/Cairo) at 2025-10-30 20:59:59 UTC: IANA +180 daylight, Windows +120
-//   Egypt Standard Time (Africa/Cairo) at 2025-10-30 21:00:00 UTC: IANA +120, its wall clock repeated, Windows +120
-//   Egypt Standard Time (Africa/Cairo) at 2026-04-23 22:00:00 UTC: IANA +180 daylight, Windows +120
-//   Egypt Standard Time (Africa/Cairo) at 2026-10-29 20:59:59 UTC: IANA +180 daylight, Windows +120
-//   Egypt Standard Time (Africa/Cairo) at 2026-10-29 21:00:00 UTC: IANA +120, its wall clock repeated, Windows +120
-//   Egypt Standard Time (Africa/Cairo) at 2027-04-29 22:00:00 UTC: IANA +180 daylight, Windows +120
-//   Egypt Standard Time (Africa/Cairo) at 2027-10-28 20:59:59 UTC: IANA +180 daylight, Windows +120
-//   Egypt Standard Time (Africa/Cairo) at 2027-10-28 21:00:00 UTC: IANA +120, its wall clock repeated, Windows +120
-//   Egypt Standard Time (Africa/Cairo) at 2028-04-27 22:00:00 UTC: IANA +180 daylight, Windows +120
-//   Egypt Standard Time (Africa/Cairo) at 2028-10-26 20:59:59 UTC: IANA +180 daylight, Windows +120
-//   Egypt Standard Time (Africa/Cairo) at 2028-10-26 21:00:00 UTC: IANA +120, its wall clock repeated, Windows +120
-//   Egypt Standard Time (Africa/Cairo) at 2029-04-26 22:00:00 UTC: IANA +180 daylight, Windows +120
-//   Egypt Standard Time (Africa/Cairo) at 2029-10-25 20:59:59 UTC: IANA +180 daylight, Windows +120
-//   Egypt Standard Time (Africa/Cairo) at 2029-10-25 21:00:00 UTC: IANA +120, its wall clock repeated, Windows +120
-//   Egypt Standard Time (Africa/Cairo) at 2030-04-25 22:00:00 UTC: IANA +180 daylight, Windows +120
-//   Egypt Standard Time (Africa/Cairo) at 2030-10-31 20:59:59 UTC: IANA +180 daylight, Windows +120
-//   Egypt Standard Time (Africa/Cairo) at 2030-10-31 21:00:00 UTC: IANA +120, its wall clock repeated, Windows +120
-// Zone key (blanks as underscores), UTC, wall clock, offset east in minutes,
-// daylight, minutes the wall clock read back lands off the UTC moment.
+//   Egypt Standard Time (Africa/Cairo): 24 rows of 2023-2030, such as at 2023-04-27 22:00:00 UTC:
+//     IANA +180 daylight, Windows +120
+// The zone's word (its key, blanks as underscores), UTC, wall clock, offset east
+// in minutes, daylight, minutes the wall clock read back lands off the UTC moment.
 static const ZoneChange ZoneChanges[] = {
     {"Tokyo_Standard_Time", "2020-01-01 12:00:00", "2020-01-01 21:00:00", 540, 0, 0},
     {"Tokyo_Standard_Time", "2020-07-01 12:00:00", "2020-07-01 21:00:00", 540, 0, 0},

@@ -166,17 +166,20 @@ def write_table(keys, path):
             lines.append('    {"%s", "%s", "%s", %d, %d, %d},' % (
                 "Coordinated_Universal_Time" if key_ == "UTC" else key_.replace(" ", "_"), utc.strftime("%Y-%m-%d %H:%M:%S"),
                 local.strftime("%Y-%m-%d %H:%M:%S"), offset, daylight, back))
-        for (key_, utc, local, offset, daylight, back), windows in dropped:
-            notes.append("   %s (%s) at %s UTC: IANA %+d%s%s, Windows %+d%s" % (
-                key_, iana, utc.strftime("%Y-%m-%d %H:%M:%S"), offset, " daylight" if daylight else "",
-                ", its wall clock repeated" if back else "", windows[0], " daylight" if windows[1] else ""))
+        if dropped:
+            (_, utc, _, offset, daylight, back), windows = dropped[0]
+            years = sorted({row[1].year for row, _ in dropped})
+            notes.append("   %s (%s): %d rows of %d-%d, such as at %s UTC:" % (
+                key, iana, len(dropped), years[0], years[-1], utc.strftime("%Y-%m-%d %H:%M:%S")))
+            notes.append("     IANA %+d%s, Windows %+d%s" % (
+                offset, " daylight" if daylight else "", windows[0], " daylight" if windows[1] else ""))
     with open(path, "w") as out:
         out.write("// Made by zone_tables.py from the IANA data (tzdata %s) and Wine's registry.\n" %
                   zoneinfo_version())
         out.write("// Rows dropped where Windows' rules differ from the IANA data:\n")
         out.write("".join("//%s\n" % n for n in notes) or "//   none\n")
-        out.write("// Zone key (blanks as underscores), UTC, wall clock, offset east in minutes,\n"
-                  "// daylight, minutes the wall clock read back lands off the UTC moment.\n")
+        out.write("// The zone's word (its key, blanks as underscores), UTC, wall clock, offset east\n"
+                  "// in minutes, daylight, minutes the wall clock read back lands off the UTC moment.\n")
         out.write("static const ZoneChange ZoneChanges[] = {\n%s\n};\n" % "\n".join(lines))
 
 

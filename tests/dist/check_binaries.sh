@@ -45,6 +45,11 @@ check_release "$dll"
 # Windows 2000 lacks it: looked up when used, so the DLL still loads there.
 "$objdump" -p "$dll" | grep -q TzSpecificLocalTimeToSystemTime &&
   fail "Horalis.dll imports TzSpecificLocalTimeToSystemTime, which Windows 2000 lacks"
+# Zones are computed from the registry's rules, with no call newer than
+# Windows 2000.
+"$objdump" -p "$dll" |
+  grep -qE 'TimeZoneInformationForYear|TzSpecificLocalTimeEx|TzSpecificLocalTimeToSystemTimeEx|DynamicTimeZone' &&
+  fail "Horalis.dll imports a time-zone call Windows 2000 lacks"
 # Locales are matched by their ISO codes, which Windows 2000 gives too.
 "$objdump" -p "$dll" | grep -qE 'LocaleNameToLCID|GetLocaleInfoEx|GetDateFormatEx' &&
   fail "Horalis.dll imports a locale call Windows 2000 lacks"
