@@ -1,7 +1,5 @@
 #include "datetext/date_offset.h"
 
-#include <string.h>
-
 #include "calendar/calendar_date.h"
 #include "datetext/civil_date.h"
 #include "datetext/local_time.h"
@@ -29,41 +27,6 @@ int StepCalendar(struct tm *record, const struct DateOffset *offset) {
   record->tm_mday = day;
   record->tm_wday = WeekdayOfDays(days);
   record->tm_yday = DayOfYear(stepYear, month, day);
-  return 1;
-}
-
-struct KeptZone {
-  char Text[32];
-  int Length;
-  TimeZoneRef Zone;
-};
-
-// Shared with the clock's thread.
-static struct KeptZone LastZone;
-static volatile LONG LastZoneLock;
-
-static void CopyKept(struct KeptZone *to, const struct KeptZone *from) {
-  while (InterlockedCompareExchange(&LastZoneLock, 1, 0) != 0)
-    Sleep(0);
-  *to = *from;
-  InterlockedExchange(&LastZoneLock, 0);
-}
-
-int FindTimeZoneKept(const char *text, int length, TimeZoneRef *zone) {
-  if (length <= 0 || length >= (int)sizeof LastZone.Text)
-    return FindTimeZone(text, length, zone);
-  struct KeptZone last, found;
-  CopyKept(&last, &LastZone);
-  if (last.Length == length && !memcmp(last.Text, text, (size_t)length)) {
-    *zone = last.Zone;
-    return 1;
-  }
-  if (!FindTimeZone(text, length, zone))
-    return 0;
-  memcpy(found.Text, text, (size_t)length);
-  found.Length = length;
-  found.Zone = *zone;
-  CopyKept(&LastZone, &found);
   return 1;
 }
 

@@ -18,10 +18,6 @@ int StepCalendar(struct tm *record, const struct DateOffset *offset);
 /* Whether the record's year lies in 1601 to 9999. */
 int InCalendarYears(const struct tm *record);
 
-/* FindTimeZone, the last word found kept: a clock or a format asks for the
-   same zone again and again, and a search reads every zone's names. */
-int FindTimeZoneKept(const char *text, int length, TimeZoneRef *zone);
-
 /* Where a format's blocks have put its moment so far: the zone named last
    (when Zoned; otherwise the local time the expansion began from) and the
    offset of the last block that gave one. */

@@ -315,7 +315,7 @@ static const char *TakeBlock(const char *percent, Moment *moment) {
     moment->languageLength = block.LanguageLength;
   }
   TimeZoneRef zone;
-  int zoneFound = block.Zone && FindTimeZoneKept(block.Zone, block.ZoneLength, &zone);
+  int zoneFound = block.Zone && FindTimeZone(block.Zone, block.ZoneLength, &zone);
   if (zoneFound) {
     moment->place.Zoned = zone.kind != ZONE_LOCAL;
     moment->place.Zone = zone;
