@@ -46,13 +46,21 @@ int PlaceMoment(const struct BlockPlace *place, const struct tm *local, const st
   // clock stepped by days is read back for its offset then.
   long long seconds = offset->ExactDays * 86400LL + offset->Seconds;
   if (seconds || (asked && (offset->Months || offset->Days))) {
-    struct tm moved;
+    struct tm moved, stepped = *wall;
     asked = 1;
     if (!ZoneTimeToUtc(zone, wall, &moved))
       return 0;
     RecordOfSeconds(SecondsOfRecord(&moved) + seconds, &moved);
     if (!ZoneTimeFromUtc(zone, &moved, wall, offsetMinutes))
       return 0;
+    // A day stepped into the hour skipped when daylight saving starts is
+    // read in standard time, an hour on (2:30 is 3:30 daylight), never back.
+    long long back = seconds ? 0 : SecondsOfRecord(&stepped) - SecondsOfRecord(wall);
+    if (back > 0) {
+      RecordOfSeconds(SecondsOfRecord(&moved) + back, &moved);
+      if (!ZoneTimeFromUtc(zone, &moved, wall, offsetMinutes))
+        return 0;
+    }
   }
   return InCalendarYears(wall) ? 2 - asked : 0;
 }

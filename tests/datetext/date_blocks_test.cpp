@@ -91,6 +91,8 @@ TEST(DateBlocks, OffsetsStepTheCalendarInTheZonesTime) {
       {"2026-03-07 17:00:00", "%{@Eastern +1d}%F %T %z", "2026-03-08 12:00:00 -0400"},
       {"2026-03-07 17:00:00", "%{@Eastern +24h}%F %T %z", "2026-03-08 13:00:00 -0400"},
       {"2026-11-01 16:00:00", "%{@Eastern -1d}%F %T %z", "2026-10-31 11:00:00 -0400"},
+      // A day on into the hour skipped: the time read in standard time.
+      {"2026-03-07 07:30:00", "%{@Eastern +1d}%F %T %z", "2026-03-08 03:30:00 -0400"},
       {"2026-04-04 01:00:00", "%{@AUS_Eastern +1d}%F %T %z", "2026-04-05 12:00:00 +1000"},
       {"2026-04-04 01:00:00", "%{@AUS_Eastern +1440min}%F %T %z", "2026-04-05 11:00:00 +1000"},
       // The ends of the calendar's years.
