@@ -1,10 +1,13 @@
 /* libFuzzer target: any format expanded for any time record into a buffer
-   of any size. The text must end inside the buffer and be as long as the
-   expansion says (empty when it says the moment left the years). */
+   of any size, with the runtime's names or the user's, and the clipboard's
+   OEM and Unicode texts. Each text must end inside its buffer, the OEM one
+   be as long as the expansion says (empty when it says the moment left the
+   years). */
 #include <stdlib.h>
 #include <string.h>
 
 #include "datetext/date_text.h"
+#include "datetext/locale_names.h"
 #include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *Data, size_t Size) {
@@ -25,13 +28,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *Data, size_t Size) {
   format[length] = 0;
   // A buffer of exactly its size, so that a byte past it is caught.
   char *buffer = (char *)malloc((size_t)size);
-  int produced = ExpandDateText(buffer, size, format, options & 0x40 ? NULL : &moment);
+  // The user's names for every format, and the clipboard's two texts.
+  UserLanguageForAll = (options & 0x20) != 0;
+  const struct tm *given = options & 0x40 ? NULL : &moment;
+  int produced = ExpandDateText(buffer, size, format, given);
   // A moment a block puts outside the calendar's years gives no text.
   if (produced == DATE_OUT_OF_RANGE && buffer[0] == 0)
     produced = 0;
   if (produced < 0 || produced >= size || !memchr(buffer, 0, (size_t)size) ||
       strlen(buffer) != (size_t)produced)
     abort();
+  WCHAR *wide = (WCHAR *)malloc((size_t)size * sizeof(WCHAR));
+  produced = ExpandClipboardTexts(buffer, size, wide, size, format, given);
+  int ends = 0;
+  for (int i = 0; i < size && !ends; i++)
+    ends = wide[i] == 0;
+  if (produced < 0 || produced >= size || strlen(buffer) != (size_t)produced || !ends)
+    abort();
+  free(wide);
   free(buffer);
   free(format);
   return 0;

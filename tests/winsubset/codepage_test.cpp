@@ -1,6 +1,7 @@
 // OEM 866 to ANSI 1251 and back, as a Russian Windows converts.
 #include <string.h>
 
+#include <algorithm>
 #include <string>
 
 #include "test_scratch.h"
@@ -74,4 +75,37 @@ TEST(CodePage, StringsConvertWholeAndInPlace) {
   EXPECT_STREQ("\x8F\xE0\xA8\xA2\xA5\xE2, world", text) << "and back";
   EXPECT_FALSE(OemToCharA(NULL, text)) << "a null source is refused";
   EXPECT_FALSE(OemToCharA("x", NULL)) << "a null destination is refused";
+}
+
+// UTF-8 both ways, an invalid byte as U+FFFD, and capitals of the letters
+// the names use.
+TEST(CodePage, Utf8AndCapitalsOfTheNamesLetters) {
+  const struct {
+    const char *utf8;
+    std::u16string wide, upper;
+  } cases[] = {
+      {"d\xC3\xA9"
+       "c",
+       u"d\u00E9c", u"D\u00C9C"},
+      {"\xD0\xB4\xD0\xB5\xD0\xBA \xD1\x96", u"\u0434\u0435\u043A \u0456",
+       u"\u0414\u0415\u041A \u0406"},
+      {"12\xE6\x9C\x88", u"12\u6708", u"12\u6708"},
+      {"a\xFF"
+       "b",
+       u"a\uFFFDb", u"A\uFFFDB"},
+  };
+  for (const auto &c : cases) {
+    WCHAR wide[16];
+    int count = MultiByteToWideChar(CP_UTF8, 0, c.utf8, -1, wide, 16);
+    ASSERT_EQ((int)c.wide.size() + 1, count) << c.utf8;
+    EXPECT_TRUE(std::equal(c.wide.begin(), c.wide.end(), wide)) << c.utf8;
+    if (c.wide.find(u'\uFFFD') == std::u16string::npos) {
+      char back[32];
+      EXPECT_EQ((int)strlen(c.utf8) + 1,
+                WideCharToMultiByte(CP_UTF8, 0, wide, -1, back, sizeof back, NULL, NULL));
+      EXPECT_STREQ(c.utf8, back) << "back to UTF-8";
+    }
+    CharUpperBuffW(wide, (DWORD)c.wide.size());
+    EXPECT_TRUE(std::equal(c.upper.begin(), c.upper.end(), wide)) << "capitals of " << c.utf8;
+  }
 }
