@@ -63,9 +63,11 @@ struct Moment {
   const char *format; // the whole format, which decides the genitive
   const char *at;     // the conversion of the format being expanded
   int namesAsked;     // a name or layout was asked of a language
-  // Where the blocks put the moment: the record the expansion began from
-  // (in UTC when startUtc), the offset it was read with when known, and
-  // the zone and offset in force; the zone %Z names when zoned.
+  // Where the blocks put the moment, once the first is met: the record
+  // the expansion began from (in UTC when startUtc), the offset it was read
+  // with when known, and the zone and offset in force; the zone %Z names
+  // when zoned.
+  int blocksMet;
   struct tm start;
   int startUtc, startOffsetKnown, startOffset;
   struct BlockPlace place;
@@ -269,6 +271,19 @@ static int AppendLocaleText(char *buffer, int size, int used, Moment *moment, ch
   return count < 0 ? -1 : Append(buffer, size, used, text, count);
 }
 
+// The moment as the first block finds it, before any block moved it.
+static void StartBlocks(Moment *moment) {
+  moment->blocksMet = 1;
+  moment->start = moment->record;
+  moment->startUtc = moment->utc;
+  moment->startOffsetKnown = moment->zoneRead && moment->zoneKnown;
+  moment->startOffset = moment->offset;
+  // "!" is a block naming UTC before the format.
+  memset(&moment->place, 0, sizeof moment->place);
+  moment->place.Zoned = moment->utc;
+  moment->place.Zone.kind = ZONE_FIXED;
+}
+
 // The UTC moment the expansion began from; 0 when it cannot be told.
 static int StartInUtc(const Moment *moment, struct tm *utc) {
   if (moment->startUtc || moment->startOffsetKnown) {
@@ -309,6 +324,8 @@ static const char *TakeBlock(const char *percent, Moment *moment) {
   struct FormatBlock block;
   if (!ReadFormatBlock(percent, &block))
     return NULL;
+  if (!moment->blocksMet)
+    StartBlocks(moment);
   if (block.Language) {
     int runtime = block.LanguageLength == 1 && (*block.Language == 'C' || *block.Language == 'c');
     moment->language = runtime ? NULL : block.Language;
@@ -546,14 +563,7 @@ static int TakeMoment(Moment *moment, const struct tm *given, int utc, const cha
   }
   // A clock, or UTC, may reach past the calendar's years.
   ClampTimeRecord(&moment->record);
-  moment->start = moment->record;
-  moment->startUtc = utc;
-  moment->startOffsetKnown = !given && moment->zoneRead && moment->zoneKnown;
-  moment->startOffset = moment->offset;
-  // "!" is a block naming UTC before the format.
-  memset(&moment->place, 0, sizeof moment->place);
-  moment->place.Zoned = utc;
-  moment->place.Zone.kind = ZONE_FIXED;
+  moment->blocksMet = 0;
   moment->zoned = 0;
   moment->outOfRange = 0;
   return 1;
