@@ -30,6 +30,21 @@ static void PutInTwentyLanguages(void) {
   Plugin.PutHoralis(Formats[next++ % 20], NULL);
 }
 
+// Each call in the next of twenty zones, a day on: every zone's rules read
+// once and kept.
+static void PutInTwentyZones(void) {
+  static const char *const Formats[] = {
+      "%{@Tokyo +1d}%c %z %Z",         "%{@Moscow +1d}%c %z %Z",   "%{@Pacific +1d}%c %z %Z",
+      "%{@Eastern +1d}%c %z %Z",       "%{@Central +1d}%c %z %Z",  "%{@Mountain +1d}%c %z %Z",
+      "%{@GMT +1d}%c %z %Z",           "%{@Romance +1d}%c %z %Z",  "%{@India +1d}%c %z %Z",
+      "%{@China +1d}%c %z %Z",         "%{@AUS_Eastern +1d}%c %Z", "%{@New_Zealand +1d}%c %Z",
+      "%{@E._South_America +1d}%c %Z", "%{@Arabian +1d}%c %z %Z",  "%{@Singapore +1d}%c %Z",
+      "%{@Korea +1d}%c %z %Z",         "%{@Hawaiian +1d}%c %Z",    "%{@Alaskan +1d}%c %z %Z",
+      "%{@UTC+5:30 +1d}%c %z %Z",      "%{@Nepal +1d}%c %z %Z"};
+  static int next;
+  Plugin.PutHoralis(Formats[next++ % 20], NULL);
+}
+
 static const MenuAnswer QuickInsertion[] = {{0, -1}};
 static void InsertIntoEditor(void) { Plugin.OpenPlugin(OPEN_EDITOR, 0); }
 static void InsertIntoCommandLine(void) { Plugin.OpenPlugin(OPEN_PLUGINSMENU, 0); }
@@ -84,6 +99,7 @@ static const Operation Operations[] = {
     {"start-up (SetStartupInfo, GetPluginInfo)", NO_ANSWERS, StartUp},
     {"PutHoralis", NO_ANSWERS, PutOnClipboard},
     {"PutHoralis in 20 languages in turn", NO_ANSWERS, PutInTwentyLanguages},
+    {"PutHoralis in 20 zones in turn", NO_ANSWERS, PutInTwentyZones},
     {"quick insertion into the editor", ANSWERS(QuickInsertion), InsertIntoEditor},
     {"quick insertion into the command line", ANSWERS(QuickInsertion), InsertIntoCommandLine},
     {"presets menu opened and left", ANSWERS(PresetsThenEsc), OpenFromEditor},

@@ -2,6 +2,7 @@
 
 #include "calendar/calendar_date.h"
 #include "datetext/civil_date.h"
+#include "datetext/local_time.h"
 
 int InCalendarYears(const struct tm *record) {
   return record->tm_year >= 1601 - 1900 && record->tm_year <= 9999 - 1900;
@@ -27,4 +28,39 @@ int StepCalendar(struct tm *record, const struct DateOffset *offset) {
   record->tm_wday = WeekdayOfDays(days);
   record->tm_yday = DayOfYear(stepYear, month, day);
   return 1;
+}
+
+int PlaceMoment(const struct BlockPlace *place, const struct tm *local, const struct tm *utc,
+                struct tm *wall, int *offsetMinutes) {
+  static const TimeZoneRef LocalZone = {ZONE_LOCAL, 0, 0};
+  const TimeZoneRef *zone = place->Zoned ? &place->Zone : &LocalZone;
+  const struct DateOffset *offset = &place->Offset;
+  int asked = place->Zoned;
+  *wall = *local;
+  if (asked && !ZoneTimeFromUtc(zone, utc, wall, offsetMinutes))
+    return 0;
+  if (!StepCalendar(wall, offset))
+    return 0;
+  // An exact duration is counted in UTC: across a change of daylight
+  // saving the wall clock moves by an hour more or less. A zone's wall
+  // clock stepped by days is read back for its offset then.
+  long long seconds = offset->ExactDays * 86400LL + offset->Seconds;
+  if (seconds || (asked && (offset->Months || offset->Days))) {
+    struct tm moved, stepped = *wall;
+    asked = 1;
+    if (!ZoneTimeToUtc(zone, wall, &moved))
+      return 0;
+    RecordOfSeconds(SecondsOfRecord(&moved) + seconds, &moved);
+    if (!ZoneTimeFromUtc(zone, &moved, wall, offsetMinutes))
+      return 0;
+    // A day stepped into the hour skipped when daylight saving starts is
+    // read in standard time, an hour on (2:30 is 3:30 daylight), never back.
+    long long back = seconds ? 0 : SecondsOfRecord(&stepped) - SecondsOfRecord(wall);
+    if (back > 0) {
+      RecordOfSeconds(SecondsOfRecord(&moved) + back, &moved);
+      if (!ZoneTimeFromUtc(zone, &moved, wall, offsetMinutes))
+        return 0;
+    }
+  }
+  return InCalendarYears(wall) ? 2 - asked : 0;
 }

@@ -6,6 +6,7 @@
 #include <time.h>
 
 #include "datetext/format_blocks.h"
+#include "datetext/time_zones.h"
 
 /* Moves the wall-clock date of `record` by the offset's months (the day
    kept, cut to the month's length, as the calendar's steps cut it), then
@@ -16,5 +17,24 @@ int StepCalendar(struct tm *record, const struct DateOffset *offset);
 
 /* Whether the record's year lies in 1601 to 9999. */
 int InCalendarYears(const struct tm *record);
+
+/* Where a format's blocks have put its moment so far: the zone named last
+   (when Zoned; otherwise the local time the expansion began from) and the
+   offset of the last block that gave one. */
+struct BlockPlace {
+  int Zoned;
+  TimeZoneRef Zone;
+  struct DateOffset Offset;
+};
+
+/* The wall-clock time at `place`: `local` (the moment the expansion began
+   from, in local time) or, when zoned, its UTC moment `utc` in the zone;
+   stepped by the offset's months and days, then moved by its exact
+   duration. Fills every field of `wall`, tm_isdst and the zone's offset in
+   minutes included when the zone was asked (zoned, or an exact duration);
+   returns 1 then, 2 when the zone was not asked. 0 when the time leaves
+   the years 1601 to 9999 or the zone cannot tell it. */
+int PlaceMoment(const struct BlockPlace *place, const struct tm *local, const struct tm *utc,
+                struct tm *wall, int *offsetMinutes);
 
 #endif

@@ -2,6 +2,7 @@
 
 #include <string.h>
 
+#include "datetext/date_offset.h"
 #include "datetext/local_time.h"
 #include "datetext/locale_names.h"
 
@@ -62,6 +63,17 @@ struct Moment {
   const char *format; // the whole format, which decides the genitive
   const char *at;     // the conversion of the format being expanded
   int namesAsked;     // a name or layout was asked of a language
+  // Where the blocks put the moment, once the first is met: the record
+  // the expansion began from (in UTC when startUtc), the offset it was read
+  // with when known, and the zone and offset in force; the zone %Z names
+  // when zoned.
+  int blocksMet;
+  struct tm start;
+  int startUtc, startOffsetKnown, startOffset;
+  struct BlockPlace place;
+  int zoned;
+  TimeZoneRef zone;
+  int outOfRange; // a block put the moment outside the calendar's years
 };
 
 static void ReadZone(Moment *moment) {
@@ -196,22 +208,16 @@ static int AppendNumber(char *buffer, int size, int used, const struct tm *t, ch
   return Append(buffer, size, used, digits + sizeof digits - count, count);
 }
 
-// A block "%{...}" from its code on: where it ends, after its '}' (an
-// unterminated block takes the rest of the format).
-static const char *BlockEnd(const char *code) {
-  const char *end = strchr(code, '}');
-  return end ? end + 1 : code + strlen(code);
-}
-
 // One piece of a format: a conversion (its letter), a block ('{') or a
 // character of text (0). Returns where the next piece starts.
 static const char *TakePiece(const char *p, char *letter) {
   *letter = 0;
   if (*p != '%')
     return p + 1;
-  if (p[1] == '{') {
+  const char *blockEnd = p[1] == '{' ? FormatBlockEnd(p) : NULL;
+  if (blockEnd) {
     *letter = '{';
-    return BlockEnd(p + 2);
+    return blockEnd;
   }
   int flags;
   const char *at = TakeConversion(p, &flags);
@@ -265,15 +271,77 @@ static int AppendLocaleText(char *buffer, int size, int used, Moment *moment, ch
   return count < 0 ? -1 : Append(buffer, size, used, text, count);
 }
 
-// "%{code}" sets the names' language up to the next one; an unterminated
-// code takes the rest of the format. "C" is the runtime's names.
-static const char *TakeLanguage(const char *code, Moment *moment) {
-  const char *end = BlockEnd(code);
-  int length = (int)(end - code) - (end[-1] == '}');
-  int runtime = length == 1 && (*code == 'C' || *code == 'c');
-  moment->language = runtime ? NULL : code;
-  moment->languageLength = length;
-  return end;
+// The moment as the first block finds it, before any block moved it.
+static void StartBlocks(Moment *moment) {
+  moment->blocksMet = 1;
+  moment->start = moment->record;
+  moment->startUtc = moment->utc;
+  moment->startOffsetKnown = moment->zoneRead && moment->zoneKnown;
+  moment->startOffset = moment->offset;
+  // "!" is a block naming UTC before the format.
+  memset(&moment->place, 0, sizeof moment->place);
+  moment->place.Zoned = moment->utc;
+  moment->place.Zone.kind = ZONE_FIXED;
+}
+
+// The UTC moment the expansion began from; 0 when it cannot be told.
+static int StartInUtc(const Moment *moment, struct tm *utc) {
+  if (moment->startUtc || moment->startOffsetKnown) {
+    long long offset = moment->startUtc ? 0 : moment->startOffset * 60LL;
+    RecordOfSeconds(SecondsOfRecord(&moment->start) - offset, utc);
+    return 1;
+  }
+  return LocalToUtc(&moment->start, utc);
+}
+
+// The record where the blocks put the moment; nothing is written when that
+// leaves the calendar's years or the zone cannot tell the time.
+static void PlaceTakenMoment(Moment *moment) {
+  struct BlockPlace place = moment->place;
+  // Seen from UTC, local time too is a zone's.
+  if (moment->startUtc && !place.Zoned) {
+    place.Zoned = 1;
+    place.Zone.kind = ZONE_LOCAL;
+  }
+  struct tm utc;
+  int placed = !place.Zoned || StartInUtc(moment, &utc)
+                   ? PlaceMoment(&place, &moment->start, &utc, &moment->record, &moment->offset)
+                   : 0;
+  moment->outOfRange |= !placed;
+  moment->utc = 0;
+  moment->zoned = place.Zoned;
+  moment->zone = place.Zone;
+  // A local date's offset and daylight flag are read when a conversion
+  // asks; a zone's came with the time.
+  moment->zoneRead = moment->zoneKnown = placed == 1;
+  moment->isNow = 1;
+}
+
+// A block "%{...}": its words set the language, the zone and the offset
+// from here on; a word not known, or a zone not found, changes nothing.
+// Returns where the format goes on; null when no "}" closes the block.
+static const char *TakeBlock(const char *percent, Moment *moment) {
+  struct FormatBlock block;
+  if (!ReadFormatBlock(percent, &block))
+    return NULL;
+  if (!moment->blocksMet)
+    StartBlocks(moment);
+  if (block.Language) {
+    int runtime = block.LanguageLength == 1 && (*block.Language == 'C' || *block.Language == 'c');
+    moment->language = runtime ? NULL : block.Language;
+    moment->languageLength = block.LanguageLength;
+  }
+  TimeZoneRef zone;
+  int zoneFound = block.Zone && FindTimeZone(block.Zone, block.ZoneLength, &zone);
+  if (zoneFound) {
+    moment->place.Zoned = zone.kind != ZONE_LOCAL;
+    moment->place.Zone = zone;
+  }
+  if (block.HasOffset)
+    moment->place.Offset = block.Offset;
+  if (zoneFound || block.HasOffset)
+    PlaceTakenMoment(moment);
+  return block.End;
 }
 
 // Conversions made of others, in the C locale's layouts.
@@ -334,6 +402,12 @@ static int AppendConversion(char *buffer, int size, int used, Moment *moment, ch
                             int flags) {
   if (conversion == 'Z' && moment->utc)
     return Append(buffer, size, used, "UTC", 3);
+  if (conversion == 'Z' && moment->zoned) {
+    char name[64];
+    UINT codePage = moment->codePage == NAMES_FOR_CLIPBOARD ? CP_OEMCP : moment->codePage;
+    int length = ZoneName(&moment->zone, moment->record.tm_isdst > 0, codePage, name, sizeof name);
+    return Append(buffer, size, used, name, length);
+  }
   if (conversion == 'z')
     return AppendOffset(buffer, size, used, moment, (flags & FLAG_COLON) != 0);
   int named = AppendLocaleText(buffer, size, used, moment, conversion, flags);
@@ -372,6 +446,15 @@ static const char *TakeConversion(const char *percent, int *flags) {
   return q;
 }
 
+int ConversionLength(const char *percent, int *known) {
+  int flags;
+  const char *q = TakeConversion(percent, &flags);
+  *known = *q && (*q == 'z' || IsRuntimeConversion(*q) || strchr(NumericConversions, *q));
+  for (const char *composite : Composites)
+    *known |= *q && composite[0] == *q;
+  return (int)(q - percent) + (*q != 0);
+}
+
 // The format's text and conversions after `used` characters; an unknown
 // conversion stays as it stands.
 static int ExpandFormat(char *buffer, int size, int used, const char *format, Moment *moment,
@@ -383,7 +466,12 @@ static int ExpandFormat(char *buffer, int size, int used, const char *format, Mo
       return Append(buffer, size, used, p, (int)strlen(p));
     used = Append(buffer, size, used, p, (int)(percent - p));
     if (percent[1] == '{') {
-      p = TakeLanguage(percent + 2, moment);
+      // A "%{" that no "}" closes is text, so that the mistake shows.
+      p = TakeBlock(percent, moment);
+      if (!p) {
+        used = Append(buffer, size, used, percent, 2);
+        p = percent + 2;
+      }
       continue;
     }
     int flags;
@@ -441,10 +529,6 @@ static int ExpandInOneCall(char *buffer, int size, const char *format, Moment *m
   return -1;
 }
 
-static int InCalendarYears(const struct tm *record) {
-  return record->tm_year >= 1601 - 1900 && record->tm_year <= 9999 - 1900;
-}
-
 // The given record or now, in UTC when asked; 0 when a given record cannot
 // be told in UTC, or its UTC moment lies outside the calendar's years
 // (nothing is formatted then, rather than a wrong time). A format that may
@@ -458,9 +542,7 @@ static int TakeMoment(Moment *moment, const struct tm *given, int utc, const cha
   if (given) {
     moment->record = *given;
     ClampTimeRecord(&moment->record);
-    if (!utc)
-      return 1;
-    if (!LocalToUtc(&moment->record, &moment->record) || !InCalendarYears(&moment->record))
+    if (utc && (!LocalToUtc(&moment->record, &moment->record) || !InCalendarYears(&moment->record)))
       return 0;
   } else if (utc) {
     ReadUtcTime(&moment->record);
@@ -469,12 +551,21 @@ static int TakeMoment(Moment *moment, const struct tm *given, int utc, const cha
     // daylight saving ends; read with the UTC clock it is not.
     moment->zoneKnown = ReadLocalTimeAndOffset(&moment->record, &moment->offset);
     moment->zoneRead = 1;
+  } else if (strstr(format, "%{")) {
+    // Blocks may ask for UTC: read with the clocks, the daylight flag left
+    // to be read when a conversion asks.
+    moment->zoneKnown = ReadClocks(&moment->record, &moment->offset);
+    moment->zoneRead = moment->zoneKnown;
+    moment->isNow = 1;
   } else {
     ReadLocalClock(&moment->record);
     moment->isNow = 1;
   }
   // A clock, or UTC, may reach past the calendar's years.
   ClampTimeRecord(&moment->record);
+  moment->blocksMet = 0;
+  moment->zoned = 0;
+  moment->outOfRange = 0;
   return 1;
 }
 
@@ -512,9 +603,15 @@ int ExpandDateTextIn(char *buffer, int size, const char *format, const struct tm
   int utc;
   Moment taken;
   format = StartExpansion(buffer, size, format, &utc);
-  if (!format || !TakeMoment(&taken, moment, utc, format))
+  if (!format)
     return 0;
-  return ExpandTaken(buffer, size, format, &taken, codePage);
+  if (!TakeMoment(&taken, moment, utc, format))
+    return DATE_OUT_OF_RANGE;
+  int used = ExpandTaken(buffer, size, format, &taken, codePage);
+  if (!taken.outOfRange)
+    return used;
+  buffer[0] = 0;
+  return DATE_OUT_OF_RANGE;
 }
 
 // Up to `count` characters of a UTF-8 text.
@@ -553,9 +650,14 @@ int ExpandClipboardTexts(char *text, int size, WCHAR *wide, int wideSize, const 
   format = StartExpansion(text, size, format, &utc);
   if (!format || !TakeMoment(&taken, moment, utc, format))
     return 0;
+  Moment again = taken; // blocks move the moment: the second text starts afresh
   int used = ExpandTaken(text, size, format, &taken, NAMES_FOR_CLIPBOARD);
+  if (taken.outOfRange) {
+    text[0] = 0;
+    return 0;
+  }
   // Without a language's names the text's own characters are all of it.
-  if (!taken.namesAsked || !ExpandWhole(format, &taken, wide, wideSize))
+  if (!taken.namesAsked || !ExpandWhole(format, &again, wide, wideSize))
     if (!Decode(CP_OEMCP, text, wide, wideSize))
       wide[0] = 0;
   return used;

@@ -22,8 +22,13 @@ enum {
 
 extern char DateText[DATE_TEXT_SIZE];
 
+/* What the expansions return when the format puts its moment outside the
+   years 1601 to 9999 (a "!" or a block's zone or offset): no text. */
+enum { DATE_OUT_OF_RANGE = -1 };
+
 /* Expands format for moment (now when null) into buffer; always leaves a
-   terminated text. Returns the number of characters produced. */
+   terminated text. Returns the number of characters produced, or
+   DATE_OUT_OF_RANGE. */
 int ExpandDateText(char *buffer, int size, const char *format, const struct tm *moment);
 /* The same for text that goes out in codePage (CP_OEMCP as above, a code
    page's number, or NAMES_FOR_CLIPBOARD): the code page of the names a
@@ -37,6 +42,11 @@ int ExpandDateTextIn(char *buffer, int size, const char *format, const struct tm
    page; both always terminated. Returns the length of `text`. */
 int ExpandClipboardTexts(char *text, int size, WCHAR *wide, int wideSize, const char *format,
                          const struct tm *moment);
+
+/* The length of the conversion at `percent`, its flags, modifier and
+   letter included, and through `known` whether it is one of the set (an
+   expansion writes others as they stand). For the check of a format. */
+int ConversionLength(const char *percent, int *known);
 
 /* Into the editor when target is OPEN_EDITOR, otherwise the command line.
    A "\n" breaks the line in the editor and is a blank on the command line;

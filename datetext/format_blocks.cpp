@@ -93,11 +93,19 @@ static void TakeWord(const char *word, int length, struct FormatBlock *block) {
   }
 }
 
+// No word holds a "%" or a line break: a block missing its "}" ends there
+// rather than take the text up to the next block's.
+const char *FormatBlockEnd(const char *text) {
+  const char *end = text + 2 + strcspn(text + 2, "}%\n");
+  return *end == '}' ? end + 1 : NULL;
+}
+
 int ReadFormatBlock(const char *text, struct FormatBlock *block) {
   memset(block, 0, sizeof *block);
-  const char *end = strchr(text + 2, '}');
-  if (!end)
+  const char *after = FormatBlockEnd(text);
+  if (!after)
     return 0;
+  const char *end = after - 1;
   int words = 0;
   for (const char *p = text + 2; p < end;) {
     while (p < end && IsBlank(*p))
@@ -113,6 +121,6 @@ int ReadFormatBlock(const char *text, struct FormatBlock *block) {
   // "%{}" is the Windows user's own language.
   if (!words)
     block->Language = end;
-  block->End = end + 1;
+  block->End = after;
   return 1;
 }

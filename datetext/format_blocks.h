@@ -6,7 +6,8 @@
      a zone       "@" and its name: "@Tokyo", "@UTC+5:30", "@local";
      an offset    "+N" or "-N" and a unit: s, min, h (exact durations),
                   d, w, mo, y (calendar steps). A block's offsets add up.
-   A word it does not know changes nothing. */
+   A word it does not know changes nothing. A block is closed by the first
+   "}" before any "%" or line break. */
 #ifndef HORALIS_DATETEXT_FORMAT_BLOCKS_H
 #define HORALIS_DATETEXT_FORMAT_BLOCKS_H
 
@@ -32,6 +33,10 @@ struct FormatBlock {
   int UnknownLength;
   const char *End; // just after the closing "}"
 };
+
+/* Where the block at `text` ("%{...") ends, just after its "}"; null when
+   no "}" closes it before a "%", a line break or the end. */
+const char *FormatBlockEnd(const char *text);
 
 /* Reads the block at `text`, which begins "%{". Returns 0 when no "}"
    closes it: the "%{" is then text like any other. */

@@ -4,26 +4,8 @@
 
 #include "datetext/date_text.h"
 #include "datetext/format_blocks.h"
+#include "datetext/time_zones.h"
 #include "hostlink/host_table.h"
-
-// The conversions a format may hold (see date_text.cpp), and the letters
-// the modifiers E and O may precede.
-static const char KnownConversions[] = "aAbBcCdDeFgGhHIjmMnprRStTuUVwWxXyYzZ%";
-static const char AfterE[] = "cCxXyY", AfterO[] = "bBhdeHImMSuUVwWy";
-
-static int IsOneOf(char c, const char *set) { return c != 0 && strchr(set, c) != NULL; }
-
-// The length of the conversion at `percent`, flag and modifier included;
-// 0 when the expansion would keep it as it stands.
-static int ConversionLength(const char *percent) {
-  const char *p = percent + 1;
-  p += *p == '#';
-  if (p[0] == ':' && p[1] == 'z')
-    p++;
-  else if ((*p == 'E' && IsOneOf(p[1], AfterE)) || (*p == 'O' && IsOneOf(p[1], AfterO)))
-    p++;
-  return IsOneOf(*p, KnownConversions) ? (int)(p + 1 - percent) : 0;
-}
 
 struct Fault {
   int Message;
@@ -42,15 +24,19 @@ static int Found(struct Fault *fault, int message, const char *named, int length
 static int FindFault(const char *format, struct Fault *fault) {
   for (const char *p = strchr(format, '%'); p; p = strchr(p, '%')) {
     struct FormatBlock block;
+    TimeZoneRef zone;
+    int known;
     if (p[1] != '{') {
-      int length = ConversionLength(p);
-      if (!length)
-        return Found(fault, MSG_PREVIEW_UNKNOWN_CONVERSION, p, p[1] ? 2 + (p[1] == '#') : 1);
+      int length = ConversionLength(p, &known);
+      if (!known)
+        return Found(fault, MSG_PREVIEW_UNKNOWN_CONVERSION, p, length);
       p += length;
     } else if (!ReadFormatBlock(p, &block)) {
       return Found(fault, MSG_PREVIEW_UNCLOSED_BLOCK, NULL, 0);
     } else if (block.Unknown) {
       return Found(fault, MSG_PREVIEW_UNKNOWN_WORD, block.Unknown, block.UnknownLength);
+    } else if (block.Zone && !FindTimeZone(block.Zone, block.ZoneLength, &zone)) {
+      return Found(fault, MSG_PREVIEW_ZONE_NOT_FOUND, block.Zone - 1, block.ZoneLength + 1);
     } else {
       p = block.End;
     }
@@ -86,6 +72,8 @@ static int PreviewText(const char *format, const struct tm *moment, char *line, 
   // One character more than a text may hold tells a text that is too long.
   char text[DATE_TEXT_SIZE + 1];
   int length = ExpandDateText(text, sizeof text, format, moment);
+  if (length == DATE_OUT_OF_RANGE)
+    return Found(fault, MSG_PREVIEW_OUT_OF_RANGE, NULL, 0);
   if (length > DATE_TEXT_SIZE - 1)
     return Found(fault, MSG_PREVIEW_TOO_LONG, NULL, 0);
   for (char *c = text; *c; c++)

@@ -149,6 +149,12 @@ int ReadLocalOffset(const struct tm *local, int *offsetMinutes, int *isDaylight)
 }
 
 int ReadLocalTimeAndOffset(struct tm *record, int *offsetMinutes) {
+  int known = ReadClocks(record, offsetMinutes);
+  record->tm_isdst = known ? IsDaylightOffset(*offsetMinutes) : 0;
+  return known;
+}
+
+int ReadClocks(struct tm *record, int *offsetMinutes) {
   SYSTEMTIME utc, local;
   GetSystemTime(&utc);
   GetLocalTime(&local);
@@ -163,7 +169,6 @@ int ReadLocalTimeAndOffset(struct tm *record, int *offsetMinutes) {
   int milliseconds = ((int)days * SecondsPerDay + localMoment.second - utcMoment.second) * 1000 +
                      local.wMilliseconds - utc.wMilliseconds + 30000;
   *offsetMinutes = milliseconds / 60000 - (milliseconds % 60000 < 0);
-  record->tm_isdst = IsDaylightOffset(*offsetMinutes);
   return 1;
 }
 

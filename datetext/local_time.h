@@ -17,6 +17,9 @@ void ReadLocalTime(struct tm *record);
    and tm_isdst 0, when the two clocks lie more than two days apart. */
 int ReadLocalTimeAndOffset(struct tm *record, int *offsetMinutes);
 
+/* The same with tm_isdst left 0: the two clocks only, no zone lookup. */
+int ReadClocks(struct tm *record, int *offsetMinutes);
+
 /* Now in local time with tm_isdst left 0: no zone lookup, for texts that
    do not show the zone. */
 void ReadLocalClock(struct tm *record);

@@ -26,6 +26,10 @@
    names, CF_TEXT has the English ones throughout, and CF_UNICODETEXT the
    language's own. GNU's flags work as in GNU date: "%-d", "%_d", "%0e",
    "%^B".
+   "%{@Tokyo}", "%{@UTC+5:30}" or "%{@local}" gives the time in that zone,
+   and "%{+14d}", "%{-2h}", "%{+1mo}" (units s, min, h, d, w, mo, y) move
+   the date, from there on; a date moved outside 1601 to 9999 gives an
+   empty text.
    Names without a "%{...}" follow the user's choice in Horalis (under a
    Russian interface, by default, the Windows user's language). A module
    that parses the text should begin its format with "%{C}": the runtime's

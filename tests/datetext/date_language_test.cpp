@@ -109,9 +109,10 @@ TEST(DateLanguage, TheFormatDecidesWhereTheLanguageApplies) {
   const struct {
     const char *format, *expected;
   } cases[] = {
-      {"%Y%{", "2026"},
-      {"%Y %{ru", "2026 "},
-      {"%{ru%B", ""},
+      // A "%{" that no "}" closes is written as it stands.
+      {"%Y%{", "2026%{"},
+      {"%Y %{ru", "2026 %{ru"},
+      {"%{ru%B", "%{ruDecember"},
       {"%{}%Y-%m-%d %H:%M", "2026-12-07 15:58"},
       {"%{xx}%B %{C}%A", "December Monday"},
       {"%{ru}%{C}%B", "December"},

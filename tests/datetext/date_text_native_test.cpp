@@ -124,3 +124,35 @@ TEST_F(DateTextNowTest, UtcOfAGivenRecordCrossesYearEndsOrGivesNothing) {
         << RecordText(record) << " in " << c.zone << ": the true UTC moment, or nothing";
   }
 }
+
+// Offsets of the local time across the nights daylight saving starts and
+// ends: a day keeps the time of day, 24 hours do not; for now and for a
+// given day alike.
+TEST_F(DateTextNowTest, LocalOffsetsAcrossADaylightSavingNight) {
+  const NowCase cases[] = {
+      {"Europe/Berlin", "2026-03-28 12:00:00", "%{+1d}%F %T %z", "2026-03-29 12:00:00 +0200"},
+      {"Europe/Berlin", "2026-03-28 12:00:00", "%{+24h}%F %T %z", "2026-03-29 13:00:00 +0200"},
+      {"Europe/Berlin", "2026-03-29 01:30:00", "%{+1h}%T %z", "03:30:00 +0200"},
+      {"Europe/Berlin", "2026-10-25 12:00:00", "%{-1d}%F %T %z", "2026-10-24 12:00:00 +0200"},
+      {"Europe/Berlin", "2026-10-25 12:00:00", "%{-1440min}%F %T %z", "2026-10-24 13:00:00 +0200"},
+      {"Australia/Sydney", "2026-04-04 12:00:00", "%{+1d}%F %T %z", "2026-04-05 12:00:00 +1000"},
+      {"Australia/Sydney", "2026-04-04 12:00:00", "%{+86400s}%F %T %z",
+       "2026-04-05 11:00:00 +1000"},
+      {"Asia/Tokyo", "2026-12-07 22:05:09", "%H:%M here, %{@UTC}%H:%M %Z, %{@local}%H:%M",
+       "22:05 here, 13:05 UTC, 22:05"},
+      {"Asia/Tokyo", "2026-12-07 22:05:09", "!%H %{@local}%H %{@Eastern}%H %Z",
+       "13 22 08 Eastern Standard Time"},
+  };
+  for (const NowCase &c : cases) {
+    ZoneScope scope(c.zone);
+    SYSTEMTIME clock = {};
+    ASSERT_EQ(6, sscanf(c.clock, "%hu-%hu-%hu %hu:%hu:%hu", &clock.wYear, &clock.wMonth,
+                        &clock.wDay, &clock.wHour, &clock.wMinute, &clock.wSecond))
+        << c.clock;
+    WinSubset_SetLocalTime(&clock);
+    EXPECT_EQ(c.expected, Expand(c.format, nullptr)) << c.format << " at " << c.clock;
+    struct tm given = GlibcLocal(clock.wYear, clock.wMonth, clock.wDay, clock.wHour, clock.wMinute,
+                                 clock.wSecond);
+    EXPECT_EQ(c.expected, Expand(c.format, &given)) << c.format << " from " << c.clock;
+  }
+}

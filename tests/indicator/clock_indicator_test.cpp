@@ -1,5 +1,6 @@
 // The clock indicator against the console: natively the subset's, under
 // Wine the real one in a pseudo-terminal.
+#include <stdio.h>
 #include <string.h>
 
 #include "hostlink/host_table.h"
@@ -195,6 +196,28 @@ TEST_F(ClockIndicatorTest, SwitchModeOnStopsAndTheNextChoiceStartsAgain) {
   EXPECT_EQ("abcdefghij", Characters(width - 10, 0, 10));
   ShowLabelUntilStopped(
       [&] { EXPECT_TRUE(LabelAppears()) << "choosing the entry once more starts a new display"; });
+}
+
+// The clock's format takes blocks like any other: a clock for another zone,
+// here 5:45 hours east of UTC (no local zone's offset), told from the
+// system's own UTC clock.
+TEST_F(ClockIndicatorTest, AClockForAnotherZone) {
+  StoreClock("%{@UTC+5:45}%H:%M east", 20000);
+  StoreNumber("SwitchMode", 1);
+  ASSERT_TRUE(StartDisplay());
+  std::string expected;
+  EXPECT_TRUE(WaitUntil([&] {
+    SYSTEMTIME utc;
+    GetSystemTime(&utc);
+    int minutes = (utc.wHour * 60 + utc.wMinute + 345) % 1440;
+    char text[16];
+    snprintf(text, sizeof text, "%02d:%02d east", minutes / 60, minutes % 60);
+    expected = text;
+    return Characters(width - (int)expected.size(), 0, (int)expected.size()) == expected;
+  })) << "the time 5:45 hours east of UTC flush right, as "
+      << expected;
+  InvokeClockIndicator();
+  ASSERT_TRUE(WaitForEnd());
 }
 
 TEST_F(ClockIndicatorTest, DefaultFormatAndTimeWithFreshSettings) {
