@@ -50,11 +50,8 @@ static int ShowYear(DialogHandle dialog, int year) {
   return PutItemText(dialog, PICK_VALUE, text);
 }
 
-// A language file older than a note still gets a box with a button.
 static void SayCalendarNote(int msgId) {
-  const char *lines[] = {GetMsgTextOr(MSG_CALENDAR_TITLE, ""), GetMsgTextOr(msgId, ""),
-                         GetMsgTextOr(MSG_CALENDAR_OK, "OK")};
-  ShowHostMessage(0, NULL, lines, 3, 1);
+  ShowTitledNote(MSG_CALENDAR_TITLE, msgId, MSG_CALENDAR_OK, 0);
 }
 
 void SayYearRange(void) { SayCalendarNote(MSG_YEAR_RANGE); }

@@ -40,8 +40,10 @@ const char *GetMsgTextOr(int MsgId, const char *fallback) {
   return text && text[0] ? text : fallback;
 }
 
-int ShowNote(int msgId, unsigned flags) {
-  const char *lines[3] = {GetMsgTextOr(MSG_TITLE, ""), GetMsgTextOr(msgId, ""),
-                          GetMsgTextOr(MSG_OK, "Ok")};
+int ShowTitledNote(int titleId, int msgId, int okId, unsigned flags) {
+  const char *lines[3] = {GetMsgTextOr(titleId, ""), GetMsgTextOr(msgId, ""),
+                          GetMsgTextOr(okId, "Ok")};
   return ShowHostMessage(flags, NULL, lines, 3, 1);
 }
+
+int ShowNote(int msgId, unsigned flags) { return ShowTitledNote(MSG_TITLE, msgId, MSG_OK, flags); }

@@ -38,8 +38,10 @@ const char *GetMsgTextOr(int MsgId, const char *fallback);
    are buttons. Returns the button chosen, -1 for Esc or without a host. */
 int ShowHostMessage(unsigned flags, const char *helpTopic, const char *const *lines, int count,
                     int buttons);
-/* A one-line message of the language file under the plugin's title, with
-   an "Ok" button. */
+/* A one-line message of the language file under a title of it, with one
+   button; a language file older than the message still gets the button. */
+int ShowTitledNote(int titleId, int msgId, int okId, unsigned flags);
+/* The same under the plugin's title, with its "Ok" button. */
 int ShowNote(int msgId, unsigned flags);
 
 #endif

@@ -109,11 +109,7 @@ static LONG SaveIndicatorSettings(DialogHandle dialog, DWORD colour) {
 
 // Says which number cannot be shown and puts the focus on it.
 static int RefuseNumber(DialogHandle dialog, int item, int message) {
-  const char *title = GetMsgText(MSG_CLOCK_NUMBERS_TITLE), *text = GetMsgText(message);
-  const char *ok = GetMsgText(MSG_CLOCK_NUMBERS_OK);
-  const char *lines[3] = {title ? title : "", text ? text : "", ok ? ok : ""};
-  if (HostReady && HostServices.Message)
-    HostServices.Message(HostServices.ModuleNumber, FMSG_WARNING, NULL, lines, 3, 1);
+  ShowTitledNote(MSG_CLOCK_NUMBERS_TITLE, message, MSG_CLOCK_NUMBERS_OK, FMSG_WARNING);
   if (Dialogs.SetItemFocus)
     Dialogs.SetItemFocus(dialog, item);
   return 0;
