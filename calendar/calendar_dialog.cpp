@@ -1,6 +1,5 @@
 #include "calendar/calendar_dialog.h"
 
-#include <stdio.h>
 #include <string.h>
 
 #include "calendar/calendar_date.h"
@@ -9,6 +8,7 @@
 #include "calendar/pickers.h"
 #include "datetext/date_text.h"
 #include "datetext/locale_names.h"
+#include "hostlink/format_text.h"
 #include "hostlink/dialog_binding.h"
 #include "hostlink/host_table.h"
 #include "settings/settings_store.h"
@@ -66,7 +66,7 @@ void FormatMonthName(char *text, int size, const char *name, int longest) {
   int width = (longest > 9 ? longest : 9) + 1;
   int before = length < width ? (width - length + 1) / 2 : 0;
   int after = length + before < width ? width - length - before : 0;
-  snprintf(text, (size_t)size, "%*s%s%*s", before, "", name, after, "");
+  FormatText(text, size, "%*s%s%*s", before, "", name, after, "");
 }
 
 static int LongestMonthName(void) {
@@ -81,7 +81,7 @@ static int LongestMonthName(void) {
 
 static void WriteItemText(DialogHandle dialog, int item, const char *format, int value) {
   char text[16];
-  snprintf(text, sizeof text, format, value);
+  FormatText(text, sizeof text, format, value);
   PutItemText(dialog, item, text);
 }
 

@@ -1,12 +1,12 @@
 #include "calendar/pickers.h"
 
 #include <limits.h>
-#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
 #include "calendar/calendar_date.h"
 #include "datetext/locale_names.h"
+#include "hostlink/format_text.h"
 #include "hostlink/dialog_binding.h"
 #include "hostlink/host_table.h"
 
@@ -46,7 +46,7 @@ struct PickerKind {
 
 static int ShowYear(DialogHandle dialog, int year) {
   char text[16];
-  snprintf(text, sizeof text, "%d", year);
+  FormatText(text, sizeof text, "%d", year);
   return PutItemText(dialog, PICK_VALUE, text);
 }
 

@@ -1,7 +1,6 @@
 #include "indicator/indicator_settings.h"
 
-#include <stdio.h>
-
+#include "hostlink/format_text.h"
 #include "hostlink/dialog_binding.h"
 #include "hostlink/dialog_snapshot.h"
 #include "hostlink/failure_box.h"
@@ -58,9 +57,9 @@ static void LoadStoredValue(DialogHandle dialog, const struct StoredValue *value
       PutItemText(dialog, value->Item, text);
   } else if (value->Kind != STORED_COLOUR &&
              ReadValue(value->Name, &number, sizeof number) == ERROR_SUCCESS) {
-    snprintf(text, sizeof text, "%ld",
-             value->Kind == STORED_PAUSE ? (long)StoredClockPause(number)
-                                         : (long)StoredClockPlace(number));
+    FormatText(text, sizeof text, "%ld",
+               value->Kind == STORED_PAUSE ? (long)StoredClockPause(number)
+                                           : (long)StoredClockPlace(number));
     PutItemText(dialog, value->Item, text);
   }
 }

@@ -1,11 +1,11 @@
 #include "presets/preset_menu.h"
 
-#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
 #include "datetext/date_text.h"
 #include "datetext/local_time.h"
+#include "hostlink/format_text.h"
 #include "hostlink/dialog_binding.h"
 #include "hostlink/host_table.h"
 #include "presets/preset_dialog.h"
@@ -112,8 +112,8 @@ void BuildPresetMenu(int width) {
     FlattenPreview(DateText);
     // Names are cut to the column, so the bars line up and the preview fits.
     FitToColumn(column, sizeof column, entry->Name ? entry->Name : NoPresetName(), width);
-    snprintf(item->Text, sizeof item->Text, "&%-2d \xB3 %s \xB3 %-.*s", slot, column,
-             PRESET_PREVIEW_WIDTH, DateText);
+    FormatText(item->Text, sizeof item->Text, "&%-2d \xB3 %s \xB3 %-.*s", slot, column,
+               PRESET_PREVIEW_WIDTH, DateText);
     item->Selected = 0;
     item->Checked = 0;
     item->Separator = 0;
