@@ -9,12 +9,19 @@
 #include "indicator/clock_numbers.h"
 #include "indicator/decimal_text.h"
 #include "presets/preview_line.h"
+#include "presets/quick_format_settings.h"
 #include "settings/settings_store.h"
 
 static const char COLOUR_DIALOG_FILE[] = "color.dlg";
 
+// The clock's format is chosen and held as the quick formats' are.
+static_assert((int)INDICATOR_ITEM_DEFAULT == QUICK_ITEM_DEFAULT &&
+                  (int)INDICATOR_ITEM_CUSTOM == QUICK_ITEM_CUSTOM &&
+                  (int)INDICATOR_ITEM_FORMAT == QUICK_ITEM_FORMAT,
+              "the clock's format items");
+
 // How a value of the key stands in the dialog.
-enum StoredKind { STORED_STATE, STORED_FORMAT, STORED_COLOUR, STORED_PAUSE, STORED_PLACE };
+enum StoredKind { STORED_STATE, STORED_COLOUR, STORED_PAUSE, STORED_PLACE };
 
 struct StoredValue {
   const char *Name;
@@ -22,10 +29,8 @@ struct StoredValue {
   enum StoredKind Kind;
 };
 
-// In the order they are saved.
+// The clock's own, in the order they are saved, after its format.
 static const struct StoredValue StoredValues[] = {
-    {"Custom", INDICATOR_ITEM_CUSTOM, STORED_STATE},
-    {"Format", INDICATOR_ITEM_FORMAT, STORED_FORMAT},
     {"Title", INDICATOR_ITEM_TITLE, STORED_STATE},
     {"Color", 0, STORED_COLOUR},
     {"Pause", INDICATOR_ITEM_PAUSE, STORED_PAUSE},
@@ -36,25 +41,18 @@ static const struct StoredValue StoredValues[] = {
     {"Stay", INDICATOR_ITEM_STAY, STORED_STATE},
 };
 
-// The format, time and place are shown as stored, so that confirming
-// without a change keeps them; one never stored shows the description's
-// text. Time and place show as the clock reads them: a value out of range
-// shows clamped, so that confirming keeps what the clock does.
+// The time and place are shown as stored, so that confirming without a
+// change keeps them; one never stored shows the description's text. They
+// show as the clock reads them: a value out of range shows clamped, so
+// that confirming keeps what the clock does.
 static void LoadStoredValue(DialogHandle dialog, const struct StoredValue *value) {
-  char text[FORMAT_SIZE];
+  char text[16];
   DWORD number = 0;
   if (value->Kind == STORED_STATE) {
     number = ReadNumber(value->Name);
-    if (value->Item == INDICATOR_ITEM_CUSTOM)
-      Dialogs.SetRadioStatus(dialog, INDICATOR_ITEM_DEFAULT,
-                             number ? INDICATOR_ITEM_CUSTOM : INDICATOR_ITEM_DEFAULT);
-    else
-      Dialogs.SetItemStatus(dialog, value->Item, (int)number);
+    Dialogs.SetItemStatus(dialog, value->Item, (int)number);
     if (value->Item == INDICATOR_ITEM_SWITCH_MODE)
       ClockSwitchMode.store((LONG)number);
-  } else if (value->Kind == STORED_FORMAT) {
-    if (ReadText(value->Name, text, sizeof text) == ERROR_SUCCESS)
-      PutItemText(dialog, value->Item, text);
   } else if (value->Kind != STORED_COLOUR &&
              ReadValue(value->Name, &number, sizeof number) == ERROR_SUCCESS) {
     FormatText(text, sizeof text, "%ld",
@@ -69,6 +67,8 @@ static DWORD LoadIndicatorSettings(DialogHandle dialog) {
   LockSettings();
   int opened = OpenSettingsKey("Indicator") != NULL;
   DWORD colour = opened ? ReadNumber("Color") : 0;
+  if (opened)
+    LoadCustomFormat(dialog);
   for (const struct StoredValue &value : StoredValues)
     if (opened)
       LoadStoredValue(dialog, &value);
@@ -81,8 +81,6 @@ static LONG SaveStoredValue(DialogHandle dialog, const struct StoredValue *value
   const char *text = value->Kind == STORED_COLOUR ? NULL : Dialogs.GetItemData(dialog, value->Item);
   if (value->Kind == STORED_STATE)
     number = (DWORD)Dialogs.GetItemStatus(dialog, value->Item);
-  else if (value->Kind == STORED_FORMAT)
-    return text ? WriteValue(value->Name, text, REG_SZ) : ERROR_SUCCESS;
   else if (value->Kind != STORED_COLOUR) {
     if (!text)
       return ERROR_SUCCESS;
@@ -95,7 +93,7 @@ static LONG SaveStoredValue(DialogHandle dialog, const struct StoredValue *value
 static LONG SaveIndicatorSettings(DialogHandle dialog, DWORD colour) {
   LockSettings();
   OpenSettingsKey("Indicator");
-  LONG result = ERROR_SUCCESS;
+  LONG result = SaveCustomFormat(dialog);
   for (const struct StoredValue &value : StoredValues) {
     result = FirstFailure(result, SaveStoredValue(dialog, &value, colour));
     // The clock switches as saved, once all before it is saved.
