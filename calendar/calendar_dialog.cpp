@@ -79,12 +79,6 @@ static int LongestMonthName(void) {
   return longest;
 }
 
-static void WriteItemText(DialogHandle dialog, int item, const char *format, int value) {
-  char text[16];
-  FormatText(text, sizeof text, format, value);
-  PutItemText(dialog, item, text);
-}
-
 // Days of the neighbouring months are grey and cannot be chosen; today
 // has a colour of its own, whatever is selected, and so has the weekend.
 static void MarkCell(const struct CalendarRun *run, int cell, int day) {
@@ -102,7 +96,7 @@ static int LayOutMonth(const struct CalendarRun *run) {
   int offset = (WeekdayOfDate(run->Year, run->Month, 1) - 1 - run->FirstDay + 7) % 7;
   Dialogs.SetRadioStatus(run->Dialog, 1, ShownDay(run) + offset);
   Dialogs.SetItemFocus(run->Dialog, run->Focus ? run->Focus : ShownDay(run) + offset);
-  WriteItemText(run->Dialog, PICK_VALUE, " %d ", run->Year);
+  PutItemNumber(run->Dialog, PICK_VALUE, " %ld ", run->Year);
   char *monthText = Dialogs.GetItemData(run->Dialog, MONTH_NAME);
   char name[32];
   if (monthText)
@@ -111,7 +105,7 @@ static int LayOutMonth(const struct CalendarRun *run) {
   for (int cell = 1; cell <= CALENDAR_CELLS; cell++) {
     int day = cell - offset;
     MarkCell(run, cell, day);
-    WriteItemText(run->Dialog, cell, "%2d", NormalizedDay(run->Year, run->Month, day));
+    PutItemNumber(run->Dialog, cell, "%2ld", NormalizedDay(run->Year, run->Month, day));
   }
   return offset;
 }
@@ -120,7 +114,7 @@ static int LayOutMonth(const struct CalendarRun *run) {
 static void WriteWeekNumbers(const struct CalendarRun *run, int offset) {
   for (int row = 0; row < CALENDAR_ROWS; row++) {
     int monday = row * 7 + 1 - offset;
-    WriteItemText(run->Dialog, WEEK_NUMBER_FIRST + row, "%2d",
+    PutItemNumber(run->Dialog, WEEK_NUMBER_FIRST + row, "%2ld",
                   IsoWeekOfDate(run->Year, run->Month, monday));
   }
 }

@@ -6,7 +6,6 @@
 
 #include "calendar/calendar_date.h"
 #include "datetext/locale_names.h"
-#include "hostlink/format_text.h"
 #include "hostlink/dialog_binding.h"
 #include "hostlink/host_table.h"
 
@@ -45,9 +44,7 @@ struct PickerKind {
 };
 
 static int ShowYear(DialogHandle dialog, int year) {
-  char text[16];
-  FormatText(text, sizeof text, "%d", year);
-  return PutItemText(dialog, PICK_VALUE, text);
+  return PutItemNumber(dialog, PICK_VALUE, "%ld", year);
 }
 
 static void SayCalendarNote(int msgId) {

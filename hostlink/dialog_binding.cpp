@@ -210,3 +210,9 @@ int PutItemText(DialogHandle Dialog, int Item, const char *Text) {
     FormatText(itemText, FAR_DIALOG_DATA_SIZE, "%s", Text);
   return itemText != NULL;
 }
+
+int PutItemNumber(DialogHandle Dialog, int Item, const char *Format, long Value) {
+  char text[16];
+  FormatText(text, sizeof text, Format, Value);
+  return PutItemText(Dialog, Item, text);
+}

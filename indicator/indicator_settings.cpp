@@ -1,6 +1,5 @@
 #include "indicator/indicator_settings.h"
 
-#include "hostlink/format_text.h"
 #include "hostlink/dialog_binding.h"
 #include "hostlink/dialog_snapshot.h"
 #include "hostlink/failure_box.h"
@@ -46,7 +45,6 @@ static const struct StoredValue StoredValues[] = {
 // show as the clock reads them: a value out of range shows clamped, so
 // that confirming keeps what the clock does.
 static void LoadStoredValue(DialogHandle dialog, const struct StoredValue *value) {
-  char text[16];
   DWORD number = 0;
   if (value->Kind == STORED_STATE) {
     number = ReadNumber(value->Name);
@@ -55,10 +53,9 @@ static void LoadStoredValue(DialogHandle dialog, const struct StoredValue *value
       ClockSwitchMode.store((LONG)number);
   } else if (value->Kind != STORED_COLOUR &&
              ReadValue(value->Name, &number, sizeof number) == ERROR_SUCCESS) {
-    FormatText(text, sizeof text, "%ld",
-               value->Kind == STORED_PAUSE ? (long)StoredClockPause(number)
-                                           : (long)StoredClockPlace(number));
-    PutItemText(dialog, value->Item, text);
+    PutItemNumber(dialog, value->Item, "%ld",
+                  value->Kind == STORED_PAUSE ? (long)StoredClockPause(number)
+                                              : (long)StoredClockPlace(number));
   }
 }
 
