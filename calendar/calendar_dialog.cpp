@@ -39,9 +39,7 @@ static int WriteWeekHeadings(DialogHandle dialog, int mondayFirst) {
   for (int column = 0; column < 7; column++) {
     day.tm_wday = (first + column + 1) % 7;
     char name[8];
-    int length = LocaleText("", 0, CP_OEMCP, 'a', 0, 0, &day, name, sizeof name);
-    // Capitalised as the language file's headings are.
-    if (length > 0 && ChangeCase(name, sizeof name, 0, length, CP_OEMCP, CASE_CAPITAL))
+    if (UserCalendarName('a', &day, name, sizeof name))
       PutItemText(dialog, FIRST_HEADING + column, name);
   }
   return first;

@@ -88,13 +88,17 @@ static int CurrentYear(void) { return LocalDateNow().tm_year + 1900; }
 
 enum { MONTH_GROUP = 1 };
 
+int UserCalendarName(char conversion, const struct tm *day, char *text, int size) {
+  int length =
+      UserLanguageForAll ? LocaleText("", 0, CP_OEMCP, conversion, 0, 0, day, text, size) : -1;
+  return length > 0 && ChangeCase(text, size, 0, length, CP_OEMCP, CASE_CAPITAL);
+}
+
 const char *CalendarMonthName(int month, char *text, int size) {
   struct tm day;
   memset(&day, 0, sizeof day);
   day.tm_mon = month - 1;
-  int length = UserLanguageForAll ? LocaleText("", 0, CP_OEMCP, 'B', 0, 0, &day, text, size) : -1;
-  // Capitalised as the language file's names are.
-  if (length > 0 && ChangeCase(text, size, 0, length, CP_OEMCP, CASE_CAPITAL))
+  if (UserCalendarName('B', &day, text, size))
     return text;
   const char *name = GetMsgText(MSG_MONTH_BASE + month);
   return name ? name : "";
