@@ -35,6 +35,19 @@ int ShowHostMessage(unsigned flags, const char *helpTopic, const char *const *li
   return HostServices.Message(HostServices.ModuleNumber, flags, helpTopic, lines, count, buttons);
 }
 
+int ShowHostMenu(int titleId, const char *bottom, const char *helpTopic, const int *breakKeys,
+                 int *breakCode, const struct FarMenuItem *items, int count) {
+  if (breakCode)
+    *breakCode = -1;
+  if (!HostReady || !HostServices.Menu)
+    return -1;
+  int chosen =
+      HostServices.Menu(HostServices.ModuleNumber, -1, -1, 0, FMENU_WRAPMODE, GetMsgText(titleId),
+                        bottom, helpTopic, breakKeys, breakCode, items, count);
+  // Anything but an item is the menu left with Esc.
+  return chosen >= 0 && chosen < count ? chosen : -1;
+}
+
 const char *GetMsgTextOr(int MsgId, const char *fallback) {
   const char *text = GetMsgText(MsgId);
   return text && text[0] ? text : fallback;

@@ -104,8 +104,7 @@ static LONG SaveIndicatorSettings(DialogHandle dialog, DWORD colour) {
 // Says which number cannot be shown and puts the focus on it.
 static int RefuseNumber(DialogHandle dialog, int item, int message) {
   ShowTitledNote(MSG_CLOCK_NUMBERS_TITLE, message, MSG_CLOCK_NUMBERS_OK, FMSG_WARNING);
-  if (Dialogs.SetItemFocus)
-    Dialogs.SetItemFocus(dialog, item);
+  Dialogs.SetItemFocus(dialog, item);
   return 0;
 }
 

@@ -122,13 +122,8 @@ void BuildPresetMenu(int width) {
 
 int ShowPresetMenu(int *breakCode) {
   static const int BreakKeys[] = {VK_INSERT, VK_F4, VK_DELETE, 0};
-  *breakCode = -1;
-  if (!HostReady || !HostServices.Menu)
-    return -1;
-  int chosen = HostServices.Menu(HostServices.ModuleNumber, -1, -1, 0, FMENU_WRAPMODE,
-                                 GetMsgText(MSG_PRESETS_TITLE), GetMsgText(MSG_PRESETS_BOTTOM),
-                                 "Presets", BreakKeys, breakCode, PresetMenuItems, PRESET_SLOTS);
-  return chosen >= 0 && chosen < PRESET_SLOTS ? chosen : -1;
+  return ShowHostMenu(MSG_PRESETS_TITLE, GetMsgText(MSG_PRESETS_BOTTOM), "Presets", BreakKeys,
+                      breakCode, PresetMenuItems, PRESET_SLOTS);
 }
 
 void ReleasePresetDialog(void) {
