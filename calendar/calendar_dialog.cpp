@@ -1,6 +1,5 @@
 #include "calendar/calendar_dialog.h"
 
-#include <stdio.h>
 #include <string.h>
 
 #include "calendar/calendar_date.h"
@@ -9,6 +8,7 @@
 #include "calendar/pickers.h"
 #include "datetext/date_text.h"
 #include "datetext/locale_names.h"
+#include "hostlink/format_text.h"
 #include "hostlink/dialog_binding.h"
 #include "hostlink/host_table.h"
 #include "settings/settings_store.h"
@@ -39,9 +39,7 @@ static int WriteWeekHeadings(DialogHandle dialog, int mondayFirst) {
   for (int column = 0; column < 7; column++) {
     day.tm_wday = (first + column + 1) % 7;
     char name[8];
-    int length = LocaleText("", 0, CP_OEMCP, 'a', 0, 0, &day, name, sizeof name);
-    // Capitalised as the language file's headings are.
-    if (length > 0 && ChangeCase(name, sizeof name, 0, length, CP_OEMCP, CASE_CAPITAL))
+    if (UserCalendarName('a', &day, name, sizeof name))
       PutItemText(dialog, FIRST_HEADING + column, name);
   }
   return first;
@@ -66,7 +64,7 @@ void FormatMonthName(char *text, int size, const char *name, int longest) {
   int width = (longest > 9 ? longest : 9) + 1;
   int before = length < width ? (width - length + 1) / 2 : 0;
   int after = length + before < width ? width - length - before : 0;
-  snprintf(text, (size_t)size, "%*s%s%*s", before, "", name, after, "");
+  FormatText(text, size, "%*s%s%*s", before, "", name, after, "");
 }
 
 static int LongestMonthName(void) {
@@ -77,12 +75,6 @@ static int LongestMonthName(void) {
     longest = length > longest ? length : longest;
   }
   return longest;
-}
-
-static void WriteItemText(DialogHandle dialog, int item, const char *format, int value) {
-  char text[16];
-  snprintf(text, sizeof text, format, value);
-  PutItemText(dialog, item, text);
 }
 
 // Days of the neighbouring months are grey and cannot be chosen; today
@@ -102,7 +94,7 @@ static int LayOutMonth(const struct CalendarRun *run) {
   int offset = (WeekdayOfDate(run->Year, run->Month, 1) - 1 - run->FirstDay + 7) % 7;
   Dialogs.SetRadioStatus(run->Dialog, 1, ShownDay(run) + offset);
   Dialogs.SetItemFocus(run->Dialog, run->Focus ? run->Focus : ShownDay(run) + offset);
-  WriteItemText(run->Dialog, PICK_VALUE, " %d ", run->Year);
+  PutItemNumber(run->Dialog, PICK_VALUE, " %ld ", run->Year);
   char *monthText = Dialogs.GetItemData(run->Dialog, MONTH_NAME);
   char name[32];
   if (monthText)
@@ -111,7 +103,7 @@ static int LayOutMonth(const struct CalendarRun *run) {
   for (int cell = 1; cell <= CALENDAR_CELLS; cell++) {
     int day = cell - offset;
     MarkCell(run, cell, day);
-    WriteItemText(run->Dialog, cell, "%2d", NormalizedDay(run->Year, run->Month, day));
+    PutItemNumber(run->Dialog, cell, "%2ld", NormalizedDay(run->Year, run->Month, day));
   }
   return offset;
 }
@@ -120,7 +112,7 @@ static int LayOutMonth(const struct CalendarRun *run) {
 static void WriteWeekNumbers(const struct CalendarRun *run, int offset) {
   for (int row = 0; row < CALENDAR_ROWS; row++) {
     int monday = row * 7 + 1 - offset;
-    WriteItemText(run->Dialog, WEEK_NUMBER_FIRST + row, "%2d",
+    PutItemNumber(run->Dialog, WEEK_NUMBER_FIRST + row, "%2ld",
                   IsoWeekOfDate(run->Year, run->Month, monday));
   }
 }

@@ -1,7 +1,6 @@
 #include "calendar/pickers.h"
 
 #include <limits.h>
-#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -45,16 +44,11 @@ struct PickerKind {
 };
 
 static int ShowYear(DialogHandle dialog, int year) {
-  char text[16];
-  snprintf(text, sizeof text, "%d", year);
-  return PutItemText(dialog, PICK_VALUE, text);
+  return PutItemNumber(dialog, PICK_VALUE, "%ld", year);
 }
 
-// A language file older than a note still gets a box with a button.
 static void SayCalendarNote(int msgId) {
-  const char *lines[] = {GetMsgTextOr(MSG_CALENDAR_TITLE, ""), GetMsgTextOr(msgId, ""),
-                         GetMsgTextOr(MSG_CALENDAR_OK, "OK")};
-  ShowHostMessage(0, NULL, lines, 3, 1);
+  ShowTitledNote(MSG_CALENDAR_TITLE, msgId, MSG_CALENDAR_OK, 0);
 }
 
 void SayYearRange(void) { SayCalendarNote(MSG_YEAR_RANGE); }
@@ -94,13 +88,17 @@ static int CurrentYear(void) { return LocalDateNow().tm_year + 1900; }
 
 enum { MONTH_GROUP = 1 };
 
+int UserCalendarName(char conversion, const struct tm *day, char *text, int size) {
+  int length =
+      UserLanguageForAll ? LocaleText("", 0, CP_OEMCP, conversion, 0, 0, day, text, size) : -1;
+  return length > 0 && ChangeCase(text, size, 0, length, CP_OEMCP, CASE_CAPITAL);
+}
+
 const char *CalendarMonthName(int month, char *text, int size) {
   struct tm day;
   memset(&day, 0, sizeof day);
   day.tm_mon = month - 1;
-  int length = UserLanguageForAll ? LocaleText("", 0, CP_OEMCP, 'B', 0, 0, &day, text, size) : -1;
-  // Capitalised as the language file's names are.
-  if (length > 0 && ChangeCase(text, size, 0, length, CP_OEMCP, CASE_CAPITAL))
+  if (UserCalendarName('B', &day, text, size))
     return text;
   const char *name = GetMsgText(MSG_MONTH_BASE + month);
   return name ? name : "";

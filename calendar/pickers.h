@@ -36,6 +36,11 @@ int PickYear(int year);
    cannot be shown. */
 int PickMonth(int month);
 
+/* Windows' name in the user's language, when names are in it for every
+   format, for conversion 'a' (a weekday) or 'B' (a month) of day,
+   capitalised as the language file's names are; 0 when there is none. */
+int UserCalendarName(char conversion, const struct tm *day, char *text, int size);
+
 /* The name of a month 1..12 in the calendar: Windows' in the user's
    language when names are in it for every format, else the language
    file's; text holds the former. */

@@ -1,8 +1,8 @@
 #include "hostlink/dialog_binding.h"
 
-#include <stdio.h>
 #include <string.h>
 
+#include "hostlink/format_text.h"
 #include "hostlink/host_table.h"
 #include "hostlink/module_state.h"
 
@@ -184,7 +184,7 @@ int BindDialogLibrary(HINSTANCE Module, struct PluginStartupInfo Info) {
   };
   for (const struct OperationSlot &operation : operations) {
     char line[64];
-    snprintf(line, sizeof line, "Missed function \"%s\"\n", operation.name);
+    FormatText(line, sizeof line, "Missed function \"%s\"\n", operation.name);
     FARPROC export_ = handle ? GetProcAddress(handle, operation.name) : NULL;
     if (export_)
       memcpy(operation.slot, &export_, sizeof export_);
@@ -207,6 +207,12 @@ DialogHandle LoadPluginDialog(const char *FileName, const char *DialogName) {
 int PutItemText(DialogHandle Dialog, int Item, const char *Text) {
   char *itemText = Dialogs.GetItemData(Dialog, Item);
   if (itemText)
-    snprintf(itemText, FAR_DIALOG_DATA_SIZE, "%s", Text);
+    FormatText(itemText, FAR_DIALOG_DATA_SIZE, "%s", Text);
   return itemText != NULL;
+}
+
+int PutItemNumber(DialogHandle Dialog, int Item, const char *Format, long Value) {
+  char text[16];
+  FormatText(text, sizeof text, Format, Value);
+  return PutItemText(Dialog, Item, text);
 }

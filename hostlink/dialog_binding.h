@@ -43,5 +43,7 @@ DialogHandle LoadPluginDialog(const char *FileName, const char *DialogName);
 /* Puts text into an item's text, cut to what the item holds; 0 when the
    library gives the item no text. */
 int PutItemText(DialogHandle Dialog, int Item, const char *Text);
+/* The same for a number, written by a format of one conversion of a long. */
+int PutItemNumber(DialogHandle Dialog, int Item, const char *Format, long Value);
 
 #endif

@@ -1,8 +1,8 @@
 #include "hostlink/failure_box.h"
 
-#include <stdio.h>
 #include <string.h>
 
+#include "hostlink/format_text.h"
 #include "hostlink/host_table.h"
 
 enum { REASON_SIZE = 512, REASON_WIDTH = 60, REASON_LINES = 4 };
@@ -51,8 +51,8 @@ static int WrapReason(char *reason, const char **lines) {
 
 int ShowFailureBox(int textMsg, DWORD code) {
   char title[128];
-  snprintf(title, sizeof title, "%s (%lu)", GetMsgTextOr(MSG_FAILURE_TITLE, "Error"),
-           (unsigned long)code);
+  FormatText(title, sizeof title, "%s (%lu)", GetMsgTextOr(MSG_FAILURE_TITLE, "Error"),
+             (unsigned long)code);
   char reason[REASON_SIZE];
   ReadSystemReason(code, reason);
   const char *lines[4 + REASON_LINES];

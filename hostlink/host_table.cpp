@@ -35,13 +35,28 @@ int ShowHostMessage(unsigned flags, const char *helpTopic, const char *const *li
   return HostServices.Message(HostServices.ModuleNumber, flags, helpTopic, lines, count, buttons);
 }
 
+int ShowHostMenu(int titleId, const char *bottom, const char *helpTopic, const int *breakKeys,
+                 int *breakCode, const struct FarMenuItem *items, int count) {
+  if (breakCode)
+    *breakCode = -1;
+  if (!HostReady || !HostServices.Menu)
+    return -1;
+  int chosen =
+      HostServices.Menu(HostServices.ModuleNumber, -1, -1, 0, FMENU_WRAPMODE, GetMsgText(titleId),
+                        bottom, helpTopic, breakKeys, breakCode, items, count);
+  // Anything but an item is the menu left with Esc.
+  return chosen >= 0 && chosen < count ? chosen : -1;
+}
+
 const char *GetMsgTextOr(int MsgId, const char *fallback) {
   const char *text = GetMsgText(MsgId);
   return text && text[0] ? text : fallback;
 }
 
-int ShowNote(int msgId, unsigned flags) {
-  const char *lines[3] = {GetMsgTextOr(MSG_TITLE, ""), GetMsgTextOr(msgId, ""),
-                          GetMsgTextOr(MSG_OK, "Ok")};
+int ShowTitledNote(int titleId, int msgId, int okId, unsigned flags) {
+  const char *lines[3] = {GetMsgTextOr(titleId, ""), GetMsgTextOr(msgId, ""),
+                          GetMsgTextOr(okId, "Ok")};
   return ShowHostMessage(flags, NULL, lines, 3, 1);
 }
+
+int ShowNote(int msgId, unsigned flags) { return ShowTitledNote(MSG_TITLE, msgId, MSG_OK, flags); }

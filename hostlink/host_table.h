@@ -38,8 +38,15 @@ const char *GetMsgTextOr(int MsgId, const char *fallback);
    are buttons. Returns the button chosen, -1 for Esc or without a host. */
 int ShowHostMessage(unsigned flags, const char *helpTopic, const char *const *lines, int count,
                     int buttons);
-/* A one-line message of the language file under the plugin's title, with
-   an "Ok" button. */
+/* The host's menu, wrapping, under the language file's title titleId.
+   Returns the item chosen, -1 for Esc or without a host; breakCode (if
+   given) is -1 unless a break key closed it. */
+int ShowHostMenu(int titleId, const char *bottom, const char *helpTopic, const int *breakKeys,
+                 int *breakCode, const struct FarMenuItem *items, int count);
+/* A one-line message of the language file under a title of it, with one
+   button; a language file older than the message still gets the button. */
+int ShowTitledNote(int titleId, int msgId, int okId, unsigned flags);
+/* The same under the plugin's title, with its "Ok" button. */
 int ShowNote(int msgId, unsigned flags);
 
 #endif

@@ -1,7 +1,5 @@
 #include "indicator/indicator_settings.h"
 
-#include <stdio.h>
-
 #include "hostlink/dialog_binding.h"
 #include "hostlink/dialog_snapshot.h"
 #include "hostlink/failure_box.h"
@@ -10,112 +8,103 @@
 #include "indicator/clock_numbers.h"
 #include "indicator/decimal_text.h"
 #include "presets/preview_line.h"
+#include "presets/quick_format_settings.h"
 #include "settings/settings_store.h"
 
 static const char COLOUR_DIALOG_FILE[] = "color.dlg";
 
-struct StoredIndicator {
-  DWORD Custom, Title, Color, SwitchMode, CtrlOff, Stay, Pause, Xcoord, Ycoord;
-  int HaveFormat, HavePause, HaveXcoord, HaveYcoord;
-  char Format[FORMAT_SIZE];
+// The clock's format is chosen and held as the quick formats' are.
+static_assert((int)INDICATOR_ITEM_DEFAULT == QUICK_ITEM_DEFAULT &&
+                  (int)INDICATOR_ITEM_CUSTOM == QUICK_ITEM_CUSTOM &&
+                  (int)INDICATOR_ITEM_FORMAT == QUICK_ITEM_FORMAT,
+              "the clock's format items");
+
+// How a value of the key stands in the dialog.
+enum StoredKind { STORED_STATE, STORED_COLOUR, STORED_PAUSE, STORED_PLACE };
+
+struct StoredValue {
+  const char *Name;
+  int Item;
+  enum StoredKind Kind;
 };
 
-// 1 when the number is stored; the description's text stays otherwise.
-static int ReadStoredNumber(const char *name, DWORD *number) {
-  *number = 0;
-  return ReadValue(name, number, sizeof *number) == ERROR_SUCCESS;
+// The clock's own, in the order they are saved, after its format.
+static const struct StoredValue StoredValues[] = {
+    {"Title", INDICATOR_ITEM_TITLE, STORED_STATE},
+    {"Color", 0, STORED_COLOUR},
+    {"Pause", INDICATOR_ITEM_PAUSE, STORED_PAUSE},
+    {"Xcoord", INDICATOR_ITEM_XCOORD, STORED_PLACE},
+    {"Ycoord", INDICATOR_ITEM_YCOORD, STORED_PLACE},
+    {"SwitchMode", INDICATOR_ITEM_SWITCH_MODE, STORED_STATE},
+    {"CtrlOff", INDICATOR_ITEM_CTRL_OFF, STORED_STATE},
+    {"Stay", INDICATOR_ITEM_STAY, STORED_STATE},
+};
+
+// The time and place are shown as stored, so that confirming without a
+// change keeps them; one never stored shows the description's text. They
+// show as the clock reads them: a value out of range shows clamped, so
+// that confirming keeps what the clock does.
+static void LoadStoredValue(DialogHandle dialog, const struct StoredValue *value) {
+  DWORD number = 0;
+  if (value->Kind == STORED_STATE) {
+    number = ReadNumber(value->Name);
+    Dialogs.SetItemStatus(dialog, value->Item, (int)number);
+    if (value->Item == INDICATOR_ITEM_SWITCH_MODE)
+      ClockSwitchMode.store((LONG)number);
+  } else if (value->Kind != STORED_COLOUR &&
+             ReadValue(value->Name, &number, sizeof number) == ERROR_SUCCESS) {
+    PutItemNumber(dialog, value->Item, "%ld",
+                  value->Kind == STORED_PAUSE ? (long)StoredClockPause(number)
+                                              : (long)StoredClockPlace(number));
+  }
 }
 
-// Fills the dialog from the key; returns the stored colour. The format,
-// time and place are shown as stored too, so that confirming without a
-// change keeps them; one never stored shows the description's text.
+// Fills the dialog from the key; returns the stored colour.
 static DWORD LoadIndicatorSettings(DialogHandle dialog) {
-  struct StoredIndicator stored;
   LockSettings();
   int opened = OpenSettingsKey("Indicator") != NULL;
-  if (opened) {
-    stored.Custom = ReadNumber("Custom");
-    stored.Title = ReadNumber("Title");
-    stored.Color = ReadNumber("Color");
-    stored.SwitchMode = ReadNumber("SwitchMode");
-    stored.CtrlOff = ReadNumber("CtrlOff");
-    stored.Stay = ReadNumber("Stay");
-    stored.HaveFormat = ReadText("Format", stored.Format, sizeof stored.Format) == ERROR_SUCCESS;
-    stored.HavePause = ReadStoredNumber("Pause", &stored.Pause);
-    stored.HaveXcoord = ReadStoredNumber("Xcoord", &stored.Xcoord);
-    stored.HaveYcoord = ReadStoredNumber("Ycoord", &stored.Ycoord);
-  }
+  DWORD colour = opened ? ReadNumber("Color") : 0;
+  if (opened)
+    LoadCustomFormat(dialog);
+  for (const struct StoredValue &value : StoredValues)
+    if (opened)
+      LoadStoredValue(dialog, &value);
   UnlockSettings();
-  if (!opened)
-    return 0;
-  Dialogs.SetRadioStatus(dialog, INDICATOR_ITEM_DEFAULT,
-                         stored.Custom ? INDICATOR_ITEM_CUSTOM : INDICATOR_ITEM_DEFAULT);
-  Dialogs.SetItemStatus(dialog, INDICATOR_ITEM_TITLE, (int)stored.Title);
-  Dialogs.SetItemStatus(dialog, INDICATOR_ITEM_SWITCH_MODE, (int)stored.SwitchMode);
-  ClockSwitchMode.store((LONG)stored.SwitchMode);
-  Dialogs.SetItemStatus(dialog, INDICATOR_ITEM_CTRL_OFF, (int)stored.CtrlOff);
-  Dialogs.SetItemStatus(dialog, INDICATOR_ITEM_STAY, (int)stored.Stay);
-  if (stored.HaveFormat)
-    PutItemText(dialog, INDICATOR_ITEM_FORMAT, stored.Format);
-  // As the clock reads them: a value out of range shows clamped, so
-  // confirming keeps what the clock does.
-  char number[16];
-  snprintf(number, sizeof number, "%lu", (unsigned long)StoredClockPause(stored.Pause));
-  if (stored.HavePause)
-    PutItemText(dialog, INDICATOR_ITEM_PAUSE, number);
-  snprintf(number, sizeof number, "%ld", (long)StoredClockPlace(stored.Xcoord));
-  if (stored.HaveXcoord)
-    PutItemText(dialog, INDICATOR_ITEM_XCOORD, number);
-  snprintf(number, sizeof number, "%ld", (long)StoredClockPlace(stored.Ycoord));
-  if (stored.HaveYcoord)
-    PutItemText(dialog, INDICATOR_ITEM_YCOORD, number);
-  return stored.Color;
+  return colour;
 }
 
-static LONG WriteState(DialogHandle dialog, const char *name, int item) {
-  DWORD state = (DWORD)Dialogs.GetItemStatus(dialog, item);
-  return WriteValue(name, &state, REG_DWORD);
-}
-
-static LONG WriteNumberText(DialogHandle dialog, const char *name, int item) {
-  const char *text = Dialogs.GetItemData(dialog, item);
-  if (!text)
-    return ERROR_SUCCESS;
-  DWORD number = ReadDecimalText(text);
-  return WriteValue(name, &number, REG_DWORD);
+static LONG SaveStoredValue(DialogHandle dialog, const struct StoredValue *value, DWORD colour) {
+  DWORD number = colour;
+  const char *text = value->Kind == STORED_COLOUR ? NULL : Dialogs.GetItemData(dialog, value->Item);
+  if (value->Kind == STORED_STATE)
+    number = (DWORD)Dialogs.GetItemStatus(dialog, value->Item);
+  else if (value->Kind != STORED_COLOUR) {
+    if (!text)
+      return ERROR_SUCCESS;
+    number = ReadDecimalText(text);
+  }
+  return WriteValue(value->Name, &number, REG_DWORD);
 }
 
 // Returns the first failing registry result, ERROR_SUCCESS when saved.
 static LONG SaveIndicatorSettings(DialogHandle dialog, DWORD colour) {
   LockSettings();
   OpenSettingsKey("Indicator");
-  LONG result = WriteState(dialog, "Custom", INDICATOR_ITEM_CUSTOM);
-  const char *format = Dialogs.GetItemData(dialog, INDICATOR_ITEM_FORMAT);
-  if (format)
-    result = FirstFailure(result, WriteValue("Format", format, REG_SZ));
-  result = FirstFailure(result, WriteState(dialog, "Title", INDICATOR_ITEM_TITLE));
-  result = FirstFailure(result, WriteValue("Color", &colour, REG_DWORD));
-  result = FirstFailure(result, WriteNumberText(dialog, "Pause", INDICATOR_ITEM_PAUSE));
-  result = FirstFailure(result, WriteNumberText(dialog, "Xcoord", INDICATOR_ITEM_XCOORD));
-  result = FirstFailure(result, WriteNumberText(dialog, "Ycoord", INDICATOR_ITEM_YCOORD));
-  result = FirstFailure(result, WriteState(dialog, "SwitchMode", INDICATOR_ITEM_SWITCH_MODE));
-  if (result == ERROR_SUCCESS)
-    ClockSwitchMode.store(Dialogs.GetItemStatus(dialog, INDICATOR_ITEM_SWITCH_MODE));
-  result = FirstFailure(result, WriteState(dialog, "CtrlOff", INDICATOR_ITEM_CTRL_OFF));
-  result = FirstFailure(result, WriteState(dialog, "Stay", INDICATOR_ITEM_STAY));
+  LONG result = SaveCustomFormat(dialog);
+  for (const struct StoredValue &value : StoredValues) {
+    result = FirstFailure(result, SaveStoredValue(dialog, &value, colour));
+    // The clock switches as saved, once all before it is saved.
+    if (value.Item == INDICATOR_ITEM_SWITCH_MODE && result == ERROR_SUCCESS)
+      ClockSwitchMode.store(Dialogs.GetItemStatus(dialog, INDICATOR_ITEM_SWITCH_MODE));
+  }
   UnlockSettings();
   return result;
 }
 
 // Says which number cannot be shown and puts the focus on it.
 static int RefuseNumber(DialogHandle dialog, int item, int message) {
-  const char *title = GetMsgText(MSG_CLOCK_NUMBERS_TITLE), *text = GetMsgText(message);
-  const char *ok = GetMsgText(MSG_CLOCK_NUMBERS_OK);
-  const char *lines[3] = {title ? title : "", text ? text : "", ok ? ok : ""};
-  if (HostReady && HostServices.Message)
-    HostServices.Message(HostServices.ModuleNumber, FMSG_WARNING, NULL, lines, 3, 1);
-  if (Dialogs.SetItemFocus)
-    Dialogs.SetItemFocus(dialog, item);
+  ShowTitledNote(MSG_CLOCK_NUMBERS_TITLE, message, MSG_CLOCK_NUMBERS_OK, FMSG_WARNING);
+  Dialogs.SetItemFocus(dialog, item);
   return 0;
 }
 

@@ -52,15 +52,9 @@ int ShowMainMenu(int configureMode) {
   const char *helpTopic = configureMode ? "Settings" : "Contents";
   static const int BreakKeys[] = {VK_F4, 0};
   for (;;) {
-    int breakCode = -1;
-    int chosen = -1;
-    if (HostReady && HostServices.Menu)
-      chosen = HostServices.Menu(HostServices.ModuleNumber, -1, -1, 0, FMENU_WRAPMODE,
-                                 GetMsgText(MSG_TITLE), bottom, helpTopic, BreakKeys, &breakCode,
-                                 MainMenuItems, MAIN_MENU_ENTRIES);
-    // Anything but an entry is the menu left with Esc.
-    if (chosen < 0 || chosen >= MAIN_MENU_ENTRIES)
-      chosen = -1;
+    int breakCode;
+    int chosen = ShowHostMenu(MSG_TITLE, bottom, helpTopic, BreakKeys, &breakCode, MainMenuItems,
+                              MAIN_MENU_ENTRIES);
     if ((breakCode == 0 || configureMode) && chosen >= 0 && DialogLibraryReady &&
         SettingsOperations[chosen])
       SettingsOperations[chosen]();

@@ -29,18 +29,15 @@ enum { NAMES_CHOICE_COUNT = 3 };
 static const int ChoiceOrder[NAMES_CHOICE_COUNT] = {NAMES_AS_INTERFACE, NAMES_USER, NAMES_RUNTIME};
 
 void EditNamesSetting(void) {
-  if (!HostReady || !HostServices.Menu)
-    return;
   struct FarMenuItem items[NAMES_CHOICE_COUNT];
   for (int line = 0; line < NAMES_CHOICE_COUNT; line++) {
     CopyMenuText(items[line].Text, GetMsgText(MSG_NAMES_CHOICES + line));
     items[line].Selected = items[line].Checked = ChoiceOrder[line] == NamesChoice;
     items[line].Separator = 0;
   }
-  int chosen = HostServices.Menu(HostServices.ModuleNumber, -1, -1, 0, FMENU_WRAPMODE,
-                                 GetMsgText(MSG_NAMES_TITLE), NULL, "Languages", NULL, NULL, items,
-                                 NAMES_CHOICE_COUNT);
-  if (chosen < 0 || chosen >= NAMES_CHOICE_COUNT)
+  int chosen =
+      ShowHostMenu(MSG_NAMES_TITLE, NULL, "Languages", NULL, NULL, items, NAMES_CHOICE_COUNT);
+  if (chosen < 0)
     return;
   DWORD value = (DWORD)ChoiceOrder[chosen];
   LockSettings();

@@ -1,11 +1,11 @@
 #include "presets/preset_menu.h"
 
-#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
 #include "datetext/date_text.h"
 #include "datetext/local_time.h"
+#include "hostlink/format_text.h"
 #include "hostlink/dialog_binding.h"
 #include "hostlink/host_table.h"
 #include "presets/preset_dialog.h"
@@ -112,8 +112,8 @@ void BuildPresetMenu(int width) {
     FlattenPreview(DateText);
     // Names are cut to the column, so the bars line up and the preview fits.
     FitToColumn(column, sizeof column, entry->Name ? entry->Name : NoPresetName(), width);
-    snprintf(item->Text, sizeof item->Text, "&%-2d \xB3 %s \xB3 %-.*s", slot, column,
-             PRESET_PREVIEW_WIDTH, DateText);
+    FormatText(item->Text, sizeof item->Text, "&%-2d \xB3 %s \xB3 %-.*s", slot, column,
+               PRESET_PREVIEW_WIDTH, DateText);
     item->Selected = 0;
     item->Checked = 0;
     item->Separator = 0;
@@ -122,13 +122,8 @@ void BuildPresetMenu(int width) {
 
 int ShowPresetMenu(int *breakCode) {
   static const int BreakKeys[] = {VK_INSERT, VK_F4, VK_DELETE, 0};
-  *breakCode = -1;
-  if (!HostReady || !HostServices.Menu)
-    return -1;
-  int chosen = HostServices.Menu(HostServices.ModuleNumber, -1, -1, 0, FMENU_WRAPMODE,
-                                 GetMsgText(MSG_PRESETS_TITLE), GetMsgText(MSG_PRESETS_BOTTOM),
-                                 "Presets", BreakKeys, breakCode, PresetMenuItems, PRESET_SLOTS);
-  return chosen >= 0 && chosen < PRESET_SLOTS ? chosen : -1;
+  return ShowHostMenu(MSG_PRESETS_TITLE, GetMsgText(MSG_PRESETS_BOTTOM), "Presets", BreakKeys,
+                      breakCode, PresetMenuItems, PRESET_SLOTS);
 }
 
 void ReleasePresetDialog(void) {

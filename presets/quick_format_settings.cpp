@@ -21,36 +21,39 @@ int ClipboardNoteWanted(void) {
   return wanted != 0;
 }
 
-// Fills the dialog from the key, when it can be opened.
-static void LoadQuickFormat(DialogHandle dialog, const char *key) {
+int LoadCustomFormat(DialogHandle dialog) {
   char stored[PRESET_TEXT_SIZE];
-  LockSettings();
-  int opened = OpenSettingsKey(key) != NULL;
-  DWORD custom = opened ? ReadNumber("Custom") : 0;
+  int selected = ReadNumber("Custom") ? QUICK_ITEM_CUSTOM : QUICK_ITEM_DEFAULT;
+  Dialogs.SetRadioStatus(dialog, QUICK_ITEM_DEFAULT, selected);
   // The stored format is shown, so that confirming without a change keeps
   // it; with none stored the description's own text stays.
-  int haveFormat = opened && ReadText("Format", stored, sizeof stored) == ERROR_SUCCESS;
-  UnlockSettings();
+  if (ReadText("Format", stored, sizeof stored) == ERROR_SUCCESS)
+    PutItemText(dialog, QUICK_ITEM_FORMAT, stored);
+  return selected;
+}
+
+LONG SaveCustomFormat(DialogHandle dialog) {
+  DWORD custom = Dialogs.GetItemStatus(dialog, QUICK_ITEM_CUSTOM) != 0;
+  const char *format = Dialogs.GetItemData(dialog, QUICK_ITEM_FORMAT);
+  LONG result = WriteValue("Custom", &custom, REG_DWORD);
+  return format ? FirstFailure(result, WriteValue("Format", format, REG_SZ)) : result;
+}
+
+// Fills the dialog from the key, when it can be opened.
+static void LoadQuickFormat(DialogHandle dialog, const char *key) {
   if (HasClipboardNote(key))
     Dialogs.SetItemStatus(dialog, QUICK_ITEM_CLIPBOARD_NOTE, ClipboardNoteWanted());
-  if (!opened)
-    return;
-  int selected = custom ? QUICK_ITEM_CUSTOM : QUICK_ITEM_DEFAULT;
-  Dialogs.SetRadioStatus(dialog, QUICK_ITEM_DEFAULT, selected);
+  LockSettings();
   // The dialog opens on its radio group, on the choice in force.
-  Dialogs.SetItemFocus(dialog, selected);
-  if (haveFormat)
-    PutItemText(dialog, QUICK_ITEM_FORMAT, stored);
+  if (OpenSettingsKey(key))
+    Dialogs.SetItemFocus(dialog, LoadCustomFormat(dialog));
+  UnlockSettings();
 }
 
 static LONG SaveQuickFormat(DialogHandle dialog, const char *key) {
-  DWORD custom = Dialogs.GetItemStatus(dialog, QUICK_ITEM_CUSTOM) != 0;
-  const char *format = Dialogs.GetItemData(dialog, QUICK_ITEM_FORMAT);
   LockSettings();
   OpenSettingsKey(key);
-  LONG result = WriteValue("Custom", &custom, REG_DWORD);
-  if (format)
-    result = FirstFailure(result, WriteValue("Format", format, REG_SZ));
+  LONG result = SaveCustomFormat(dialog);
   if (HasClipboardNote(key)) {
     DWORD note = Dialogs.GetItemStatus(dialog, QUICK_ITEM_CLIPBOARD_NOTE) != 0;
     result = FirstFailure(result, WriteValue("ClipboardNote", &note, REG_DWORD));

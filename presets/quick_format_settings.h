@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "dialog_gen.h"
+
 enum {
   QUICK_ITEM_DEFAULT = 2, /* radio group: 2 the default format, 3 custom */
   QUICK_ITEM_CUSTOM = 3,
@@ -13,6 +15,13 @@ enum {
      viewer, stored as "ClipboardNote" (on unless stored as 0) */
   QUICK_ITEM_CLIPBOARD_NOTE = 10
 };
+
+/* The choice between the default format and a custom one, and the custom
+   format, as every dialog of a format in use has them (these items), from
+   and to the current key, which the caller has opened under the settings
+   lock. Loading returns the choice's item. */
+int LoadCustomFormat(DialogHandle dialog);
+LONG SaveCustomFormat(DialogHandle dialog);
 
 /* key is "Auto" or "Menu", also the dialog's name. */
 void EditQuickFormat(const char *key);

@@ -1,8 +1,8 @@
 #include "settings/settings_store.h"
 
-#include <stdio.h>
 #include <string.h>
 
+#include "hostlink/format_text.h"
 #include "hostlink/host_table.h"
 
 HKEY CurrentKey;
@@ -21,14 +21,14 @@ void UnlockSettings(void) { InterlockedExchange(&SettingsLock, 0); }
 // The path below the root key. One that does not fit is refused, never
 // cut: a cut path names another key, and settings would go there.
 static int ComposePresetPath(char *path, int slot) {
-  int length = snprintf(path, KEY_PATH_SIZE, "%s\\Format%d", "Horalis", slot);
+  int length = FormatText(path, KEY_PATH_SIZE, "%s\\Format%d", "Horalis", slot);
   return length > 0 && length < KEY_PATH_SIZE;
 }
 
 static int ComposeSettingsPath(char *path, const char *name) {
   if (!name)
     return 0;
-  int length = snprintf(path, KEY_PATH_SIZE, "%s\\%s", "Horalis", name);
+  int length = FormatText(path, KEY_PATH_SIZE, "%s\\%s", "Horalis", name);
   return length > 0 && length < KEY_PATH_SIZE;
 }
 
@@ -46,7 +46,7 @@ static LONG OpenBelowRoot(const char *path, HKEY *key, int create) {
   if (!RootKeyCopy[0])
     return ERROR_BADKEY;
   char full[MAX_PATH];
-  int length = path ? snprintf(full, sizeof full, "%s\\%s", RootKeyCopy, path) : -1;
+  int length = path ? FormatText(full, sizeof full, "%s\\%s", RootKeyCopy, path) : -1;
   if (length > 0 && length < (int)sizeof full)
     return OpenKeyBelow(HKEY_CURRENT_USER, full, key, create);
   HKEY root = NULL;

@@ -13,6 +13,10 @@
 extern "C" {
 #endif
 
+/* The C runtime's _vsnprintf, which MinGW's stdio.h declares: the text
+   cut to count characters, unterminated then, and -1 unless it just fits. */
+int _vsnprintf(char *buffer, size_t count, const char *format, va_list args);
+
 #define WINAPI
 #define CALLBACK
 #define APIENTRY
