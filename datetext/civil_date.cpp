@@ -52,3 +52,42 @@ int WeekdayOfDays(long long days) {
 int DayOfYear(long long year, int month, int day) {
   return (int)(DaysFromCivil(year, month, day) - DaysFromCivil(year, 1, 1));
 }
+
+int IsLeapYear(long long year) {
+  int y = (int)Bounded(year, 1000000);
+  return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
+
+int DaysInMonth(long long year, int month) {
+  return month == 2 ? 28 + IsLeapYear(year) : 30 + ((month + (month > 7)) & 1);
+}
+
+void SetRecordDays(struct tm *record, long long days) {
+  long long year;
+  int month, day;
+  CivilFromDays(days, &year, &month, &day);
+  record->tm_year = (int)(year - 1900);
+  record->tm_mon = month - 1;
+  record->tm_mday = day;
+  record->tm_wday = WeekdayOfDays(days);
+  record->tm_yday = (int)(days - DaysFromCivil(year, 1, 1));
+}
+
+// Days from the Monday of ISO week 1 to the day.
+static int IsoWeekDays(int yday, int wday) { return yday - (yday - wday + 4 + 378) % 7 + 3; }
+
+int IsoWeekOfDay(int year, int yday, int wday, int *week) {
+  int days = IsoWeekDays(yday, wday);
+  if (days < 0) {
+    year--;
+    days = IsoWeekDays(yday + 365 + IsLeapYear(year), wday);
+  } else {
+    int next = IsoWeekDays(yday - 365 - IsLeapYear(year), wday);
+    if (next >= 0) {
+      year++;
+      days = next;
+    }
+  }
+  *week = days / 7 + 1;
+  return year;
+}

@@ -1,6 +1,5 @@
 #include "datetext/date_offset.h"
 
-#include "calendar/calendar_date.h"
 #include "datetext/civil_date.h"
 #include "datetext/local_time.h"
 
@@ -18,15 +17,26 @@ int StepCalendar(struct tm *record, const struct DateOffset *offset) {
   int length = DaysInMonth(year, month);
   int day = record->tm_mday < length ? record->tm_mday : length;
   long long days = DaysFromCivil(year, month, day) + offset->Days;
-  long long stepYear;
-  CivilFromDays(days, &stepYear, &month, &day);
-  if (stepYear < 1601 || stepYear > 9999)
+  struct tm stepped = *record;
+  SetRecordDays(&stepped, days);
+  if (!InCalendarYears(&stepped))
     return 0;
-  record->tm_year = (int)stepYear - 1900;
-  record->tm_mon = month - 1;
-  record->tm_mday = day;
-  record->tm_wday = WeekdayOfDays(days);
-  record->tm_yday = DayOfYear(stepYear, month, day);
+  *record = stepped;
+  return 1;
+}
+
+// The offset of a fixed or named zone at its stepped wall clock, when the
+// wall time is one the zone shows (not skipped, nor read otherwise from
+// UTC): 1 and the record's daylight flag set; 0 when it must go through UTC.
+static int WallOffset(const TimeZoneRef *zone, struct tm *wall, int *offsetMinutes) {
+  long long seconds = SecondsOfRecord(wall);
+  int wallOffset, offset, daylight;
+  if (zone->kind == ZONE_LOCAL || !ZoneOffsetAt(zone, seconds, 1, &wallOffset, &daylight) ||
+      !ZoneOffsetAt(zone, seconds - wallOffset * 60LL, 0, &offset, &daylight) ||
+      offset != wallOffset)
+    return 0;
+  wall->tm_isdst = daylight;
+  *offsetMinutes = offset;
   return 1;
 }
 
@@ -45,9 +55,9 @@ int PlaceMoment(const struct BlockPlace *place, const struct tm *local, const st
   // saving the wall clock moves by an hour more or less. A zone's wall
   // clock stepped by days is read back for its offset then.
   long long seconds = offset->ExactDays * 86400LL + offset->Seconds;
-  if (seconds || (asked && (offset->Months || offset->Days))) {
-    struct tm moved, stepped = *wall;
-    asked = 1;
+  int stepped = offset->Months || offset->Days;
+  if (seconds || (asked && stepped && !WallOffset(zone, wall, offsetMinutes))) {
+    struct tm moved, steppedWall = *wall;
     if (!ZoneTimeToUtc(zone, wall, &moved))
       return 0;
     RecordOfSeconds(SecondsOfRecord(&moved) + seconds, &moved);
@@ -55,12 +65,13 @@ int PlaceMoment(const struct BlockPlace *place, const struct tm *local, const st
       return 0;
     // A day stepped into the hour skipped when daylight saving starts is
     // read in standard time, an hour on (2:30 is 3:30 daylight), never back.
-    long long back = seconds ? 0 : SecondsOfRecord(&stepped) - SecondsOfRecord(wall);
+    long long back = seconds ? 0 : SecondsOfRecord(&steppedWall) - SecondsOfRecord(wall);
     if (back > 0) {
       RecordOfSeconds(SecondsOfRecord(&moved) + back, &moved);
       if (!ZoneTimeFromUtc(zone, &moved, wall, offsetMinutes))
         return 0;
     }
   }
+  asked |= seconds != 0;
   return InCalendarYears(wall) ? 2 - asked : 0;
 }

@@ -2,6 +2,7 @@
 
 #include <string.h>
 
+#include "datetext/civil_date.h"
 #include "datetext/date_offset.h"
 #include "datetext/local_time.h"
 #include "datetext/locale_names.h"
@@ -103,28 +104,9 @@ static int AppendOffset(char *buffer, int size, int used, Moment *moment, int co
   return Append(buffer, size, used, text, 5 + colon);
 }
 
-static int IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-// Days from the Monday of ISO week 1 to the record's day, from tm_yday and
-// tm_wday as the C library counts them.
-static int IsoWeekDays(int yday, int wday) { return yday - (yday - wday + 4 + 378) % 7 + 3; }
-
 // The ISO 8601 week-based year, and the week 1..53 through `week`.
 static int IsoWeek(const struct tm *record, int *week) {
-  int year = record->tm_year + 1900;
-  int days = IsoWeekDays(record->tm_yday, record->tm_wday);
-  if (days < 0) {
-    year--;
-    days = IsoWeekDays(record->tm_yday + 365 + IsLeapYear(year), record->tm_wday);
-  } else {
-    int next = IsoWeekDays(record->tm_yday - 365 - IsLeapYear(year), record->tm_wday);
-    if (next >= 0) {
-      year++;
-      days = next;
-    }
-  }
-  *week = days / 7 + 1;
-  return year;
+  return IsoWeekOfDay(record->tm_year + 1900, record->tm_yday, record->tm_wday, week);
 }
 
 // A conversion's flags: the runtime's "#" (no padding; the long date for
