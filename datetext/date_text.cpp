@@ -266,14 +266,19 @@ static void StartBlocks(Moment *moment) {
   moment->place.Zone.kind = ZONE_FIXED;
 }
 
-// The UTC moment the expansion began from; 0 when it cannot be told.
-static int StartInUtc(const Moment *moment, struct tm *utc) {
+// The UTC moment the expansion began from, in seconds since 1970; 0 when
+// it cannot be told.
+static int StartInUtc(const Moment *moment, long long *utcSeconds) {
+  struct tm utc;
   if (moment->startUtc || moment->startOffsetKnown) {
     long long offset = moment->startUtc ? 0 : moment->startOffset * 60LL;
-    RecordOfSeconds(SecondsOfRecord(&moment->start) - offset, utc);
+    *utcSeconds = SecondsOfRecord(&moment->start) - offset;
     return 1;
   }
-  return LocalToUtc(&moment->start, utc);
+  if (!LocalToUtc(&moment->start, &utc))
+    return 0;
+  *utcSeconds = SecondsOfRecord(&utc);
+  return 1;
 }
 
 // The record where the blocks put the moment; nothing is written when that
@@ -285,9 +290,9 @@ static void PlaceTakenMoment(Moment *moment) {
     place.Zoned = 1;
     place.Zone.kind = ZONE_LOCAL;
   }
-  struct tm utc;
+  long long utc = 0;
   int placed = !place.Zoned || StartInUtc(moment, &utc)
-                   ? PlaceMoment(&place, &moment->start, &utc, &moment->record, &moment->offset)
+                   ? PlaceMoment(&place, &moment->start, utc, &moment->record, &moment->offset)
                    : 0;
   moment->outOfRange |= !placed;
   moment->utc = 0;

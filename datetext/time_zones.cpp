@@ -28,11 +28,11 @@ struct Zone {
   char Display[DISPLAY_SIZE]; // in the OEM code page, as formats are typed
   char Names[2][NAME_SIZE];   // standard and daylight, ANSI as read
   int FirstRule, RuleCount;   // in Kept.Rules; at least one
-  // The year last asked, in seconds on the zone's clock, with its rule and
-  // its changes, so that a conversion within it is a few compares.
+  // The year last asked, in seconds, and the changes of the year and rule
+  // last asked, so that a conversion is a few compares.
   long long YearStart, YearEnd, ToStandard, ToDaylight;
   const ZoneRule *YearRule;
-  int Year;
+  int Year, ChangesYear;
 };
 
 // The last words looked up, and the zone each names (-1: none).
@@ -257,18 +257,16 @@ static long long ChangeMoment(const SYSTEMTIME *date, long long year) {
          (date->wMilliseconds > 0);
 }
 
-// Keeps the changes of rule in the year `clock` lies in; the zone's
+// The year `clock` lies in, kept for the zone with its bounds; the zone's
 // lock is held.
-static void KeepYear(struct Zone *zone, const ZoneRule *rule, long long clock) {
-  if (zone->YearRule == rule && clock >= zone->YearStart && clock < zone->YearEnd)
-    return;
-  long long year = YearOfSeconds(clock);
-  zone->YearStart = DaysFromCivil(year, 1, 1) * SecondsPerDay;
-  zone->YearEnd = DaysFromCivil(year + 1, 1, 1) * SecondsPerDay;
-  zone->ToStandard = ChangeMoment(&rule->StandardDate, year);
-  zone->ToDaylight = ChangeMoment(&rule->DaylightDate, year);
-  zone->YearRule = rule;
-  zone->Year = (int)year;
+static long long YearOf(struct Zone *zone, long long clock) {
+  if (clock < zone->YearStart || clock >= zone->YearEnd) {
+    long long year = YearOfSeconds(clock);
+    zone->YearStart = DaysFromCivil(year, 1, 1) * SecondsPerDay;
+    zone->YearEnd = DaysFromCivil(year + 1, 1, 1) * SecondsPerDay;
+    zone->Year = (int)year;
+  }
+  return zone->Year;
 }
 
 // As Windows tells daylight time: within the year of the standard time,
@@ -279,7 +277,13 @@ static int IsDaylight(struct Zone *zone, const ZoneRule *rule, long long standar
                       long long daylightClock) {
   if (!rule->StandardDate.wMonth || !rule->DaylightDate.wMonth)
     return -1;
-  KeepYear(zone, rule, standardClock);
+  long long year = YearOf(zone, standardClock);
+  if (zone->ChangesYear != year || zone->YearRule != rule) {
+    zone->ToStandard = ChangeMoment(&rule->StandardDate, year);
+    zone->ToDaylight = ChangeMoment(&rule->DaylightDate, year);
+    zone->ChangesYear = (int)year;
+    zone->YearRule = rule;
+  }
   int beforeStandard = daylightClock < zone->ToStandard;
   int afterDaylight = standardClock >= zone->ToDaylight;
   if (rule->DaylightDate.wMonth < rule->StandardDate.wMonth)
