@@ -52,9 +52,7 @@ int WeekdayOfDays(long long days) {
 
 int DayOfYear(long long year, int month, int day) {
   static const short DaysBefore[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
-  if (month < 1 || month > 12)
-    return (int)(DaysFromCivil(year, month, day) - DaysFromCivil(year, 1, 1));
-  return DaysBefore[month - 1] + day - 1 + (month > 2 && IsLeapYear(year));
+  return DaysBefore[(unsigned)(month - 1) % 12] + day - 1 + (month > 2 && IsLeapYear(year));
 }
 
 int IsLeapYear(long long year) {

@@ -45,24 +45,30 @@ int StepCalendar(struct tm *record, const struct DateOffset *offset) {
   return 1;
 }
 
-// PlaceMoment in a fixed or named zone, counted in seconds: the zone's
-// offsets are compares against its kept changes, and the record is made
-// once, at the end.
-static int PlaceInZone(const TimeZoneRef *zone, long long utc, const struct DateOffset *offset,
-                       struct tm *wall, int *offsetMinutes) {
-  int minutes, daylight;
-  if (!ZoneOffsetAt(zone, utc, 0, &minutes, &daylight))
-    return 0;
-  long long clock = utc + minutes * 60LL, days = DaysOfSeconds(clock);
-  long long second = clock - days * 86400, seconds = offset->ExactDays * 86400LL + offset->Seconds;
+int PlaceMoment(const struct BlockPlace *place, const struct tm *local, long long utcSeconds,
+                struct tm *wall, int *offsetMinutes) {
+  const struct DateOffset *offset = &place->Offset;
+  const TimeZoneRef *zone = &place->Zone;
+  int minutes = 0, daylight = 0, asked = place->Zoned;
+  long long clock = SecondsOfRecord(local), utc = utcSeconds;
+  if (asked) {
+    if (!ZoneOffsetAt(zone, utc, 0, &minutes, &daylight))
+      return 0;
+    clock = utc + minutes * 60LL;
+  }
+  long long days = DaysOfSeconds(clock), second = clock - days * 86400;
+  long long seconds = offset->ExactDays * 86400LL + offset->Seconds;
   if (!StepDays(&days, offset))
     return 0;
   clock = days * 86400 + second;
   // The stepped wall clock read back from UTC, as Windows reads it; an
   // exact duration is counted in UTC, so across a change of daylight
   // saving the wall clock moves by an hour more or less.
-  if (seconds || offset->Months || offset->Days) {
+  static const TimeZoneRef LocalZone = {ZONE_LOCAL, 0, 0};
+  zone = asked ? zone : &LocalZone;
+  if (seconds || (asked && (offset->Months || offset->Days))) {
     long long wanted = clock;
+    asked = 1;
     if (!ZoneOffsetAt(zone, clock, 1, &minutes, &daylight))
       return 0;
     utc = clock - minutes * 60LL + seconds;
@@ -83,47 +89,5 @@ static int PlaceInZone(const TimeZoneRef *zone, long long utc, const struct Date
   RecordOfSeconds(clock, wall);
   wall->tm_isdst = daylight;
   *offsetMinutes = minutes;
-  return 1;
-}
-
-int PlaceMoment(const struct BlockPlace *place, const struct tm *local, long long utcSeconds,
-                struct tm *wall, int *offsetMinutes) {
-  static const TimeZoneRef LocalZone = {ZONE_LOCAL, 0, 0};
-  const TimeZoneRef *zone = place->Zoned ? &place->Zone : &LocalZone;
-  const struct DateOffset *offset = &place->Offset;
-  if (zone->kind != ZONE_LOCAL)
-    return PlaceInZone(zone, utcSeconds, offset, wall, offsetMinutes);
-  // Local time asks the system, through records.
-  int asked = place->Zoned;
-  struct tm utc;
-  *wall = *local;
-  if (asked) {
-    RecordOfSeconds(utcSeconds, &utc);
-    if (!ZoneTimeFromUtc(zone, &utc, wall, offsetMinutes))
-      return 0;
-  }
-  if (!StepCalendar(wall, offset))
-    return 0;
-  // An exact duration is counted in UTC: across a change of daylight
-  // saving the wall clock moves by an hour more or less. A zone's wall
-  // clock stepped by days is read back for its offset then.
-  long long seconds = offset->ExactDays * 86400LL + offset->Seconds;
-  if (seconds || (asked && (offset->Months || offset->Days))) {
-    struct tm moved, stepped = *wall;
-    asked = 1;
-    if (!ZoneTimeToUtc(zone, wall, &moved))
-      return 0;
-    RecordOfSeconds(SecondsOfRecord(&moved) + seconds, &moved);
-    if (!ZoneTimeFromUtc(zone, &moved, wall, offsetMinutes))
-      return 0;
-    // A day stepped into the hour skipped when daylight saving starts is
-    // read in standard time, an hour on (2:30 is 3:30 daylight), never back.
-    long long back = seconds ? 0 : SecondsOfRecord(&stepped) - SecondsOfRecord(wall);
-    if (back > 0) {
-      RecordOfSeconds(SecondsOfRecord(&moved) + back, &moved);
-      if (!ZoneTimeFromUtc(zone, &moved, wall, offsetMinutes))
-        return 0;
-    }
-  }
-  return InCalendarYears(wall) ? 2 - asked : 0;
+  return 2 - asked;
 }

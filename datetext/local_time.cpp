@@ -49,28 +49,6 @@ static void ToRecord(DaySecond moment, struct tm *record) {
   record->tm_sec = moment.second % 60;
 }
 
-// A clock's reading as a record, without a day count's division when its
-// fields are in range, as a clock's are; carried over otherwise.
-static DaySecond FromClock(const SYSTEMTIME *clock, struct tm *record) {
-  DaySecond moment = FromSystemTime(clock);
-  if (clock->wMonth < 1 || clock->wMonth > 12 || clock->wDay < 1 ||
-      clock->wDay > DaysInMonth(clock->wYear, clock->wMonth) || clock->wHour > 23 ||
-      clock->wMinute > 59 || clock->wSecond > 59) {
-    ToRecord(moment, record);
-    return moment;
-  }
-  memset(record, 0, sizeof *record);
-  record->tm_year = clock->wYear - 1900;
-  record->tm_mon = clock->wMonth - 1;
-  record->tm_mday = clock->wDay;
-  record->tm_hour = clock->wHour;
-  record->tm_min = clock->wMinute;
-  record->tm_sec = clock->wSecond;
-  record->tm_wday = WeekdayOfDays(moment.days);
-  record->tm_yday = DayOfYear(clock->wYear, clock->wMonth, clock->wDay);
-  return moment;
-}
-
 // The years a SYSTEMTIME holds.
 static int ToSystemTime(DaySecond moment, SYSTEMTIME *result) {
   long long year;
@@ -92,7 +70,7 @@ static int ToSystemTime(DaySecond moment, SYSTEMTIME *result) {
 void ReadLocalClock(struct tm *record) {
   SYSTEMTIME now;
   GetLocalTime(&now);
-  FromClock(&now, record);
+  ToRecord(FromSystemTime(&now), record);
 }
 
 void ReadLocalTime(struct tm *record) {
@@ -103,7 +81,7 @@ void ReadLocalTime(struct tm *record) {
 void ReadUtcTime(struct tm *record) {
   SYSTEMTIME now;
   GetSystemTime(&now);
-  FromClock(&now, record);
+  ToRecord(FromSystemTime(&now), record);
 }
 
 typedef BOOL(WINAPI *LocalToSystemTimeCall)(const TIME_ZONE_INFORMATION *, const SYSTEMTIME *,
@@ -166,7 +144,8 @@ int ReadClocks(struct tm *record, int *offsetMinutes) {
   SYSTEMTIME utc, local;
   GetSystemTime(&utc);
   GetLocalTime(&local);
-  DaySecond localMoment = FromClock(&local, record), utcMoment = FromSystemTime(&utc);
+  DaySecond localMoment = FromSystemTime(&local), utcMoment = FromSystemTime(&utc);
+  ToRecord(localMoment, record);
   *offsetMinutes = 0;
   long long days = localMoment.days - utcMoment.days;
   if (days < -2 || days > 2)

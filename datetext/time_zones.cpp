@@ -303,6 +303,21 @@ static struct Zone *NamedZone(const TimeZoneRef *zone) {
              : NULL;
 }
 
+// Local time's offset, from the system; a fixed zone's is its own.
+static int LocalOffsetAt(const TimeZoneRef *ref, long long moment, int wall, int *offset,
+                         int *daylight) {
+  struct tm record, local;
+  if (ref->kind == ZONE_FIXED)
+    return 1;
+  RecordOfSeconds(moment, &record);
+  if (wall)
+    return ReadLocalOffset(&record, offset, daylight);
+  if (!UtcToLocal(&record, &local, offset))
+    return 0;
+  *daylight = local.tm_isdst > 0;
+  return 1;
+}
+
 // Whether a moment lies in the years 1601..9999: days -134774 and 2932897
 // are 1 January 1601 and 10000.
 static int InZoneYears(long long moment) {
@@ -312,8 +327,9 @@ static int InZoneYears(long long moment) {
 int ZoneOffsetAt(const TimeZoneRef *ref, long long moment, int wall, int *offset, int *daylight) {
   *offset = ref->fixedMinutes;
   *daylight = 0;
-  if (ref->kind == ZONE_FIXED || !InZoneYears(moment))
-    return ref->kind == ZONE_FIXED && InZoneYears(moment);
+  if (ref->kind != ZONE_NAMED || !InZoneYears(moment))
+    return ref->kind != ZONE_NAMED && InZoneYears(moment) &&
+           LocalOffsetAt(ref, moment, wall, offset, daylight);
   LockZones();
   struct Zone *zone = NamedZone(ref);
   if (zone) {
@@ -333,8 +349,6 @@ int ZoneOffsetAt(const TimeZoneRef *ref, long long moment, int wall, int *offset
 
 int ZoneTimeFromUtc(const TimeZoneRef *zone, const struct tm *utc, struct tm *local,
                     int *offsetMinutes) {
-  if (zone->kind == ZONE_LOCAL)
-    return UtcToLocal(utc, local, offsetMinutes);
   long long moment = SecondsOfRecord(utc);
   int daylight;
   if (!ZoneOffsetAt(zone, moment, 0, offsetMinutes, &daylight))
@@ -345,8 +359,6 @@ int ZoneTimeFromUtc(const TimeZoneRef *zone, const struct tm *utc, struct tm *lo
 }
 
 int ZoneTimeToUtc(const TimeZoneRef *zone, const struct tm *local, struct tm *utc) {
-  if (zone->kind == ZONE_LOCAL)
-    return LocalToUtc(local, utc);
   long long wall = SecondsOfRecord(local);
   int offset, daylight;
   if (!ZoneOffsetAt(zone, wall, 1, &offset, &daylight))

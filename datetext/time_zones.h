@@ -55,10 +55,10 @@ int ZoneTimeFromUtc(const TimeZoneRef *zone, const struct tm *utc, struct tm *lo
    above. */
 int ZoneTimeToUtc(const TimeZoneRef *zone, const struct tm *local, struct tm *utc);
 
-/* The offset east of UTC in minutes of a fixed or named zone, and its
-   daylight flag, at `moment` (seconds since 1970) in UTC or, with `wall`
-   set, on the zone's wall clock, read as ZoneTimeToUtc reads it. Returns
-   1; 0 for local time, an unknown zone or a year outside 1601..9999. */
+/* The zone's offset east of UTC in minutes, and its daylight flag, at
+   `moment` (seconds since 1970) in UTC or, with `wall` set, on the zone's
+   wall clock, read as ZoneTimeToUtc reads it. Returns 1; 0 when it cannot
+   be told (an unknown zone, a year outside 1601..9999). */
 int ZoneOffsetAt(const TimeZoneRef *zone, long long moment, int wall, int *offsetMinutes,
                  int *daylight);
 
