@@ -56,7 +56,7 @@ int DayOfYear(long long year, int month, int day) {
 }
 
 int IsLeapYear(long long year) {
-  int y = (int)Bounded(year, 1000000);
+  int y = (int)year; // years here lie within a few million of 0
   return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
 }
 

@@ -50,12 +50,13 @@ int PlaceMoment(const struct BlockPlace *place, const struct tm *local, long lon
   const struct DateOffset *offset = &place->Offset;
   const TimeZoneRef *zone = &place->Zone;
   int minutes = 0, daylight = 0, asked = place->Zoned;
-  long long clock = SecondsOfRecord(local), utc = utcSeconds;
-  if (asked) {
-    if (!ZoneOffsetAt(zone, utc, 0, &minutes, &daylight))
-      return 0;
+  long long clock, utc = utcSeconds;
+  if (!asked)
+    clock = SecondsOfRecord(local);
+  else if (ZoneOffsetAt(zone, utc, 0, &minutes, &daylight))
     clock = utc + minutes * 60LL;
-  }
+  else
+    return 0;
   long long days = DaysOfSeconds(clock), second = clock - days * 86400;
   long long seconds = offset->ExactDays * 86400LL + offset->Seconds;
   if (!StepDays(&days, offset))

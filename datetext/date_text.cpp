@@ -104,11 +104,6 @@ static int AppendOffset(char *buffer, int size, int used, Moment *moment, int co
   return Append(buffer, size, used, text, 5 + colon);
 }
 
-// The ISO 8601 week-based year, and the week 1..53 through `week`.
-static int IsoWeek(const struct tm *record, int *week) {
-  return IsoWeekOfDay(record->tm_year + 1900, record->tm_yday, record->tm_wday, week);
-}
-
 // A conversion's flags: the runtime's "#" (no padding; the long date for
 // %c and %x) and GNU's "-" (no padding), "_" (blanks), "0" (zeros) and "^"
 // (upper case); of the padding flags the last one counts.
@@ -162,13 +157,9 @@ static int NumberFor(const struct tm *t, char conversion) {
     return year % 100;
   case 'Y':
     return year;
-  case 'g':
-    return IsoWeek(t, &week) % 100;
-  case 'G':
-    return IsoWeek(t, &week);
   }
-  IsoWeek(t, &week); // 'V'
-  return week;
+  int isoYear = IsoWeekOfDay(year, t->tm_yday, t->tm_wday, &week); // g, G, V
+  return conversion == 'V' ? week : conversion == 'g' ? isoYear % 100 : isoYear;
 }
 
 // A number in its width, padded with zeros (blanks for %e) unless a flag
