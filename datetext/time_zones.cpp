@@ -277,7 +277,11 @@ static int IsDaylight(struct Zone *zone, const ZoneRule *rule, long long standar
                       long long daylightClock) {
   if (!rule->StandardDate.wMonth || !rule->DaylightDate.wMonth)
     return -1;
-  long long year = YearOf(zone, standardClock);
+  // The moment's year, kept by the caller, is the standard clock's but
+  // within hours of the new year.
+  long long year = standardClock >= zone->YearStart && standardClock < zone->YearEnd
+                       ? zone->Year
+                       : YearOfSeconds(standardClock);
   if (zone->ChangesYear != year || zone->YearRule != rule) {
     zone->ToStandard = ChangeMoment(&rule->StandardDate, year);
     zone->ToDaylight = ChangeMoment(&rule->DaylightDate, year);
@@ -333,10 +337,7 @@ int ZoneOffsetAt(const TimeZoneRef *ref, long long moment, int wall, int *offset
   LockZones();
   struct Zone *zone = NamedZone(ref);
   if (zone) {
-    // The year's rule, from the zone's kept year when the moment lies there.
-    long long year =
-        moment >= zone->YearStart && moment < zone->YearEnd ? zone->Year : YearOfSeconds(moment);
-    const ZoneRule *rule = RuleOfYear(zone, year);
+    const ZoneRule *rule = RuleOfYear(zone, YearOf(zone, moment));
     long long standard = wall ? 0 : 60LL * (rule->Bias + rule->StandardBias);
     long long daylightBias = wall ? 0 : 60LL * (rule->Bias + rule->DaylightBias);
     int state = IsDaylight(zone, rule, moment - standard, moment - daylightBias);
