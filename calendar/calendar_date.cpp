@@ -13,32 +13,23 @@ int WeekdayOfDate(int year, int month, int day) {
   return weekday == 0 ? 7 : weekday;
 }
 
-enum { WANT_DAY, WANT_MONTH, WANT_DAY_OF_YEAR };
-
-// The date a day number denotes: its day of the month, its month, or its
-// day of the year (1..366).
-static int Normalized(int year, int month, int day, int want) {
-  long long days = DaysFromCivil(year, month, day);
-  long long normalYear;
-  int normalMonth, normalDay;
-  CivilFromDays(days, &normalYear, &normalMonth, &normalDay);
-  if (want == WANT_DAY_OF_YEAR)
-    return (int)(days - DaysFromCivil(normalYear, 1, 1)) + 1;
-  return want == WANT_MONTH ? normalMonth : normalDay;
+// The date a day number denotes: its day of the month, or its month.
+static int Normalized(int year, int month, int day, int wantMonth) {
+  struct tm record;
+  SetRecordDays(&record, DaysFromCivil(year, month, day));
+  return wantMonth ? record.tm_mon + 1 : record.tm_mday;
 }
 
-int NormalizedDay(int year, int month, int day) { return Normalized(year, month, day, WANT_DAY); }
+int NormalizedDay(int year, int month, int day) { return Normalized(year, month, day, 0); }
 
-int NormalizedMonth(int year, int month, int day) {
-  return Normalized(year, month, day, WANT_MONTH);
-}
+int NormalizedMonth(int year, int month, int day) { return Normalized(year, month, day, 1); }
 
-int DaysInMonth(int year, int month) { return NormalizedDay(year, month + 1, 0); }
-
-// A week belongs to the year its Thursday falls in.
 int IsoWeekOfDate(int year, int month, int day) {
-  int thursday = day - WeekdayOfDate(year, month, day) + 4;
-  return (Normalized(year, month, thursday, WANT_DAY_OF_YEAR) - 1) / 7 + 1;
+  struct tm record;
+  int week;
+  SetRecordDays(&record, DaysFromCivil(year, month, day));
+  IsoWeekOfDay(record.tm_year + 1900, record.tm_yday, record.tm_wday, &week);
+  return week;
 }
 
 int ReadLocalDate(struct tm *record) {
@@ -62,14 +53,6 @@ static int DaylightFlag(const struct tm *record) {
 }
 
 void SetRecordDate(struct tm *record, int year, int month, int day) {
-  long long days = DaysFromCivil(year, month, day);
-  long long normalYear;
-  int normalMonth, normalDay;
-  CivilFromDays(days, &normalYear, &normalMonth, &normalDay);
-  record->tm_year = (int)(normalYear - 1900);
-  record->tm_mon = normalMonth - 1;
-  record->tm_mday = normalDay;
-  record->tm_wday = WeekdayOfDays(days);
-  record->tm_yday = DayOfYear(normalYear, normalMonth, normalDay);
+  SetRecordDays(record, DaysFromCivil(year, month, day));
   record->tm_isdst = DaylightFlag(record);
 }

@@ -5,15 +5,14 @@
 
 #include <time.h>
 
+#include "datetext/civil_date.h"
+
 /* 1 Monday .. 7 Sunday. */
 int WeekdayOfDate(int year, int month, int day);
 /* The day of the month (1..31) and the month (1..12) of the date that day
    number denotes: day 0 is the last day of the previous month. */
 int NormalizedDay(int year, int month, int day);
 int NormalizedMonth(int year, int month, int day);
-
-/* 28..31. */
-int DaysInMonth(int year, int month);
 
 /* The ISO 8601 week (1..53) a date lies in: weeks run Monday to Sunday,
    and week 1 is the one that holds its year's first Thursday. */

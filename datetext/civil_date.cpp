@@ -31,16 +31,17 @@ long long DaysFromCivil(long long year, long long month, long long day) {
 }
 
 void CivilFromDays(long long days, long long *year, int *month, int *day) {
-  int shiftedDays = (int)Bounded(days, 700000000) + 719468;
-  int era = FloorDiv(shiftedDays, 146097);
-  int dayOfEra = shiftedDays - era * 146097;
-  int yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-  int dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-  int shifted = (5 * dayOfYear + 2) / 153;
-  int m = shifted < 10 ? shifted + 3 : shifted - 9;
-  *day = dayOfYear - (153 * shifted + 2) / 5 + 1;
+  // 4800 eras on, every day held counts up from 0: no floor divisions.
+  unsigned shiftedDays = (unsigned)((int)Bounded(days, 700000000) + 719468 + 4800 * 146097);
+  unsigned era = shiftedDays / 146097;
+  unsigned dayOfEra = shiftedDays - era * 146097;
+  unsigned yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+  unsigned dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+  unsigned shifted = (5 * dayOfYear + 2) / 153;
+  int m = shifted < 10 ? (int)shifted + 3 : (int)shifted - 9;
+  *day = (int)(dayOfYear - (153 * shifted + 2) / 5 + 1);
   *month = m;
-  *year = yearOfEra + era * 400LL + (m <= 2);
+  *year = (int)yearOfEra + ((int)era - 4800) * 400LL + (m <= 2);
 }
 
 int WeekdayOfDays(long long days) {
@@ -50,5 +51,45 @@ int WeekdayOfDays(long long days) {
 }
 
 int DayOfYear(long long year, int month, int day) {
-  return (int)(DaysFromCivil(year, month, day) - DaysFromCivil(year, 1, 1));
+  static const short DaysBefore[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+  return DaysBefore[(unsigned)(month - 1) % 12] + day - 1 + (month > 2 && IsLeapYear(year));
+}
+
+int IsLeapYear(long long year) {
+  int y = (int)year; // years here lie within a few million of 0
+  return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
+
+int DaysInMonth(long long year, int month) {
+  return month == 2 ? 28 + IsLeapYear(year) : 30 + ((month + (month > 7)) & 1);
+}
+
+void SetRecordDays(struct tm *record, long long days) {
+  long long year;
+  int month, day;
+  CivilFromDays(days, &year, &month, &day);
+  record->tm_year = (int)(year - 1900);
+  record->tm_mon = month - 1;
+  record->tm_mday = day;
+  record->tm_wday = WeekdayOfDays(days);
+  record->tm_yday = DayOfYear(year, month, day);
+}
+
+// Days from the Monday of ISO week 1 to the day.
+static int IsoWeekDays(int yday, int wday) { return yday - (yday - wday + 4 + 378) % 7 + 3; }
+
+int IsoWeekOfDay(int year, int yday, int wday, int *week) {
+  int days = IsoWeekDays(yday, wday);
+  if (days < 0) {
+    year--;
+    days = IsoWeekDays(yday + 365 + IsLeapYear(year), wday);
+  } else {
+    int next = IsoWeekDays(yday - 365 - IsLeapYear(year), wday);
+    if (next >= 0) {
+      year++;
+      days = next;
+    }
+  }
+  *week = days / 7 + 1;
+  return year;
 }

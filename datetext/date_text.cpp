@@ -2,6 +2,7 @@
 
 #include <string.h>
 
+#include "datetext/civil_date.h"
 #include "datetext/date_offset.h"
 #include "datetext/local_time.h"
 #include "datetext/locale_names.h"
@@ -103,30 +104,6 @@ static int AppendOffset(char *buffer, int size, int used, Moment *moment, int co
   return Append(buffer, size, used, text, 5 + colon);
 }
 
-static int IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-// Days from the Monday of ISO week 1 to the record's day, from tm_yday and
-// tm_wday as the C library counts them.
-static int IsoWeekDays(int yday, int wday) { return yday - (yday - wday + 4 + 378) % 7 + 3; }
-
-// The ISO 8601 week-based year, and the week 1..53 through `week`.
-static int IsoWeek(const struct tm *record, int *week) {
-  int year = record->tm_year + 1900;
-  int days = IsoWeekDays(record->tm_yday, record->tm_wday);
-  if (days < 0) {
-    year--;
-    days = IsoWeekDays(record->tm_yday + 365 + IsLeapYear(year), record->tm_wday);
-  } else {
-    int next = IsoWeekDays(record->tm_yday - 365 - IsLeapYear(year), record->tm_wday);
-    if (next >= 0) {
-      year++;
-      days = next;
-    }
-  }
-  *week = days / 7 + 1;
-  return year;
-}
-
 // A conversion's flags: the runtime's "#" (no padding; the long date for
 // %c and %x) and GNU's "-" (no padding), "_" (blanks), "0" (zeros) and "^"
 // (upper case); of the padding flags the last one counts.
@@ -180,13 +157,9 @@ static int NumberFor(const struct tm *t, char conversion) {
     return year % 100;
   case 'Y':
     return year;
-  case 'g':
-    return IsoWeek(t, &week) % 100;
-  case 'G':
-    return IsoWeek(t, &week);
   }
-  IsoWeek(t, &week); // 'V'
-  return week;
+  int isoYear = IsoWeekOfDay(year, t->tm_yday, t->tm_wday, &week); // g, G, V
+  return conversion == 'V' ? week : conversion == 'g' ? isoYear % 100 : isoYear;
 }
 
 // A number in its width, padded with zeros (blanks for %e) unless a flag
@@ -284,14 +257,19 @@ static void StartBlocks(Moment *moment) {
   moment->place.Zone.kind = ZONE_FIXED;
 }
 
-// The UTC moment the expansion began from; 0 when it cannot be told.
-static int StartInUtc(const Moment *moment, struct tm *utc) {
+// The UTC moment the expansion began from, in seconds since 1970; 0 when
+// it cannot be told.
+static int StartInUtc(const Moment *moment, long long *utcSeconds) {
+  struct tm utc;
   if (moment->startUtc || moment->startOffsetKnown) {
     long long offset = moment->startUtc ? 0 : moment->startOffset * 60LL;
-    RecordOfSeconds(SecondsOfRecord(&moment->start) - offset, utc);
+    *utcSeconds = SecondsOfRecord(&moment->start) - offset;
     return 1;
   }
-  return LocalToUtc(&moment->start, utc);
+  if (!LocalToUtc(&moment->start, &utc))
+    return 0;
+  *utcSeconds = SecondsOfRecord(&utc);
+  return 1;
 }
 
 // The record where the blocks put the moment; nothing is written when that
@@ -303,9 +281,9 @@ static void PlaceTakenMoment(Moment *moment) {
     place.Zoned = 1;
     place.Zone.kind = ZONE_LOCAL;
   }
-  struct tm utc;
+  long long utc = 0;
   int placed = !place.Zoned || StartInUtc(moment, &utc)
-                   ? PlaceMoment(&place, &moment->start, &utc, &moment->record, &moment->offset)
+                   ? PlaceMoment(&place, &moment->start, utc, &moment->record, &moment->offset)
                    : 0;
   moment->outOfRange |= !placed;
   moment->utc = 0;

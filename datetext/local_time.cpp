@@ -41,26 +41,12 @@ static DaySecond FromSystemTime(const SYSTEMTIME *moment) {
   return Carried(days, moment->wHour * 3600 + moment->wMinute * 60 + moment->wSecond);
 }
 
-// Sets tm_wday and tm_yday from tm_year, tm_mon and tm_mday.
-static void FillDayFields(struct tm *record) {
-  long long year = 1900LL + record->tm_year;
-  long long days = DaysFromCivil(year, 1LL + record->tm_mon, record->tm_mday);
-  record->tm_wday = WeekdayOfDays(days);
-  record->tm_yday = (int)(days - DaysFromCivil(year, 1, 1));
-}
-
 static void ToRecord(DaySecond moment, struct tm *record) {
-  long long year;
-  int month, day;
-  CivilFromDays(moment.days, &year, &month, &day);
   memset(record, 0, sizeof *record);
-  record->tm_year = (int)(year - 1900);
-  record->tm_mon = month - 1;
-  record->tm_mday = day;
+  SetRecordDays(record, moment.days);
   record->tm_hour = moment.second / 3600;
   record->tm_min = moment.second / 60 % 60;
   record->tm_sec = moment.second % 60;
-  FillDayFields(record);
 }
 
 // The years a SYSTEMTIME holds.

@@ -28,6 +28,11 @@ struct Zone {
   char Display[DISPLAY_SIZE]; // in the OEM code page, as formats are typed
   char Names[2][NAME_SIZE];   // standard and daylight, ANSI as read
   int FirstRule, RuleCount;   // in Kept.Rules; at least one
+  // The year last asked, in seconds, and the changes of the year and rule
+  // last asked, so that a conversion is a few compares.
+  long long YearStart, YearEnd, ToStandard, ToDaylight;
+  const ZoneRule *YearRule;
+  int Year, ChangesYear;
 };
 
 // The last words looked up, and the zone each names (-1: none).
@@ -252,18 +257,40 @@ static long long ChangeMoment(const SYSTEMTIME *date, long long year) {
          (date->wMilliseconds > 0);
 }
 
+// The year `clock` lies in, kept for the zone with its bounds; the zone's
+// lock is held.
+static long long YearOf(struct Zone *zone, long long clock) {
+  if (clock < zone->YearStart || clock >= zone->YearEnd) {
+    long long year = YearOfSeconds(clock);
+    zone->YearStart = DaysFromCivil(year, 1, 1) * SecondsPerDay;
+    zone->YearEnd = DaysFromCivil(year + 1, 1, 1) * SecondsPerDay;
+    zone->Year = (int)year;
+  }
+  return zone->Year;
+}
+
 // As Windows tells daylight time: within the year of the standard time,
 // the change to daylight time is read on the standard clock and the change
 // back on the daylight clock; a daylight time that spans the new year
 // (southern zones) lies outside the two changes.
-static int IsDaylight(const ZoneRule *rule, long long standardClock, long long daylightClock) {
-  const SYSTEMTIME *toStandard = &rule->StandardDate, *toDaylight = &rule->DaylightDate;
-  if (!toStandard->wMonth || !toDaylight->wMonth)
+static int IsDaylight(struct Zone *zone, const ZoneRule *rule, long long standardClock,
+                      long long daylightClock) {
+  if (!rule->StandardDate.wMonth || !rule->DaylightDate.wMonth)
     return -1;
-  long long year = YearOfSeconds(standardClock);
-  int beforeStandard = daylightClock < ChangeMoment(toStandard, year);
-  int afterDaylight = standardClock >= ChangeMoment(toDaylight, year);
-  if (toDaylight->wMonth < toStandard->wMonth)
+  // The moment's year, kept by the caller, is the standard clock's but
+  // within hours of the new year.
+  long long year = standardClock >= zone->YearStart && standardClock < zone->YearEnd
+                       ? zone->Year
+                       : YearOfSeconds(standardClock);
+  if (zone->ChangesYear != year || zone->YearRule != rule) {
+    zone->ToStandard = ChangeMoment(&rule->StandardDate, year);
+    zone->ToDaylight = ChangeMoment(&rule->DaylightDate, year);
+    zone->ChangesYear = (int)year;
+    zone->YearRule = rule;
+  }
+  int beforeStandard = daylightClock < zone->ToStandard;
+  int afterDaylight = standardClock >= zone->ToDaylight;
+  if (rule->DaylightDate.wMonth < rule->StandardDate.wMonth)
     return beforeStandard && afterDaylight;
   return beforeStandard || afterDaylight;
 }
@@ -274,43 +301,58 @@ static LONG BiasOf(const ZoneRule *rule, int daylight) {
   return rule->Bias + (daylight < 0 ? 0 : daylight ? rule->DaylightBias : rule->StandardBias);
 }
 
-static const struct Zone *NamedZone(const TimeZoneRef *zone) {
-  if (zone->kind != ZONE_NAMED)
-    return NULL;
-  LockZones();
-  int known = zone->index >= 0 && zone->index < Kept.ZoneCount;
-  UnlockZones();
-  return known ? &Kept.Zones[zone->index] : NULL;
+static struct Zone *NamedZone(const TimeZoneRef *zone) {
+  return zone->kind == ZONE_NAMED && zone->index >= 0 && zone->index < Kept.ZoneCount
+             ? &Kept.Zones[zone->index]
+             : NULL;
 }
 
-// The offset of a fixed or named zone at a moment in UTC or, with `wall`
-// set, on the zone's wall clock; 0 when it cannot be told.
-static int OffsetAt(const TimeZoneRef *ref, long long moment, int wall, int *offset,
-                    int *daylight) {
-  const struct Zone *zone = NamedZone(ref);
-  long long year = YearOfSeconds(moment);
+// Local time's offset, from the system; a fixed zone's is its own.
+static int LocalOffsetAt(const TimeZoneRef *ref, long long moment, int wall, int *offset,
+                         int *daylight) {
+  struct tm record, local;
+  if (ref->kind == ZONE_FIXED)
+    return 1;
+  RecordOfSeconds(moment, &record);
+  if (wall)
+    return ReadLocalOffset(&record, offset, daylight);
+  if (!UtcToLocal(&record, &local, offset))
+    return 0;
+  *daylight = local.tm_isdst > 0;
+  return 1;
+}
+
+// Whether a moment lies in the years 1601..9999: days -134774 and 2932897
+// are 1 January 1601 and 10000.
+static int InZoneYears(long long moment) {
+  return moment >= -134774LL * SecondsPerDay && moment < 2932897LL * SecondsPerDay;
+}
+
+int ZoneOffsetAt(const TimeZoneRef *ref, long long moment, int wall, int *offset, int *daylight) {
   *offset = ref->fixedMinutes;
   *daylight = 0;
-  if (year < FirstYear || year > LastYear || (ref->kind != ZONE_FIXED && !zone))
-    return 0;
+  if (ref->kind != ZONE_NAMED || !InZoneYears(moment))
+    return ref->kind != ZONE_NAMED && InZoneYears(moment) &&
+           LocalOffsetAt(ref, moment, wall, offset, daylight);
+  LockZones();
+  struct Zone *zone = NamedZone(ref);
   if (zone) {
-    const ZoneRule *rule = RuleOfYear(zone, year);
+    const ZoneRule *rule = RuleOfYear(zone, YearOf(zone, moment));
     long long standard = wall ? 0 : 60LL * (rule->Bias + rule->StandardBias);
     long long daylightBias = wall ? 0 : 60LL * (rule->Bias + rule->DaylightBias);
-    int state = IsDaylight(rule, moment - standard, moment - daylightBias);
+    int state = IsDaylight(zone, rule, moment - standard, moment - daylightBias);
     *offset = -(int)BiasOf(rule, state);
     *daylight = state > 0;
   }
-  return 1;
+  UnlockZones();
+  return zone != NULL;
 }
 
 int ZoneTimeFromUtc(const TimeZoneRef *zone, const struct tm *utc, struct tm *local,
                     int *offsetMinutes) {
-  if (zone->kind == ZONE_LOCAL)
-    return UtcToLocal(utc, local, offsetMinutes);
   long long moment = SecondsOfRecord(utc);
   int daylight;
-  if (!OffsetAt(zone, moment, 0, offsetMinutes, &daylight))
+  if (!ZoneOffsetAt(zone, moment, 0, offsetMinutes, &daylight))
     return 0;
   RecordOfSeconds(moment + *offsetMinutes * 60LL, local);
   local->tm_isdst = daylight;
@@ -318,11 +360,9 @@ int ZoneTimeFromUtc(const TimeZoneRef *zone, const struct tm *utc, struct tm *lo
 }
 
 int ZoneTimeToUtc(const TimeZoneRef *zone, const struct tm *local, struct tm *utc) {
-  if (zone->kind == ZONE_LOCAL)
-    return LocalToUtc(local, utc);
   long long wall = SecondsOfRecord(local);
   int offset, daylight;
-  if (!OffsetAt(zone, wall, 1, &offset, &daylight))
+  if (!ZoneOffsetAt(zone, wall, 1, &offset, &daylight))
     return 0;
   RecordOfSeconds(wall - offset * 60LL, utc);
   return 1;
@@ -378,6 +418,11 @@ static int ParseOffset(const char *text, int *minutes) {
 // at the earliest step; -1 when none does.
 static int FindNamedZone(const char *wanted) {
   char standard[DISPLAY_SIZE + 16];
+  int letters = 0;
+  for (const char *c = wanted; *c; c++)
+    letters |= (Lower(*c) >= 'a' && Lower(*c) <= 'z') || (*c & 0x80);
+  if (!letters)
+    return -1;
   CopyCut(standard, wanted, DISPLAY_SIZE);
   strcat(standard, " Standard Time");
   for (int step = 0; step < 4; step++)
@@ -440,7 +485,9 @@ int ZoneName(const TimeZoneRef *ref, int daylight, UINT codePage, char *text, in
   WCHAR wide[DISPLAY_SIZE];
   TIME_ZONE_INFORMATION local;
   char fixed[16];
+  LockZones();
   const struct Zone *zone = NamedZone(ref);
+  UnlockZones();
   const char *name = zone ? zone->Names[daylight && zone->Names[1][0]] : NULL;
   if (ref->kind == ZONE_FIXED) {
     int minutes = ref->fixedMinutes < 0 ? -ref->fixedMinutes : ref->fixedMinutes;

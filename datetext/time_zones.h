@@ -32,7 +32,8 @@ typedef struct TimeZoneRef {
       "AUS_Eastern";
    6. whole words of a display name: "Moscow", "Sydney", "Kathmandu".
    Within steps 5 and 6 the first zone in the registry's order (alphabetical
-   by key name) wins. Returns 1 and fills zone; 0 when none matches or the
+   by key name) wins. A word with no letter ("01", "+3") names no zone.
+   Returns 1 and fills zone; 0 when none matches or the
    text is malformed (empty, longer than a key name, or "UTC" followed by
    anything but an offset). */
 int FindTimeZone(const char *text, int length, TimeZoneRef *zone);
@@ -53,6 +54,13 @@ int ZoneTimeFromUtc(const TimeZoneRef *zone, const struct tm *utc, struct tm *lo
    repeated when it ends is the first, daylight one. Returns 1 or 0 as
    above. */
 int ZoneTimeToUtc(const TimeZoneRef *zone, const struct tm *local, struct tm *utc);
+
+/* The zone's offset east of UTC in minutes, and its daylight flag, at
+   `moment` (seconds since 1970) in UTC or, with `wall` set, on the zone's
+   wall clock, read as ZoneTimeToUtc reads it. Returns 1; 0 when it cannot
+   be told (an unknown zone, a year outside 1601..9999). */
+int ZoneOffsetAt(const TimeZoneRef *zone, long long moment, int wall, int *offsetMinutes,
+                 int *daylight);
 
 /* The zone's standard or daylight name for %Z ("Tokyo Standard Time";
    "UTC", "UTC+05:30" for fixed ones), in the code page `codePage`

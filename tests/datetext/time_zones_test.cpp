@@ -108,6 +108,10 @@ static const ZoneWord ZoneWords[] = {
     {"Atlantis", -1, NULL},
     {"_Tokyo", -1, NULL},
     {"localtime", -1, NULL},
+    // Display names hold "(UTC+01:00)": numbers alone name no zone.
+    {"01", -1, NULL},
+    {"+01:00", -1, NULL},
+    {"01:00", -1, NULL},
 };
 
 TEST(TimeZones, WordsNameZonesInTheDocumentedOrder) {
