@@ -11,7 +11,8 @@ function(horalis_shipped_code target)
     # Switches as compares, not tables: the tables would cost the read-only
     # data a page of its own.
     target_compile_options(${target} PRIVATE -Os -g -ffunction-sections
-                                             -fno-asynchronous-unwind-tables -fno-jump-tables)
+                                             -fno-asynchronous-unwind-tables -fno-jump-tables
+                                             -fomit-frame-pointer)
     # The system runtime's printf family: MinGW's replacement would add its
     # formatting and floating-point code, a third of the module. stdio.h
     # comes first, before libstdc++'s configuration turns the replacement on.

@@ -5,6 +5,7 @@
 
 #include "datetext/civil_date.h"
 #include "datetext/local_time.h"
+#include "hostlink/format_text.h"
 
 // A zone's rules for a year, laid out as the registry's "TZI" values hold
 // them: biases in minutes west of UTC, and the changes to standard and to
@@ -491,8 +492,8 @@ int ZoneName(const TimeZoneRef *ref, int daylight, UINT codePage, char *text, in
   const char *name = zone ? zone->Names[daylight && zone->Names[1][0]] : NULL;
   if (ref->kind == ZONE_FIXED) {
     int minutes = ref->fixedMinutes < 0 ? -ref->fixedMinutes : ref->fixedMinutes;
-    snprintf(fixed, sizeof fixed, "UTC%c%02d:%02d", ref->fixedMinutes < 0 ? '-' : '+', minutes / 60,
-             minutes % 60);
+    FormatText(fixed, sizeof fixed, "UTC%c%02d:%02d", ref->fixedMinutes < 0 ? '-' : '+',
+               minutes / 60, minutes % 60);
     fixed[minutes ? 9 : 3] = 0;
     name = fixed;
   }
