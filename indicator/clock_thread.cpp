@@ -57,12 +57,12 @@ static void ReadClockSettings(struct ClockSettings *settings) {
     settings->Xcoord = StoredClockPlace(ReadNumber("Xcoord"));
     settings->Ycoord = StoredClockPlace(ReadNumber("Ycoord"));
     settings->Title = ReadNumber("Title");
-    settings->Custom = ReadNumber("Custom");
+    settings->Custom = ReadNumber(CustomValue);
     settings->Color = (WORD)ReadNumber("Color");
     settings->CtrlOff = ReadNumber("CtrlOff");
     settings->Stay = ReadNumber("Stay");
     if (settings->Custom)
-      ReadText("Format", settings->Format, sizeof settings->Format);
+      ReadText(FormatValue, settings->Format, sizeof settings->Format);
   }
   if (!settings->Custom)
     memcpy(settings->Format, ClockHostFormat, sizeof settings->Format);

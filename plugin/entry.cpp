@@ -27,7 +27,7 @@ static DWORD NoUseMenuAtStart;
 // is created when missing, as GetPluginInfo would.
 static void ReadStartupConfig(void) {
   LockSettings();
-  OpenSettingsKey("Config");
+  OpenSettingsKey(ConfigKey);
   DWORD names = ReadLanguageValue();
   NoUseMenuAtStart = ReadNumber("NoUseMenu");
   NoUseMenuPending = 1;
@@ -41,7 +41,7 @@ static DWORD ReadNoUseMenu(void) {
     return NoUseMenuAtStart;
   }
   LockSettings();
-  DWORD noUseMenu = OpenSettingsKey("Config") ? ReadNumber("NoUseMenu") : 0;
+  DWORD noUseMenu = OpenSettingsKey(ConfigKey) ? ReadNumber("NoUseMenu") : 0;
   UnlockSettings();
   return noUseMenu;
 }

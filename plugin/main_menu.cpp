@@ -96,9 +96,9 @@ static enum Delivery Deliver(const char *format, int openFrom, int atCursor) {
 
 static void RunQuickInsertion(int openFrom) {
   LockSettings();
-  DWORD custom = OpenSettingsKey("Auto") ? ReadNumber("Custom") : 0;
+  DWORD custom = OpenSettingsKey("Auto") ? ReadNumber(CustomValue) : 0;
   if (custom)
-    ReadText("Format", QuickFormat, sizeof QuickFormat);
+    ReadText(FormatValue, QuickFormat, sizeof QuickFormat);
   UnlockSettings();
   Deliver(custom ? QuickFormat : GetMsgText(MSG_QUICK_FORMAT), openFrom, 1);
 }

@@ -17,6 +17,18 @@ static int InterfaceIsEnglish(void) {
   return !language || !language[0] || strcmp(language, "en") == 0;
 }
 
+// Kept with the module-wide settings: it governs every format.
+DWORD ReadLanguageValue(void) { return ReadNumberOr(NAMES_SETTING_VALUE, NAMES_AS_INTERFACE); }
+
+void ReadLanguageSetting(void) {
+  LockSettings();
+  DWORD stored = NAMES_AS_INTERFACE;
+  if (OpenExistingSettingsKey(ConfigKey))
+    stored = ReadLanguageValue();
+  UnlockSettings();
+  ApplyNamesChoice(stored);
+}
+
 void ApplyNamesChoice(DWORD stored) {
   NamesChoice = stored == NAMES_RUNTIME || stored == NAMES_USER ? (int)stored : NAMES_AS_INTERFACE;
   UserLanguageForAll =
@@ -41,7 +53,7 @@ void EditNamesSetting(void) {
     return;
   DWORD value = (DWORD)ChoiceOrder[chosen];
   LockSettings();
-  OpenSettingsKey("Config");
+  OpenSettingsKey(ConfigKey);
   LONG result = WriteValue(NAMES_SETTING_VALUE, &value, REG_DWORD);
   UnlockSettings();
   if (SettingsSaved(result))

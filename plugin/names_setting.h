@@ -26,6 +26,13 @@ extern int NamesChoice;
    the host's language file is not the English one. */
 void ApplyNamesChoice(DWORD stored);
 
+/* Takes the stored choice. */
+void ReadLanguageSetting(void);
+/* The stored choice from the current key, which the caller has opened as
+   "Config" under the settings lock: start-up reads all it needs there in
+   one open, and applies it with ApplyNamesChoice once unlocked. */
+DWORD ReadLanguageValue(void);
+
 /* The menu of the three choices; Enter stores the one chosen. */
 void EditNamesSetting(void);
 

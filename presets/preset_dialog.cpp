@@ -12,12 +12,12 @@ void LoadPresetIntoDialog(DialogHandle dialog, int slot) {
   OpenPresetKey(slot);
   char *name = Dialogs.GetItemData(dialog, PRESET_ITEM_NAME);
   if (name)
-    ReadText("Name", name, PRESET_TEXT_SIZE);
+    ReadText(NameValue, name, PRESET_TEXT_SIZE);
   char *format = Dialogs.GetItemData(dialog, PRESET_ITEM_FORMAT);
   if (format)
-    ReadText("Format", format, PRESET_TEXT_SIZE);
+    ReadText(FormatValue, format, PRESET_TEXT_SIZE);
   // A preset never saved goes to the cursor, whichever way it was started.
-  DWORD mode = ReadNumberOr("Mode", NEW_PRESET_MODE);
+  DWORD mode = ReadNumberOr(ModeValue, NEW_PRESET_MODE);
   UnlockSettings();
   ShowPresetMode(dialog, mode);
   ClearFormatPreview(dialog);
@@ -51,10 +51,10 @@ LONG SavePresetFromDialog(DialogHandle dialog, int slot) {
   OpenPresetKey(slot);
   LONG result = ERROR_SUCCESS;
   if (name)
-    result = WriteValue("Name", name, REG_SZ);
+    result = WriteValue(NameValue, name, REG_SZ);
   if (format)
-    result = FirstFailure(result, WriteValue("Format", format, REG_SZ));
-  result = FirstFailure(result, WriteValue("Mode", &mode, REG_DWORD));
+    result = FirstFailure(result, WriteValue(FormatValue, format, REG_SZ));
+  result = FirstFailure(result, WriteValue(ModeValue, &mode, REG_DWORD));
   UnlockSettings();
   return result;
 }

@@ -59,13 +59,13 @@ int LoadPresetTable(void) {
     // whatever the length of its name and format.
     struct PresetTableEntry *entry = &PresetTable[slot];
     ReleaseCopies(entry);
-    if (!OpenExistingPresetKey(slot) || ReadText("Name", buffer, sizeof buffer) != ERROR_SUCCESS)
+    if (!OpenExistingPresetKey(slot) || ReadText(NameValue, buffer, sizeof buffer) != ERROR_SUCCESS)
       continue;
     entry->Name = entry->NameCopy = CopyText(buffer);
     if (!entry->Name)
       continue;
     width = WidenNameColumn(width, entry->Name);
-    ReadText("Format", buffer, sizeof buffer);
+    ReadText(FormatValue, buffer, sizeof buffer);
     entry->Format = entry->FormatCopy = CopyText(buffer);
   }
   UnlockSettings();

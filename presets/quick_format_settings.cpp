@@ -7,7 +7,6 @@
 #include "hostlink/dialog_snapshot.h"
 #include "hostlink/failure_box.h"
 #include "hostlink/host_table.h"
-#include "plugin/names_setting.h"
 #include "presets/preview_line.h"
 #include "settings/settings_store.h"
 
@@ -23,11 +22,11 @@ int ClipboardNoteWanted(void) {
 
 int LoadCustomFormat(DialogHandle dialog) {
   char stored[PRESET_TEXT_SIZE];
-  int selected = ReadNumber("Custom") ? QUICK_ITEM_CUSTOM : QUICK_ITEM_DEFAULT;
+  int selected = ReadNumber(CustomValue) ? QUICK_ITEM_CUSTOM : QUICK_ITEM_DEFAULT;
   Dialogs.SetRadioStatus(dialog, QUICK_ITEM_DEFAULT, selected);
   // The stored format is shown, so that confirming without a change keeps
   // it; with none stored the description's own text stays.
-  if (ReadText("Format", stored, sizeof stored) == ERROR_SUCCESS)
+  if (ReadText(FormatValue, stored, sizeof stored) == ERROR_SUCCESS)
     PutItemText(dialog, QUICK_ITEM_FORMAT, stored);
   return selected;
 }
@@ -35,8 +34,8 @@ int LoadCustomFormat(DialogHandle dialog) {
 LONG SaveCustomFormat(DialogHandle dialog) {
   DWORD custom = Dialogs.GetItemStatus(dialog, QUICK_ITEM_CUSTOM) != 0;
   const char *format = Dialogs.GetItemData(dialog, QUICK_ITEM_FORMAT);
-  LONG result = WriteValue("Custom", &custom, REG_DWORD);
-  return format ? FirstFailure(result, WriteValue("Format", format, REG_SZ)) : result;
+  LONG result = WriteValue(CustomValue, &custom, REG_DWORD);
+  return format ? FirstFailure(result, WriteValue(FormatValue, format, REG_SZ)) : result;
 }
 
 // Fills the dialog from the key, when it can be opened.
@@ -62,20 +61,6 @@ static LONG SaveQuickFormat(DialogHandle dialog, const char *key) {
   return result;
 }
 
-// Kept with the module-wide settings: it governs every format.
-static const char LanguageValue[] = NAMES_SETTING_VALUE;
-
-DWORD ReadLanguageValue(void) { return ReadNumberOr(LanguageValue, NAMES_AS_INTERFACE); }
-
-void ReadLanguageSetting(void) {
-  LockSettings();
-  DWORD stored = NAMES_AS_INTERFACE;
-  if (OpenExistingSettingsKey("Config"))
-    stored = ReadLanguageValue();
-  UnlockSettings();
-  ApplyNamesChoice(stored);
-}
-
 void EditQuickFormat(const char *key) {
   DialogHandle dialog = LoadPluginDialog(GetMsgText(MSG_DIALOG_FILE), key);
   if (!dialog)
@@ -96,8 +81,8 @@ void EditQuickFormat(const char *key) {
 
 int ReadMenuFreeFormat(char *buffer, int size) {
   LockSettings();
-  int copied = OpenExistingSettingsKey("Menu") && ReadNumber("Custom") &&
-               ReadText("Format", buffer, size) == ERROR_SUCCESS && buffer[0];
+  int copied = OpenExistingSettingsKey("Menu") && ReadNumber(CustomValue) &&
+               ReadText(FormatValue, buffer, size) == ERROR_SUCCESS && buffer[0];
   UnlockSettings();
   if (!copied && size > 0)
     buffer[0] = 0;

@@ -26,14 +26,6 @@ LONG SaveCustomFormat(DialogHandle dialog);
 /* key is "Auto" or "Menu", also the dialog's name. */
 void EditQuickFormat(const char *key);
 
-/* Takes the stored choice of the names of months and days that every
-   format without a language of its own uses. */
-void ReadLanguageSetting(void);
-/* The stored choice from the current key, which the caller has opened as
-   "Config" under the settings lock: start-up reads all it needs there in
-   one open, and applies it with ApplyNamesChoice once unlocked. */
-DWORD ReadLanguageValue(void);
-
 /* The "Menu" settings' custom format, when the user chose one: the format
    the presets menu's free-format line starts from. 1 when copied. */
 int ReadMenuFreeFormat(char *buffer, int size);

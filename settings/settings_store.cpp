@@ -5,6 +5,9 @@
 #include "hostlink/format_text.h"
 #include "hostlink/host_table.h"
 
+const char ConfigKey[] = "Config", NameValue[] = "Name", FormatValue[] = "Format",
+           ModeValue[] = "Mode", CustomValue[] = "Custom";
+
 HKEY CurrentKey;
 // Why no key is current: the failed open's result, or that none was opened.
 static LONG CurrentKeyError = ERROR_INVALID_HANDLE;
@@ -114,7 +117,7 @@ int PresetSlotIsFree(int slot) {
   LONG opened = OpenKey(path, &key);
   if (opened != ERROR_SUCCESS)
     return opened == ERROR_FILE_NOT_FOUND;
-  LONG named = RegQueryValueExA(key, "Name", NULL, NULL, NULL, NULL);
+  LONG named = RegQueryValueExA(key, NameValue, NULL, NULL, NULL, NULL);
   RegCloseKey(key);
   return named == ERROR_FILE_NOT_FOUND;
 }
@@ -204,9 +207,9 @@ void ReadPreset(struct FormatPreset *preset, int slot) {
     return;
   LockSettings();
   OpenPresetKey(slot);
-  ReadText("Name", preset->Name, sizeof preset->Name);
-  ReadText("Format", preset->Format, sizeof preset->Format);
-  preset->Mode = ReadNumber("Mode");
+  ReadText(NameValue, preset->Name, sizeof preset->Name);
+  ReadText(FormatValue, preset->Format, sizeof preset->Format);
+  preset->Mode = ReadNumber(ModeValue);
   UnlockSettings();
 }
 

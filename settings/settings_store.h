@@ -32,6 +32,10 @@ int PresetModeViewOnly(DWORD mode);
 int PresetModeAtCursor(DWORD mode);
 int PresetModeWeekNumbers(DWORD mode);
 
+/* The names of the key and values that several features read or write,
+   spelled in one place. */
+extern const char ConfigKey[], NameValue[], FormatValue[], ModeValue[], CustomValue[];
+
 extern HKEY CurrentKey;
 
 /* A thread's sequence of one open and its reads and writes runs under this
