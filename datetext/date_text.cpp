@@ -12,8 +12,19 @@ char DateText[DATE_TEXT_SIZE];
 // What the runtime's strftime is asked for: the conversions every C runtime
 // the DLL may meet writes the same way (others would make some runtimes end
 // the process, or write something else on each).
+// strchr of our own: under Wine the runtime's costs a tenth of a whole
+// expansion, and a format is searched character by character.
+static const char *FindChar(const char *text, char wanted) {
+  for (;; text++) {
+    if (*text == wanted)
+      return text;
+    if (!*text)
+      return NULL;
+  }
+}
+
 static int IsRuntimeConversion(char c) {
-  return c != 0 && strchr("aAbBcdHIjmMpSUwWxXyYZ%", c) != NULL;
+  return c != 0 && FindChar("aAbBcdHIjmMpSUwWxXyYZ%", c) != NULL;
 }
 
 static int Clamp(int value, int low, int high) {
@@ -166,7 +177,7 @@ static int NumberFor(const struct tm *t, char conversion) {
 // says otherwise.
 static int AppendNumber(char *buffer, int size, int used, const struct tm *t, char conversion,
                         int flags) {
-  int place = (int)(strchr(NumericConversions, conversion) - NumericConversions);
+  int place = (int)(FindChar(NumericConversions, conversion) - NumericConversions);
   int width = flags & (FLAG_ALT | FLAG_NO_PAD) ? 1 : NumericWidths[place] - '0';
   char digits[12];
   int count = 0;
@@ -233,7 +244,7 @@ static int IsBesideDayNumber(const char *format, const char *at) {
 // A name or layout in the language in force; -1 for the runtime's.
 static int AppendLocaleText(char *buffer, int size, int used, Moment *moment, char conversion,
                             int flags) {
-  if (!moment->language || !strchr("aAbBpcxX", conversion))
+  if (!moment->language || !FindChar("aAbBpcxX", conversion))
     return -1;
   moment->namesAsked = 1;
   int genitive =
@@ -330,7 +341,7 @@ static const char *const Composites[] = {"D%m/%d/%y",    "F%Y-%m-%d", "R%H:%M", 
 // precede.
 static int TakesModifier(char modifier, char conversion) {
   const char *allowed = modifier == 'E' ? "cCxXyY" : "bBhdeHImMSuUVwWy";
-  return conversion != 0 && strchr(allowed, conversion) != NULL;
+  return conversion != 0 && FindChar(allowed, conversion) != NULL;
 }
 
 static int ExpandFormat(char *buffer, int size, int used, const char *format, Moment *moment,
@@ -391,7 +402,7 @@ static int AppendConversion(char *buffer, int size, int used, Moment *moment, ch
   int named = AppendLocaleText(buffer, size, used, moment, conversion, flags);
   if (named >= 0)
     return named;
-  if (conversion != 0 && strchr(NumericConversions, conversion))
+  if (conversion != 0 && FindChar(NumericConversions, conversion))
     return AppendNumber(buffer, size, used, &moment->record, conversion, flags);
   int alt = (flags & FLAG_ALT) != 0;
   if (IsRuntimeConversion(conversion)) {
@@ -410,7 +421,7 @@ static const char *TakeConversion(const char *percent, int *flags) {
   static const int FlagBits[] = {FLAG_ALT, FLAG_NO_PAD, FLAG_BLANK_PAD, FLAG_ZERO_PAD, FLAG_UPPER};
   const char *q = percent + 1;
   int taken = 0;
-  for (const char *flag; *q && (flag = strchr(FlagLetters, *q)) != NULL; q++) {
+  for (const char *flag; *q && (flag = FindChar(FlagLetters, *q)) != NULL; q++) {
     int bit = FlagBits[flag - FlagLetters];
     taken = (bit & PAD_FLAGS ? taken & ~PAD_FLAGS : taken) | bit;
   }
@@ -427,7 +438,7 @@ static const char *TakeConversion(const char *percent, int *flags) {
 int ConversionLength(const char *percent, int *known) {
   int flags;
   const char *q = TakeConversion(percent, &flags);
-  *known = *q && (*q == 'z' || IsRuntimeConversion(*q) || strchr(NumericConversions, *q));
+  *known = *q && (*q == 'z' || IsRuntimeConversion(*q) || FindChar(NumericConversions, *q));
   for (const char *composite : Composites)
     *known |= *q && composite[0] == *q;
   return (int)(q - percent) + (*q != 0);
@@ -439,7 +450,7 @@ static int ExpandFormat(char *buffer, int size, int used, const char *format, Mo
                         int outerFlags) {
   const char *p = format;
   while (*p && used < size - 1) {
-    const char *percent = strchr(p, '%');
+    const char *percent = FindChar(p, '%');
     if (!percent)
       return Append(buffer, size, used, p, (int)strlen(p));
     used = Append(buffer, size, used, p, (int)(percent - p));
@@ -476,7 +487,7 @@ static int ExpandFormat(char *buffer, int size, int used, const char *format, Mo
 // otherwise 1, or 2 when the format names the zone.
 static int OnlyRuntimeConversions(const char *format) {
   int result = 1;
-  for (const char *p = strchr(format, '%'); p; p = strchr(p, '%')) {
+  for (const char *p = FindChar(format, '%'); p; p = FindChar(p, '%')) {
     int flag = p[1] == '#';
     char conversion = p[1 + flag];
     if (!IsRuntimeConversion(conversion))
@@ -491,7 +502,7 @@ static int OnlyRuntimeConversions(const char *format) {
 // The whole format in one strftime call, the runtime's fixed cost paid
 // once, straight into the caller's buffer; -1 when that cannot be done.
 static int ExpandInOneCall(char *buffer, int size, const char *format, Moment *moment) {
-  if (!strchr(format, '%'))
+  if (!FindChar(format, '%'))
     return Append(buffer, size, 0, format, (int)strlen(format));
   int runtimeOnly = OnlyRuntimeConversions(format);
   // The runtime names the local zone whatever the record: UTC is ours. A
@@ -507,11 +518,28 @@ static int ExpandInOneCall(char *buffer, int size, const char *format, Moment *m
   return -1;
 }
 
+enum { NOW_CLOCK, NOW_BLOCKS, NOW_ZONE };
+
+// What reading now must serve: a zone the format may show (a 'z' or 'Z'
+// anywhere), blocks ("%{"), or the clock alone. One pass of our own: under
+// Wine the runtime's strpbrk and strstr cost more than a whole expansion.
+static int NowNeeds(const char *format) {
+  int needs = NOW_CLOCK;
+  for (const char *p = format; *p; p++) {
+    if (*p == 'z' || *p == 'Z')
+      return NOW_ZONE;
+    if (p[0] == '%' && p[1] == '{')
+      needs = NOW_BLOCKS;
+  }
+  return needs;
+}
+
 // The given record or now, in UTC when asked; 0 when a given record cannot
 // be told in UTC, or its UTC moment lies outside the calendar's years
 // (nothing is formatted then, rather than a wrong time). A format that may
 // show the zone has the zone of now read with the clock.
 static int TakeMoment(Moment *moment, const struct tm *given, int utc, const char *format) {
+  int needs;
   moment->utc = utc;
   moment->isNow = 0;
   moment->zoneRead = 0;
@@ -524,12 +552,12 @@ static int TakeMoment(Moment *moment, const struct tm *given, int utc, const cha
       return 0;
   } else if (utc) {
     ReadUtcTime(&moment->record);
-  } else if (strpbrk(format, "zZ")) {
+  } else if ((needs = NowNeeds(format)) == NOW_ZONE) {
     // The local clock alone is ambiguous in the hour repeated when
     // daylight saving ends; read with the UTC clock it is not.
     moment->zoneKnown = ReadLocalTimeAndOffset(&moment->record, &moment->offset);
     moment->zoneRead = 1;
-  } else if (strstr(format, "%{")) {
+  } else if (needs == NOW_BLOCKS) {
     // Blocks may ask for UTC: read with the clocks, the daylight flag left
     // to be read when a conversion asks.
     moment->zoneKnown = ReadClocks(&moment->record, &moment->offset);
