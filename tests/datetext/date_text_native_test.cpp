@@ -23,6 +23,16 @@ static std::string Expand(const char *format, const struct tm *moment) {
   return text;
 }
 
+// Sets the subset's local clock to "YYYY-MM-DD hh:mm:ss".
+static SYSTEMTIME SetLocalClock(const char *text) {
+  SYSTEMTIME clock = {};
+  EXPECT_EQ(6, sscanf(text, "%hu-%hu-%hu %hu:%hu:%hu", &clock.wYear, &clock.wMonth, &clock.wDay,
+                      &clock.wHour, &clock.wMinute, &clock.wSecond))
+      << text;
+  WinSubset_SetLocalTime(&clock);
+  return clock;
+}
+
 struct NowCase {
   const char *zone;
   const char *clock; // local, "YYYY-MM-DD hh:mm:ss"
@@ -44,11 +54,7 @@ TEST_F(DateTextNowTest, NowPast2038InLocalTimeAndInUtc) {
   };
   for (const NowCase &c : cases) {
     ZoneScope scope(c.zone);
-    SYSTEMTIME clock = {};
-    ASSERT_EQ(6, sscanf(c.clock, "%hu-%hu-%hu %hu:%hu:%hu", &clock.wYear, &clock.wMonth,
-                        &clock.wDay, &clock.wHour, &clock.wMinute, &clock.wSecond))
-        << c.clock;
-    WinSubset_SetLocalTime(&clock);
+    SetLocalClock(c.clock);
     EXPECT_EQ(c.expected, Expand(c.format, nullptr)) << c.format << " in " << c.zone;
   }
 }
@@ -145,11 +151,7 @@ TEST_F(DateTextNowTest, LocalOffsetsAcrossADaylightSavingNight) {
   };
   for (const NowCase &c : cases) {
     ZoneScope scope(c.zone);
-    SYSTEMTIME clock = {};
-    ASSERT_EQ(6, sscanf(c.clock, "%hu-%hu-%hu %hu:%hu:%hu", &clock.wYear, &clock.wMonth,
-                        &clock.wDay, &clock.wHour, &clock.wMinute, &clock.wSecond))
-        << c.clock;
-    WinSubset_SetLocalTime(&clock);
+    SYSTEMTIME clock = SetLocalClock(c.clock);
     EXPECT_EQ(c.expected, Expand(c.format, nullptr)) << c.format << " at " << c.clock;
     struct tm given = GlibcLocal(clock.wYear, clock.wMonth, clock.wDay, clock.wHour, clock.wMinute,
                                  clock.wSecond);
