@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "datetext/civil_date.h"
+#include "datetext/time_zones.h"
 
 static const int SecondsPerDay = 86400;
 
@@ -49,28 +50,24 @@ static void ToRecord(DaySecond moment, struct tm *record) {
   record->tm_sec = moment.second % 60;
 }
 
-// The years a SYSTEMTIME holds.
-static int ToSystemTime(DaySecond moment, SYSTEMTIME *result) {
-  long long year;
-  int month, day;
-  CivilFromDays(moment.days, &year, &month, &day);
-  if (year < 1601 || year > 30827)
-    return 0;
-  memset(result, 0, sizeof *result);
-  result->wYear = (WORD)year;
-  result->wMonth = (WORD)month;
-  result->wDay = (WORD)day;
-  result->wDayOfWeek = (WORD)WeekdayOfDays(moment.days);
-  result->wHour = (WORD)(moment.second / 3600);
-  result->wMinute = (WORD)(moment.second / 60 % 60);
-  result->wSecond = (WORD)(moment.second % 60);
-  return 1;
+// A clock's reading holds a valid date: taken as it stands, only the day of
+// the year counted, which keeps the most common expansion cheap.
+static void RecordOfClock(const SYSTEMTIME *now, struct tm *record) {
+  memset(record, 0, sizeof *record);
+  record->tm_year = now->wYear - 1900;
+  record->tm_mon = now->wMonth - 1;
+  record->tm_mday = now->wDay;
+  record->tm_wday = now->wDayOfWeek;
+  record->tm_yday = DayOfYear(now->wYear, now->wMonth, now->wDay);
+  record->tm_hour = now->wHour;
+  record->tm_min = now->wMinute;
+  record->tm_sec = now->wSecond;
 }
 
 void ReadLocalClock(struct tm *record) {
   SYSTEMTIME now;
   GetLocalTime(&now);
-  ToRecord(FromSystemTime(&now), record);
+  RecordOfClock(&now, record);
 }
 
 void ReadLocalTime(struct tm *record) {
@@ -81,62 +78,22 @@ void ReadLocalTime(struct tm *record) {
 void ReadUtcTime(struct tm *record) {
   SYSTEMTIME now;
   GetSystemTime(&now);
-  ToRecord(FromSystemTime(&now), record);
-}
-
-typedef BOOL(WINAPI *LocalToSystemTimeCall)(const TIME_ZONE_INFORMATION *, const SYSTEMTIME *,
-                                            LPSYSTEMTIME);
-
-// Windows XP and later have it; looked up when used, so that the plugin
-// still loads on Windows 2000, where offsets cannot be told.
-static LocalToSystemTimeCall FindLocalToSystemTime(void) {
-  HMODULE kernel = GetModuleHandleA("kernel32.dll");
-  FARPROC found = kernel ? GetProcAddress(kernel, "TzSpecificLocalTimeToSystemTime") : NULL;
-  LocalToSystemTimeCall call = NULL;
-  if (found)
-    memcpy(&call, &found, sizeof call);
-  return call;
-}
-
-static int OffsetOf(DaySecond local, int *offsetMinutes) {
-  SYSTEMTIME localTime, utcTime;
-  LocalToSystemTimeCall localToSystemTime = FindLocalToSystemTime();
-  if (!localToSystemTime || !ToSystemTime(local, &localTime) ||
-      !localToSystemTime(NULL, &localTime, &utcTime))
-    return 0;
-  DaySecond utc = FromSystemTime(&utcTime);
-  // Offsets lie within a day or so either way; anything else is no zone's.
-  long long dayDifference = local.days - utc.days;
-  if (dayDifference < -2 || dayDifference > 2)
-    return 0;
-  *offsetMinutes = ((int)dayDifference * SecondsPerDay + (local.second - utc.second)) / 60;
-  return 1;
-}
-
-// Daylight saving is the zone's daylight offset; a zone whose standard
-// offset moved over the years keeps its old standard time standard.
-static int IsDaylightOffset(int offset) {
-  TIME_ZONE_INFORMATION zone;
-  DWORD kind = GetTimeZoneInformation(&zone);
-  if (kind != TIME_ZONE_ID_STANDARD && kind != TIME_ZONE_ID_DAYLIGHT)
-    return 0;
-  return zone.DaylightBias != zone.StandardBias && offset == -(int)(zone.Bias + zone.DaylightBias);
+  RecordOfClock(&now, record);
 }
 
 int ReadLocalOffset(const struct tm *local, int *offsetMinutes, int *isDaylight) {
-  *offsetMinutes = 0;
-  *isDaylight = 0;
-  int offset;
-  if (!OffsetOf(FromRecord(local), &offset))
-    return 0;
-  *offsetMinutes = offset;
-  *isDaylight = IsDaylightOffset(offset);
-  return 1;
+  TimeZoneRef zone = {ZONE_LOCAL, 0, 0};
+  return ZoneOffsetAt(&zone, SecondsOfRecord(local), 1, offsetMinutes, isDaylight);
 }
 
 int ReadLocalTimeAndOffset(struct tm *record, int *offsetMinutes) {
+  TimeZoneRef zone = {ZONE_LOCAL, 0, 0};
+  int offset, daylight = 0;
   int known = ReadClocks(record, offsetMinutes);
-  record->tm_isdst = known ? IsDaylightOffset(*offsetMinutes) : 0;
+  // The clocks tell the offset; the rules only whether it is daylight time.
+  if (known)
+    ZoneOffsetAt(&zone, SecondsOfRecord(record) - *offsetMinutes * 60LL, 0, &offset, &daylight);
+  record->tm_isdst = daylight;
   return known;
 }
 
@@ -145,7 +102,7 @@ int ReadClocks(struct tm *record, int *offsetMinutes) {
   GetSystemTime(&utc);
   GetLocalTime(&local);
   DaySecond localMoment = FromSystemTime(&local), utcMoment = FromSystemTime(&utc);
-  ToRecord(localMoment, record);
+  RecordOfClock(&local, record);
   *offsetMinutes = 0;
   long long days = localMoment.days - utcMoment.days;
   if (days < -2 || days > 2)
@@ -159,12 +116,8 @@ int ReadClocks(struct tm *record, int *offsetMinutes) {
 }
 
 int LocalToUtc(const struct tm *local, struct tm *utc) {
-  DaySecond moment = FromRecord(local);
-  int offset;
-  if (!OffsetOf(moment, &offset))
-    return 0;
-  ToRecord(Carried(moment.days, moment.second - offset * 60LL), utc);
-  return 1;
+  TimeZoneRef zone = {ZONE_LOCAL, 0, 0};
+  return ZoneTimeToUtc(&zone, local, utc);
 }
 
 long long SecondsOfRecord(const struct tm *record) {
@@ -183,18 +136,4 @@ long long DaysOfSeconds(long long seconds) {
 void RecordOfSeconds(long long seconds, struct tm *record) {
   long long days = DaysOfSeconds(seconds);
   ToRecord(Carried(days, seconds - days * SecondsPerDay), record);
-}
-
-int UtcToLocal(const struct tm *utc, struct tm *local, int *offsetMinutes) {
-  SYSTEMTIME utcTime, localTime;
-  DaySecond moment = FromRecord(utc);
-  if (!ToSystemTime(moment, &utcTime) ||
-      !SystemTimeToTzSpecificLocalTime(NULL, &utcTime, &localTime))
-    return 0;
-  DaySecond wall = FromSystemTime(&localTime);
-  *offsetMinutes =
-      (int)((wall.days - moment.days) * SecondsPerDay + wall.second - moment.second) / 60;
-  ToRecord(wall, local);
-  local->tm_isdst = IsDaylightOffset(*offsetMinutes);
-  return 1;
 }

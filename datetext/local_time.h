@@ -30,21 +30,17 @@ void ReadUtcTime(struct tm *record);
 /* The local zone's offset from UTC in minutes (east of Greenwich positive,
    daylight saving included) and its daylight flag at the local date and
    time held by `local` (tm_year, tm_mon, tm_mday, tm_hour, tm_min, tm_sec;
-   fields out of range carry over as mktime's do; the others are ignored).
-   Returns 1; 0, with both results 0, when the system cannot tell (a date
-   outside the years 1601 to 30827, or a failing call). */
+   fields out of range carry over as mktime's do; the others are ignored),
+   read as Windows reads a local time: by the zone's rules for this year,
+   which Windows applies to every year. Returns 1; 0, with both results 0,
+   when it cannot be told (a date outside the years 1601 to 9999, or the
+   system cannot tell its zone). */
 int ReadLocalOffset(const struct tm *local, int *offsetMinutes, int *isDaylight);
 
 /* The same moment as the local date and time `local`, in UTC, every field
    filled as gmtime fills them. Returns 1; 0, leaving `utc` untouched, when
    ReadLocalOffset cannot tell the offset. */
 int LocalToUtc(const struct tm *local, struct tm *utc);
-
-/* The UTC moment `utc` in local time, every field filled as localtime
-   fills them, and the local zone's offset then in minutes (east of
-   Greenwich positive). Returns 1; 0 when the system cannot tell (a date
-   outside the years 1601 to 30827, or a failing call). */
-int UtcToLocal(const struct tm *utc, struct tm *local, int *offsetMinutes);
 
 /* A record's date and time as seconds since 1970 (fields out of range
    carry over, as mktime's do), and back: every field filled as gmtime

@@ -36,6 +36,17 @@ struct Zone {
   int Year, ChangesYear;
 };
 
+// Local time as a zone: the system's rules for this year, which Windows
+// applies to every year. Read again a minute after they were read, so that a
+// change of the system's zone is followed; kept apart from the registry's
+// zones, which a local date never needs.
+struct LocalRules {
+  struct Zone Zone;
+  ZoneRule Rule;
+  DWORD ReadAt;
+  int Known;
+};
+
 // The last words looked up, and the zone each names (-1: none).
 struct ZoneWord {
   char Word[WORD_SIZE];
@@ -53,6 +64,7 @@ static struct {
   int Loaded;
   struct ZoneWord *Words;
   int NextWord;
+  struct LocalRules *Local;
 } Kept;
 // Loading and the words are shared with the clock's thread; the zones, once
 // loaded, are only read.
@@ -208,13 +220,13 @@ static void LoadZones(void) {
   RegCloseKey(root);
 }
 
-// The zones, loaded by the first caller.
-static void LockZones(void) {
+// The registry's zones are loaded by the first caller that needs them.
+static void LockZones(int needZones) {
   while (InterlockedCompareExchange(&ZonesLock, 1, 0) != 0)
     Sleep(0);
-  if (!Kept.Loaded)
+  if (needZones && !Kept.Loaded)
     LoadZones();
-  Kept.Loaded = 1;
+  Kept.Loaded |= needZones;
 }
 
 static void UnlockZones(void) { InterlockedExchange(&ZonesLock, 0); }
@@ -224,6 +236,8 @@ void ReleaseTimeZones(void) {
     GlobalFree(Kept.Zones);
   if (Kept.Rules)
     GlobalFree(Kept.Rules);
+  if (Kept.Local)
+    GlobalFree(Kept.Local);
   memset(&Kept, 0, sizeof Kept);
 }
 
@@ -308,19 +322,34 @@ static struct Zone *NamedZone(const TimeZoneRef *zone) {
              : NULL;
 }
 
-// Local time's offset, from the system; a fixed zone's is its own.
-static int LocalOffsetAt(const TimeZoneRef *ref, long long moment, int wall, int *offset,
-                         int *daylight) {
-  struct tm record, local;
-  if (ref->kind == ZONE_FIXED)
-    return 1;
-  RecordOfSeconds(moment, &record);
-  if (wall)
-    return ReadLocalOffset(&record, offset, daylight);
-  if (!UtcToLocal(&record, &local, offset))
-    return 0;
-  *daylight = local.tm_isdst > 0;
-  return 1;
+// Local time's rules, read when first asked or a minute after they were
+// read; null when the system cannot tell them. The zones' lock is held.
+static struct Zone *LocalZone(void) {
+  struct LocalRules *local = Kept.Local;
+  DWORD now = GetTickCount();
+  if (local && local->Known && now - local->ReadAt < 60000)
+    return &local->Zone;
+  if (!local)
+    local = Kept.Local = (struct LocalRules *)GlobalAlloc(GPTR, sizeof *local);
+  TIME_ZONE_INFORMATION system;
+  if (!local || GetTimeZoneInformation(&system) == TIME_ZONE_ID_INVALID)
+    return NULL;
+  // The year's changes kept from the old rules are forgotten with them.
+  memset(local, 0, sizeof *local);
+  local->Rule.Bias = system.Bias;
+  local->Rule.StandardBias = system.StandardBias;
+  local->Rule.DaylightBias = system.DaylightBias;
+  local->Rule.StandardDate = system.StandardDate;
+  local->Rule.DaylightDate = system.DaylightDate;
+  local->ReadAt = now;
+  local->Known = 1;
+  return &local->Zone;
+}
+
+// The rules of the moment's year, which is kept for the zone.
+static const ZoneRule *RuleAt(struct Zone *zone, long long moment) {
+  long long year = YearOf(zone, moment);
+  return Kept.Local && zone == &Kept.Local->Zone ? &Kept.Local->Rule : RuleOfYear(zone, year);
 }
 
 // Whether a moment lies in the years 1601..9999: days -134774 and 2932897
@@ -330,15 +359,14 @@ static int InZoneYears(long long moment) {
 }
 
 int ZoneOffsetAt(const TimeZoneRef *ref, long long moment, int wall, int *offset, int *daylight) {
-  *offset = ref->fixedMinutes;
+  *offset = ref->kind == ZONE_FIXED ? ref->fixedMinutes : 0;
   *daylight = 0;
-  if (ref->kind != ZONE_NAMED || !InZoneYears(moment))
-    return ref->kind != ZONE_NAMED && InZoneYears(moment) &&
-           LocalOffsetAt(ref, moment, wall, offset, daylight);
-  LockZones();
-  struct Zone *zone = NamedZone(ref);
+  if (ref->kind == ZONE_FIXED || !InZoneYears(moment))
+    return InZoneYears(moment);
+  LockZones(ref->kind == ZONE_NAMED);
+  struct Zone *zone = ref->kind == ZONE_LOCAL ? LocalZone() : NamedZone(ref);
   if (zone) {
-    const ZoneRule *rule = RuleOfYear(zone, YearOf(zone, moment));
+    const ZoneRule *rule = RuleAt(zone, moment);
     long long standard = wall ? 0 : 60LL * (rule->Bias + rule->StandardBias);
     long long daylightBias = wall ? 0 : 60LL * (rule->Bias + rule->DaylightBias);
     int state = IsDaylight(zone, rule, moment - standard, moment - daylightBias);
@@ -440,7 +468,7 @@ static int FindNamedZone(const char *wanted) {
 // again (the clock's, each second) does not search every zone each time.
 static int KeptNamedZone(const char *wanted) {
   int index = -2;
-  LockZones();
+  LockZones(1);
   for (int i = 0; Kept.Words && i < WORDS_KEPT && index == -2; i++)
     if (strcmp(Kept.Words[i].Word, wanted) == 0)
       index = Kept.Words[i].Index;
@@ -486,7 +514,7 @@ int ZoneName(const TimeZoneRef *ref, int daylight, UINT codePage, char *text, in
   WCHAR wide[DISPLAY_SIZE];
   TIME_ZONE_INFORMATION local;
   char fixed[16];
-  LockZones();
+  LockZones(ref->kind == ZONE_NAMED);
   const struct Zone *zone = NamedZone(ref);
   UnlockZones();
   const char *name = zone ? zone->Names[daylight && zone->Names[1][0]] : NULL;

@@ -73,7 +73,7 @@ TEST_F(DateTextNowTest, AGivenRecordIsFormattedAsGivenWithTheOffsetOfItsDate) {
 TEST_F(DateTextNowTest, AnUntellableOffsetIsNeverMadeUp) {
   ZoneScope scope("Europe/Berlin");
   struct tm record = GlibcLocal(2026, 12, 7, 14, 5, 9);
-  WinSubset_FailCall("TzSpecificLocalTimeToSystemTime", ERROR_INVALID_PARAMETER, -1);
+  WinSubset_FailCall("GetTimeZoneInformation", ERROR_INVALID_PARAMETER, -1);
   EXPECT_EQ("14:05 ", Expand("%H:%M %z", &record)) << "no offset rather than a wrong one";
   EXPECT_EQ("", Expand("!%H:%M", &record)) << "no UTC text rather than a wrong one";
   EXPECT_EQ("14:05", Expand("%H:%M", &record)) << "formats without the zone go on";

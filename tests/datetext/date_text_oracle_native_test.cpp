@@ -13,9 +13,15 @@
 #include "datetext/zone_scope.h"
 #include "winsubset_control.h"
 
+// Rules that hold in every year, as the system's zone does on Windows.
 static const char *const OracleZones[] = {
-    "UTC",        "America/New_York", "America/St_Johns",   "Europe/Berlin",
-    "Asia/Tokyo", "Asia/Kolkata",     "Australia/Adelaide",
+    "UTC0",
+    "EST5EDT,M3.2.0,M11.1.0",
+    "NST3:30NDT,M3.2.0,M11.1.0",
+    "CET-1CEST,M3.5.0,M10.5.0/3",
+    "JST-9",
+    "IST-5:30",
+    "ACST-9:30ACDT,M10.1.0,M4.1.0/3",
 };
 
 struct OracleDate {

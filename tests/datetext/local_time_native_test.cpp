@@ -12,18 +12,19 @@ protected:
 };
 
 // West, east, half and three-quarter hours, with and without daylight
-// saving, north and south.
+// saving, north and south: as rules that hold in every year, as the
+// system's zone does on Windows.
 static const char *const Zones[] = {
-    "UTC",
-    "America/New_York",
-    "America/Los_Angeles",
-    "Europe/Berlin",
-    "Asia/Tokyo",
-    "Asia/Kolkata",
-    "Australia/Adelaide",
-    "America/St_Johns",
-    "Asia/Kathmandu",
-    "Pacific/Auckland",
+    "UTC0",
+    "EST5EDT,M3.2.0,M11.1.0",
+    "PST8PDT,M3.2.0,M11.1.0",
+    "CET-1CEST,M3.5.0,M10.5.0/3",
+    "JST-9",
+    "IST-5:30",
+    "ACST-9:30ACDT,M10.1.0,M4.1.0/3",
+    "NST3:30NDT,M3.2.0,M11.1.0",
+    "<+0545>-5:45",
+    "NZST-12NZDT,M9.5.0,M4.1.0/3",
 };
 
 struct Civil {
@@ -89,9 +90,9 @@ TEST_F(LocalTimeTest, NowPast2038HasEveryFieldAsLocaltimeFillsThem) {
 TEST_F(LocalTimeTest, AFailingZoneLookupLeavesNothingUnset) {
   ZoneScope scope("America/New_York");
   struct tm local = Record({2024, 7, 1, 8, 30, 0});
-  // The conversion fails, or the system lacks it (Windows 2000: no export).
-  for (const char *failing :
-       {"TzSpecificLocalTimeToSystemTime", "GetProcAddress", "GetModuleHandleA"}) {
+  // The system cannot tell its zone, or the rules find no room.
+  for (const char *failing : {"GetTimeZoneInformation", "GlobalAlloc"}) {
+    ReleaseTimeZones(); // nothing kept from the last round
     WinSubset_FailCall(failing, ERROR_PROC_NOT_FOUND, 1);
     int offset = -1, daylight = -1;
     EXPECT_EQ(0, ReadLocalOffset(&local, &offset, &daylight)) << failing << ": failure reported";
@@ -107,12 +108,31 @@ TEST_F(LocalTimeTest, AFailingZoneLookupLeavesNothingUnset) {
 
   SYSTEMTIME fixed = {2024, 7, 0, 1, 8, 30, 0, 0};
   WinSubset_SetLocalTime(&fixed);
+  ReleaseTimeZones();
   WinSubset_FailCall("GetTimeZoneInformation", ERROR_INVALID_PARAMETER, 1);
   struct tm now;
   memset(&now, 0x55, sizeof now);
   ReadLocalTime(&now);
   EXPECT_EQ(124, now.tm_year);
   EXPECT_EQ(0, now.tm_isdst) << "an unknown zone reads as standard time";
+}
+
+TEST_F(LocalTimeTest, AChangeOfTheSystemZoneIsFollowedWithinAMinute) {
+  struct tm summer = Record({2026, 7, 1, 12, 0, 0});
+  int offset = 0, daylight = 0;
+  WinSubset_SetTickBase(1000);
+  ZoneScope scope("CET-1CEST,M3.5.0,M10.5.0/3");
+  ASSERT_EQ(1, ReadLocalOffset(&summer, &offset, &daylight));
+  EXPECT_EQ(120, offset) << "Berlin in summer";
+  setenv("TZ", "JST-9", 1);
+  tzset();
+  WinSubset_SetTickBase(1000 + 59000);
+  ReadLocalOffset(&summer, &offset, &daylight);
+  EXPECT_EQ(120, offset) << "the rules are kept for a minute";
+  WinSubset_SetTickBase(1000 + 60000);
+  ReadLocalOffset(&summer, &offset, &daylight);
+  EXPECT_EQ(540, offset) << "then read again: Tokyo";
+  EXPECT_EQ(0, daylight) << "Tokyo has no daylight time";
 }
 
 TEST_F(LocalTimeTest, RecordsOutOfRangeCarryOverOrAreRefused) {

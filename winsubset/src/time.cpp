@@ -1,7 +1,7 @@
 // Clocks: the tick count, the local and UTC time, the zone and Sleep, with
 // the fixed moment and tick base tests can set. The zone is glibc's, from
-// the TZ environment variable, with its rules for every year (Wine applies
-// this year's rules to every year).
+// the TZ environment variable; the zone's rules as GetTimeZoneInformation
+// gives them are this year's, as on Windows.
 #include <errno.h>
 #include <pthread.h>
 #include <string.h>
@@ -119,9 +119,52 @@ static void CopyZoneName(WCHAR *target, const char *name) {
     target[i] = (WCHAR)(unsigned char)name[i];
 }
 
+// A change of this year as Windows encodes it: the wDay-th wDayOfWeek of
+// its month (5: the last), at the time on the clock it leaves.
+static void EncodeChange(time_t change, long offsetBefore, SYSTEMTIME *rule) {
+  time_t wall = change + offsetBefore, nextWeek = wall + 7 * 86400;
+  struct tm at, later;
+  gmtime_r(&wall, &at);
+  gmtime_r(&nextWeek, &later);
+  rule->wMonth = (WORD)(at.tm_mon + 1);
+  rule->wDayOfWeek = (WORD)at.tm_wday;
+  rule->wDay = (WORD)(later.tm_mon != at.tm_mon ? 5 : (at.tm_mday - 1) / 7 + 1);
+  rule->wHour = (WORD)at.tm_hour;
+  rule->wMinute = (WORD)at.tm_min;
+  rule->wSecond = (WORD)at.tm_sec;
+}
+
+static struct tm LocalAt(time_t moment) {
+  struct tm local;
+  localtime_r(&moment, &local);
+  return local;
+}
+
+// This year's changes between standard and daylight time in the process's
+// zone, found day by day and then to the second.
+static void FindChanges(int year, LPTIME_ZONE_INFORMATION zone) {
+  struct tm start = {};
+  start.tm_year = year;
+  start.tm_mday = 1;
+  time_t day = timegm(&start);
+  for (int i = 0; i < 366; i++, day += 86400) {
+    struct tm before = LocalAt(day), after = LocalAt(day + 86400);
+    if (before.tm_isdst == after.tm_isdst || before.tm_isdst < 0 || after.tm_isdst < 0)
+      continue;
+    time_t low = day, high = day + 86400; // the change lies in (low, high]
+    while (high - low > 1) {
+      time_t middle = low + (high - low) / 2;
+      (LocalAt(middle).tm_isdst == before.tm_isdst ? low : high) = middle;
+    }
+    EncodeChange(high, before.tm_gmtoff,
+                 after.tm_isdst > 0 ? &zone->DaylightDate : &zone->StandardDate);
+  }
+}
+
 // The standard and the daylight offsets of this year's zone, from its
 // offsets in January and July (one of them is summer on either side of the
-// equator). The transition rules stay empty: nothing here reads them.
+// equator), and this year's changes between them, which Windows applies to
+// every year.
 extern "C" DWORD WINAPI GetTimeZoneInformation(LPTIME_ZONE_INFORMATION lpTimeZoneInformation) {
   if (TakeInjectedFault("GetTimeZoneInformation"))
     return TIME_ZONE_ID_INVALID;
@@ -155,6 +198,7 @@ extern "C" DWORD WINAPI GetTimeZoneInformation(LPTIME_ZONE_INFORMATION lpTimeZon
   const struct tm &daylight = probes[daylightProbe];
   lpTimeZoneInformation->DaylightBias = (LONG)(-(daylight.tm_gmtoff - standard.tm_gmtoff) / 60);
   CopyZoneName(lpTimeZoneInformation->DaylightName, daylight.tm_zone);
+  FindChanges(today.tm_year, lpTimeZoneInformation);
   return today.tm_isdst > 0 ? TIME_ZONE_ID_DAYLIGHT : TIME_ZONE_ID_STANDARD;
 }
 
@@ -209,12 +253,21 @@ extern "C" void WINAPI Sleep(DWORD dwMilliseconds) {
   }
 }
 
+// Windows' clocks always give the right day of the week, whatever a test
+// left in the field.
 static void FixTime(const SYSTEMTIME *moment, int inUtc) {
+  SYSTEMTIME fixed = {};
+  if (moment) {
+    fixed = *moment;
+    time_t day = SecondsOf(moment, 1);
+    struct tm utc;
+    if (gmtime_r(&day, &utc))
+      fixed.wDayOfWeek = (WORD)utc.tm_wday;
+  }
   pthread_mutex_lock(&ClockLock);
   LocalTimeFixed = moment != NULL;
   FixedInUtc = inUtc;
-  if (moment)
-    FixedLocalTime = *moment;
+  FixedLocalTime = fixed;
   pthread_mutex_unlock(&ClockLock);
 }
 
