@@ -29,8 +29,8 @@ static const ExpansionCase Cases[] = {
     {"expansion for now, a zone and an offset", "%{@Tokyo +1d}%d %B %Y %H:%M", "%d %B %Y %H:%M",
      1.5, 1},
     {"expansion for now, the same without a block", "%d %B %Y %H:%M", NULL, 1.2, 1},
-    // For a given day, as the calendar asks: its local time told in UTC
-    // through the system, once per expansion.
+    // For a given day, as the calendar asks: its local time told in UTC by
+    // the local zone's rules, kept as the named zones' are.
     {"expansion, a zone and an offset", "%{@Tokyo +1d}%d %B %Y %H:%M", "%d %B %Y %H:%M", 1.5, 0},
 };
 

@@ -271,15 +271,13 @@ static void StartBlocks(Moment *moment) {
 // The UTC moment the expansion began from, in seconds since 1970; 0 when
 // it cannot be told.
 static int StartInUtc(const Moment *moment, long long *utcSeconds) {
-  struct tm utc;
-  if (moment->startUtc || moment->startOffsetKnown) {
-    long long offset = moment->startUtc ? 0 : moment->startOffset * 60LL;
-    *utcSeconds = SecondsOfRecord(&moment->start) - offset;
-    return 1;
-  }
-  if (!LocalToUtc(&moment->start, &utc))
+  TimeZoneRef local = {ZONE_LOCAL, 0, 0};
+  long long wall = SecondsOfRecord(&moment->start);
+  int offset = moment->startUtc ? 0 : moment->startOffset, daylight;
+  if (!moment->startUtc && !moment->startOffsetKnown &&
+      !ZoneOffsetAt(&local, wall, 1, &offset, &daylight))
     return 0;
-  *utcSeconds = SecondsOfRecord(&utc);
+  *utcSeconds = wall - offset * 60LL;
   return 1;
 }
 
@@ -518,20 +516,14 @@ static int ExpandInOneCall(char *buffer, int size, const char *format, Moment *m
   return -1;
 }
 
-enum { NOW_CLOCK, NOW_BLOCKS, NOW_ZONE };
-
-// What reading now must serve: a zone the format may show (a 'z' or 'Z'
-// anywhere), blocks ("%{"), or the clock alone. One pass of our own: under
+// Whether reading now must serve a zone the format may show (a 'z' or 'Z'
+// anywhere) or blocks ("%{"), or the clock alone. One pass of our own: under
 // Wine the runtime's strpbrk and strstr cost more than a whole expansion.
-static int NowNeeds(const char *format) {
-  int needs = NOW_CLOCK;
-  for (const char *p = format; *p; p++) {
-    if (*p == 'z' || *p == 'Z')
-      return NOW_ZONE;
-    if (p[0] == '%' && p[1] == '{')
-      needs = NOW_BLOCKS;
-  }
-  return needs;
+static int NowNeedsZone(const char *format) {
+  for (const char *p = format; *p; p++)
+    if (*p == 'z' || *p == 'Z' || (p[0] == '%' && p[1] == '{'))
+      return 1;
+  return 0;
 }
 
 // The given record or now, in UTC when asked; 0 when a given record cannot
@@ -539,7 +531,6 @@ static int NowNeeds(const char *format) {
 // (nothing is formatted then, rather than a wrong time). A format that may
 // show the zone has the zone of now read with the clock.
 static int TakeMoment(Moment *moment, const struct tm *given, int utc, const char *format) {
-  int needs;
   moment->utc = utc;
   moment->isNow = 0;
   moment->zoneRead = 0;
@@ -552,17 +543,12 @@ static int TakeMoment(Moment *moment, const struct tm *given, int utc, const cha
       return 0;
   } else if (utc) {
     ReadUtcTime(&moment->record);
-  } else if ((needs = NowNeeds(format)) == NOW_ZONE) {
+  } else if (NowNeedsZone(format)) {
     // The local clock alone is ambiguous in the hour repeated when
-    // daylight saving ends; read with the UTC clock it is not.
+    // daylight saving ends, and blocks may ask for UTC: read from the UTC
+    // clock, it is neither.
     moment->zoneKnown = ReadLocalTimeAndOffset(&moment->record, &moment->offset);
     moment->zoneRead = 1;
-  } else if (needs == NOW_BLOCKS) {
-    // Blocks may ask for UTC: read with the clocks, the daylight flag left
-    // to be read when a conversion asks.
-    moment->zoneKnown = ReadClocks(&moment->record, &moment->offset);
-    moment->zoneRead = moment->zoneKnown;
-    moment->isNow = 1;
   } else {
     ReadLocalClock(&moment->record);
     moment->isNow = 1;

@@ -86,32 +86,36 @@ int ReadLocalOffset(const struct tm *local, int *offsetMinutes, int *isDaylight)
   return ZoneOffsetAt(&zone, SecondsOfRecord(local), 1, offsetMinutes, isDaylight);
 }
 
-int ReadLocalTimeAndOffset(struct tm *record, int *offsetMinutes) {
-  TimeZoneRef zone = {ZONE_LOCAL, 0, 0};
-  int offset, daylight = 0;
-  int known = ReadClocks(record, offsetMinutes);
-  // The clocks tell the offset; the rules only whether it is daylight time.
-  if (known)
-    ZoneOffsetAt(&zone, SecondsOfRecord(record) - *offsetMinutes * 60LL, 0, &offset, &daylight);
-  record->tm_isdst = daylight;
-  return known;
-}
-
-int ReadClocks(struct tm *record, int *offsetMinutes) {
-  SYSTEMTIME utc, local;
-  GetSystemTime(&utc);
+// Where the system cannot tell its rules: the local clock, and the offset
+// from the UTC clock read with it. The two readings lie microseconds apart,
+// and offsets are whole minutes: the difference rounded to the minute is
+// the offset at this moment.
+static int ReadBothClocks(const SYSTEMTIME *utc, struct tm *record, int *offsetMinutes) {
+  SYSTEMTIME local;
   GetLocalTime(&local);
-  DaySecond localMoment = FromSystemTime(&local), utcMoment = FromSystemTime(&utc);
+  DaySecond localMoment = FromSystemTime(&local), utcMoment = FromSystemTime(utc);
   RecordOfClock(&local, record);
   *offsetMinutes = 0;
   long long days = localMoment.days - utcMoment.days;
   if (days < -2 || days > 2)
     return 0;
-  // The two readings lie microseconds apart, and offsets are whole minutes:
-  // the difference rounded to the minute is the offset at this moment.
   int milliseconds = ((int)days * SecondsPerDay + localMoment.second - utcMoment.second) * 1000 +
-                     local.wMilliseconds - utc.wMilliseconds + 30000;
+                     local.wMilliseconds - utc->wMilliseconds + 30000;
   *offsetMinutes = milliseconds / 60000 - (milliseconds % 60000 < 0);
+  return 1;
+}
+
+int ReadLocalTimeAndOffset(struct tm *record, int *offsetMinutes) {
+  TimeZoneRef zone = {ZONE_LOCAL, 0, 0};
+  SYSTEMTIME utc;
+  GetSystemTime(&utc);
+  DaySecond moment = FromSystemTime(&utc);
+  long long seconds = moment.days * SecondsPerDay + moment.second;
+  int daylight;
+  if (!ZoneOffsetAt(&zone, seconds, 0, offsetMinutes, &daylight))
+    return ReadBothClocks(&utc, record, offsetMinutes);
+  RecordOfSeconds(seconds + *offsetMinutes * 60LL, record);
+  record->tm_isdst = daylight;
   return 1;
 }
 

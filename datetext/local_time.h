@@ -11,14 +11,13 @@
 void ReadLocalTime(struct tm *record);
 
 /* The same, with the zone's offset at this moment in minutes (east of
-   Greenwich positive), told from the system's UTC clock read together with
-   the local clock: right in the hour repeated when daylight saving ends,
-   where the local time alone could be either. Returns 1; 0, with the offset
-   and tm_isdst 0, when the two clocks lie more than two days apart. */
+   Greenwich positive), told from the system's UTC clock by the zone's
+   rules: right in the hour repeated when daylight saving ends, where the
+   local time alone could be either. Where the system cannot tell its rules,
+   the local clock, and the offset from the two clocks read together, with
+   tm_isdst 0. Returns 1; 0, with the offset 0, when the two clocks lie more
+   than two days apart. */
 int ReadLocalTimeAndOffset(struct tm *record, int *offsetMinutes);
-
-/* The same with tm_isdst left 0: the two clocks only, no zone lookup. */
-int ReadClocks(struct tm *record, int *offsetMinutes);
 
 /* Now in local time with tm_isdst left 0: no zone lookup, for texts that
    do not show the zone. */

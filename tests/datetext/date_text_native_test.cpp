@@ -81,6 +81,7 @@ TEST_F(DateTextNowTest, AnUntellableOffsetIsNeverMadeUp) {
   WinSubset_SetLocalTime(&clock);
   EXPECT_EQ("2026-12-07 14:05:09", Expand("%F %T", nullptr));
   EXPECT_EQ("2026-12-07T13:05:09Z", Expand("!%FT%TZ", nullptr)) << "UTC of now needs no zone";
+  EXPECT_EQ("14:05 +0100", Expand("%H:%M %z", nullptr)) << "now's offset from the two clocks";
 }
 
 struct UtcClockCase {
