@@ -38,6 +38,11 @@ int LineEditInsert(LineEdit *edit, const char *text) {
 }
 
 int LineEditKey(LineEdit *edit, const HostKey *key) {
+  // Ctrl+Y empties the line, as in the host's own edit lines.
+  if (key->Code == 0 && (key->Char == 'y' || key->Char == 'Y') && key->Mods == KEYMOD_CTRL) {
+    LineEditSet(edit, "", 0, edit->Limit);
+    return 1;
+  }
   if (key->Mods & (KEYMOD_CTRL | KEYMOD_ALT))
     return 0;
   switch (key->Code) {

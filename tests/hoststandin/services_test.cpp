@@ -61,6 +61,7 @@ TEST_F(ServicesTest, InsertCmdLineAtTheCursor) {
                {"abc", "X", "abcX"},
                {"abc Left", "X", "abXc"},
                {"abc Home", "X", "Xabc"},
+               {"abc Ctrl+Y", "X", "X"}, /* Ctrl+Y empties the line */
                {"abc", "", "abc"}};
   for (const auto &c : cases) {
     LineEditSet(&CommandLine, "", 0, LINE_EDIT_SIZE);
