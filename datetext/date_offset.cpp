@@ -45,16 +45,40 @@ int StepCalendar(struct tm *record, const struct DateOffset *offset) {
   return 1;
 }
 
+// The wall clock `clock` in zone, moved by an exact duration of `seconds`
+// in UTC, and read back from UTC as Windows reads it: across a change of
+// daylight saving the wall clock moves by an hour more or less, and a day
+// stepped into the hour skipped when daylight saving starts is read in
+// standard time, an hour on, never back. Returns 0 when the zone cannot
+// tell the time.
+static int ReadWallBack(const TimeZoneRef *zone, long long *clock, long long seconds, int *minutes,
+                        int *daylight) {
+  long long wanted = *clock, utc;
+  if (!ZoneOffsetAt(zone, wanted, 1, minutes, daylight))
+    return 0;
+  utc = wanted - *minutes * 60LL + seconds;
+  for (int pass = 0; pass < 2; pass++) {
+    if (!ZoneOffsetAt(zone, utc, 0, minutes, daylight))
+      return 0;
+    *clock = utc + *minutes * 60LL;
+    if (seconds || *clock >= wanted)
+      break;
+    utc += wanted - *clock;
+  }
+  return 1;
+}
+
 int PlaceMoment(const struct BlockPlace *place, const struct tm *local, long long utcSeconds,
                 struct tm *wall, int *offsetMinutes) {
   const struct DateOffset *offset = &place->Offset;
-  const TimeZoneRef *zone = &place->Zone;
+  static const TimeZoneRef LocalZone = {ZONE_LOCAL, 0, 0};
+  const TimeZoneRef *zone = place->Zoned ? &place->Zone : &LocalZone;
   int minutes = 0, daylight = 0, asked = place->Zoned;
-  long long clock, utc = utcSeconds;
+  long long clock;
   if (!asked)
     clock = SecondsOfRecord(local);
-  else if (ZoneOffsetAt(zone, utc, 0, &minutes, &daylight))
-    clock = utc + minutes * 60LL;
+  else if (ZoneOffsetAt(zone, utcSeconds, 0, &minutes, &daylight))
+    clock = utcSeconds + minutes * 60LL;
   else
     return 0;
   long long days = DaysOfSeconds(clock), second = clock - days * 86400;
@@ -62,27 +86,12 @@ int PlaceMoment(const struct BlockPlace *place, const struct tm *local, long lon
   if (!StepDays(&days, offset))
     return 0;
   clock = days * 86400 + second;
-  // The stepped wall clock read back from UTC, as Windows reads it; an
-  // exact duration is counted in UTC, so across a change of daylight
-  // saving the wall clock moves by an hour more or less.
-  static const TimeZoneRef LocalZone = {ZONE_LOCAL, 0, 0};
-  zone = asked ? zone : &LocalZone;
-  if (seconds || (asked && (offset->Months || offset->Days))) {
-    long long wanted = clock;
-    asked = 1;
-    if (!ZoneOffsetAt(zone, clock, 1, &minutes, &daylight))
+  if (seconds || offset->Months || offset->Days) {
+    // Local time whose rules cannot be told keeps a stepped day as it is.
+    int read = ReadWallBack(zone, &clock, seconds, &minutes, &daylight);
+    if (!read && (seconds || asked))
       return 0;
-    utc = clock - minutes * 60LL + seconds;
-    for (int pass = 0; pass < 2; pass++) {
-      if (!ZoneOffsetAt(zone, utc, 0, &minutes, &daylight))
-        return 0;
-      clock = utc + minutes * 60LL;
-      // A day stepped into the hour skipped when daylight saving starts
-      // is read in standard time, an hour on, never back.
-      if (seconds || clock >= wanted)
-        break;
-      utc += wanted - clock;
-    }
+    asked |= read;
   }
   days = DaysOfSeconds(clock);
   if (days < FirstDay || days >= EndDay)

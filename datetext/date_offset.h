@@ -31,10 +31,12 @@ struct BlockPlace {
    from, in local time) or, when zoned, its UTC moment `utcSeconds`
    (seconds since 1970; unused when not zoned) in the zone;
    stepped by the offset's months and days, then moved by its exact
-   duration. Fills every field of `wall`, tm_isdst and the zone's offset in
-   minutes included when the zone was asked (zoned, or an exact duration);
-   returns 1 then, 2 when the zone was not asked. 0 when the time leaves
-   the years 1601 to 9999 or the zone cannot tell it. */
+   duration; a stepped day in the hour skipped when daylight saving starts
+   is read an hour on. Fills every field of `wall`, tm_isdst and the zone's
+   offset in minutes included when the zone was asked (zoned, an exact
+   duration, or a step in local time whose rules can be told); returns 1
+   then, 2 when the zone was not asked. 0 when the time leaves the years
+   1601 to 9999 or the zone cannot tell it. */
 int PlaceMoment(const struct BlockPlace *place, const struct tm *local, long long utcSeconds,
                 struct tm *wall, int *offsetMinutes);
 
