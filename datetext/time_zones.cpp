@@ -26,7 +26,7 @@ enum { KEY_SIZE = 48, DISPLAY_SIZE = 128, NAME_SIZE = 40, WORD_SIZE = 32, WORDS_
 
 struct Zone {
   char Key[KEY_SIZE];         // the key's name, ASCII
-  char Display[DISPLAY_SIZE]; // in the OEM code page, as formats are typed
+  char Display[DISPLAY_SIZE]; // in the OEM code page, in capitals
   char Names[2][NAME_SIZE];   // standard and daylight, ANSI as read
   int FirstRule, RuleCount;   // in Kept.Rules; at least one
   // The year last asked, in seconds, and the changes of the year and rule
@@ -161,10 +161,13 @@ static void ReadYearRules(HKEY zoneKey, struct Zone *zone) {
 }
 
 // The ANSI display name in the OEM code page, in which formats are typed.
-static void ToOem(char *text) {
+// Text from code page `from` in the OEM code page, as formats are typed, and
+// in capitals, so that a word matches whatever its case, Cyrillic included.
+static void ToOemCapitals(char *text, UINT from) {
   WCHAR wide[DISPLAY_SIZE];
-  if (!MultiByteToWideChar(CP_ACP, 0, text, -1, wide, DISPLAY_SIZE) ||
-      !WideCharToMultiByte(CP_OEMCP, 0, wide, -1, text, DISPLAY_SIZE, NULL, NULL))
+  int count = MultiByteToWideChar(from, 0, text, -1, wide, DISPLAY_SIZE);
+  CharUpperBuffW(wide, (DWORD)count);
+  if (!count || !WideCharToMultiByte(CP_OEMCP, 0, wide, -1, text, DISPLAY_SIZE, NULL, NULL))
     text[0] = 0;
 }
 
@@ -181,7 +184,7 @@ static void ReadZone(HKEY root, const char *name, struct Zone *zone) {
     AddRule(zone, FirstYear, &rule);
   CopyCut(zone->Key, name, KEY_SIZE);
   ReadText(key, "Display", zone->Display, DISPLAY_SIZE);
-  ToOem(zone->Display);
+  ToOemCapitals(zone->Display, CP_ACP);
   ReadText(key, "Std", zone->Names[0], NAME_SIZE);
   ReadText(key, "Dlt", zone->Names[1], NAME_SIZE);
   RegCloseKey(key);
@@ -404,7 +407,7 @@ static int IsWordChar(char c) {
 }
 
 // Where `word` stands in `text` as whole words (with `whole`, as all of
-// it), case ignored for Latin letters.
+// it), case ignored for Latin letters (display names come in capitals).
 static int HasWords(const char *text, const char *word, int whole) {
   size_t length = strlen(word);
   for (const char *at = text; *at; at++) {
@@ -446,19 +449,22 @@ static int ParseOffset(const char *text, int *minutes) {
 // Steps 3 to 6 of the order the header gives: the first zone that matches
 // at the earliest step; -1 when none does.
 static int FindNamedZone(const char *wanted) {
-  char standard[DISPLAY_SIZE + 16];
+  char standard[DISPLAY_SIZE + 16], capitals[DISPLAY_SIZE];
   int letters = 0;
   for (const char *c = wanted; *c; c++)
     letters |= (Lower(*c) >= 'a' && Lower(*c) <= 'z') || (*c & 0x80);
   if (!letters)
     return -1;
   CopyCut(standard, wanted, DISPLAY_SIZE);
+  CopyCut(capitals, wanted, DISPLAY_SIZE);
+  ToOemCapitals(capitals, CP_OEMCP);
   strcat(standard, " Standard Time");
   for (int step = 0; step < 4; step++)
     for (int index = 0; index < Kept.ZoneCount; index++) {
       const struct Zone *zone = &Kept.Zones[index];
-      if (step < 2 ? HasWords(zone->Key, step ? standard : wanted, 1)
-                   : HasWords(step == 2 ? zone->Key : zone->Display, wanted, 0))
+      if (step < 2    ? HasWords(zone->Key, step ? standard : wanted, 1)
+          : step == 2 ? HasWords(zone->Key, wanted, 0)
+                      : HasWords(zone->Display, capitals, 0))
         return index;
     }
   return -1;

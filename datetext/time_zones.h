@@ -30,7 +30,8 @@ typedef struct TimeZoneRef {
       United States' zone, not "Pacific SA Standard Time"), "New_Zealand";
    5. whole words of a key name: "Mountain" ("Mountain Standard Time"),
       "AUS_Eastern";
-   6. whole words of a display name: "Moscow", "Sydney", "Kathmandu".
+   6. whole words of a display name, case ignored in any script: "Moscow",
+      "Sydney", "Kathmandu"; "москва" where Windows names it in Russian.
    Within steps 5 and 6 the first zone in the registry's order (alphabetical
    by key name) wins. A word with no letter ("01", "+3") names no zone.
    Returns 1 and fills zone; 0 when none matches or the

@@ -87,3 +87,14 @@ TEST_F(BrokenZonesTest, FailingCallsWhileReadingAreSafe) {
       break;
   }
 }
+
+// A Russian Windows names its zones in Russian, in the ANSI code page;
+// formats are typed in the OEM one, in either case.
+TEST_F(BrokenZonesTest, CyrillicWordsOfADisplayNameMatchInEitherCase) {
+  const char display[] = "(UTC+03:00) \xcc\xee\xf1\xea\xe2\xe0"; // Москва in 1251
+  Store("Russian Standard Time", "Display", REG_SZ, display, sizeof display);
+  for (const char *word : {"\xac\xae\xe1\xaa\xa2\xa0", "\x8c\x8e\x91\x8a\x82\x80",
+                           "\xac\x8e\xe1\x8a\xa2\x80"}) { // москва, МОСКВА, мОсКвА in 866
+    EXPECT_EQ(180, Offset(word, 2025, 1)) << "the word in 866: " << word;
+  }
+}
