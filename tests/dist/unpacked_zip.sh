@@ -29,6 +29,11 @@ want=$(for name in $expected; do echo "Horalis/$name"; done | sort | tr '\n' ' '
 grep -q "Horalis $version" "$fresh/Horalis/ReadMe.txt" || fail "ReadMe.txt does not name version $version"
 grep -q "^$version" "$fresh/Horalis/Changes.txt" || fail "Changes.txt has no entry for $version"
 grep -qF 'Horalis\sdk' "$fresh/Horalis/ReadMe.txt" || fail "ReadMe.txt does not point to Horalis\\sdk"
+# The host reads every file in its own code page: the English ones hold
+# ASCII only, which reads the same in any.
+for name in ReadMe.txt Changes.txt HoralisEng.lng HoralisEng.hlf HoralisEng.dlg; do
+  LC_ALL=C grep -q '[^[:print:][:space:]]' "$fresh/Horalis/$name" && fail "$name holds more than ASCII"
+done
 iconv -f CP866 -t UTF-8 "$fresh/Horalis/ReadMeRus.txt" | grep -q "^Horalis $version" ||
   fail "ReadMeRus.txt is not in code page 866 or does not name version $version"
 grep -q "int(__cdecl \*PutHoralisFunction)" "$fresh/Horalis/sdk/horalis.h" ||
