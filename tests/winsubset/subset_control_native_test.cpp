@@ -195,3 +195,61 @@ TEST_F(RegistryThreadsTest, TwoThreadsUsingTheRegistryAtOnce) {
       << "every key made was deleted again";
   RegCloseKey(key);
 }
+
+class ZoneRulesTest : public FreshSubsetTest {
+protected:
+  void SetUp() override {
+    const char *zone = getenv("TZ");
+    hadZone_ = zone != nullptr;
+    oldZone_ = zone ? zone : "";
+    FreshSubsetTest::SetUp();
+  }
+  void TearDown() override {
+    if (hadZone_)
+      setenv("TZ", oldZone_.c_str(), 1);
+    else
+      unsetenv("TZ");
+    tzset();
+    FreshSubsetTest::TearDown();
+  }
+
+private:
+  bool hadZone_ = false;
+  std::string oldZone_;
+};
+
+// The system's zone as Wine gives it for the same TZ on 7 December 2026:
+// this year's changes, the wDay-th Sunday (5 the last) at the hour on the
+// clock they leave.
+TEST_F(ZoneRulesTest, TheZonesRulesAreThisYearsAsWineGivesThem) {
+  const struct {
+    const char *Zone;
+    DWORD Kind;
+    LONG Bias, DaylightBias;
+    WORD Standard[3], Daylight[3]; // month, wDay, hour
+  } cases[] = {
+      {"CET-1CEST,M3.5.0,M10.5.0/3", TIME_ZONE_ID_STANDARD, -60, -60, {10, 5, 3}, {3, 5, 2}},
+      {"EST5EDT,M3.2.0,M11.1.0", TIME_ZONE_ID_STANDARD, 300, -60, {11, 1, 2}, {3, 2, 2}},
+      {"ACST-9:30ACDT,M10.1.0,M4.1.0/3", TIME_ZONE_ID_DAYLIGHT, -570, -60, {4, 1, 3}, {10, 1, 2}},
+      {"NZST-12NZDT,M9.5.0,M4.1.0/3", TIME_ZONE_ID_DAYLIGHT, -720, -60, {4, 1, 3}, {9, 5, 2}},
+      {"JST-9", TIME_ZONE_ID_UNKNOWN, -540, -60, {0, 0, 0}, {0, 0, 0}},
+  };
+  SYSTEMTIME december = {2026, 12, 0, 7, 12, 0, 0, 0};
+  WinSubset_SetUtcTime(&december);
+  for (const auto &c : cases) {
+    setenv("TZ", c.Zone, 1);
+    tzset();
+    TIME_ZONE_INFORMATION zone;
+    EXPECT_EQ(c.Kind, GetTimeZoneInformation(&zone)) << c.Zone;
+    EXPECT_EQ(c.Bias, zone.Bias) << c.Zone;
+    EXPECT_EQ(c.DaylightBias, zone.DaylightBias) << c.Zone;
+    const SYSTEMTIME *dates[2] = {&zone.StandardDate, &zone.DaylightDate};
+    const WORD *expected[2] = {c.Standard, c.Daylight};
+    for (int i = 0; i < 2; i++) {
+      EXPECT_EQ(expected[i][0], dates[i]->wMonth) << c.Zone << (i ? ": daylight" : ": standard");
+      EXPECT_EQ(expected[i][1], dates[i]->wDay) << c.Zone << (i ? ": daylight" : ": standard");
+      EXPECT_EQ(expected[i][2], dates[i]->wHour) << c.Zone << (i ? ": daylight" : ": standard");
+      EXPECT_EQ(0, dates[i]->wDayOfWeek) << c.Zone << ": a Sunday";
+    }
+  }
+}

@@ -161,10 +161,28 @@ static void FindChanges(int year, LPTIME_ZONE_INFORMATION zone) {
   }
 }
 
-// The standard and the daylight offsets of this year's zone, from its
-// offsets in January and July (one of them is summer on either side of the
-// equator), and this year's changes between them, which Windows applies to
-// every year.
+// The zone's offsets in January and July of a year: one of them is summer
+// on either side of the equator. Returns which is daylight time, -1 none.
+static int ProbeYear(int year, struct tm probes[2]) {
+  int daylight = -1;
+  for (int i = 0; i < 2; i++) {
+    memset(&probes[i], 0, sizeof probes[i]);
+    probes[i].tm_year = year;
+    probes[i].tm_mon = i * 6;
+    probes[i].tm_mday = 1;
+    probes[i].tm_hour = 12;
+    probes[i].tm_isdst = -1;
+    mktime(&probes[i]);
+    if (probes[i].tm_isdst > 0)
+      daylight = i;
+  }
+  return daylight;
+}
+
+// This year's standard and daylight offsets and the changes between them,
+// which Windows applies to every year; "this year" is the fixed moment's
+// when a test set one. As Wine, a zone without daylight time still has a
+// daylight bias of an hour, unused.
 extern "C" DWORD WINAPI GetTimeZoneInformation(LPTIME_ZONE_INFORMATION lpTimeZoneInformation) {
   if (TakeInjectedFault("GetTimeZoneInformation"))
     return TIME_ZONE_ID_INVALID;
@@ -173,29 +191,18 @@ extern "C" DWORD WINAPI GetTimeZoneInformation(LPTIME_ZONE_INFORMATION lpTimeZon
     return TIME_ZONE_ID_INVALID;
   }
   memset(lpTimeZoneInformation, 0, sizeof *lpTimeZoneInformation);
-  time_t now = time(NULL);
-  struct tm today;
-  localtime_r(&now, &today);
-  struct tm probes[2];
-  int months[2] = {0, 6};
-  int daylightProbe = -1;
-  for (int i = 0; i < 2; i++) {
-    memset(&probes[i], 0, sizeof probes[i]);
-    probes[i].tm_year = today.tm_year;
-    probes[i].tm_mon = months[i];
-    probes[i].tm_mday = 1;
-    probes[i].tm_hour = 12;
-    probes[i].tm_isdst = -1;
-    mktime(&probes[i]);
-    if (probes[i].tm_isdst > 0)
-      daylightProbe = i;
-  }
+  struct timespec now;
+  ReadNow(&now);
+  struct tm today, probes[2];
+  localtime_r(&now.tv_sec, &today);
+  int daylightProbe = ProbeYear(today.tm_year, probes);
   const struct tm &standard = probes[daylightProbe == 0 ? 1 : 0];
+  const struct tm &daylight = probes[daylightProbe < 0 ? 0 : daylightProbe];
   lpTimeZoneInformation->Bias = (LONG)(-standard.tm_gmtoff / 60);
+  lpTimeZoneInformation->DaylightBias = -60;
   CopyZoneName(lpTimeZoneInformation->StandardName, standard.tm_zone);
   if (daylightProbe < 0)
     return TIME_ZONE_ID_UNKNOWN;
-  const struct tm &daylight = probes[daylightProbe];
   lpTimeZoneInformation->DaylightBias = (LONG)(-(daylight.tm_gmtoff - standard.tm_gmtoff) / 60);
   CopyZoneName(lpTimeZoneInformation->DaylightName, daylight.tm_zone);
   FindChanges(today.tm_year, lpTimeZoneInformation);
