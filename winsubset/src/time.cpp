@@ -55,9 +55,9 @@ static int IsValidSystemTime(const SYSTEMTIME *moment) {
          moment->wSecond < 60 && moment->wMilliseconds < 1000;
 }
 
-// A SYSTEMTIME as a count of seconds: in UTC, or as the process's zone
-// reads a local time.
-static time_t SecondsOf(const SYSTEMTIME *moment, int inUtc) {
+// A SYSTEMTIME as a count of seconds: in UTC (isdst 2), or read on the
+// process's zone's standard (0) or daylight (1) clock, or as glibc likes (-1).
+static time_t SecondsOf(const SYSTEMTIME *moment, int isdst) {
   struct tm record;
   memset(&record, 0, sizeof record);
   record.tm_year = moment->wYear - 1900;
@@ -66,11 +66,27 @@ static time_t SecondsOf(const SYSTEMTIME *moment, int inUtc) {
   record.tm_hour = moment->wHour;
   record.tm_min = moment->wMinute;
   record.tm_sec = moment->wSecond;
-  record.tm_isdst = -1;
-  return inUtc ? timegm(&record) : mktime(&record);
+  record.tm_isdst = isdst;
+  return isdst == 2 ? timegm(&record) : mktime(&record);
 }
 
-static time_t FromLocalSystemTime(const SYSTEMTIME *local) { return SecondsOf(local, 0); }
+static int ReadsBack(time_t moment, const SYSTEMTIME *local) {
+  struct tm back;
+  return localtime_r(&moment, &back) && back.tm_year == local->wYear - 1900 &&
+         back.tm_mon == local->wMonth - 1 && back.tm_mday == local->wDay &&
+         back.tm_hour == local->wHour && back.tm_min == local->wMinute;
+}
+
+// As Windows reads a local time: daylight time from the change to it until
+// the change back, so that a time repeated when it ends is the first,
+// daylight one, and a time skipped when it starts is read on the daylight
+// clock (2:30 is 1:30 standard time).
+static time_t FromLocalSystemTime(const SYSTEMTIME *local) {
+  time_t daylight = SecondsOf(local, 1), standard = SecondsOf(local, 0);
+  if (ReadsBack(daylight, local) || !ReadsBack(standard, local))
+    return daylight != (time_t)-1 ? daylight : standard;
+  return standard;
+}
 
 // The fixed moment as set (1 local, 2 UTC), or 0 for the real clock.
 static int TakeFixedTime(SYSTEMTIME *moment) {
@@ -90,7 +106,7 @@ static void ReadNow(struct timespec *now) {
     clock_gettime(CLOCK_REALTIME, now);
     return;
   }
-  now->tv_sec = SecondsOf(&fixed, kind == 2);
+  now->tv_sec = SecondsOf(&fixed, kind == 2 ? 2 : -1);
   now->tv_nsec = fixed.wMilliseconds * 1000000L;
 }
 
@@ -243,7 +259,7 @@ SystemTimeToTzSpecificLocalTime(const TIME_ZONE_INFORMATION *lpTimeZoneInformati
     SetLastError(ERROR_INVALID_PARAMETER);
     return FALSE;
   }
-  time_t moment = SecondsOf(lpUniversalTime, 1);
+  time_t moment = SecondsOf(lpUniversalTime, 2);
   if (!localtime_r(&moment, &local) || local.tm_year + 1900 < 1601) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return FALSE;
@@ -266,7 +282,7 @@ static void FixTime(const SYSTEMTIME *moment, int inUtc) {
   SYSTEMTIME fixed = {};
   if (moment) {
     fixed = *moment;
-    time_t day = SecondsOf(moment, 1);
+    time_t day = SecondsOf(moment, 2);
     struct tm utc;
     if (gmtime_r(&day, &utc))
       fixed.wDayOfWeek = (WORD)utc.tm_wday;
