@@ -37,14 +37,6 @@ static int StepDays(long long *days, const struct DateOffset *offset) {
   return 1;
 }
 
-int StepCalendar(struct tm *record, const struct DateOffset *offset) {
-  long long days = DaysFromCivil(1900LL + record->tm_year, 1LL + record->tm_mon, record->tm_mday);
-  if (!StepDays(&days, offset))
-    return 0;
-  SetRecordDays(record, days);
-  return 1;
-}
-
 // The wall clock `clock` in zone, moved by an exact duration of `seconds`
 // in UTC, and read back from UTC as Windows reads it: across a change of
 // daylight saving the wall clock moves by an hour more or less, and a day
@@ -71,8 +63,7 @@ static int ReadWallBack(const TimeZoneRef *zone, long long *clock, long long sec
 int PlaceMoment(const struct BlockPlace *place, const struct tm *local, long long utcSeconds,
                 struct tm *wall, int *offsetMinutes) {
   const struct DateOffset *offset = &place->Offset;
-  static const TimeZoneRef LocalZone = {ZONE_LOCAL, 0, 0};
-  const TimeZoneRef *zone = place->Zoned ? &place->Zone : &LocalZone;
+  const TimeZoneRef *zone = place->Zoned ? &place->Zone : &LocalTimeZone;
   int minutes = 0, daylight = 0, asked = place->Zoned;
   long long clock;
   if (!asked)

@@ -271,11 +271,10 @@ static void StartBlocks(Moment *moment) {
 // The UTC moment the expansion began from, in seconds since 1970; 0 when
 // it cannot be told.
 static int StartInUtc(const Moment *moment, long long *utcSeconds) {
-  TimeZoneRef local = {ZONE_LOCAL, 0, 0};
   long long wall = SecondsOfRecord(&moment->start);
   int offset = moment->startUtc ? 0 : moment->startOffset, daylight;
   if (!moment->startUtc && !moment->startOffsetKnown &&
-      !ZoneOffsetAt(&local, wall, 1, &offset, &daylight))
+      !ZoneOffsetAt(&LocalTimeZone, wall, 1, &offset, &daylight))
     return 0;
   *utcSeconds = wall - offset * 60LL;
   return 1;

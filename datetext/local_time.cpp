@@ -82,8 +82,7 @@ void ReadUtcTime(struct tm *record) {
 }
 
 int ReadLocalOffset(const struct tm *local, int *offsetMinutes, int *isDaylight) {
-  TimeZoneRef zone = {ZONE_LOCAL, 0, 0};
-  return ZoneOffsetAt(&zone, SecondsOfRecord(local), 1, offsetMinutes, isDaylight);
+  return ZoneOffsetAt(&LocalTimeZone, SecondsOfRecord(local), 1, offsetMinutes, isDaylight);
 }
 
 // Where the system cannot tell its rules: the local clock, and the offset
@@ -106,13 +105,12 @@ static int ReadBothClocks(const SYSTEMTIME *utc, struct tm *record, int *offsetM
 }
 
 int ReadLocalTimeAndOffset(struct tm *record, int *offsetMinutes) {
-  TimeZoneRef zone = {ZONE_LOCAL, 0, 0};
   SYSTEMTIME utc;
   GetSystemTime(&utc);
   DaySecond moment = FromSystemTime(&utc);
   long long seconds = moment.days * SecondsPerDay + moment.second;
   int daylight;
-  if (!ZoneOffsetAt(&zone, seconds, 0, offsetMinutes, &daylight))
+  if (!ZoneOffsetAt(&LocalTimeZone, seconds, 0, offsetMinutes, &daylight))
     return ReadBothClocks(&utc, record, offsetMinutes);
   RecordOfSeconds(seconds + *offsetMinutes * 60LL, record);
   record->tm_isdst = daylight;
@@ -120,8 +118,7 @@ int ReadLocalTimeAndOffset(struct tm *record, int *offsetMinutes) {
 }
 
 int LocalToUtc(const struct tm *local, struct tm *utc) {
-  TimeZoneRef zone = {ZONE_LOCAL, 0, 0};
-  return ZoneTimeToUtc(&zone, local, utc);
+  return ZoneTimeToUtc(&LocalTimeZone, local, utc);
 }
 
 long long SecondsOfRecord(const struct tm *record) {

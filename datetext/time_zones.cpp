@@ -70,6 +70,8 @@ static struct {
 // loaded, are only read.
 static volatile LONG ZonesLock;
 
+const TimeZoneRef LocalTimeZone = {ZONE_LOCAL, 0, 0};
+
 static const char ZonesPath[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones";
 static const int FirstYear = 1601, LastYear = 9999;
 
@@ -499,7 +501,7 @@ int FindTimeZone(const char *text, int length, TimeZoneRef *zone) {
   wanted[length] = 0;
   if (memchr(text, 0, length) || wanted[0] == ' ')
     return 0;
-  TimeZoneRef found = {ZONE_LOCAL, 0, 0};
+  TimeZoneRef found = LocalTimeZone;
   int utc = Lower(wanted[0]) == 'u' && Lower(wanted[1]) == 't' && Lower(wanted[2]) == 'c' &&
             (!wanted[3] || wanted[3] == '+' || wanted[3] == '-');
   if (HasWords("local", wanted, 1))

@@ -19,6 +19,9 @@ typedef struct TimeZoneRef {
   int index;        /* ZONE_NAMED: the zone's place among those kept */
 } TimeZoneRef;
 
+/* Local time, as "@local" names it. */
+extern const TimeZoneRef LocalTimeZone;
+
 /* Resolves the text of a zone word after '@' (`length` characters, case
    ignored), trying in this order:
    1. "local": local time;

@@ -20,15 +20,6 @@ static int InterfaceIsEnglish(void) {
 // Kept with the module-wide settings: it governs every format.
 DWORD ReadLanguageValue(void) { return ReadNumberOr(NAMES_SETTING_VALUE, NAMES_AS_INTERFACE); }
 
-void ReadLanguageSetting(void) {
-  LockSettings();
-  DWORD stored = NAMES_AS_INTERFACE;
-  if (OpenExistingSettingsKey(ConfigKey))
-    stored = ReadLanguageValue();
-  UnlockSettings();
-  ApplyNamesChoice(stored);
-}
-
 void ApplyNamesChoice(DWORD stored) {
   NamesChoice = stored == NAMES_RUNTIME || stored == NAMES_USER ? (int)stored : NAMES_AS_INTERFACE;
   UserLanguageForAll =

@@ -26,8 +26,6 @@ extern int NamesChoice;
    the host's language file is not the English one. */
 void ApplyNamesChoice(DWORD stored);
 
-/* Takes the stored choice. */
-void ReadLanguageSetting(void);
 /* The stored choice from the current key, which the caller has opened as
    "Config" under the settings lock: start-up reads all it needs there in
    one open, and applies it with ApplyNamesChoice once unlocked. */

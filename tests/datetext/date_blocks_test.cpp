@@ -17,9 +17,8 @@ static struct tm LocalAt(const char *utcText) {
   int year, month, day, hour, minute, second;
   EXPECT_EQ(6, sscanf(utcText, "%d-%d-%d %d:%d:%d", &year, &month, &day, &hour, &minute, &second));
   struct tm utc = TimeRecord(year, month, day, hour, minute, second), local;
-  const TimeZoneRef here = {ZONE_LOCAL, 0, 0};
   int offset;
-  EXPECT_EQ(1, ZoneTimeFromUtc(&here, &utc, &local, &offset)) << utcText;
+  EXPECT_EQ(1, ZoneTimeFromUtc(&LocalTimeZone, &utc, &local, &offset)) << utcText;
   return local;
 }
 

@@ -76,7 +76,6 @@ static void CheckThisYearAgainstTheSystem(const char *zone) {
   GetLocalTime(&today);
   const long long start = DaysFromCivil(today.wYear, 1, 1) * 86400;
   const long long end = DaysFromCivil(today.wYear + 1, 1, 1) * 86400;
-  TimeZoneRef local = {ZONE_LOCAL, 0, 0};
   int disagreements = 0;
   for (long long moment = start; moment < end && disagreements < 5; moment += 1800) {
     struct tm record, utc, wall;
@@ -92,7 +91,7 @@ static void CheckThisYearAgainstTheSystem(const char *zone) {
 
     ASSERT_TRUE(SystemTimeToTzSpecificLocalTime(NULL, &given, &system));
     int offset;
-    ASSERT_EQ(1, ZoneTimeFromUtc(&local, &record, &wall, &offset));
+    ASSERT_EQ(1, ZoneTimeFromUtc(&LocalTimeZone, &record, &wall, &offset));
     disagreements += Text(system) != Text(wall);
     EXPECT_EQ(Text(system), Text(wall)) << "local time of " << Text(record) << " UTC, " << zone;
   }

@@ -2,10 +2,19 @@
 // give, and the menu of the three choices.
 #include "datetext/locale_names.h"
 #include "plugin/names_setting.h"
+#include "plugin/plugin.h"
 #include "presets/quick_format_settings.h"
 #include "support/plugin_fixture.h"
 
-typedef FakeDialogsTest NamesSettingTest;
+class NamesSettingTest : public FakeDialogsTest {
+protected:
+  // The plugin started again by a host whose language file says `language`.
+  void StartWithInterface(const char *language) {
+    PluginStartupInfo info = NewFakeHost(root.c_str());
+    Host().messages[MSG_INTERFACE_LANGUAGE] = language;
+    SetStartupInfo(&info);
+  }
+};
 
 static const DWORD NothingStored = 0xFFFFFFFF;
 
@@ -27,11 +36,10 @@ TEST_F(NamesSettingTest, AStoredChoiceWinsAndOtherwiseTheInterfaceDecides) {
       {"", NothingStored, 0},
   };
   for (const auto &c : cases) {
-    Host().messages[MSG_INTERFACE_LANGUAGE] = c.interfaceLanguage;
     DeleteRegTree(Key("Config"));
     if (c.stored != NothingStored)
       PutRegNumber(Key("Config"), NAMES_SETTING_VALUE, c.stored);
-    ReadLanguageSetting();
+    StartWithInterface(c.interfaceLanguage);
     EXPECT_EQ(c.usersLanguage, UserLanguageForAll)
         << "interface \"" << c.interfaceLanguage << "\", stored " << (int)c.stored;
   }
@@ -39,8 +47,7 @@ TEST_F(NamesSettingTest, AStoredChoiceWinsAndOtherwiseTheInterfaceDecides) {
 }
 
 TEST_F(NamesSettingTest, TheMenuMarksTheChoiceInForceAndStoresTheOneChosen) {
-  Host().messages[MSG_INTERFACE_LANGUAGE] = "ru";
-  ReadLanguageSetting();
+  StartWithInterface("ru");
   const struct {
     MenuReply reply;
     int marked;   // the line marked when the menu opens
