@@ -20,19 +20,26 @@ static int Found(struct Fault *fault, int message, const char *named, int length
   return message;
 }
 
-// The first thing wrong in the blocks and conversions, left to right.
-static int FindFault(const char *format, struct Fault *fault) {
+int IsSilentMistake(int message) {
+  return message == MSG_PREVIEW_UNKNOWN_WORD || message == MSG_PREVIEW_ZONE_NOT_FOUND;
+}
+
+// The first thing wrong in the blocks and conversions, left to right; with
+// `silentOnly`, the first silent mistake, past the mistakes that show.
+static int FindFault(const char *format, struct Fault *fault, int silentOnly) {
   for (const char *p = strchr(format, '%'); p; p = strchr(p, '%')) {
     struct FormatBlock block;
     TimeZoneRef zone;
     int known;
     if (p[1] != '{') {
       int length = ConversionLength(p, &known);
-      if (!known)
+      if (!known && !silentOnly)
         return Found(fault, MSG_PREVIEW_UNKNOWN_CONVERSION, p, length);
       p += length;
     } else if (!ReadFormatBlock(p, &block)) {
-      return Found(fault, MSG_PREVIEW_UNCLOSED_BLOCK, NULL, 0);
+      if (!silentOnly)
+        return Found(fault, MSG_PREVIEW_UNCLOSED_BLOCK, NULL, 0);
+      p += 2; // written as it stands: what follows is read as text
     } else if (block.Unknown) {
       return Found(fault, MSG_PREVIEW_UNKNOWN_WORD, block.Unknown, block.UnknownLength);
     } else if (block.Zone && !FindTimeZone(block.Zone, block.ZoneLength, &zone)) {
@@ -88,9 +95,18 @@ int PreviewDateText(const char *format, const struct tm *moment, char *line, int
     return 0;
   line[0] = 0;
   struct Fault fault = {0, NULL, 0};
-  if (format && !FindFault(format, &fault))
+  if (format && !FindFault(format, &fault, 0))
     PreviewText(format, moment, line, size, &fault);
   if (fault.Message)
+    WriteFault(&fault, line, size);
+  return fault.Message;
+}
+
+int FindSilentMistake(const char *format, char *line, int size) {
+  struct Fault fault = {0, NULL, 0};
+  if (!format || !FindFault(format, &fault, 1))
+    return 0;
+  if (line && size > 0)
     WriteFault(&fault, line, size);
   return fault.Message;
 }

@@ -23,4 +23,14 @@ enum {
    otherwise the number of the message shown. */
 int PreviewDateText(const char *format, const struct tm *moment, char *line, int size);
 
+/* The mistakes that give a plausible text, wrong without a sign of it: a
+   word a block does not know, a zone or a language not found. A delivery
+   or a save of such a format asks first; the others show in the text. */
+int IsSilentMistake(int message);
+
+/* The first silent mistake of format, left to right: its message number,
+   with the line naming it written as PreviewDateText writes it (line may
+   be null); 0 when there is none. */
+int FindSilentMistake(const char *format, char *line, int size);
+
 #endif

@@ -84,3 +84,18 @@ TEST_F(FormatPreviewTest, NowWhenNoMomentIsGiven) {
   EXPECT_EQ(0, PreviewDateText("%Y", nullptr, line, sizeof line));
   EXPECT_STREQ(expected, line);
 }
+
+TEST_F(FormatPreviewTest, SilentMistakesAreFoundPastTheOnesThatShow) {
+  const PreviewCase cases[] = {
+      {"%d.%m.%Y %{@Tokyo}%H %{C}", 0, ""},
+      {"%Q %{ %{tokyo}%H", MSG_PREVIEW_UNKNOWN_WORD, "M171 \"tokyo\""},
+      {"%{+1d}%Y %{@Tokio}%H:%M", MSG_PREVIEW_ZONE_NOT_FOUND, "M173 \"@Tokio\""},
+      {"%{+8000y}%Y %Q", 0, ""},
+  };
+  for (const PreviewCase &c : cases) {
+    char line[64] = "";
+    EXPECT_EQ(c.expectedMessage, FindSilentMistake(c.format, line, sizeof line)) << c.format;
+    EXPECT_STREQ(c.expectedLine, line) << c.format;
+    EXPECT_EQ(c.expectedMessage != 0, IsSilentMistake(FindSilentMistake(c.format, nullptr, 0)));
+  }
+}
