@@ -54,10 +54,18 @@ else
   fail "the zip's example does not build beside its header"
 fi
 
-key='HKCU\Software\Far\Plugins\Horalis'
-"$wine_run" reg query "$key" >/dev/null || fail "the run left no settings under $key"
+# Each host generation keeps the settings under a key of its own: the
+# stand-in's run made the first, the others are made here.
+keys=('HKCU\Software\Far\Plugins\Horalis' 'HKCU\Software\Far2\Plugins\Horalis'
+      'HKCU\Software\Far Manager\Plugins\Horalis')
+"$wine_run" reg query "${keys[0]}" >/dev/null || fail "the run left no settings under ${keys[0]}"
+for key in "${keys[@]:1}"; do
+  "$wine_run" reg add "$key\Config" /v NoUseMenu /t REG_DWORD /d 0 /f >/dev/null || fail "cannot make $key"
+done
 "$wine_run" regedit /s "Z:$fresh/Horalis/RemoveSettings.reg" || fail "regedit refused RemoveSettings.reg"
-"$wine_run" reg query "$key" >/dev/null && fail "RemoveSettings.reg left $key"
+for key in "${keys[@]}"; do
+  "$wine_run" reg query "$key" >/dev/null 2>&1 && fail "RemoveSettings.reg left $key"
+done
 
 if [ $failures -eq 0 ]; then
   echo "1 passed, 0 failed"
