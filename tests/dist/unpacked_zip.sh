@@ -20,7 +20,7 @@ fresh=$(mktemp -d)
 trap 'rm -rf "$fresh"' EXIT
 (cd "$fresh" && cmake -E tar xf "$zip") || { echo "FAIL: $zip does not unpack"; exit 1; }
 
-expected="Calendar.dlg Changes.txt Dialog.gen Horalis.dll HoralisEng.dlg HoralisEng.hlf HoralisEng.lng \
+expected="Calendar.dlg Changes.txt ChangesRus.txt Dialog.gen Horalis.dll HoralisEng.dlg HoralisEng.hlf HoralisEng.lng \
 HoralisRus.dlg HoralisRus.hlf HoralisRus.lng ReadMe.txt ReadMeRus.txt RemoveSettings.reg color.dlg sdk/horalis.h \
 sdk/put_date.c"
 found=$(cd "$fresh" && find . -type f | sed 's|^\./||' | sort | tr '\n' ' ')
@@ -36,6 +36,8 @@ for name in ReadMe.txt Changes.txt HoralisEng.lng HoralisEng.hlf HoralisEng.dlg;
 done
 iconv -f CP866 -t UTF-8 "$fresh/Horalis/ReadMeRus.txt" | grep -q "^Horalis $version" ||
   fail "ReadMeRus.txt is not in code page 866 or does not name version $version"
+iconv -f CP866 -t UTF-8 "$fresh/Horalis/ChangesRus.txt" | grep -q "^$version" ||
+  fail "ChangesRus.txt is not in code page 866 or has no entry for $version"
 grep -q "int(__cdecl \*PutHoralisFunction)" "$fresh/Horalis/sdk/horalis.h" ||
   fail "sdk/horalis.h does not declare PutHoralis's result"
 grep -q '#include "horalis.h"' "$fresh/Horalis/sdk/put_date.c" ||
