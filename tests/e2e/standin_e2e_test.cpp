@@ -5,6 +5,7 @@
 #include "farhost_run.h"
 
 #include <stdio.h>
+#include <string.h>
 #include <string>
 #include <vector>
 #include <windows.h>
@@ -12,6 +13,12 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+int LocalYear() {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  return now.wYear;
+}
 
 /* Lines of 60 characters ended by CR LF, 30,000 bytes and more. */
 std::string LargeCrlfText() {
@@ -129,6 +136,41 @@ TEST(StandInEditor, ASaveThatCannotBeMadeSaysSo) {
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((file + ".saving").c_str()))
         << l.Language << ": no half-saved copy left";
   }
+}
+
+/* Another program's clipboard text, as a demo beside a scripted run has. */
+std::string ThisProcessClipboard(const char *put) {
+  std::string text;
+  if (!OpenClipboard(nullptr))
+    return "<cannot open>";
+  if (put) {
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, strlen(put) + 1);
+    memcpy(GlobalLock(block), put, strlen(put) + 1);
+    GlobalUnlock(block);
+    SetClipboardData(CF_TEXT, block);
+  }
+  HANDLE data = GetClipboardData(CF_TEXT);
+  const char *held = data ? (const char *)GlobalLock(data) : nullptr;
+  text = held ? held : "<none>";
+  if (held)
+    GlobalUnlock(data);
+  CloseClipboard();
+  return text;
+}
+
+/* A run with a clipboard of its own empties and fills only that one. */
+TEST(StandInScript, OwnClipboardLeavesTheClipboardOfAProgramBeside) {
+  ThisProcessClipboard("the demo's text");
+  TestRootKey root("own_clipboard");
+  FarhostRun run = RunFarhost("own_clipboard", "--own-clipboard --from viewer --keys \"F11 Enter "
+                                               "Enter\" " +
+                                                   root.Option());
+  ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+  EXPECT_NE(run.Clipboard.find(std::to_string(LocalYear())), std::string::npos)
+      << "the date went onto the run's own clipboard\n"
+      << run.Output;
+  EXPECT_EQ(ThisProcessClipboard(nullptr), "the demo's text");
 }
 
 TEST(StandInEditor, F10OnAChangedFileAsksFirst) {
