@@ -1,6 +1,7 @@
 #include "help.h"
 #include "stand_in_fixture.h"
 
+#include <algorithm>
 #include <fstream>
 #include <regex>
 #include <sstream>
@@ -163,6 +164,10 @@ TEST(ShippedHelpFiles, EveryTopicShowsAllItsText) {
         expected.clear();
       } else if (!topic.empty()) {
         expected += AsDocumented(line) + "\n";
+        /* A lone '~' or an odd '#' would hide a mark or colour the rest. */
+        std::string marks = std::regex_replace(line, std::regex("~[^~]*~@[^@]*@|~~|##"), "");
+        EXPECT_EQ(marks.find('~'), std::string::npos) << file.Path << ": " << line;
+        EXPECT_EQ(std::count(marks.begin(), marks.end(), '#') % 2, 0) << file.Path << ": " << line;
       }
     }
     check();
