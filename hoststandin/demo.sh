@@ -23,7 +23,7 @@ done
 
 # Wine reaches the Linux file system as drive Z:.
 args=(--plugins "Z:$dist" --from "${FROM:-panels}" --lang "${LNG:-Eng}")
-[ -n "${FILE:-}" ] && args+=(--file "Z:$(realpath "$FILE")")
+[ -n "${FILE:-}" ] && args+=(--file "Z:$(realpath -m "$FILE")")
 [ -n "${DUMP:-}" ] && args+=(--dump)
 
 if [ -n "${KEYS:-}" ]; then
