@@ -2,6 +2,7 @@
 
 #include "host_log.h"
 
+#include <stdio.h>
 #include <string.h>
 #include <windows.h>
 
@@ -70,6 +71,23 @@ int EnterRestrictedWindowStation(void) {
     return 0;
   }
   HostLog("clipboard: in a window station without clipboard rights");
+  return 1;
+}
+
+int EnterOwnClipboardStation(void) {
+  /* The clipboard belongs to the window station: one of this process's own
+     has a clipboard nothing else shares. */
+  char name[48];
+  snprintf(name, sizeof name, "HoralisOwnClipboard%lu", (unsigned long)GetCurrentProcessId());
+  HWINSTA station = CreateWindowStationA(name, 0, WINSTA_ALL_ACCESS, nullptr);
+  if (!station || !SetProcessWindowStation(station)) {
+    HostLog("clipboard: cannot enter a window station of its own (error %lu)",
+            (unsigned long)GetLastError());
+    if (station)
+      CloseWindowStation(station);
+    return 0;
+  }
+  HostLog("clipboard: in a window station of its own, %s", name);
   return 1;
 }
 

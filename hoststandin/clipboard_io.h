@@ -1,6 +1,6 @@
-/* The clipboard as the stand-in reports it, and the window station without
-   clipboard rights in which a plugin's clipboard calls are refused. Windows
-   only. */
+/* The clipboard as the stand-in reports it, the window station without
+   clipboard rights in which a plugin's clipboard calls are refused, and one
+   whose clipboard is the run's own. Windows only. */
 #ifndef HORALIS_HOSTSTANDIN_CLIPBOARD_IO_H
 #define HORALIS_HOSTSTANDIN_CLIPBOARD_IO_H
 
@@ -13,6 +13,10 @@ int EmptyClipboardText(void);
 /* Moves the process into a new window station whose handle lacks the
    clipboard rights; 0 when that fails. */
 int EnterRestrictedWindowStation(void);
+/* Moves the process into a new window station of its own, with every
+   right: its clipboard starts empty and is seen by no other program, and
+   the process keeps it to its end. 0 when that fails. */
+int EnterOwnClipboardStation(void);
 /* Back to the window station the process started in. */
 void LeaveRestrictedWindowStation(void);
 

@@ -4,7 +4,8 @@
 # prints the final command line, editor text and clipboard, and ends.
 #   KEYS='F11 Enter Enter'  FROM=panels|editor|viewer  LNG=Eng|Rus
 #   FILE=path (for the editor and viewer)  DUMP=1 (screen at the end)
-#   KEEP=1 (a scripted run keeps the clipboard and settings of earlier runs)
+#   KEEP=1 (a scripted run keeps the clipboard and settings of earlier runs;
+#   without it the run's clipboard is its own)
 # make passes these in the environment, so quoted text in KEYS stays whole.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -22,13 +23,16 @@ done
 
 # Wine reaches the Linux file system as drive Z:.
 args=(--plugins "Z:$dist" --from "${FROM:-panels}" --lang "${LNG:-Eng}")
-[ -n "${FILE:-}" ] && args+=(--file "Z:$(realpath "$FILE")")
+[ -n "${FILE:-}" ] && args+=(--file "Z:$(realpath -m "$FILE")")
 [ -n "${DUMP:-}" ] && args+=(--dump)
 
 if [ -n "${KEYS:-}" ]; then
   # A scripted run starts from an empty clipboard and the plugin's default
-  # settings, so it prints the same whatever ran before.
-  [ -n "${KEEP:-}" ] || args+=(--empty-clipboard --scratch-settings)
+  # settings, so it prints the same whatever ran before. The clipboard is
+  # the run's own (a window station of its own), so that an interactive
+  # demo running beside it keeps what its clipboard holds. KEEP=1 shares
+  # the prefix's clipboard and settings with earlier and later runs.
+  [ -n "${KEEP:-}" ] || args+=(--own-clipboard --scratch-settings)
   # The stand-in reports in the console's OEM code page (866).
   "$root/scripts/wine-run" "$farhost" "${args[@]}" --keys "$KEYS" | iconv -f CP866 -t UTF-8
   exit "${PIPESTATUS[0]}"

@@ -92,6 +92,15 @@ int RenderLink(const char *text, int length, int i, RenderedLine &line, int limi
   return atEnd + 1;
 }
 
+/* A lone '@' inside a line opens a link's topic name, which is not shown:
+   the host hides everything up to the next '@' or the line's end. */
+int SkipHidden(const char *text, int length, int i) {
+  ++i;
+  while (i < length && text[i] != '@')
+    ++i;
+  return i < length ? i + 1 : i;
+}
+
 void RenderLine(const char *text, int length, int width) {
   if (LineCount >= MAX_RENDERED)
     return;
@@ -121,6 +130,8 @@ void RenderLine(const char *text, int length, int width) {
       ++i;
     } else if (ch == '~') {
       i = RenderLink(text, length, i, line, limit);
+    } else if (ch == '@') {
+      i = SkipHidden(text, length, i);
     } else {
       PutRendered(line, ch, bold ? PAL_HELP_BOLD : base);
       ++i;
@@ -215,6 +226,19 @@ void HelpLoadText(const char *text, int length) {
 }
 
 int HelpHasTopic(const char *topic) { return FindTopic(topic) >= 0; }
+
+int HelpTopicText(const char *topic, char *text, int size) {
+  int start = FindTopic(topic);
+  if (start < 0 || size < 1)
+    return -1;
+  RenderTopic(start, LINE_WIDTH);
+  int length = 0;
+  for (int l = 0; l < LineCount; ++l)
+    for (int c = 0; c <= Lines[l].Length && length < size - 1; ++c)
+      text[length++] = c < Lines[l].Length ? (char)Lines[l].Char[c] : '\n';
+  text[length] = 0;
+  return length;
+}
 
 namespace {
 

@@ -1,7 +1,9 @@
 /* The help viewer: shows a topic of a help file in the host's format
    (".Language=" header, "@Topic" lines starting topics, "$" title lines,
-   "#bold#", "~text~@Topic@" links, "^" centred lines). Tab and Shift+Tab
-   pick a link, Enter follows it, BS goes back, Esc closes. */
+   "#bold#", "~text~@Topic@" links, "^" centred lines; "##", "~~" and
+   "@@" show one mark, and a lone '@' hides text up to the next '@', as in
+   the host). Tab and Shift+Tab pick a link, Enter follows it, BS goes
+   back, Esc closes. */
 #ifndef HORALIS_HOSTSTANDIN_HELP_H
 #define HORALIS_HOSTSTANDIN_HELP_H
 
@@ -13,6 +15,9 @@ int HelpLoadFile(const char *path);
 void HelpLoadText(const char *text, int length);
 /* 1 when the loaded help has the topic (names compare without case). */
 int HelpHasTopic(const char *topic);
+/* A topic's text as the viewer shows it, markup left out, its lines ended
+   by '\n', cut to fit size; -1 when there is no such topic. */
+int HelpTopicText(const char *topic, char *text, int size);
 /* Runs the viewer on a topic of the loaded help; 0 when there is no such
    topic (a box saying so is shown instead). */
 int HelpShowTopic(const char *topic);

@@ -51,6 +51,13 @@ FileRead ReadFileBytes(const char *path, int limit, std::string *bytes) {
   return result;
 }
 
+/* A file the user may not write (read-only, or without write permission,
+   which Windows and Wine both report as read-only). */
+int MayNotBeWritten(const char *path) {
+  DWORD attributes = GetFileAttributesA(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
 void Tell(const char *title, const char *line1, const char *line2, const char *line3) {
   const char *lines[5] = {title, line1};
   int n = 2;
@@ -157,7 +164,9 @@ int SaveEditorFile(void) {
   int ok = f && fwrite(text.data(), 1, length, f) == (size_t)length;
   if (f && fclose(f) != 0)
     ok = 0;
-  const char *why = errno ? strerror(errno) : "the file could not be written";
+  const char *why = HostText(HT_NOT_WRITTEN);
+  if (!ok)
+    HostLog("editor: write %s: %s", written, errno ? strerror(errno) : "no file");
   // An existing file is replaced keeping its attributes (the replaced one
   // named from the root, as ReplaceFile wants); a new one named.
   char full[HOST_PATH_SIZE];
@@ -168,7 +177,7 @@ int SaveEditorFile(void) {
   if (ok && !(exists ? ReplaceFileA(full, written, NULL, 0, NULL, NULL)
                      : MoveFileExA(written, EditorFile, 0))) {
     ok = 0;
-    why = "the new text could not take the file's place";
+    why = HostText(HT_NOT_REPLACED);
   }
   if (!ok && f)
     DeleteFileA(written);
@@ -362,6 +371,9 @@ int OpenEditorFile(const char *path) {
     EditorNotice[1] = HostText(HT_OPENED_EMPTY);
   } else if (bytes.find('\0') != std::string::npos) {
     EditorNotice[0] = HostText(HT_NUL_BYTES);
+    EditorNotice[1] = HostText(HT_OPENED_READ_ONLY_AS_IS);
+  } else if (read == FILE_READ && MayNotBeWritten(path)) {
+    EditorNotice[0] = HostText(HT_NO_WRITE_PERMISSION);
     EditorNotice[1] = HostText(HT_OPENED_READ_ONLY_AS_IS);
   }
   EditorNotice[2] = EditorNotice[0] ? EditorFile : nullptr;

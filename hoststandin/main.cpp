@@ -175,6 +175,10 @@ int PrepareRun(void) {
     fprintf(stderr, "farhost: cannot write %s\n", Options.Output);
     return 2;
   }
+  if (Options.OwnClipboard && !EnterOwnClipboardStation()) {
+    fprintf(stderr, "farhost: cannot have a clipboard of its own (window station)\n");
+    return 3;
+  }
   if (Options.EmptyClipboard && !EmptyClipboardText())
     fprintf(stderr, "farhost: could not empty the clipboard\n");
   if (Options.SetClipboard && !PutClipboardText(Options.Clipboard))

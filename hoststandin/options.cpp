@@ -26,6 +26,8 @@ const char HostUsage[] =
     "  --scratch-settings   plugin settings under a root key of this run's own, removed at\n"
     "                       the end (instead of --root-key)\n"
     "  --no-clipboard-rights  run in a window station without clipboard rights\n"
+    "  --own-clipboard      run in a window station of its own: its clipboard starts\n"
+    "                       empty and no other program's clipboard is touched\n"
     "Keys: F1..F12 Enter Esc Up Down Left Right Home End PgUp PgDn Tab Space Ins Del BS,\n"
     "with Shift+ Ctrl+ Alt+ (Shift+ and one character: what Shift gives on its key, in\n"
     "either layout: a Russian letter's capital, or < for Shift+,; hotkeys answer keys of\n"
@@ -77,6 +79,7 @@ int ReadSwitch(const char *name, HostOptions *o) {
               : !strcmp(name, "--empty-clipboard")     ? &o->EmptyClipboard
               : !strcmp(name, "--scratch-settings")    ? &o->ScratchSettings
               : !strcmp(name, "--no-clipboard-rights") ? &o->NoClipboardRights
+              : !strcmp(name, "--own-clipboard")       ? &o->OwnClipboard
                                                        : nullptr;
   if (!strcmp(name, "--help") || !strcmp(name, "-h") || !strcmp(name, "/?"))
     flag = &o->Help;

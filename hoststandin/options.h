@@ -23,6 +23,7 @@ struct HostOptions {
   int DumpAtEnd;
   int Width, Height; /* 0: the console window's */
   int NoClipboardRights;
+  int OwnClipboard; /* --own-clipboard: a clipboard no other program sees */
   int Help;
 };
 

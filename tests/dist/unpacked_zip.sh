@@ -20,7 +20,7 @@ fresh=$(mktemp -d)
 trap 'rm -rf "$fresh"' EXIT
 (cd "$fresh" && cmake -E tar xf "$zip") || { echo "FAIL: $zip does not unpack"; exit 1; }
 
-expected="Calendar.dlg Changes.txt Dialog.gen Horalis.dll HoralisEng.dlg HoralisEng.hlf HoralisEng.lng \
+expected="Calendar.dlg Changes.txt ChangesRus.txt Dialog.gen Horalis.dll HoralisEng.dlg HoralisEng.hlf HoralisEng.lng \
 HoralisRus.dlg HoralisRus.hlf HoralisRus.lng ReadMe.txt ReadMeRus.txt RemoveSettings.reg color.dlg sdk/horalis.h \
 sdk/put_date.c"
 found=$(cd "$fresh" && find . -type f | sed 's|^\./||' | sort | tr '\n' ' ')
@@ -36,6 +36,8 @@ for name in ReadMe.txt Changes.txt HoralisEng.lng HoralisEng.hlf HoralisEng.dlg;
 done
 iconv -f CP866 -t UTF-8 "$fresh/Horalis/ReadMeRus.txt" | grep -q "^Horalis $version" ||
   fail "ReadMeRus.txt is not in code page 866 or does not name version $version"
+iconv -f CP866 -t UTF-8 "$fresh/Horalis/ChangesRus.txt" | grep -q "^$version" ||
+  fail "ChangesRus.txt is not in code page 866 or has no entry for $version"
 grep -q "int(__cdecl \*PutHoralisFunction)" "$fresh/Horalis/sdk/horalis.h" ||
   fail "sdk/horalis.h does not declare PutHoralis's result"
 grep -q '#include "horalis.h"' "$fresh/Horalis/sdk/put_date.c" ||
@@ -54,10 +56,18 @@ else
   fail "the zip's example does not build beside its header"
 fi
 
-key='HKCU\Software\Far\Plugins\Horalis'
-"$wine_run" reg query "$key" >/dev/null || fail "the run left no settings under $key"
+# Each host generation keeps the settings under a key of its own: the
+# stand-in's run made the first, the others are made here.
+keys=('HKCU\Software\Far\Plugins\Horalis' 'HKCU\Software\Far2\Plugins\Horalis'
+      'HKCU\Software\Far Manager\Plugins\Horalis')
+"$wine_run" reg query "${keys[0]}" >/dev/null || fail "the run left no settings under ${keys[0]}"
+for key in "${keys[@]:1}"; do
+  "$wine_run" reg add "$key\Config" /v NoUseMenu /t REG_DWORD /d 0 /f >/dev/null || fail "cannot make $key"
+done
 "$wine_run" regedit /s "Z:$fresh/Horalis/RemoveSettings.reg" || fail "regedit refused RemoveSettings.reg"
-"$wine_run" reg query "$key" >/dev/null && fail "RemoveSettings.reg left $key"
+for key in "${keys[@]}"; do
+  "$wine_run" reg query "$key" >/dev/null 2>&1 && fail "RemoveSettings.reg left $key"
+done
 
 if [ $failures -eq 0 ]; then
   echo "1 passed, 0 failed"

@@ -267,4 +267,27 @@ TEST(Help, F1InThePluginsMenuShowsItsTopic) {
       << run.Output;
 }
 
+/* The zones topic, reached by its link in the contents, shows every '@'
+   of its examples and prose, in both languages. */
+TEST(Help, TheZonesTopicShowsEveryAt) {
+  for (const char *language : {"Eng", "Rus"}) {
+    TestRootKey root("help_zones");
+    FarhostRun run = RunFarhost(
+        "help_zones", std::string("--lang ") + language +
+                          " --keys \"F11 Enter F1 Tab Tab Tab Tab Tab Tab Enter Dump PgDn Dump "
+                          "Esc Esc\" " +
+                          root.Option());
+    ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+    EXPECT_NE(run.Log.find("help: topic Zones"), std::string::npos) << language << "\n" << run.Log;
+    std::vector<std::string> screens = Screens(run);
+    ASSERT_EQ(screens.size(), 2u) << run.Output;
+    for (const char *shown : {"(@UTC+5:30, @UTC-3)", "(@Tokyo_Standard_Time)", "@Pacific"})
+      EXPECT_NE(screens[0].find(shown), std::string::npos) << language << ": " << shown << "\n"
+                                                           << screens[0];
+    for (const char *shown : {"%{@Tokyo}%H:%M ", "%{@UTC+5:30}%H:%M %z", "%{@local}%H:%M "})
+      EXPECT_NE(screens[1].find(shown), std::string::npos) << language << ": " << shown << "\n"
+                                                           << screens[1];
+  }
+}
+
 } // namespace

@@ -5,6 +5,7 @@
 #include "farhost_run.h"
 
 #include <stdio.h>
+#include <string.h>
 #include <string>
 #include <vector>
 #include <windows.h>
@@ -12,6 +13,12 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+int LocalYear() {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  return now.wYear;
+}
 
 /* Lines of 60 characters ended by CR LF, 30,000 bytes and more. */
 std::string LargeCrlfText() {
@@ -65,14 +72,18 @@ TEST(StandInEditor, AFileItCannotKeepOpensReadOnlyWithAMessage) {
   const struct {
     const char *Name;
     std::string Bytes, Why;
+    DWORD Attributes;
   } cases[] = {
-      {"too_large", std::string((1 << 20) + 1, 'z'), "larger than the editor holds"},
-      {"nul_bytes", std::string("a\0b\r\n", 5), "NUL bytes"},
+      {"too_large", std::string((1 << 20) + 1, 'z'), "larger than the editor holds", 0},
+      {"nul_bytes", std::string("a\0b\r\n", 5), "NUL bytes", 0},
+      {"no_write", "old\r\n", "may not be written", FILE_ATTRIBUTE_READONLY},
   };
   for (const auto &c : cases) {
     std::string file = WriteWorkFile(std::string(c.Name) + ".txt", c.Bytes);
+    SetFileAttributesA(file.c_str(), c.Attributes ? c.Attributes : FILE_ATTRIBUTE_NORMAL);
     /* The message first, then typing and a save, both refused. */
     FarhostRun run = Edit(c.Name, file, "Dump Enter x Enter F2 Dump Enter");
+    SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
     ASSERT_EQ(run.ExitCode, 0) << c.Name << ": " << run.Stderr;
     size_t notice = run.Output.find(c.Why);
     EXPECT_NE(notice, std::string::npos) << c.Name << ": says why\n" << run.Output;
@@ -103,16 +114,63 @@ TEST(StandInEditor, ASaveThatCannotBeMadeSaysSo) {
     EXPECT_NE(run.Log.find(c.Log), std::string::npos) << c.Name << "\n" << run.Log;
     EXPECT_EQ(run.Editor, c.Editor) << c.Name << ": the text is kept for another try";
   }
-  /* A file that refuses the new text keeps its old one, and nothing is left
-     beside it. */
-  std::string file = WriteWorkFile("read_only.txt", "old\r\n");
-  ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY));
-  FarhostRun run = Edit("read_only", file, "x F2 Dump Enter");
-  EXPECT_NE(run.Output.find("Cannot save the file"), std::string::npos) << run.Output;
-  SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-  EXPECT_TRUE(ReadAll(file) == "old\r\n") << "the file as it was";
-  EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((file + ".saving").c_str()))
-      << "no half-saved copy left";
+  /* A file that refuses the new text (held open by another program) keeps
+     its old one, and nothing is left beside it; the note is in the host's
+     language. */
+  const struct {
+    const char *Language, *Says;
+  } languages[] = {{"Eng", "the new text could not take the file's place"},
+                   /* новый текст не смог занять место файла */
+                   {"Rus", "\xAD\xAE\xA2\xEB\xA9 \xE2\xA5\xAA\xE1\xE2 \xAD\xA5 \xE1\xAC\xAE\xA3"}};
+  for (const auto &l : languages) {
+    std::string file = WriteWorkFile("held_open.txt", "old\r\n");
+    HANDLE held = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    FarhostRun run = RunFarhost(std::string("held_open_") + l.Language,
+                                std::string("--lang ") + l.Language + " --from editor --file \"" +
+                                    file + "\" --keys \"x F2 Dump Enter\"");
+    CloseHandle(held);
+    EXPECT_NE(run.Output.find(l.Says), std::string::npos) << l.Language << "\n" << run.Output;
+    EXPECT_TRUE(ReadAll(file) == "old\r\n") << l.Language << ": the file as it was";
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((file + ".saving").c_str()))
+        << l.Language << ": no half-saved copy left";
+  }
+}
+
+/* Another program's clipboard text, as a demo beside a scripted run has. */
+std::string ThisProcessClipboard(const char *put) {
+  std::string text;
+  if (!OpenClipboard(nullptr))
+    return "<cannot open>";
+  if (put) {
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, strlen(put) + 1);
+    memcpy(GlobalLock(block), put, strlen(put) + 1);
+    GlobalUnlock(block);
+    SetClipboardData(CF_TEXT, block);
+  }
+  HANDLE data = GetClipboardData(CF_TEXT);
+  const char *held = data ? (const char *)GlobalLock(data) : nullptr;
+  text = held ? held : "<none>";
+  if (held)
+    GlobalUnlock(data);
+  CloseClipboard();
+  return text;
+}
+
+/* A run with a clipboard of its own empties and fills only that one. */
+TEST(StandInScript, OwnClipboardLeavesTheClipboardOfAProgramBeside) {
+  ThisProcessClipboard("the demo's text");
+  TestRootKey root("own_clipboard");
+  FarhostRun run = RunFarhost("own_clipboard", "--own-clipboard --from viewer --keys \"F11 Enter "
+                                               "Enter\" " +
+                                                   root.Option());
+  ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+  EXPECT_NE(run.Clipboard.find(std::to_string(LocalYear())), std::string::npos)
+      << "the date went onto the run's own clipboard\n"
+      << run.Output;
+  EXPECT_EQ(ThisProcessClipboard(nullptr), "the demo's text");
 }
 
 TEST(StandInEditor, F10OnAChangedFileAsksFirst) {

@@ -1,6 +1,7 @@
 #include "help.h"
 #include "stand_in_fixture.h"
 
+#include <algorithm>
 #include <fstream>
 #include <regex>
 #include <sstream>
@@ -57,6 +58,15 @@ TEST_F(HelpTest, MissingTopicSaysSo) {
   EXPECT_EQ(HelpShowTopic(nullptr), 0) << "no topic at all";
 }
 
+TEST_F(HelpTest, ALoneAtHidesTextUpToTheNextAtAsInTheHost) {
+  const char text[] = "@Contents\n %{@Tokyo}%H, %{@local}%H here\n#@#zone  the time\n a@@b\n";
+  HelpLoadText(text, sizeof text - 1);
+  char shown[256];
+  ASSERT_GT(HelpTopicText("Contents", shown, sizeof shown), 0);
+  EXPECT_STREQ(shown, " %{local}%H here\n\n a@b\n");
+  EXPECT_EQ(HelpTopicText("None", shown, sizeof shown), -1);
+}
+
 TEST_F(HelpTest, BrokenMarkupIsShownNotFollowed) {
   const char broken[] = ".Language=English,English\n@Contents\n~open link\n~text~@Unclosed\n#\n";
   HelpLoadText(broken, sizeof broken - 1);
@@ -109,15 +119,72 @@ TEST(ShippedHelpFiles, HaveTheTopicsTheDialogsAskFor) {
   }
 }
 
+/* A topic line as the host's help format says it shows: "$" and "^" in
+   front, link targets and lone marks left out, a doubled mark shown once. */
+std::string AsDocumented(const std::string &line) {
+  std::string text = line.substr(line.rfind('$', 0) == 0);
+  text = text.substr(text.rfind('^', 0) == 0);
+  text = std::regex_replace(text, std::regex("~([^~]*)~@[^@]*@"), "~$1~");
+  std::string shown;
+  for (size_t i = 0; i < text.size(); ++i) {
+    bool mark = text[i] == '#' || text[i] == '~' || text[i] == '@';
+    if (mark && i + 1 < text.size() && text[i + 1] == text[i])
+      shown += text[i++];
+    else if (!mark)
+      shown += text[i];
+  }
+  return shown;
+}
+
+/* Every topic of both files, shown by the viewer, holds every character
+   its source says: a lone '@' would hide text in the host. */
+TEST(ShippedHelpFiles, EveryTopicShowsAllItsText) {
+  static char shown[64 * 1024];
+  for (const HelpFile &file : Shipped) {
+    std::string source = ReadFile(file.Path);
+    HelpLoadText(source.data(), (int)source.size());
+    std::istringstream lines(source);
+    std::string line, topic, expected;
+    int topics = 0;
+    auto check = [&]() {
+      while (expected.size() >= 2 && expected.compare(expected.size() - 2, 2, "\n\n") == 0)
+        expected.pop_back();
+      if (topic.empty())
+        return;
+      ++topics;
+      ASSERT_GE(HelpTopicText(topic.c_str(), shown, sizeof shown), 0) << topic;
+      EXPECT_EQ(std::string(shown), expected) << file.Path << ", topic " << topic;
+    };
+    while (std::getline(lines, line)) {
+      if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+      if (line.size() > 1 && line[0] == '@' && line[1] != '@') {
+        check();
+        topic = line.substr(1);
+        expected.clear();
+      } else if (!topic.empty()) {
+        expected += AsDocumented(line) + "\n";
+        /* A lone '~' or an odd '#' would hide a mark or colour the rest. */
+        std::string marks = std::regex_replace(line, std::regex("~[^~]*~@[^@]*@|~~|##"), "");
+        EXPECT_EQ(marks.find('~'), std::string::npos) << file.Path << ": " << line;
+        EXPECT_EQ(std::count(marks.begin(), marks.end(), '#') % 2, 0) << file.Path << ": " << line;
+      }
+    }
+    check();
+    EXPECT_GE(topics, 8) << file.Path;
+  }
+}
+
 /* A help line as the help shows it: link and highlight markup left out,
    counted in characters (the Russian file is UTF-8). */
 size_t ShownWidth(const std::string &line) {
   std::string shown = std::regex_replace(line, std::regex("~([^~]*)~@[^@]*@"), "$1");
   size_t width = 0;
   for (size_t i = 0; i < shown.size(); ++i) {
-    if (shown[i] == '#' && !(i + 1 < shown.size() && shown[i + 1] == '#'))
+    bool mark = shown[i] == '#' || shown[i] == '~' || shown[i] == '@';
+    if (mark && !(i + 1 < shown.size() && shown[i + 1] == shown[i]))
       continue;
-    if (shown[i] == '#')
+    if (mark)
       ++i;
     width += ((unsigned char)shown[i] & 0xC0) != 0x80;
   }

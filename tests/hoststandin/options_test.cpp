@@ -34,7 +34,7 @@ TEST(HostOptions, UnderstoodArguments) {
   std::string error;
   ASSERT_EQ(Parse({"--lang", "Rus", "--from", "viewer", "--keys", "F11 Enter", "--size", "100x30",
                    "--root-key", "Software\\Test", "--no-clipboard-rights", "--dump",
-                   "--empty-clipboard", "--scratch-settings"},
+                   "--empty-clipboard", "--scratch-settings", "--own-clipboard"},
                   &error),
             1)
       << error;
@@ -49,6 +49,7 @@ TEST(HostOptions, UnderstoodArguments) {
   EXPECT_EQ(Options.DumpAtEnd, 1);
   EXPECT_EQ(Options.EmptyClipboard, 1);
   EXPECT_EQ(Options.ScratchSettings, 1);
+  EXPECT_EQ(Options.OwnClipboard, 1);
 }
 
 TEST(HostOptions, RefusedArgumentsSayWhy) {
