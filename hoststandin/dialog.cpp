@@ -43,6 +43,13 @@ int ItemAttr(const FarDialogItem &item, int normal) {
   return normal;
 }
 
+/* Columns before a check box's or radio button's text: the host draws a
+   radio button of a DIF_MOVESELECT group as " * ", without parentheses or
+   the space after them, so its text starts a column further left. */
+int MarkWidth(const FarDialogItem &item) {
+  return item.Type == DI_RADIOBUTTON && (item.Flags & DIF_MOVESELECT) ? 3 : 4;
+}
+
 int ButtonWidth(const FarDialogItem &item) {
   int n = VisibleLength(item.Data, DataLength(item), (item.Flags & DIF_SHOWAMPERSAND) != 0);
   return item.Flags & DIF_NOBRACKETS ? n : n + 4;
@@ -108,7 +115,7 @@ void PlaceItems(const FarDialogItem *items, int count, int dx, int dy, int width
         continue;
       int w = items[j].Type == DI_BUTTON ? ButtonWidth(items[j])
                                          : VisibleLength(items[j].Data, DataLength(items[j]), 0) +
-                                               (items[j].Type == DI_TEXT ? 0 : 4);
+                                               (items[j].Type == DI_TEXT ? 0 : MarkWidth(items[j]));
       total += w + (n ? 1 : 0);
       ++n;
     }
@@ -118,7 +125,7 @@ void PlaceItems(const FarDialogItem *items, int count, int dx, int dy, int width
         continue;
       int w = items[j].Type == DI_BUTTON ? ButtonWidth(items[j])
                                          : VisibleLength(items[j].Data, DataLength(items[j]), 0) +
-                                               (items[j].Type == DI_TEXT ? 0 : 4);
+                                               (items[j].Type == DI_TEXT ? 0 : MarkWidth(items[j]));
       States[j].X = x;
       x += w + 1;
     }
@@ -192,10 +199,14 @@ void DrawCheckItem(const FarDialogItem &item, const ItemState &st, int focused) 
                        : st.Selected    ? 'x'
                                         : ' ');
   char box[5] = {radio ? '(' : '[', mark, radio ? ')' : ']', ' ', 0};
-  ScreenPut(st.X, st.Y, attr, box, 4);
-  DrawHotkeyText(
-      st.X + 4, st.Y, ScreenWidth(), item.Data, DataLength(item), focused ? PAL_DIALOG_FOCUS : attr,
-      focused ? PAL_DIALOG_FOCUS_HOTKEY : PAL_DIALOG_HOTKEY, (item.Flags & DIF_SHOWAMPERSAND) != 0);
+  const int width = MarkWidth(item);
+  if (width == 3)
+    box[0] = box[2] = ' ';
+  ScreenPut(st.X, st.Y, attr, box, width);
+  DrawHotkeyText(st.X + width, st.Y, ScreenWidth(), item.Data, DataLength(item),
+                 focused ? PAL_DIALOG_FOCUS : attr,
+                 focused ? PAL_DIALOG_FOCUS_HOTKEY : PAL_DIALOG_HOTKEY,
+                 (item.Flags & DIF_SHOWAMPERSAND) != 0);
 }
 
 /* Draws one item; the focused one places the cursor (none on a button). */
