@@ -91,11 +91,6 @@ void PutBackClockCells(struct ClockDisplay *display) {
   CHAR_INFO cells[CLOCK_TEXT_SIZE];
   unsigned char back[CLOCK_TEXT_SIZE];
   DWORD length = display->Length < CLOCK_TEXT_SIZE ? display->Length : CLOCK_TEXT_SIZE - 1;
-  int any = 0;
-  for (DWORD i = 0; i < length; i++)
-    any |= display->Drawn[i];
-  if (!any)
-    return;
   DWORD read = ReadClockCells(display->Console, cells, length, display->Position);
   for (DWORD i = 0; i < length; i++) {
     back[i] = display->Drawn[i] && (i >= read || SameCell(&cells[i], &display->DrawnCells[i]));
