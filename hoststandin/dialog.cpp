@@ -85,7 +85,9 @@ void SelectRadio(int count, int index) {
       States[i].Selected = i == index;
 }
 
-/* Buttons and texts of one row with DIF_CENTERGROUP are centred together. */
+/* Buttons and texts of one row with DIF_CENTERGROUP are centred together;
+   the host counts four columns for any check box's or radio button's mark
+   there, with DIF_MOVESELECT too. */
 void PlaceItems(const FarDialogItem *items, int count, int dx, int dy, int width) {
   for (int i = 0; i < count; ++i) {
     States[i].X = dx + items[i].X1;
@@ -115,7 +117,7 @@ void PlaceItems(const FarDialogItem *items, int count, int dx, int dy, int width
         continue;
       int w = items[j].Type == DI_BUTTON ? ButtonWidth(items[j])
                                          : VisibleLength(items[j].Data, DataLength(items[j]), 0) +
-                                               (items[j].Type == DI_TEXT ? 0 : MarkWidth(items[j]));
+                                               (items[j].Type == DI_TEXT ? 0 : 4);
       total += w + (n ? 1 : 0);
       ++n;
     }
@@ -125,7 +127,7 @@ void PlaceItems(const FarDialogItem *items, int count, int dx, int dy, int width
         continue;
       int w = items[j].Type == DI_BUTTON ? ButtonWidth(items[j])
                                          : VisibleLength(items[j].Data, DataLength(items[j]), 0) +
-                                               (items[j].Type == DI_TEXT ? 0 : MarkWidth(items[j]));
+                                               (items[j].Type == DI_TEXT ? 0 : 4);
       States[j].X = x;
       x += w + 1;
     }
