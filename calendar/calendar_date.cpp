@@ -24,6 +24,10 @@ int NormalizedDay(int year, int month, int day) { return Normalized(year, month,
 
 int NormalizedMonth(int year, int month, int day) { return Normalized(year, month, day, 1); }
 
+int IsPastLastDay(int year, int month, int day) {
+  return DaysFromCivil(year, month, day) > DaysFromCivil(9999, 12, 31);
+}
+
 int IsoWeekOfDate(int year, int month, int day) {
   struct tm record;
   int week;

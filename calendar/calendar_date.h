@@ -14,6 +14,10 @@ int WeekdayOfDate(int year, int month, int day);
 int NormalizedDay(int year, int month, int day);
 int NormalizedMonth(int year, int month, int day);
 
+/* 1 when the date that day number denotes comes after 31 December 9999,
+   the calendar's last day: no cell shows such a date. */
+int IsPastLastDay(int year, int month, int day);
+
 /* The ISO 8601 week (1..53) a date lies in: weeks run Monday to Sunday,
    and week 1 is the one that holds its year's first Thursday. */
 int IsoWeekOfDate(int year, int month, int day);

@@ -103,7 +103,10 @@ static int LayOutMonth(const struct CalendarRun *run) {
   for (int cell = 1; cell <= CALENDAR_CELLS; cell++) {
     int day = cell - offset;
     MarkCell(run, cell, day);
-    PutItemNumber(run->Dialog, cell, "%2ld", NormalizedDay(run->Year, run->Month, day));
+    if (IsPastLastDay(run->Year, run->Month, day))
+      PutItemText(run->Dialog, cell, "  ");
+    else
+      PutItemNumber(run->Dialog, cell, "%2ld", NormalizedDay(run->Year, run->Month, day));
   }
   return offset;
 }
@@ -112,8 +115,11 @@ static int LayOutMonth(const struct CalendarRun *run) {
 static void WriteWeekNumbers(const struct CalendarRun *run, int offset) {
   for (int row = 0; row < CALENDAR_ROWS; row++) {
     int monday = row * 7 + 1 - offset;
-    PutItemNumber(run->Dialog, WEEK_NUMBER_FIRST + row, "%2ld",
-                  IsoWeekOfDate(run->Year, run->Month, monday));
+    if (IsPastLastDay(run->Year, run->Month, monday))
+      PutItemText(run->Dialog, WEEK_NUMBER_FIRST + row, "  ");
+    else
+      PutItemNumber(run->Dialog, WEEK_NUMBER_FIRST + row, "%2ld",
+                    IsoWeekOfDate(run->Year, run->Month, monday));
   }
 }
 

@@ -1,5 +1,6 @@
 #include "console_io.h"
 
+#include "input.h"
 #include "screen.h"
 
 #include <windows.h>
@@ -116,6 +117,10 @@ int ConsoleReadKey(HostKey *key) {
   for (;;) {
     INPUT_RECORD record;
     DWORD read = 0;
+    // The host's screens go on with their idle work (the editor's clock)
+    // while no key comes.
+    while (WaitForSingleObject(In, 250) == WAIT_TIMEOUT)
+      InputIdle();
     if (!ReadConsoleInputA(In, &record, 1, &read) || read == 0)
       return 0;
     if (record.EventType != KEY_EVENT || !record.Event.KeyEvent.bKeyDown)

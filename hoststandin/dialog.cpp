@@ -43,6 +43,13 @@ int ItemAttr(const FarDialogItem &item, int normal) {
   return normal;
 }
 
+/* Columns before a check box's or radio button's text: the host draws a
+   radio button of a DIF_MOVESELECT group as " * ", without parentheses or
+   the space after them, so its text starts a column further left. */
+int MarkWidth(const FarDialogItem &item) {
+  return item.Type == DI_RADIOBUTTON && (item.Flags & DIF_MOVESELECT) ? 3 : 4;
+}
+
 int ButtonWidth(const FarDialogItem &item) {
   int n = VisibleLength(item.Data, DataLength(item), (item.Flags & DIF_SHOWAMPERSAND) != 0);
   return item.Flags & DIF_NOBRACKETS ? n : n + 4;
@@ -78,7 +85,9 @@ void SelectRadio(int count, int index) {
       States[i].Selected = i == index;
 }
 
-/* Buttons and texts of one row with DIF_CENTERGROUP are centred together. */
+/* Buttons and texts of one row with DIF_CENTERGROUP are centred together;
+   the host counts four columns for any check box's or radio button's mark
+   there, with DIF_MOVESELECT too. */
 void PlaceItems(const FarDialogItem *items, int count, int dx, int dy, int width) {
   for (int i = 0; i < count; ++i) {
     States[i].X = dx + items[i].X1;
@@ -192,10 +201,14 @@ void DrawCheckItem(const FarDialogItem &item, const ItemState &st, int focused) 
                        : st.Selected    ? 'x'
                                         : ' ');
   char box[5] = {radio ? '(' : '[', mark, radio ? ')' : ']', ' ', 0};
-  ScreenPut(st.X, st.Y, attr, box, 4);
-  DrawHotkeyText(
-      st.X + 4, st.Y, ScreenWidth(), item.Data, DataLength(item), focused ? PAL_DIALOG_FOCUS : attr,
-      focused ? PAL_DIALOG_FOCUS_HOTKEY : PAL_DIALOG_HOTKEY, (item.Flags & DIF_SHOWAMPERSAND) != 0);
+  const int width = MarkWidth(item);
+  if (width == 3)
+    box[0] = box[2] = ' ';
+  ScreenPut(st.X, st.Y, attr, box, width);
+  DrawHotkeyText(st.X + width, st.Y, ScreenWidth(), item.Data, DataLength(item),
+                 focused ? PAL_DIALOG_FOCUS : attr,
+                 focused ? PAL_DIALOG_FOCUS_HOTKEY : PAL_DIALOG_HOTKEY,
+                 (item.Flags & DIF_SHOWAMPERSAND) != 0);
 }
 
 /* Draws one item; the focused one places the cursor (none on a button). */

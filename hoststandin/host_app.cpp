@@ -13,6 +13,7 @@
 #include "panels.h"
 #include "plugin_menus.h"
 #include "screen.h"
+#include "status_clock.h"
 #include "viewer.h"
 
 #include <errno.h>
@@ -91,6 +92,19 @@ void DrawStatus(const char *text) {
   ScreenPut(0, 0, PAL_EDITOR_STATUS, text, ScreenWidth());
 }
 
+int ShownMinute = -1; /* the editor's clock, -1 before it is drawn */
+
+/* The editor's clock, over the right end of the status line. */
+void DrawStatusClock(void) {
+  int minute = StatusClockMinute();
+  char text[STATUS_CLOCK_WIDTH + 1];
+  StatusClockText(minute, text);
+  ScreenPut(ScreenWidth() - STATUS_CLOCK_WIDTH, 0, PAL_EDITOR_STATUS, text, STATUS_CLOCK_WIDTH);
+  if (minute != ShownMinute)
+    HostLog("editor: clock %s", text);
+  ShownMinute = minute;
+}
+
 void DrawArea(void) {
   static const int panelKeys[12] = {HT_KEY_HELP, 0,           HT_KEY_VIEW, HT_KEY_EDIT,   0, 0, 0,
                                     0,           HT_KEY_CONF, HT_KEY_QUIT, HT_KEY_PLUGIN, 0};
@@ -120,6 +134,7 @@ void DrawArea(void) {
              HostText(HT_LINE), line + 1, HostText(HT_COLUMN), column + 1,
              EditorReadOnly() ? "  " : "", EditorReadOnly() ? HostText(HT_READ_ONLY) : "");
     DrawStatus(status);
+    DrawStatusClock();
     int cx, cy;
     EditorDraw(0, 1, w - 1, h - 2, PAL_EDITOR, &cx, &cy);
     DrawKeyBar(editorKeys);
@@ -414,7 +429,15 @@ void ShowAreaTitle(void) {
   SetConsoleTitleA(title);
 }
 
+/* While the editor waits for a key, its clock is written again when the
+   minute turns, the whole screen with it, as the host does. */
+static void RedrawClockOnTheMinute(void) {
+  if (CurrentArea == AREA_EDITOR && StatusClockMinute() != ShownMinute)
+    DrawArea();
+}
+
 void RunHost(int startArea) {
+  InputSetIdle(RedrawClockOnTheMinute);
   CurrentArea = startArea;
   int titled = CurrentArea;
   for (;;) {

@@ -13,6 +13,8 @@ int Scripted = 0;
 int RanOut = 0;
 KeyReader Reader = nullptr;
 DumpWriter Dumper = nullptr;
+void (*Idle)(void) = nullptr;
+int WaitingOnHost = 0;
 
 } // namespace
 
@@ -37,11 +39,30 @@ void InputSetReader(KeyReader reader) {
 
 void InputSetDumpWriter(DumpWriter writer) { Dumper = writer; }
 
+void InputSetIdle(void (*idle)(void)) { Idle = idle; }
+
+void InputIdle(void) {
+  if (Idle && WaitingOnHost)
+    Idle();
+}
+
 int InputScripted(void) { return Scripted; }
 
 namespace {
 
 int IsHostStep(int code) { return code == HK_LANGUAGE || code == HK_UNLOAD || code == HK_TITLE; }
+
+/* Sleeps, the host screens' idle work done every 50 ms. */
+void WaitIdly(DWORD milliseconds) {
+  DWORD start = GetTickCount();
+  for (;;) {
+    InputIdle();
+    DWORD gone = GetTickCount() - start;
+    if (gone >= milliseconds)
+      return;
+    Sleep(milliseconds - gone < 50 ? milliseconds - gone : 50);
+  }
+}
 
 /* The next key of the script; steps that any screen carries out (Dump,
    Wait) are done here, and the host's own steps are given only to the
@@ -59,7 +80,7 @@ int NextScripted(HostKey *key, int onHostScreens) {
     }
     if (key->Code == HK_WAIT) {
       HostLog("wait %d", key->Char);
-      Sleep((DWORD)key->Char);
+      WaitIdly((DWORD)key->Char);
       continue;
     }
     if (IsHostStep(key->Code) && !onHostScreens) {
@@ -74,12 +95,12 @@ int NextScripted(HostKey *key, int onHostScreens) {
 }
 
 int ReadKey(HostKey *key, int onHostScreens) {
-  if (Scripted)
-    return NextScripted(key, onHostScreens);
-  if (Reader && Reader(key))
-    return 1;
-  ++RanOut;
-  return 0;
+  WaitingOnHost = onHostScreens;
+  int read = Scripted ? NextScripted(key, onHostScreens) : Reader && Reader(key);
+  WaitingOnHost = 0;
+  if (!read && !Scripted)
+    ++RanOut;
+  return read;
 }
 
 } // namespace

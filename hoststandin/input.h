@@ -26,6 +26,12 @@ int InputNextOnHost(struct HostKey *key);
    window (menu, dialog, message) and not only in the main screens. */
 int InputRemaining(void);
 int InputRanOutInside(void);
+/* What the host's own screens do while they wait for a key (the editor's
+   clock): run during a script's Wait steps and while the console has no
+   key, only when a host screen asked for the key, never under a window. */
+void InputSetIdle(void (*idle)(void));
+void InputIdle(void);
+
 /* The next key, turning the end of input into Esc for modal windows. */
 struct HostKey InputNextOrEsc(void);
 

@@ -15,6 +15,7 @@
 #include "plugin_table.h"
 #include "scratch_settings.h"
 #include "screen.h"
+#include "status_clock.h"
 #include "win32_sources.h"
 
 #include <io.h>
@@ -280,6 +281,7 @@ int main(int argc, char **argv) {
     return stop < 0 ? 0 : stop;
   StartHost();
   LogConsoleState("as the host starts");
+  StatusClockStart(Options.Minute);
   RunHost(CurrentArea);
   FinishRun();
   return 0;

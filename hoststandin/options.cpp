@@ -28,6 +28,7 @@ const char HostUsage[] =
     "  --no-clipboard-rights  run in a window station without clipboard rights\n"
     "  --own-clipboard      run in a window station of its own: its clipboard starts\n"
     "                       empty and no other program's clipboard is touched\n"
+    "  --minute MS          the editor's clock turns a minute every MS ms (for tests)\n"
     "Keys: F1..F12 Enter Esc Up Down Left Right Home End PgUp PgDn Tab Space Ins Del BS,\n"
     "with Shift+ Ctrl+ Alt+ (Shift+ and one character: what Shift gives on its key, in\n"
     "either layout: a Russian letter's capital, or < for Shift+,; hotkeys answer keys of\n"
@@ -113,6 +114,14 @@ int ReadChoice(const char *name, const char *value, HostOptions *o, char *error,
       return Refuse(error, errorSize, "%s %s: expected WxH, 40x12 to 250x100", name, value);
     o->Width = w;
     o->Height = h;
+    return 1;
+  }
+  if (!strcmp(name, "--minute")) {
+    unsigned ms = 0;
+    char extra = 0;
+    if (sscanf(value, "%u%c", &ms, &extra) != 1 || ms < 50 || ms > 60000)
+      return Refuse(error, errorSize, "%s %s: expected milliseconds, 50 to 60000", name, value);
+    o->Minute = ms;
     return 1;
   }
   if (!strcmp(name, "--lang")) {

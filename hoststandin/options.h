@@ -22,6 +22,7 @@ struct HostOptions {
   int ScratchSettings; /* --scratch-settings: a root key of this run's own */
   int DumpAtEnd;
   int Width, Height; /* 0: the console window's */
+  unsigned Minute;   /* ms, of the editor's clock; 0: a real minute */
   int NoClipboardRights;
   int OwnClipboard; /* --own-clipboard: a clipboard no other program sees */
   int Help;

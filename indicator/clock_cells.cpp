@@ -1,14 +1,8 @@
-// What a display does to the console: compare the covered cells with the
-// text, paint it again, and put the cells back.
+// What a display does to the console: take the host's cells, draw the
+// text where it is missing, and put the host's cells back.
 #include "indicator/clock_indicator.h"
 
-// Never more than the 80-entry buffers hold, whatever the caller passes.
-static DWORD ClockTextLength(const WCHAR *text) {
-  DWORD length = 0;
-  while (text[length] && length < CLOCK_TEXT_SIZE - 1)
-    length++;
-  return length;
-}
+#include <string.h>
 
 LONG ReadModifierMask(void) {
   LONG mask = 0;
@@ -46,52 +40,86 @@ DWORD WriteClockCells(HANDLE console, const CHAR_INFO *cells, DWORD count, COORD
   return TransferCells(console, (CHAR_INFO *)cells, count, position, 1);
 }
 
-void DrawClockText(HANDLE console, SHORT x, SHORT y, WORD attribute, const WCHAR *text) {
-  if (!text)
-    return;
-  CHAR_INFO cells[CLOCK_TEXT_SIZE];
-  DWORD length = ClockTextLength(text);
-  for (DWORD i = 0; i < length; i++) {
-    cells[i].Char.UnicodeChar = text[i];
-    cells[i].Attributes = attribute;
+static int SameCell(const CHAR_INFO *a, const CHAR_INFO *b) {
+  return a->Char.UnicodeChar == b->Char.UnicodeChar && a->Attributes == b->Attributes;
+}
+
+// Writes cells[i] for each i below count with write[i] set, a run of
+// neighbours in one call. 1 when it wrote any.
+static int WriteMarkedRuns(HANDLE console, const CHAR_INFO *cells, const unsigned char *write,
+                           DWORD count, COORD position) {
+  int wrote = 0;
+  for (DWORD first = 0; first < count;) {
+    if (!write[first]) {
+      first++;
+      continue;
+    }
+    DWORD end = first;
+    while (end < count && write[end])
+      end++;
+    COORD at = {(SHORT)(position.X + (SHORT)first), position.Y};
+    WriteClockCells(console, cells + first, end - first, at);
+    wrote = 1;
+    first = end;
   }
-  COORD position = {x, y};
-  WriteClockCells(console, cells, length, position);
+  return wrote;
 }
 
-static int ShowsClock(const CHAR_INFO *cell, WCHAR character, WORD attribute) {
-  return cell->Char.UnicodeChar == character && cell->Attributes == attribute;
-}
-
-int CheckClockCells(HANDLE console, CHAR_INFO *savedCells, const WCHAR *text, WORD attribute,
-                    COORD position) {
-  if (!text)
-    return 0;
+// The host's cells are taken before anything is drawn; a cell that already
+// shows the text is left alone, so a host write there between this read
+// and the write below is never covered unseen.
+int RunClockPass(struct ClockDisplay *display) {
   CHAR_INFO cells[CLOCK_TEXT_SIZE];
-  DWORD read = ReadClockCells(console, cells, ClockTextLength(text), position);
-  int changed = 0;
+  DWORD length = display->Length < CLOCK_TEXT_SIZE ? display->Length : CLOCK_TEXT_SIZE - 1;
+  DWORD read = ReadClockCells(display->Console, cells, length, display->Position);
+  unsigned char draw[CLOCK_TEXT_SIZE];
   for (DWORD i = 0; i < read; i++) {
-    if (!ShowsClock(&cells[i], text[i], attribute)) {
-      savedCells[i] = cells[i];
-      changed = 1;
+    if (!display->Drawn[i] || !SameCell(&cells[i], &display->DrawnCells[i]))
+      display->SavedCells[i] = cells[i];
+    CHAR_INFO shown;
+    shown.Char.UnicodeChar = display->WideText[i];
+    shown.Attributes = display->Color;
+    draw[i] = !SameCell(&cells[i], &shown);
+    cells[i] = shown;
+    display->DrawnCells[i] = shown;
+    display->Drawn[i] = 1;
+  }
+  return WriteMarkedRuns(display->Console, cells, draw, read, display->Position);
+}
+
+void PutBackClockCells(struct ClockDisplay *display) {
+  CHAR_INFO cells[CLOCK_TEXT_SIZE];
+  unsigned char back[CLOCK_TEXT_SIZE];
+  DWORD length = display->Length < CLOCK_TEXT_SIZE ? display->Length : CLOCK_TEXT_SIZE - 1;
+  DWORD read = ReadClockCells(display->Console, cells, length, display->Position);
+  for (DWORD i = 0; i < length; i++) {
+    back[i] = display->Drawn[i] && (i >= read || SameCell(&cells[i], &display->DrawnCells[i]));
+    display->Drawn[i] = 0;
+  }
+  WriteMarkedRuns(display->Console, display->SavedCells, back, length, display->Position);
+}
+
+void MoveClockCells(struct ClockDisplay *display, COORD position, DWORD count, const WCHAR *text) {
+  CHAR_INFO saved[CLOCK_TEXT_SIZE], drawn[CLOCK_TEXT_SIZE] = {};
+  unsigned char kept[CLOCK_TEXT_SIZE];
+  DWORD length = count < CLOCK_TEXT_SIZE ? count : CLOCK_TEXT_SIZE - 1;
+  length = ReadClockCells(display->Console, saved, length, position);
+  for (DWORD j = 0; j < length; j++) {
+    LONG i = (LONG)position.X + (LONG)j - display->Position.X;
+    kept[j] = position.Y == display->Position.Y && i >= 0 && (DWORD)i < display->Length &&
+              display->Drawn[i];
+    if (kept[j]) {
+      saved[j] = display->SavedCells[i];
+      drawn[j] = display->DrawnCells[i];
+      display->Drawn[i] = 0; // not the text's to put back: it stays covered
     }
   }
-  return changed;
-}
-
-// The host may have painted since the last pass: its cells are the newer
-// content and stay. The run is written in one call, the host's cells
-// written as just read. A cell the read did not report gets its saved
-// content, so a failed read never leaves the clock behind.
-void RestoreClockCells(HANDLE console, const CHAR_INFO *savedCells, const WCHAR *text,
-                       WORD attribute, COORD position) {
-  if (!text)
-    return;
-  CHAR_INFO cells[CLOCK_TEXT_SIZE];
-  DWORD length = ClockTextLength(text);
-  DWORD read = ReadClockCells(console, cells, length, position);
-  for (DWORD i = 0; i < length; i++)
-    if (i >= read || ShowsClock(&cells[i], text[i], attribute))
-      cells[i] = savedCells[i];
-  WriteClockCells(console, cells, length, position);
+  PutBackClockCells(display);
+  memcpy(display->SavedCells, saved, length * sizeof *saved);
+  memcpy(display->DrawnCells, drawn, length * sizeof *drawn);
+  memcpy(display->Drawn, kept, length);
+  memcpy(display->WideText, text, length * sizeof(WCHAR));
+  display->WideText[length] = 0;
+  display->Position = position;
+  display->Length = length;
 }

@@ -47,11 +47,13 @@ void TakeClockHostTexts(void);
 LONG EntrySwitchesClockOff(void);
 
 /* Everything the thread owns for one display; on its stack, nothing
-   allocated. */
+   allocated. Cell i lies at Position.X + i. */
 struct ClockDisplay {
   char Text[CLOCK_TEXT_SIZE];
-  WCHAR WideText[CLOCK_TEXT_SIZE]; /* the part of the text on the screen */
-  CHAR_INFO SavedCells[CLOCK_TEXT_SIZE];
+  WCHAR WideText[CLOCK_TEXT_SIZE];       /* the part of the text on the screen */
+  CHAR_INFO SavedCells[CLOCK_TEXT_SIZE]; /* the host's last, to put back */
+  CHAR_INFO DrawnCells[CLOCK_TEXT_SIZE]; /* what the display last wrote */
+  unsigned char Drawn[CLOCK_TEXT_SIZE];  /* 1 where DrawnCells holds that */
   HANDLE Console;
   COORD Position; /* of the first cell on the screen */
   WORD Color;
@@ -62,9 +64,10 @@ struct ClockDisplay {
    ignored. */
 void __cdecl RunClockIndicator(void *);
 
-/* One pass of the display loop: the covered cells compared with the text,
-   and the text painted again where the host has repainted (the cells it
-   put there saved). 1 when it painted. */
+/* One pass of the display loop, one read of the covered cells: every cell
+   that differs from what the display last drew there was written by the
+   host since, and becomes the cell to put back; then the cells that do not
+   show the text are drawn, and only those. 1 when it drew. */
 int RunClockPass(struct ClockDisplay *display);
 
 /* Ctrl, Shift and Alt held at this moment, as CLOCK_MASK_* bits. */
@@ -79,23 +82,21 @@ LONG ReadModifierMask(void);
    as the OEM code page, the one of the host's texts and of the format typed
    in the dialog. A run never goes past the end of its row. */
 
-/* Paints text (at most 79 characters) in attribute from (x, y) on. */
-void DrawClockText(HANDLE console, SHORT x, SHORT y, WORD attribute, const WCHAR *text);
-
-/* Reads the cells text covers at position; every cell that no longer shows
-   the text's character in attribute is taken over into savedCells. 1 when
-   at least one was. */
-int CheckClockCells(HANDLE console, CHAR_INFO *savedCells, const WCHAR *text, WORD attribute,
-                    COORD position);
-
 /* A run of count cells (at most 80) from position, in one call each; the
    number of cells done. */
 DWORD ReadClockCells(HANDLE console, CHAR_INFO *cells, DWORD count, COORD position);
 DWORD WriteClockCells(HANDLE console, const CHAR_INFO *cells, DWORD count, COORD position);
 
-/* Writes savedCells back at position where the cells still show text in
-   attribute; a cell painted over since keeps what was painted. */
-void RestoreClockCells(HANDLE console, const CHAR_INFO *savedCells, const WCHAR *text,
-                       WORD attribute, COORD position);
+/* Moves the display to text (count cells from position, on its row): the
+   cells it keeps covering keep what was saved and drawn there, the cells it
+   leaves are put back, the cells it newly covers are saved as read. The
+   length becomes the number of cells the read reported. */
+void MoveClockCells(struct ClockDisplay *display, COORD position, DWORD count, const WCHAR *text);
+
+/* Puts the saved cells back where the screen still shows what the display
+   drew; a cell the host wrote since keeps the host's content, untouched. A
+   cell the read did not report gets its saved content, so a failed read
+   never leaves the clock behind. */
+void PutBackClockCells(struct ClockDisplay *display);
 
 #endif

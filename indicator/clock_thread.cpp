@@ -71,15 +71,6 @@ static void ReadClockSettings(struct ClockSettings *settings) {
   UnlockSettings();
 }
 
-int RunClockPass(struct ClockDisplay *display) {
-  if (!CheckClockCells(display->Console, display->SavedCells, display->WideText, display->Color,
-                       display->Position))
-    return 0;
-  DrawClockText(display->Console, display->Position.X, display->Position.Y, display->Color,
-                display->WideText);
-  return 1;
-}
-
 // The text, read in the OEM code page like every text the host hands over:
 // the language file's default format and the format typed in the dialog
 // alike. A text that cannot be converted shows as empty.
@@ -93,29 +84,30 @@ static DWORD DecodeClockText(const char *bytes, WCHAR *text) {
   return length;
 }
 
-// Puts the part of text that lies on the buffer into the display and saves
-// the cells under it: the text ends Xcoord columns left of the right edge,
-// in row Ycoord; what falls off the left or right edge is cut. The text
-// covers only cells whose content was saved: none a read did not report.
-// 0 when a text that is not empty has no cell on the buffer.
+// Moves the display to the part of text that lies on the buffer: the text
+// ends Xcoord columns left of the right edge, in row Ycoord; what falls off
+// the left or right edge is cut. The text covers only cells whose content
+// was saved: none a read did not report. 0 when a text that is not empty
+// has no cell on the buffer.
 static int PlaceClockText(struct ClockDisplay *display, const struct ClockSettings *settings,
                           COORD size, const WCHAR *text, DWORD length) {
-  display->Length = 0;
-  display->WideText[0] = 0;
-  if (settings->Ycoord < 0 || settings->Ycoord >= size.Y)
+  COORD position = display->Position;
+  if (settings->Ycoord < 0 || settings->Ycoord >= size.Y) {
+    MoveClockCells(display, position, 0, text);
     return 0;
+  }
   LONG column = (LONG)size.X - (LONG)length - settings->Xcoord;
   LONG cut = column < 0 ? -column : 0;
-  if (length == 0 || column + cut >= size.X)
+  if (length == 0 || column + cut >= size.X) {
+    MoveClockCells(display, position, 0, text);
     return length == 0; // an empty text draws nothing, yet takes the title
+  }
   DWORD shown = (LONG)length > cut ? length - (DWORD)cut : 0;
   if (shown > (DWORD)(size.X - (column + cut)))
     shown = (DWORD)(size.X - (column + cut));
-  display->Position.X = (SHORT)(column + cut);
-  display->Position.Y = (SHORT)settings->Ycoord;
-  display->Length = ReadClockCells(display->Console, display->SavedCells, shown, display->Position);
-  memcpy(display->WideText, text + cut, display->Length * sizeof(WCHAR));
-  display->WideText[display->Length] = 0;
+  position.X = (SHORT)(column + cut);
+  position.Y = (SHORT)settings->Ycoord;
+  MoveClockCells(display, position, shown, text + cut);
   return display->Length > 0;
 }
 
@@ -183,8 +175,9 @@ static int ShowText(struct ClockDisplay *display, struct ClockRun *run, int star
 }
 
 // A new second: the text expanded again. When it reads otherwise, the
-// cells under the old text are put back before the new text's are saved,
-// so nothing is left behind and nothing unsaved is written.
+// display moves to it: the cells it leaves are put back, the host's cells
+// under the rest stay saved as they were, never read back from a screen
+// the display has drawn on.
 static void FollowTheClock(struct ClockDisplay *display, struct ClockRun *run) {
   // The seconds of UTC and of local time change together; UTC is read
   // without the zone, cheaply, once a pass.
@@ -197,8 +190,6 @@ static void FollowTheClock(struct ClockDisplay *display, struct ClockRun *run) {
   ExpandDateText(text, sizeof text, run->Settings->Format, NULL);
   if (!strcmp(text, display->Text))
     return;
-  RestoreClockCells(display->Console, display->SavedCells, display->WideText, display->Color,
-                    display->Position);
   memcpy(display->Text, text, sizeof text);
   ShowText(display, run, 0);
 }
@@ -246,8 +237,7 @@ static void ShowClock(const struct ClockSettings *settings) {
 
   ShowUntilEnd(&display, &run);
 
-  RestoreClockCells(display.Console, display.SavedCells, display.WideText, display.Color,
-                    display.Position);
+  PutBackClockCells(&display);
   if (TitleStillHeld(&run))
     SetConsoleTitleW(savedTitle);
 }

@@ -89,9 +89,10 @@ TEST_F(CalendarTest, LayoutsMarksWeeksAndStepsUpToTheRangesEnds) {
       {2024, 1, STEP_FORWARD, 2025, 1, 0, "[30][31]  1   2   3 ( 4)( 5)", " 1  2  3  4  5  6"},
       {1601, 1, STEP_BACK, 1601, 1, 0, "  1   2   3   4   5 ( 6)( 7)", " 1  2  3  4  5  6"},
       {1601, 1, MONTH_BACK, 1601, 1, 0, "  1   2   3   4   5 ( 6)( 7)", " 1  2  3  4  5  6"},
-      {9998, 12, STEP_FORWARD, 9999, 12, 0, "[29][30]  1   2   3 ( 4)( 5)", "48 49 50 51 52  1"},
-      {9999, 12, STEP_FORWARD, 9999, 12, 0, "[29][30]  1   2   3 ( 4)( 5)", "48 49 50 51 52  1"},
-      {9999, 12, MONTH_FORWARD, 9999, 12, 5, "[ 3][ 4][ 5][ 6][ 7][ 8][ 9]", "48 49 50 51 52  1"},
+      {9998, 12, STEP_FORWARD, 9999, 12, 0, "[29][30]  1   2   3 ( 4)( 5)", "48 49 50 51 52   "},
+      {9999, 12, STEP_FORWARD, 9999, 12, 0, "[29][30]  1   2   3 ( 4)( 5)", "48 49 50 51 52   "},
+      {9999, 12, MONTH_FORWARD, 9999, 12, 4, " 27  28  29  30  31 [  ][  ]", "48 49 50 51 52   "},
+      {9999, 12, 0, 9999, 12, 5, "[  ][  ][  ][  ][  ][  ][  ]", "48 49 50 51 52   "},
   };
   StoreCalendarPreset("%d", WeekNumbers);
   for (const LayoutCase &c : cases) {
@@ -194,10 +195,14 @@ TEST_F(CalendarTest, WeekNumbersAreTheModesFourthByte) {
 }
 
 // Grey plain text, or a colour alone: the item's own type and flags are
-// kept past its text, in the last twelve bytes, and given back exactly.
+// kept past its text, in the last twelve bytes, and given back exactly. The
+// grey text starts where the host draws the radio button's text, past its
+// " * ", so that it stands under its weekday as the month's days do.
 TEST_F(CalendarTest, AMarkIsKeptPastTheTextAndUnmarkingGivesTheItemBack) {
   DialogHandle dialog = Dialogs.LoadDialogEx(NULL, 7, "Calendar.dlg", "Calendar");
   FarDialogItem *record = Dialogs.GetItemAddr(dialog, 1);
+  record->Flags |= DIF_MOVESELECT; // as Calendar.dlg gives its cells
+  record->X1 = 5;
   for (int i = 3; i < 500; i++)
     record->Data[i] = (char)i; // whatever lies past the text
   const FarDialogItem original = *record;
@@ -208,8 +213,9 @@ TEST_F(CalendarTest, AMarkIsKeptPastTheTextAndUnmarkingGivesTheItemBack) {
   for (int colour : {MARK_COLOR, WEEKEND_COLOR}) {
     colour == MARK_COLOR ? MarkItem(dialog, 1) : ColourItem(dialog, 1, colour);
     EXPECT_EQ(colour == MARK_COLOR ? DI_TEXT : DI_RADIOBUTTON, record->Type) << colour;
+    EXPECT_EQ(colour == MARK_COLOR ? 8 : 5, record->X1) << "where the text starts";
     EXPECT_EQ(colour, LastLoaded("Calendar")->items[1].color);
-    unsigned kept[3] = {MARK_TAG, DI_RADIOBUTTON, DIF_GROUP};
+    unsigned kept[3] = {MARK_TAG, DI_RADIOBUTTON, DIF_GROUP | DIF_MOVESELECT};
     EXPECT_EQ(0, memcmp(kept, record->Data + 500, sizeof kept)) << "tag, type and flags kept";
     record->Flags |= DIF_SETCOLOR | (unsigned)colour; // as the library's colouring does
     UnmarkItem(dialog, 1);

@@ -196,3 +196,54 @@ TEST(Calendar, WeekNumbersOfDecember2026) {
 }
 
 } // namespace
+
+namespace {
+
+/* The columns where each run of digits in line ends. */
+std::vector<size_t> NumberEnds(const std::string &line) {
+  std::vector<size_t> ends;
+  for (size_t i = 0; i < line.size(); i++)
+    if (isdigit((unsigned char)line[i]) &&
+        (i + 1 == line.size() || !isdigit((unsigned char)line[i + 1])))
+      ends.push_back(i);
+  return ends;
+}
+
+/* December 2026's grid holds the 30th of November and January's first ten
+   days, grey plain texts beside the month's own days: every number ends
+   under the first letter of its weekday's heading, as the host draws it. */
+TEST(Calendar, EveryCellStandsUnderItsWeekday) {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  std::string keys = OpenCalendar + "- Tab Enter " + ClearYear + " 2026 Enter " +
+                     Repeat(">", 12 - now.wMonth) + "Dump Esc";
+  for (const char *language : {"Eng", "Rus"}) {
+    SCOPED_TRACE(language);
+    FarhostRun run = RunFarhost(std::string("calendar_columns_") + language,
+                                std::string("--lang ") + language + " --keys \"" + keys + "\"");
+    ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+    std::vector<std::string> screens = Screens(run);
+    ASSERT_EQ(screens.size(), 1u) << run.Output;
+    const std::string &screen = screens[0];
+    ASSERT_TRUE(Shows(screen, 2026, 12, language)) << screen;
+    size_t heading = screen.find(Message(language, 48));
+    ASSERT_NE(heading, std::string::npos) << screen;
+    size_t lineStart = screen.rfind('\n', heading) + 1;
+    std::vector<size_t> columns;
+    for (int day = 0; day < 7; day++)
+      columns.push_back(screen.find(Message(language, 48 + day), heading) - lineStart);
+    size_t line = screen.find('\n', heading) + 1;
+    const char *first[] = {"30", "7", "14", "21", "28", "4"};
+    for (int row = 0; row < 6; row++, line = screen.find('\n', line) + 1) {
+      // The grid's part of the line, from the box's side to past Sunday.
+      std::string text = screen.substr(line, columns[6] + 4);
+      text.replace(0, columns[0] - 5, columns[0] - 5, ' ');
+      EXPECT_EQ(NumberEnds(text), columns) << "row " << row << "\n" << screen;
+      EXPECT_EQ(text.substr(columns[0] + 1 - strlen(first[row]), strlen(first[row])), first[row])
+          << "row " << row << "\n"
+          << screen;
+    }
+  }
+}
+
+} // namespace

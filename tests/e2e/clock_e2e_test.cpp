@@ -225,3 +225,34 @@ TEST(Clock, ThePickersFocusStaysOnTheColourShown) {
 }
 
 } // namespace
+
+namespace {
+
+/* The editor's own clock (HH:MM at the status line's right end) turns a
+   minute every 300 ms here, under a display that covers it: when the
+   display has ended, the status line shows the host's newest clock, never
+   one saved before the host wrote it. */
+TEST(Clock, TheEditorsClockComesBackAsTheHostLastWroteIt) {
+  TestRootKey root("clock_host_clock");
+  StoreClock(root, "[%H:%M:%S]", 1000);
+  FarhostRun run =
+      RunFarhost("clock_host_clock", "--from editor --minute 300 --keys \"Dump " + ShowClock +
+                                         "Wait 1200 Dump\" " + root.Option());
+  ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+  std::vector<std::string> screens = Screens(run);
+  ASSERT_EQ(screens.size(), 2u) << run.Output;
+  std::vector<std::string> clocks;
+  const std::string logged = "editor: clock ";
+  for (size_t at = run.Log.find(logged); at < run.Log.rfind("dump");
+       at = run.Log.find(logged, at + 1))
+    clocks.push_back(run.Log.substr(at + logged.size(), 5));
+  ASSERT_GE(clocks.size(), 4u) << "the clock turned during the display\n" << run.Log;
+  std::string status = Row(screens[1], 0);
+  ASSERT_GE(status.size(), 5u) << screens[1];
+  EXPECT_EQ(clocks.back(), status.substr(status.size() - 5)) << screens[1] << run.Log;
+  std::string before = Row(screens[0], 0);
+  EXPECT_EQ(before.substr(0, before.size() - 5), status.substr(0, status.size() - 5))
+      << "the rest of the status line is the host's";
+}
+
+} // namespace

@@ -249,6 +249,26 @@ TEST_F(DialogTest, DrawsTextsUpToTheirZeroByteInTheirColours) {
   EXPECT_GE(RowIn(open, "%d.%m.%Y"), 0) << "the edit field's text";
 }
 
+/* As the host draws them: a radio button of a DIF_MOVESELECT group as
+   " * " and its text, a column left of where "( ) " puts it; a text at X1. */
+TEST_F(DialogTest, ItemsTextsStartWhereTheHostPutsThem) {
+  Items[RADIO3].Flags |= DIF_MOVESELECT;
+  Items[LABEL].Y1 = 8;
+  Run("Esc");
+  ScreenPicture open = PictureBeforeClose();
+  struct {
+    const char *text;
+    int column; /* from X1 */
+  } cases[] = {
+      {"(\xF9) Editor", 0}, {"Editor", 4}, {"   Clipboard", 0}, {"Clipboard", 3}, {"Format:", 0}};
+  int x1 = (int)ShownRow(open, RowIn(open, "(\xF9) Editor")).find("(\xF9) Editor");
+  for (const auto &c : cases) {
+    int y = RowIn(open, c.text);
+    ASSERT_GE(y, 0) << c.text << "\n" << ShownText(open);
+    EXPECT_EQ(x1 + c.column, (int)ShownRow(open, y).find(c.text)) << c.text;
+  }
+}
+
 TEST_F(DialogTest, BadItemArraysAreRefused) {
   PressKeys("Enter");
   EXPECT_EQ(HostDialog(0, -1, -1, 50, 12, nullptr, nullptr, 3), -1);

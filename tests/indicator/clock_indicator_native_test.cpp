@@ -137,6 +137,45 @@ TEST_F(ClockNativeTest, TheTextTicksAndLeavesNothingBehind) {
   WinSubset_SetLocalTime(nullptr);
 }
 
+COORD HostCell;
+
+// The host's thread writing "7" at HostCell.
+void HostWritesSeven(void) {
+  CHAR_INFO cell;
+  cell.Char.UnicodeChar = '7';
+  cell.Attributes = 0x1F;
+  COORD size = {1, 1}, origin = {0, 0};
+  SMALL_RECT region = {HostCell.X, HostCell.Y, HostCell.X, HostCell.Y};
+  WriteConsoleOutputW(GetStdHandle(STD_OUTPUT_HANDLE), &cell, size, origin, &region);
+}
+
+// The host writes a cell between a pass's read and its write: the pass
+// draws only the cells its read found without the text, so the host's cell
+// stays, is taken at the next pass, and is what the end puts back.
+TEST_F(ClockNativeTest, AHostWriteDuringAPassIsKeptAndComesBack) {
+  for (int x = 0; x < width; x += 10)
+    Paint(x, 0, "abcdefghij", 0x1E);
+  COORD at = {(SHORT)(width - 7), 0};
+  std::string expected = Characters(at.X, 0, 7);
+  ClockDisplay display;
+  memset(&display, 0, sizeof display);
+  display.Console = output;
+  display.Color = 0x4E;
+  const WCHAR text[] = {'<', 'c', 'l', 'o', 'c', 'k', '>', 0};
+  MoveClockCells(&display, at, 7, text);
+  ASSERT_EQ(1, RunClockPass(&display));
+  Paint(at.X, 0, "a", 0x1E); // a repaint the next pass covers
+  HostCell = {(SHORT)(at.X + 5), 0};
+  WinSubset_AfterNextConsoleRead(HostWritesSeven);
+  EXPECT_EQ(1, RunClockPass(&display));
+  EXPECT_EQ("<cloc7>", Characters(at.X, 0, 7)) << "the host's write not covered unseen";
+  EXPECT_EQ(1, RunClockPass(&display));
+  PutBackClockCells(&display);
+  expected[0] = 'a';
+  expected[5] = '7';
+  EXPECT_EQ(expected, Characters(at.X, 0, 7)) << "the host's last cells";
+}
+
 // Passes are spaced: a display of 300 ms reads its cells some tens of
 // times, not thousands.
 TEST_F(ClockNativeTest, PassesAreSpacedByAShortWait) {

@@ -132,23 +132,45 @@ TEST_F(ClockIndicatorTest, CyrillicTextShowsInTheOemCodePage) {
   }
 }
 
-// A cell the host paints after the last pass keeps the host's content; the
-// rest comes back.
-TEST_F(ClockIndicatorTest, CellsPaintedOverSinceTheLastPassStayAsPainted) {
+// A display of `text` on LABEL's cells at the top right, not yet drawn.
+static ClockDisplay DisplayAt(HANDLE output, COORD at, const char *text) {
+  ClockDisplay display;
+  memset(&display, 0, sizeof display);
+  display.Console = output;
+  display.Color = 0x4E;
+  WCHAR wide[CLOCK_TEXT_SIZE] = {0};
+  for (int i = 0; text[i]; i++)
+    wide[i] = (WCHAR)text[i];
+  MoveClockCells(&display, at, (DWORD)strlen(text), wide);
+  return display;
+}
+
+// Each cell comes back as the host last wrote it: a cell the host paints
+// differs from what the display last drew, and is taken at the next pass,
+// even when it shows the display's next text; after the last pass it is
+// left as painted. The rest comes back as it was before the display.
+TEST_F(ClockIndicatorTest, EachCellComesBackAsTheHostLastWroteIt) {
   PaintRow(0);
   COORD at = {(SHORT)(width - LABEL_LENGTH), 0};
   std::string expected = Characters(at.X, 0, LABEL_LENGTH);
-  expected.replace(2, 2, "PA");
-  expected[5] = 'k';
-  CHAR_INFO saved[CLOCK_TEXT_SIZE];
-  ASSERT_EQ((DWORD)LABEL_LENGTH, ReadClockCells(output, saved, LABEL_LENGTH, at));
-  WCHAR text[CLOCK_TEXT_SIZE] = {'<', 'c', 'l', 'o', 'c', 'k', '>', 0};
-  DrawClockText(output, at.X, at.Y, 0x4E, text);
-  Paint(at.X + 2, 0, "PA", 0x4E); // characters, and the clock's colour
-  Paint(at.X + 5, 0, "k", 0x07);  // the clock's character, another colour
-  RestoreClockCells(output, saved, text, 0x4E, at);
-  EXPECT_EQ(expected, Characters(at.X, 0, LABEL_LENGTH)) << "host's cells kept, others back";
-  std::vector<WORD> attributes = {UNDER, UNDER, 0x4E, 0x4E, UNDER, 0x07, UNDER};
+  ClockDisplay display = DisplayAt(output, at, LABEL);
+  EXPECT_EQ(1, RunClockPass(&display)) << "drawn";
+  EXPECT_EQ(0, RunClockPass(&display)) << "nothing to draw again";
+  Paint(at.X + 1, 0, "12", 0x4E); // the host's, in the clock's colour
+  EXPECT_EQ(1, RunClockPass(&display)) << "covered again";
+  ClockDisplay next = DisplayAt(output, at, "<clonk>");
+  MoveClockCells(&display, at, LABEL_LENGTH, next.WideText);
+  Paint(at.X + 4, 0, "n", 0x4E); // as the next text reads, before it is drawn
+  EXPECT_EQ(0, RunClockPass(&display)) << "the host's cell shows the text already";
+  EXPECT_EQ("<clonk>", Characters(at.X, 0, LABEL_LENGTH));
+  Paint(at.X + 1, 0, "13", 0x4E); // after the last pass
+  Paint(at.X + 6, 0, ">", 0x07);  // the display's character, another colour
+  PutBackClockCells(&display);
+  expected.replace(1, 2, "13");
+  expected[4] = 'n';
+  expected[6] = '>';
+  EXPECT_EQ(expected, Characters(at.X, 0, LABEL_LENGTH)) << "the host's last cells";
+  std::vector<WORD> attributes = {UNDER, 0x4E, 0x4E, UNDER, 0x4E, UNDER, 0x07};
   EXPECT_EQ(attributes, Attributes(at.X, 0, LABEL_LENGTH));
 }
 

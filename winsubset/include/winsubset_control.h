@@ -41,6 +41,10 @@ void WinSubset_HoldClipboard(int held);
 /* The process has a console of the given size (1), or none at all (0). */
 void WinSubset_SetConsole(int present, SHORT width, SHORT height);
 
+/* The next ReadConsoleOutputW runs hook right after it has read, as a
+   host writing between a reader's read and its write would. */
+void WinSubset_AfterNextConsoleRead(void (*hook)(void));
+
 /* A key is held down (1) or released (0), as GetAsyncKeyState sees it. */
 void WinSubset_SetKeyDown(int vk, int down);
 

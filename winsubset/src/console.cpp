@@ -6,6 +6,7 @@
 // start outside the buffer does nothing and succeeds (for fills, see
 // StartOfRun). The clock thread and the host's thread both draw, so one
 // lock guards it all.
+#include <atomic>
 #include <pthread.h>
 #include <stdlib.h>
 #include <string.h>
@@ -410,11 +411,18 @@ static BOOL CopyRectangle(const char *name, int write, HANDLE console, CHAR_INFO
   return TRUE;
 }
 
+// What another thread does right after a read, for tests; run once.
+static std::atomic<void (*)(void)> AfterRead(nullptr);
+
 extern "C" BOOL WINAPI ReadConsoleOutputW(HANDLE hConsoleOutput, CHAR_INFO *lpBuffer,
                                           COORD dwBufferSize, COORD dwBufferCoord,
                                           SMALL_RECT *lpReadRegion) {
-  return CopyRectangle("ReadConsoleOutputW", 0, hConsoleOutput, lpBuffer, dwBufferSize,
-                       dwBufferCoord, lpReadRegion);
+  BOOL done = CopyRectangle("ReadConsoleOutputW", 0, hConsoleOutput, lpBuffer, dwBufferSize,
+                            dwBufferCoord, lpReadRegion);
+  void (*hook)(void) = AfterRead.exchange(nullptr);
+  if (hook)
+    hook();
+  return done;
 }
 
 extern "C" BOOL WINAPI WriteConsoleOutputW(HANDLE hConsoleOutput, const CHAR_INFO *lpBuffer,
@@ -432,7 +440,10 @@ extern "C" void WinSubset_SetConsole(int present, SHORT width, SHORT height) {
   pthread_mutex_unlock(&ConsoleLock);
 }
 
+extern "C" void WinSubset_AfterNextConsoleRead(void (*hook)(void)) { AfterRead.store(hook); }
+
 void ResetConsole(void) {
+  AfterRead.store(nullptr);
   pthread_mutex_lock(&ConsoleLock);
   CreateConsoleLocked(DEFAULT_WIDTH, DEFAULT_HEIGHT);
   pthread_mutex_unlock(&ConsoleLock);
