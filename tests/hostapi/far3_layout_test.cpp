@@ -406,6 +406,31 @@ TEST(Far3Layout, PluginStartupInfoEveryField) { ExpectLayouts(kStartupInfo); }
 
 TEST(Far3Layout, FarStandardFunctionsEveryField) { ExpectLayouts(kStandardFunctions); }
 
+extern "C" size_t Far3LayoutSeenFromC(size_t *values, size_t room);
+
+// The header is C as well: a C compiler lays the records out the same way.
+TEST(Far3Layout, CSeesTheSameRecords) {
+  const size_t seen_from_cpp[] = {
+      sizeof(PluginStartupInfo),
+      sizeof(FarStandardFunctions),
+      sizeof(FarDialogItem),
+      offsetof(FarDialogItem, ListItems),
+      sizeof(FarMacroValue),
+      offsetof(FarMacroValue, Binary.Size),
+      sizeof(FarSettingsItem),
+      offsetof(FarSettingsItem, Data.Data),
+      offsetof(FarSettingsEnum, Items),
+      sizeof(FarMenuItem),
+      sizeof(FarColor),
+      offsetof(PluginInfo, PluginConfig),
+  };
+  const size_t count = sizeof(seen_from_cpp) / sizeof(seen_from_cpp[0]);
+  size_t seen_from_c[count] = {};
+  ASSERT_EQ(count, Far3LayoutSeenFromC(seen_from_c, count));
+  for (size_t i = 0; i < count; ++i)
+    EXPECT_EQ(seen_from_cpp[i], seen_from_c[i]) << "figure " << i << " of the list";
+}
+
 // On x86 a service's convention is part of its type: a pointer declared
 // without WINAPI would be a different type, and the table above would say so.
 TEST(Far3Layout, ServicesAreStdcallOnX86) {
