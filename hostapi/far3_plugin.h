@@ -313,9 +313,7 @@ typedef unsigned long long FARCOLORFLAGS;
 #define FCF_NONE ((FARCOLORFLAGS)0)
 
 /* A cell's colours. The host's header views each COLORREF also as index
-   or RGBA bytes; the bytes are the same. Older headers had a pointer-sized
-   Reserved after the background where Underline and Reserved now are: the
-   record is 24 bytes either way on both architectures. */
+   or RGBA bytes; the bytes are the same. */
 struct FarColor {
   FARCOLORFLAGS Flags;
   COLORREF ForegroundColor;
