@@ -7,7 +7,8 @@ add_subdirectory(${HORALIS_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_
 if(WIN32)
   # One Wine prefix per test run, made once before any test needs it.
   set(HORALIS_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
-  add_test(NAME wine_prefix COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-run --prepare)
+  # Through the build's own emulator: wine-run, with --win64 in that build.
+  add_test(NAME wine_prefix COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} --prepare)
   set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine
                        ENVIRONMENT "HORALIS_WINEPREFIX=${HORALIS_WINEPREFIX}")
 endif()

@@ -14,8 +14,13 @@ have_cmd clang++ || need+=(clang)
 have_cmd clang-format || need+=(clang-format)
 have_cmd script || need+=(bsdutils)
 have_cmd i686-w64-mingw32-g++-posix || need+=(g++-mingw-w64-i686)
+# The x64 build, with the same posix thread model as i686.
+have_cmd x86_64-w64-mingw32-g++-posix || need+=(g++-mingw-w64-x86-64)
 have_cmd wine || need+=(wine)
 have_pkg wine32:i386 || need+=(wine32:i386)
+# 64-bit Wine, for the x64 build's tests; `wine` alone brings only the
+# 32-bit loader on Debian.
+have_pkg wine64 || need+=(wine64)
 [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
 # libFuzzer's runtime comes with clang's runtime package.
 compgen -G "/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a" >/dev/null ||

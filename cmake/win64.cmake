@@ -1,0 +1,44 @@
+# The 64-bit Windows build. For now it holds what is the same on every
+# architecture and is tested there: the 3.x interface's layouts and the date
+# core, each test program run under 64-bit Wine, and every program checked
+# to need nothing but Windows itself.
+enable_testing()
+include(cmake/testing.cmake)
+
+add_subdirectory(tests/hostapi ${CMAKE_BINARY_DIR}/tests/hostapi)
+
+# The date core: the expansion, names, zones and offsets, with the two
+# folders it calls into (the host's messages and the code-page texts in
+# hostlink/, the stored settings in settings/). Built from the same files
+# as the 32-bit plugin, with nothing changed for x64.
+file(GLOB date_core_sources CONFIGURE_DEPENDS
+     ${CMAKE_SOURCE_DIR}/datetext/*.cpp
+     ${CMAKE_SOURCE_DIR}/hostlink/*.cpp
+     ${CMAKE_SOURCE_DIR}/settings/*.cpp)
+add_library(date_core STATIC ${date_core_sources})
+horalis_warnings(date_core)
+target_include_directories(date_core PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(date_core PUBLIC platform)
+
+# The core's tests that need no plugin around it (the others start the
+# 1.60 plugin, which stays 32-bit).
+set(date_core_tests civil_date date_blocks date_text_years local_time time_zones)
+list(TRANSFORM date_core_tests PREPEND ${CMAKE_SOURCE_DIR}/tests/datetext/)
+list(TRANSFORM date_core_tests APPEND _test.cpp)
+horalis_test(date_core_tests SOURCES ${date_core_tests} LIBRARIES date_core)
+target_include_directories(date_core_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+# The zone is the process's from its start: the years and the local zone's
+# arithmetic once east of UTC and once south with daylight time.
+foreach(zone IST-5:30 ACST-9:30ACDT,M10.1.0,M4.1.0/3)
+  string(MAKE_C_IDENTIFIER ${zone} zone_name)
+  add_test(NAME date_core_years_${zone_name}
+           COMMAND date_core_tests --gtest_color=no
+                   --gtest_filter=DateTextYears.*:LocalTime.GivenMoments*)
+  set_tests_properties(date_core_years_${zone_name} PROPERTIES FIXTURES_REQUIRED wine
+                       RESOURCE_LOCK wine_clipboard
+                       ENVIRONMENT "TZ=${zone};HORALIS_WINEPREFIX=${HORALIS_WINEPREFIX}")
+endforeach()
+
+add_test(NAME win64_imports
+         COMMAND ${CMAKE_SOURCE_DIR}/tests/dist/check_imports.sh ${CMAKE_OBJDUMP} pei-x86-64
+                 $<TARGET_FILE:far3_layout_tests> $<TARGET_FILE:date_core_tests>)
