@@ -40,39 +40,37 @@ static const OffsetUnit Units[] = {{"s", 0, 0, 1}, {"min", 0, 0, 60}, {"h", 0, 0
                                    {"d", 0, 1, 0}, {"w", 0, 7, 0},    {"mo", 1, 0, 0},
                                    {"y", 12, 0, 0}};
 
-static void AddHeld(int *sum, int value) {
-  *sum += value;
-  *sum = *sum < -OFFSET_LIMIT ? -OFFSET_LIMIT : *sum > OFFSET_LIMIT ? OFFSET_LIMIT : *sum;
+// Adds number units to a sum; Beyond when the sum would not fit 64 bits.
+static void AddUnits(long long *sum, long long number, int unit, struct DateOffset *offset) {
+  long long units;
+  if (__builtin_mul_overflow(number, (long long)unit, &units) ||
+      __builtin_add_overflow(*sum, units, sum))
+    offset->Beyond = 1;
 }
 
-// Durations are split into days and seconds here, in 32 bits: the 32-bit
-// build divides 64-bit numbers only through a runtime helper.
-static void AddUnit(struct DateOffset *offset, const OffsetUnit &unit, int number) {
-  AddHeld(&offset->Months, number * unit.Months);
-  AddHeld(&offset->Days, number * unit.Days);
-  if (unit.Seconds) {
-    int perDay = 86400 / unit.Seconds;
-    AddHeld(&offset->ExactDays, number / perDay);
-    AddHeld(&offset->Seconds, number % perDay * unit.Seconds);
-  }
+static void AddUnit(struct DateOffset *offset, const OffsetUnit &unit, long long number) {
+  AddUnits(&offset->Months, number, unit.Months, offset);
+  AddUnits(&offset->Days, number, unit.Days, offset);
+  AddUnits(&offset->Seconds, number, unit.Seconds, offset);
 }
 
-// Up to seven digits: no sum of a block's words comes near the limits.
-enum { OFFSET_DIGITS = 7 };
-
-// "+N" or "-N" and a unit, added to the block's offset; 0 when not one.
+// "+N" or "-N" and a unit, added to the block's offset; 0 when not one. A
+// number of any length is read; one too large for 64 bits is Beyond.
 static int TakeOffset(const char *word, int length, struct DateOffset *offset) {
   if (*word != '+' && *word != '-')
     return 0;
-  int digits = 1, number = 0;
-  while (digits < length && IsDigit(word[digits]) && digits <= OFFSET_DIGITS)
-    number = number * 10 + (word[digits++] - '0');
+  int digits = 1, tooLarge = 0;
+  long long number = 0;
+  for (; digits < length && IsDigit(word[digits]); digits++)
+    tooLarge |= __builtin_mul_overflow(number, 10LL, &number) ||
+                __builtin_add_overflow(number, (long long)(word[digits] - '0'), &number);
   if (digits == 1)
     return 0;
   for (const OffsetUnit &unit : Units)
     if ((int)strlen(unit.Name) == length - digits &&
         memcmp(unit.Name, word + digits, (size_t)(length - digits)) == 0) {
       AddUnit(offset, unit, *word == '-' ? -number : number);
+      offset->Beyond |= tooLarge;
       return 1;
     }
   return 0;
