@@ -369,6 +369,11 @@ LSTATUS WINAPI RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserve
 LSTATUS WINAPI RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType,
                               const BYTE *lpData, DWORD cbData);
 LSTATUS WINAPI RegCloseKey(HKEY hKey);
+LSTATUS WINAPI RegOpenKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD ulOptions, REGSAM samDesired,
+                             PHKEY phkResult);
+LSTATUS WINAPI RegEnumKeyExW(HKEY hKey, DWORD dwIndex, LPWSTR lpName, LPDWORD lpcchName,
+                             LPDWORD lpReserved, LPWSTR lpClass, LPDWORD lpcchClass,
+                             void *lpftLastWriteTime);
 
 /* user32 */
 HWND WINAPI GetWindow(HWND hWnd, UINT uCmd);
