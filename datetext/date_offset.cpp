@@ -11,28 +11,28 @@ int InCalendarYears(const struct tm *record) {
 static const long long FirstDay = -134774, EndDay = 2932897;
 
 // Far enough to leave and come back to the calendar's years: a step
-// beyond it either way leaves them for good, and the sums below stay far
-// from the limits of 64 bits and of the civil arithmetic.
-static const long long MonthsReach = 12 * 20000LL, DaysReach = 20000 * 366LL;
+// beyond it either way leaves them for good. Days and seconds need no
+// such bound: the offset's sums are held far inside 64 bits.
+static const long long MonthsReach = 12 * 20000LL;
 
 // Moves a day (counted from 1970) by the offset's months, the day kept and
 // cut to the month's length, then by its days; only the day reached is
 // checked against the years 1601 to 9999. Returns 0 when it leaves them.
 static int StepDays(long long *days, const struct DateOffset *offset) {
   long long moved = *days;
-  if (offset->Beyond || offset->Months < -MonthsReach || offset->Months > MonthsReach ||
-      offset->Days < -DaysReach || offset->Days > DaysReach)
+  if (offset->Beyond || offset->Months < -MonthsReach || offset->Months > MonthsReach)
     return 0;
   if (offset->Months) {
     long long year;
     int month, day;
     CivilFromDays(moved, &year, &month, &day);
-    long long months = year * 12 + month - 1 + offset->Months;
-    // Whole years down, for months before year 0 too.
-    long long stepYear = months >= 0 ? months / 12 : -((11 - months) / 12);
-    int stepMonth = (int)(months - stepYear * 12) + 1;
-    int length = DaysInMonth(stepYear, stepMonth);
-    moved = DaysFromCivil(stepYear, stepMonth, day < length ? day : length);
+    // Months counted from January of year -100000, in 32 bits: the civil
+    // years and the offset's reach keep the count far from its limits.
+    int months = ((int)year + 100000) * 12 + month - 1 + (int)offset->Months;
+    if (months < 0)
+      return 0;
+    int length = DaysInMonth(months / 12 - 100000, months % 12 + 1);
+    moved = DaysFromCivil(months / 12 - 100000, months % 12 + 1, day < length ? day : length);
   }
   moved += offset->Days;
   if (moved < FirstDay || moved >= EndDay)
@@ -78,8 +78,7 @@ int PlaceMoment(const struct BlockPlace *place, const struct tm *local, long lon
     return 0;
   long long days = DaysOfSeconds(clock), second = clock - days * 86400;
   long long seconds = offset->Seconds;
-  // Only a duration that could end within the years is applied.
-  if (!StepDays(&days, offset) || seconds < -DaysReach * 86400 || seconds > DaysReach * 86400)
+  if (!StepDays(&days, offset))
     return 0;
   clock = days * 86400 + second;
   if (seconds || offset->Months || offset->Days) {

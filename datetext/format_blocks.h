@@ -12,9 +12,9 @@
 #define HORALIS_DATETEXT_FORMAT_BLOCKS_H
 
 /* Calendar steps (months; days) and an exact duration (seconds), each the
-   exact sum of a block's words. Beyond is set when a number or a sum is too
-   large to hold: no date in the calendar's years is that far, so the
-   offset gives none. */
+   exact sum of a block's words. Beyond is set by a number of more than 15
+   digits or a sum past 4e18 either way: no date in the calendar's years is
+   that far, so the offset gives none. */
 struct DateOffset {
   long long Months;
   long long Days;

@@ -6,6 +6,7 @@
 #include "datetext/format_blocks.h"
 #include "datetext/language_codes.h"
 #include "datetext/time_zones.h"
+#include "hostlink/format_text.h"
 #include "hostlink/host_table.h"
 
 enum { LANGUAGE_SIZE = 16 };
@@ -36,18 +37,16 @@ static int UnknownLanguage(const struct FormatBlock *block, char *meant) {
   char code[LANGUAGE_SIZE];
   int length = block->LanguageLength;
   meant[0] = 0;
-  if (!block->Language || !length || length >= LANGUAGE_SIZE ||
-      (length == 1 && (*block->Language == 'C' || *block->Language == 'c')))
+  // A word of one letter is "C" (see format_blocks.h).
+  if (!block->Language || length <= 1 || length >= LANGUAGE_SIZE)
     return 0;
-  for (int i = 0; i < length; i++) {
-    char c = block->Language[i];
-    code[i] = (char)(c >= 'A' && c <= 'Z' ? c + 32 : c);
-  }
+  memcpy(code, block->Language, (size_t)length);
   code[length] = 0;
   if (FindLanguage(code))
     return 0;
-  if (!strpbrk(code, "-_"))
-    CountryLanguage(code, length, meant, LANGUAGE_SIZE);
+  // A language code alone is two or three letters, as a country's is.
+  if (length <= 3)
+    CountryLanguage(code, length, meant);
   return 1;
 }
 
@@ -88,44 +87,17 @@ static void CopyCut(char *line, int size, const char *text, int length) {
   line[count] = 0;
 }
 
-// Appends `length` characters of piece (all of it when -1) where they
-// fit `size` with the terminator; returns the new length.
-static int Append(char *text, int size, int used, const char *piece, int length) {
-  if (length < 0)
-    length = (int)strlen(piece);
-  if (used + length >= size)
-    return used;
-  memcpy(text + used, piece, (size_t)length);
-  return used + length;
-}
-
-// `before` and the piece in quotes, all of it or nothing.
-static int AppendQuoted(char *text, int size, int used, const char *before, const char *piece,
-                        int length) {
-  if (used + (int)strlen(before) + length + 2 >= size)
-    return used;
-  used = Append(text, size, used, before, -1);
-  used = Append(text, size, used, "\"", 1);
-  used = Append(text, size, used, piece, length);
-  return Append(text, size, used, "\"", 1);
-}
-
 // The message, and in quotes what it names; the language a country's code
 // stands for is asked after it: 'Unknown language: "ua", did you mean "uk"?'.
 static void WriteFault(const struct Fault *fault, char *line, int size) {
-  char text[DATE_TEXT_SIZE + 8];
-  int room = (int)sizeof text, meant = fault->Message == MSG_PREVIEW_LANGUAGE_MEANT;
-  int used = Append(text, room, 0,
-                    GetMsgTextOr(meant ? MSG_PREVIEW_UNKNOWN_LANGUAGE : fault->Message, ""), -1);
-  if (fault->Named)
-    used = AppendQuoted(text, room, used, " ", fault->Named, fault->NamedLength);
-  if (meant) {
-    used = Append(text, room, used, ", ", -1);
-    used = Append(text, room, used, GetMsgTextOr(MSG_PREVIEW_LANGUAGE_MEANT, ""), -1);
-    used = AppendQuoted(text, room, used, " ", fault->Meant, (int)strlen(fault->Meant));
-    used = Append(text, room, used, "?", -1);
-  }
-  CopyCut(line, size, text, used);
+  int meant = fault->Message == MSG_PREVIEW_LANGUAGE_MEANT;
+  const char *message = GetMsgTextOr(meant ? MSG_PREVIEW_UNKNOWN_LANGUAGE : fault->Message, "");
+  FormatText(line, size,
+             !fault->Named ? "%s"
+             : meant       ? "%s \"%.*s\", %s \"%s\"?"
+                           : "%s \"%.*s\"",
+             message, fault->NamedLength, fault->Named,
+             GetMsgTextOr(MSG_PREVIEW_LANGUAGE_MEANT, ""), fault->Meant);
 }
 
 // The expansion, line breaks as blanks; a fault when it is too long.

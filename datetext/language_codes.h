@@ -5,15 +5,16 @@
 
 #include <windows.h>
 
-/* The locale of "ru", "ru-RU", "en_gb" (in lower case, at most 15
-   characters): a language alone takes its main region; the empty code is
-   the Windows user's language. 0 when Windows knows none. */
+/* The locale of "ru", "ru-RU", "en_gb" (any case, at most 7 characters):
+   a language alone takes its main region; the empty code is the Windows
+   user's language. 0 when Windows knows none. */
 LCID FindLanguage(const char *code);
 
 /* Where `country` (an ISO 3166 code of `length` letters, any case, such as
    "ua") is the country of exactly one language Windows knows, that
-   language's code ("uk") in `language`. Returns its length; 0 when the
-   country has no language or more than one, or `size` is too small. */
-int CountryLanguage(const char *country, int length, char *language, int size);
+   language's code ("uk") in `language`, which holds 8 characters.
+   Returns its length; 0, and `language` empty, when the country has no
+   language or more than one. */
+int CountryLanguage(const char *country, int length, char *language);
 
 #endif

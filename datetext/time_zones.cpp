@@ -107,30 +107,28 @@ static DWORD ReadNumber(HKEY key, const char *name) {
   return number;
 }
 
-// The texts a zone keeps, read whole, however long: its key's name and its
-// display, standard and daylight names.
-struct ZoneTexts {
-  WCHAR Key[KEY_SIZE];
-  char *Values[3];
-  DWORD Sizes[3];
-};
+// A zone's values that are texts: its display name, then its standard and
+// daylight names.
+static const char *const TextValues[] = {"Display", "Std", "Dlt"};
 
-// An ANSI text from the registry, of any length, in a block of its own
-// (null when the value is missing or no text); its size, terminator
-// included, through `size`.
-static char *ReadText(HKEY key, const char *name, DWORD *size) {
-  DWORD type, length = 0;
-  char *text = NULL;
-  *size = 1;
-  if (RegQueryValueExA(key, name, NULL, &type, NULL, &length) != ERROR_SUCCESS || type != REG_SZ ||
-      length > 0x100000 || !(text = (char *)GlobalAlloc(GMEM_FIXED, length + 1)))
-    return NULL;
+// The room a text value needs with a terminator, however long; 1 when it
+// is missing or no text.
+static DWORD TextSize(HKEY key, const char *name) {
+  DWORD type, size = 0;
+  if (RegQueryValueExA(key, name, NULL, &type, NULL, &size) != ERROR_SUCCESS || type != REG_SZ ||
+      size > 0x100000)
+    size = 0;
+  return size + 1;
+}
+
+// The value's text as read, terminated within `size`; empty when it cannot
+// be read in that room.
+static void ReadText(HKEY key, const char *name, char *text, DWORD size) {
+  DWORD type, length = size - 1;
   if (RegQueryValueExA(key, name, NULL, &type, (BYTE *)text, &length) != ERROR_SUCCESS ||
       type != REG_SZ)
     length = 0;
   text[length] = 0;
-  *size = (DWORD)strlen(text) + 1;
-  return text;
 }
 
 // Kept only when it differs from the zone's rule of the year before.
@@ -187,58 +185,47 @@ static int ToCapitals(const char *text, UINT from, WCHAR *wide, int count) {
   return count;
 }
 
-// The zone's texts in one block: its key and display names, wide and in
-// capitals, then its standard and daylight names as read. Null when there
-// is no room.
-static void *KeepTexts(struct ZoneTexts *texts, struct Zone *zone) {
-  const char *display = texts->Values[0] ? texts->Values[0] : "";
-  int keyLength = 1;
-  while (texts->Key[keyLength - 1])
-    keyLength++;
-  size_t size = (keyLength + texts->Sizes[0]) * sizeof(WCHAR) + texts->Sizes[1] + texts->Sizes[2];
-  char *block = (char *)GlobalAlloc(GMEM_FIXED, size);
+// The zone's texts in one block: its key's name and its display name, wide
+// and in capitals, then its standard and daylight names as read (and the
+// display name as read, for the conversion). Null when there is no room.
+static void *ReadTexts(HKEY key, const WCHAR *name, DWORD length, struct Zone *zone) {
+  DWORD sizes[3], total = (length + 1) * sizeof(WCHAR);
+  for (int i = 0; i < 3; i++)
+    total += (sizes[i] = TextSize(key, TextValues[i])) * (i ? 1 : 1 + sizeof(WCHAR));
+  WCHAR *block = (WCHAR *)GlobalAlloc(GMEM_FIXED, total);
   if (!block)
     return NULL;
-  WCHAR *key = (WCHAR *)block, *wideDisplay = key + keyLength;
-  memcpy(key, texts->Key, keyLength * sizeof(WCHAR));
-  CharUpperBuffW(key, (DWORD)keyLength);
-  if (!ToCapitals(display, CP_ACP, wideDisplay, (int)texts->Sizes[0]))
-    wideDisplay[0] = 0;
-  char *names = (char *)(wideDisplay + texts->Sizes[0]);
-  for (int i = 0; i < 2; i++) {
-    memcpy(names, texts->Values[i + 1] ? texts->Values[i + 1] : "", texts->Sizes[i + 1]);
-    zone->Names[i] = names;
-    names += texts->Sizes[i + 1];
+  WCHAR *display = block + length + 1;
+  memcpy(block, name, (length + 1) * sizeof(WCHAR));
+  CharUpperBuffW(block, length);
+  char *text = (char *)(display + sizes[0]);
+  for (int i = 1; i <= 3; i++) {
+    ReadText(key, TextValues[i % 3], text, sizes[i % 3]);
+    if (i < 3)
+      zone->Names[i - 1] = text;
+    text += sizes[i % 3];
   }
-  zone->Key = key;
-  zone->Display = wideDisplay;
+  if (!ToCapitals(text - sizes[0], CP_ACP, display, (int)sizes[0]))
+    display[0] = 0;
+  zone->Key = block;
+  zone->Display = display;
   return block;
 }
 
-static void ReadZoneTexts(HKEY key, struct ZoneTexts *texts, struct Zone *zone) {
-  static const char *const Names[] = {"Display", "Std", "Dlt"};
-  for (int i = 0; i < 3; i++)
-    texts->Values[i] = ReadText(key, Names[i], &texts->Sizes[i]);
-  zone->Texts = KeepTexts(texts, zone);
-  for (char *value : texts->Values)
-    if (value)
-      GlobalFree(value);
-}
-
 // A zone without rules, or whose texts find no room, is left out.
-static void ReadZone(HKEY root, struct ZoneTexts *texts, struct Zone *zone) {
+static void ReadZone(HKEY root, const WCHAR *name, DWORD length, struct Zone *zone) {
   HKEY key;
   ZoneRule rule;
   int firstRule = Kept.RuleCount;
   memset(zone, 0, sizeof *zone);
-  if (RegOpenKeyExW(root, texts->Key, 0, KEY_READ, &key) != ERROR_SUCCESS)
+  if (RegOpenKeyExW(root, name, 0, KEY_READ, &key) != ERROR_SUCCESS)
     return;
   zone->FirstRule = firstRule;
   ReadYearRules(key, zone);
   if (!zone->RuleCount && ReadRule(key, "TZI", &rule))
     AddRule(zone, FirstYear, &rule);
   if (zone->RuleCount)
-    ReadZoneTexts(key, texts, zone);
+    zone->Texts = ReadTexts(key, name, length, zone);
   RegCloseKey(key);
   if (!zone->Texts) {
     zone->RuleCount = 0;
@@ -261,7 +248,7 @@ static DWORD CountZones(HKEY root) {
 
 static void LoadZones(void) {
   HKEY root;
-  struct ZoneTexts texts;
+  WCHAR name[KEY_SIZE];
   if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, ZonesPath, 0, KEY_READ, &root) != ERROR_SUCCESS)
     return;
   DWORD count = CountZones(root);
@@ -274,10 +261,10 @@ static void LoadZones(void) {
   }
   for (DWORD index = 0; Kept.Zones && index < count; index++) {
     DWORD length = KEY_SIZE;
-    if (RegEnumKeyExW(root, index, texts.Key, &length, NULL, NULL, NULL, NULL) != ERROR_SUCCESS)
+    if (RegEnumKeyExW(root, index, name, &length, NULL, NULL, NULL, NULL) != ERROR_SUCCESS)
       continue;
     struct Zone *zone = &Kept.Zones[Kept.ZoneCount];
-    ReadZone(root, &texts, zone);
+    ReadZone(root, name, length, zone);
     Kept.ZoneCount += zone->RuleCount > 0;
   }
   RegCloseKey(root);
