@@ -10,25 +10,29 @@ int InCalendarYears(const struct tm *record) {
 // The days 1 January 1601 and 10000, counted from 1970.
 static const long long FirstDay = -134774, EndDay = 2932897;
 
+// Far enough to leave and come back to the calendar's years: a step
+// beyond it either way leaves them for good. Days and seconds need no
+// such bound: the offset's sums are held far inside 64 bits.
+static const long long MonthsReach = 12 * 20000LL;
+
 // Moves a day (counted from 1970) by the offset's months, the day kept and
-// cut to the month's length, then by its days. Returns 0 when the date
-// would leave the years 1601 to 9999.
+// cut to the month's length, then by its days; only the day reached is
+// checked against the years 1601 to 9999. Returns 0 when it leaves them.
 static int StepDays(long long *days, const struct DateOffset *offset) {
   long long moved = *days;
+  if (offset->Beyond || offset->Months < -MonthsReach || offset->Months > MonthsReach)
+    return 0;
   if (offset->Months) {
     long long year;
     int month, day;
     CivilFromDays(moved, &year, &month, &day);
-    // Months counted from January of year 0; the offset is held small
-    // enough that the sum fits, and the range is checked before any
-    // division.
-    int months = (int)year * 12 + month - 1 + offset->Months;
-    if (months < 1601 * 12 || months > 9999 * 12 + 11)
+    // Months counted from January of year -100000, in 32 bits: the civil
+    // years and the offset's reach keep the count far from its limits.
+    int months = ((int)year + 100000) * 12 + month - 1 + (int)offset->Months;
+    if (months < 0)
       return 0;
-    int length = DaysInMonth(months / 12, months % 12 + 1);
-    moved = DaysFromCivil(months / 12, months % 12 + 1, day < length ? day : length);
-  } else if (moved < FirstDay || moved >= EndDay) {
-    return 0;
+    int length = DaysInMonth(months / 12 - 100000, months % 12 + 1);
+    moved = DaysFromCivil(months / 12 - 100000, months % 12 + 1, day < length ? day : length);
   }
   moved += offset->Days;
   if (moved < FirstDay || moved >= EndDay)
@@ -73,7 +77,7 @@ int PlaceMoment(const struct BlockPlace *place, const struct tm *local, long lon
   else
     return 0;
   long long days = DaysOfSeconds(clock), second = clock - days * 86400;
-  long long seconds = offset->ExactDays * 86400LL + offset->Seconds;
+  long long seconds = offset->Seconds;
   if (!StepDays(&days, offset))
     return 0;
   clock = days * 86400 + second;

@@ -30,49 +30,44 @@ static int IsLanguage(const char *word, int length) {
   return region && region == length - language - 1;
 }
 
-// A unit's size in months, days or seconds (Seconds 0 for calendar steps).
+// A unit: its name, the sum it adds to (0 months, 1 days, 2 seconds) and
+// its size there.
 struct OffsetUnit {
-  const char *Name;
-  int Months, Days, Seconds;
+  char Name[4];
+  char Sum;
+  short Size;
 };
 
-static const OffsetUnit Units[] = {{"s", 0, 0, 1}, {"min", 0, 0, 60}, {"h", 0, 0, 3600},
-                                   {"d", 0, 1, 0}, {"w", 0, 7, 0},    {"mo", 1, 0, 0},
-                                   {"y", 12, 0, 0}};
+static const OffsetUnit Units[] = {{"s", 2, 1}, {"min", 2, 60}, {"h", 2, 3600}, {"d", 1, 1},
+                                   {"w", 1, 7}, {"mo", 0, 1},   {"y", 0, 12}};
 
-static void AddHeld(int *sum, int value) {
-  *sum += value;
-  *sum = *sum < -OFFSET_LIMIT ? -OFFSET_LIMIT : *sum > OFFSET_LIMIT ? OFFSET_LIMIT : *sum;
-}
+// Numbers of up to 15 digits, sums held within SumLimit either way: with
+// the largest unit neither a product nor a sum comes near the limits of 64
+// bits, and no date in the calendar's years is that far.
+enum { NUMBER_DIGITS = 15 };
+static const unsigned long long SumLimit = 4000000000000000000ULL;
 
-// Durations are split into days and seconds here, in 32 bits: the 32-bit
-// build divides 64-bit numbers only through a runtime helper.
-static void AddUnit(struct DateOffset *offset, const OffsetUnit &unit, int number) {
-  AddHeld(&offset->Months, number * unit.Months);
-  AddHeld(&offset->Days, number * unit.Days);
-  if (unit.Seconds) {
-    int perDay = 86400 / unit.Seconds;
-    AddHeld(&offset->ExactDays, number / perDay);
-    AddHeld(&offset->Seconds, number % perDay * unit.Seconds);
-  }
-}
-
-// Up to seven digits: no sum of a block's words comes near the limits.
-enum { OFFSET_DIGITS = 7 };
-
-// "+N" or "-N" and a unit, added to the block's offset; 0 when not one.
+// "+N" or "-N" and a unit, added to the block's offset; 0 when not one. A
+// number of any length is read; one too large is Beyond, as is a sum.
 static int TakeOffset(const char *word, int length, struct DateOffset *offset) {
   if (*word != '+' && *word != '-')
     return 0;
-  int digits = 1, number = 0;
-  while (digits < length && IsDigit(word[digits]) && digits <= OFFSET_DIGITS)
-    number = number * 10 + (word[digits++] - '0');
+  int digits = 1;
+  long long number = 0;
+  for (; digits < length && IsDigit(word[digits]); digits++)
+    number = digits > NUMBER_DIGITS ? 0 : number * 10 + (word[digits] - '0');
   if (digits == 1)
     return 0;
   for (const OffsetUnit &unit : Units)
     if ((int)strlen(unit.Name) == length - digits &&
         memcmp(unit.Name, word + digits, (size_t)(length - digits)) == 0) {
-      AddUnit(offset, unit, *word == '-' ? -number : number);
+      long long *sum = unit.Sum == 0   ? &offset->Months
+                       : unit.Sum == 1 ? &offset->Days
+                                       : &offset->Seconds;
+      if (!offset->Beyond)
+        *sum += (*word == '-' ? -number : number) * unit.Size;
+      offset->Beyond |=
+          digits > NUMBER_DIGITS + 1 || (unsigned long long)*sum + SumLimit > 2 * SumLimit;
       return 1;
     }
   return 0;

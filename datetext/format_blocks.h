@@ -11,15 +11,15 @@
 #ifndef HORALIS_DATETEXT_FORMAT_BLOCKS_H
 #define HORALIS_DATETEXT_FORMAT_BLOCKS_H
 
-/* Calendar steps (years and months; days and weeks) and an exact duration
-   (whole days of 86400 seconds and seconds). Each sum is held within
-   OFFSET_LIMIT either way: beyond, every date leaves the calendar's years. */
-enum { OFFSET_LIMIT = 4000000 };
+/* Calendar steps (months; days) and an exact duration (seconds), each the
+   exact sum of a block's words. Beyond is set by a number of more than 15
+   digits or a sum past 4e18 either way: no date in the calendar's years is
+   that far, so the offset gives none. */
 struct DateOffset {
-  int Months;
-  int Days;
-  int ExactDays;
-  int Seconds;
+  long long Months;
+  long long Days;
+  long long Seconds;
+  int Beyond;
 };
 
 struct FormatBlock {

@@ -3,6 +3,8 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "datetext/language_codes.h"
+
 int UserLanguageForAll;
 
 // A language's names, in tm_wday and tm_mon order; the genitive months are
@@ -34,52 +36,8 @@ struct NameSlot {
 // memory taken; each is allocated when first needed and kept.
 static struct NameSlot *Slots[SLOT_COUNT];
 static int NextSlot;
-// The slots and the search below are shared with the clock's thread.
+// The slots are shared with the clock's thread.
 static volatile LONG NamesLock;
-
-// What EnumSystemLocalesA is asked to find; its callback has no context.
-static struct {
-  char Language[CODE_SIZE];
-  char Region[CODE_SIZE];
-  LCID Found;
-} Search;
-
-static int LocaleNameIs(LCID id, LCTYPE type, const char *expected) {
-  char name[CODE_SIZE];
-  return GetLocaleInfoA(id, type, name, sizeof name) && strcmp(name, expected) == 0;
-}
-
-// A language alone takes its main region, as Windows' neutral names do.
-static BOOL CALLBACK MatchLocale(LPSTR text) {
-  LCID id = (LCID)strtoul(text, NULL, 16);
-  if (!LocaleNameIs(id, LOCALE_SISO639LANGNAME, Search.Language))
-    return TRUE;
-  if (Search.Region[0] && !LocaleNameIs(id, LOCALE_SISO3166CTRYNAME, Search.Region))
-    return TRUE;
-  int main = SUBLANGID(LANGIDFROMLCID(id)) == SUBLANG_DEFAULT;
-  if (!Search.Found || main)
-    Search.Found = id;
-  return !(main || Search.Region[0]);
-}
-
-// "ru", "ru-RU", "en_gb": by the ISO codes every Windows since 2000 gives;
-// the empty code is the Windows user's language.
-static LCID FindLanguage(const char *code) {
-  if (!code[0])
-    return GetUserDefaultLCID();
-  int length = 0;
-  while (code[length] && code[length] != '-' && code[length] != '_')
-    length++;
-  const char *dash = code[length] ? code + length : NULL;
-  memcpy(Search.Language, code, (size_t)length);
-  Search.Language[length] = 0;
-  strcpy(Search.Region, dash ? dash + 1 : "");
-  for (char *c = Search.Region; *c; c++)
-    *c = (char)(*c >= 'a' && *c <= 'z' ? *c - 32 : *c);
-  Search.Found = 0;
-  EnumSystemLocalesA(MatchLocale, LCID_INSTALLED);
-  return Search.Found;
-}
 
 // Letters some code pages lack where Windows knows no nearer one: і and ґ
 // as Ukrainian and Belarusian users of code page 866 write them, and the

@@ -22,13 +22,17 @@ struct YearRule {
   ZoneRule Rule;
 };
 
-enum { KEY_SIZE = 48, DISPLAY_SIZE = 128, NAME_SIZE = 40, WORD_SIZE = 32, WORDS_KEPT = 8 };
+// A key's name is at most 255 characters, as Windows keeps them.
+enum { KEY_SIZE = 256, DISPLAY_SIZE = 128, WORD_SIZE = 32, WORDS_KEPT = 8 };
 
+// A zone's texts, each of any length, in one block of its own: its key and
+// display names in capitals, as words are compared, and its standard and
+// daylight names, ANSI as read.
 struct Zone {
-  char Key[KEY_SIZE];         // the key's name, ASCII
-  char Display[DISPLAY_SIZE]; // in the OEM code page, in capitals
-  char Names[2][NAME_SIZE];   // standard and daylight, ANSI as read
-  int FirstRule, RuleCount;   // in Kept.Rules; at least one
+  void *Texts;
+  const WCHAR *Key, *Display;
+  const char *Names[2];
+  int FirstRule, RuleCount; // in Kept.Rules; at least one
   // The year last asked, in seconds, and the changes of the year and rule
   // last asked, so that a conversion is a few compares.
   long long YearStart, YearEnd, ToStandard, ToDaylight;
@@ -103,22 +107,28 @@ static DWORD ReadNumber(HKEY key, const char *name) {
   return number;
 }
 
-static void CopyCut(char *text, const char *source, size_t size) {
-  size_t length = strlen(source);
-  length = length < size ? length : size - 1;
-  memcpy(text, source, length);
-  text[length] = 0;
+// A zone's values that are texts: its display name, then its standard and
+// daylight names.
+static const char *const TextValues[] = {"Display", "Std", "Dlt"};
+
+// The room a text value needs with a terminator, however long; 1 when it
+// is missing or no text.
+static DWORD TextSize(HKEY key, const char *name) {
+  DWORD type, size = 0;
+  if (RegQueryValueExA(key, name, NULL, &type, NULL, &size) != ERROR_SUCCESS || type != REG_SZ ||
+      size > 0x100000)
+    size = 0;
+  return size + 1;
 }
 
-// An ANSI text as read from the registry, cut to `size` when longer.
-static void ReadText(HKEY key, const char *name, char *text, size_t size) {
-  char value[DISPLAY_SIZE * 2];
-  DWORD type, length = sizeof value - 1;
-  if (RegQueryValueExA(key, name, NULL, &type, (BYTE *)value, &length) != ERROR_SUCCESS ||
+// The value's text as read, terminated within `size`; empty when it cannot
+// be read in that room.
+static void ReadText(HKEY key, const char *name, char *text, DWORD size) {
+  DWORD type, length = size - 1;
+  if (RegQueryValueExA(key, name, NULL, &type, (BYTE *)text, &length) != ERROR_SUCCESS ||
       type != REG_SZ)
     length = 0;
-  value[length] = 0;
-  CopyCut(text, value, size);
+  text[length] = 0;
 }
 
 // Kept only when it differs from the zone's rule of the year before.
@@ -144,12 +154,15 @@ static void AddRule(struct Zone *zone, int year, const ZoneRule *rule) {
 }
 
 // A year's own rules where "Dynamic DST" has them: years before its first
-// take the first one's, years after its last the last one's.
+// take the first one's, years after its last the last one's. A first entry
+// before 1601 is read from 1601, the first year a date can have.
 static void ReadYearRules(HKEY zoneKey, struct Zone *zone) {
   HKEY years;
   if (RegOpenKeyExA(zoneKey, "Dynamic DST", 0, KEY_READ, &years) != ERROR_SUCCESS)
     return;
   DWORD first = ReadNumber(years, "FirstEntry"), last = ReadNumber(years, "LastEntry");
+  if (first && first < (DWORD)FirstYear)
+    first = FirstYear;
   for (DWORD year = first; year >= (DWORD)FirstYear && year <= last && year <= (DWORD)LastYear;
        year++) {
     char name[8] = "", *digits = name + 7;
@@ -162,52 +175,84 @@ static void ReadYearRules(HKEY zoneKey, struct Zone *zone) {
   RegCloseKey(years);
 }
 
-// The ANSI display name in the OEM code page, in which formats are typed.
-// Text from code page `from` in the OEM code page, as formats are typed, and
-// in capitals, so that a word matches whatever its case, Cyrillic included.
-static void ToOemCapitals(char *text, UINT from) {
-  WCHAR wide[DISPLAY_SIZE];
-  int count = MultiByteToWideChar(from, 0, text, -1, wide, DISPLAY_SIZE);
-  CharUpperBuffW(wide, (DWORD)count);
-  if (!count || !WideCharToMultiByte(CP_OEMCP, 0, wide, -1, text, DISPLAY_SIZE, NULL, NULL))
-    text[0] = 0;
+// Text in code page `from` in capitals, wide, so that a word matches
+// whatever its case, Cyrillic included; `count` characters with the
+// terminator, or 0 when it cannot be read.
+static int ToCapitals(const char *text, UINT from, WCHAR *wide, int count) {
+  count = MultiByteToWideChar(from, 0, text, -1, wide, count);
+  if (count)
+    CharUpperBuffW(wide, (DWORD)count);
+  return count;
 }
 
-static void ReadZone(HKEY root, const char *name, struct Zone *zone) {
+// The zone's texts in one block: its key's name and its display name, wide
+// and in capitals, then its standard and daylight names as read (and the
+// display name as read, for the conversion). Null when there is no room.
+static void *ReadTexts(HKEY key, const WCHAR *name, DWORD length, struct Zone *zone) {
+  DWORD sizes[3], total = (length + 1) * sizeof(WCHAR);
+  for (int i = 0; i < 3; i++)
+    total += (sizes[i] = TextSize(key, TextValues[i])) * (i ? 1 : 1 + sizeof(WCHAR));
+  WCHAR *block = (WCHAR *)GlobalAlloc(GMEM_FIXED, total);
+  if (!block)
+    return NULL;
+  WCHAR *display = block + length + 1;
+  memcpy(block, name, (length + 1) * sizeof(WCHAR));
+  CharUpperBuffW(block, length);
+  char *text = (char *)(display + sizes[0]);
+  for (int i = 1; i <= 3; i++) {
+    ReadText(key, TextValues[i % 3], text, sizes[i % 3]);
+    if (i < 3)
+      zone->Names[i - 1] = text;
+    text += sizes[i % 3];
+  }
+  if (!ToCapitals(text - sizes[0], CP_ACP, display, (int)sizes[0]))
+    display[0] = 0;
+  zone->Key = block;
+  zone->Display = display;
+  return block;
+}
+
+// A zone without rules, or whose texts find no room, is left out.
+static void ReadZone(HKEY root, const WCHAR *name, DWORD length, struct Zone *zone) {
   HKEY key;
   ZoneRule rule;
   int firstRule = Kept.RuleCount;
   memset(zone, 0, sizeof *zone);
-  if (RegOpenKeyExA(root, name, 0, KEY_READ, &key) != ERROR_SUCCESS)
+  if (RegOpenKeyExW(root, name, 0, KEY_READ, &key) != ERROR_SUCCESS)
     return;
   zone->FirstRule = firstRule;
   ReadYearRules(key, zone);
   if (!zone->RuleCount && ReadRule(key, "TZI", &rule))
     AddRule(zone, FirstYear, &rule);
-  CopyCut(zone->Key, name, KEY_SIZE);
-  ReadText(key, "Display", zone->Display, DISPLAY_SIZE);
-  ToOemCapitals(zone->Display, CP_ACP);
-  ReadText(key, "Std", zone->Names[0], NAME_SIZE);
-  ReadText(key, "Dlt", zone->Names[1], NAME_SIZE);
+  if (zone->RuleCount)
+    zone->Texts = ReadTexts(key, name, length, zone);
   RegCloseKey(key);
-  // A zone without rules is left out: its rules' room goes to the next.
-  if (!zone->RuleCount)
-    Kept.RuleCount = firstRule;
+  if (!zone->Texts) {
+    zone->RuleCount = 0;
+    Kept.RuleCount = firstRule; // its rules' room goes to the next
+  }
+}
+
+// Every key, however many; none when a call fails before the list's end,
+// since a list cut short would match words to other zones.
+static DWORD CountZones(HKEY root) {
+  WCHAR name[KEY_SIZE];
+  DWORD count = 0, length = KEY_SIZE;
+  LSTATUS status;
+  while ((status = RegEnumKeyExW(root, count, name, &length, NULL, NULL, NULL, NULL)) ==
+             ERROR_SUCCESS ||
+         status == ERROR_MORE_DATA)
+    count++, length = KEY_SIZE;
+  return status == ERROR_NO_MORE_ITEMS ? count : 0;
 }
 
 static void LoadZones(void) {
   HKEY root;
-  char name[KEY_SIZE];
-  DWORD count = 0, length = KEY_SIZE;
-  LSTATUS status;
+  WCHAR name[KEY_SIZE];
   if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, ZonesPath, 0, KEY_READ, &root) != ERROR_SUCCESS)
     return;
-  while (count < 1024 && ((status = RegEnumKeyExA(root, count, name, &length, NULL, NULL, NULL,
-                                                  NULL)) == ERROR_SUCCESS ||
-                          status == ERROR_MORE_DATA))
-    count++, length = KEY_SIZE;
-  // A list cut short by a failing call would match words to other zones.
-  if (count && status == ERROR_NO_MORE_ITEMS)
+  DWORD count = CountZones(root);
+  if (count)
     Kept.Zones = (struct Zone *)GlobalAlloc(GMEM_FIXED, count * sizeof(struct Zone) +
                                                             WORDS_KEPT * sizeof(struct ZoneWord));
   if (Kept.Zones) {
@@ -215,11 +260,11 @@ static void LoadZones(void) {
     memset(Kept.Words, 0, WORDS_KEPT * sizeof(struct ZoneWord));
   }
   for (DWORD index = 0; Kept.Zones && index < count; index++) {
-    length = KEY_SIZE;
-    if (RegEnumKeyExA(root, index, name, &length, NULL, NULL, NULL, NULL) != ERROR_SUCCESS)
+    DWORD length = KEY_SIZE;
+    if (RegEnumKeyExW(root, index, name, &length, NULL, NULL, NULL, NULL) != ERROR_SUCCESS)
       continue;
     struct Zone *zone = &Kept.Zones[Kept.ZoneCount];
-    ReadZone(root, name, zone);
+    ReadZone(root, name, length, zone);
     Kept.ZoneCount += zone->RuleCount > 0;
   }
   RegCloseKey(root);
@@ -237,6 +282,8 @@ static void LockZones(int needZones) {
 static void UnlockZones(void) { InterlockedExchange(&ZonesLock, 0); }
 
 void ReleaseTimeZones(void) {
+  for (int i = 0; i < Kept.ZoneCount; i++)
+    GlobalFree(Kept.Zones[i].Texts);
   if (Kept.Zones)
     GlobalFree(Kept.Zones);
   if (Kept.Rules)
@@ -404,17 +451,19 @@ int ZoneTimeToUtc(const TimeZoneRef *zone, const struct tm *local, struct tm *ut
 
 static char Lower(char c) { return (char)(c >= 'A' && c <= 'Z' ? c + 32 : c); }
 
-static int IsWordChar(char c) {
-  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c & 0x80;
+static int IsWordChar(WCHAR c) {
+  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c >= 0x80;
 }
 
 // Where `word` stands in `text` as whole words (with `whole`, as all of
-// it), case ignored for Latin letters (display names come in capitals).
-static int HasWords(const char *text, const char *word, int whole) {
-  size_t length = strlen(word);
-  for (const char *at = text; *at; at++) {
-    size_t i = 0;
-    while (i < length && Lower(at[i]) == Lower(word[i]))
+// it); both are in capitals.
+static int HasWords(const WCHAR *text, const WCHAR *word, int whole) {
+  int length = 0;
+  while (word[length])
+    length++;
+  for (const WCHAR *at = text; *at; at++) {
+    int i = 0;
+    while (i < length && at[i] == word[i])
       i++;
     if (i == length && (at == text || !IsWordChar(at[-1])) && !IsWordChar(at[length]) &&
         (!whole || (at == text && !at[length])))
@@ -423,6 +472,13 @@ static int HasWords(const char *text, const char *word, int whole) {
       return 0;
   }
   return 0;
+}
+
+// Whether text is word, case ignored for Latin letters.
+static int IsWord(const char *text, const char *word) {
+  while (*word && Lower(*text) == *word)
+    text++, word++;
+  return !*text && !*word;
 }
 
 // "+5", "-3", "+5:30", "+0530" after "UTC": minutes east of UTC.
@@ -437,8 +493,9 @@ static int ParseOffset(const char *text, int *minutes) {
       return 0;
   }
   int hourDigits = colon ? colon : count <= 2 ? count : 2;
+  // A colon is followed by the minutes: "+5:" is a mistake, not +5.
   if ((text[0] != '+' && text[0] != '-') || !count || (!colon && count == 3) ||
-      (count > hourDigits && count - hourDigits != 2))
+      (colon && count == colon) || (count > hourDigits && count - hourDigits != 2))
     return 0;
   int hours = hourDigits == 2 ? digits[0] * 10 + digits[1] : digits[0];
   int rest = count > hourDigits ? digits[hourDigits] * 10 + digits[hourDigits + 1] : 0;
@@ -449,24 +506,26 @@ static int ParseOffset(const char *text, int *minutes) {
 }
 
 // Steps 3 to 6 of the order the header gives: the first zone that matches
-// at the earliest step; -1 when none does.
+// at the earliest step; -1 when none does. The word, typed in the OEM code
+// page, is compared as the characters it stands for.
 static int FindNamedZone(const char *wanted) {
-  char standard[DISPLAY_SIZE + 16], capitals[DISPLAY_SIZE];
+  static const WCHAR Standard[] = {' ', 'S', 'T', 'A', 'N', 'D', 'A', 'R',
+                                   'D', ' ', 'T', 'I', 'M', 'E', 0};
+  WCHAR word[DISPLAY_SIZE], standard[DISPLAY_SIZE + 16];
   int letters = 0;
   for (const char *c = wanted; *c; c++)
     letters |= (Lower(*c) >= 'a' && Lower(*c) <= 'z') || (*c & 0x80);
-  if (!letters)
+  int count = ToCapitals(wanted, CP_OEMCP, word, DISPLAY_SIZE);
+  if (!letters || !count)
     return -1;
-  CopyCut(standard, wanted, DISPLAY_SIZE);
-  CopyCut(capitals, wanted, DISPLAY_SIZE);
-  ToOemCapitals(capitals, CP_OEMCP);
-  strcat(standard, " Standard Time");
+  memcpy(standard, word, (count - 1) * sizeof(WCHAR));
+  memcpy(standard + count - 1, Standard, sizeof Standard);
   for (int step = 0; step < 4; step++)
     for (int index = 0; index < Kept.ZoneCount; index++) {
       const struct Zone *zone = &Kept.Zones[index];
-      if (step < 2    ? HasWords(zone->Key, step ? standard : wanted, 1)
-          : step == 2 ? HasWords(zone->Key, wanted, 0)
-                      : HasWords(zone->Display, capitals, 0))
+      if (step < 2    ? HasWords(zone->Key, step ? standard : word, 1)
+          : step == 2 ? HasWords(zone->Key, word, 0)
+                      : HasWords(zone->Display, word, 0))
         return index;
     }
   return -1;
@@ -504,7 +563,7 @@ int FindTimeZone(const char *text, int length, TimeZoneRef *zone) {
   TimeZoneRef found = LocalTimeZone;
   int utc = Lower(wanted[0]) == 'u' && Lower(wanted[1]) == 't' && Lower(wanted[2]) == 'c' &&
             (!wanted[3] || wanted[3] == '+' || wanted[3] == '-');
-  if (HasWords("local", wanted, 1))
+  if (IsWord(wanted, "local"))
     ;
   else if (utc) {
     found.kind = ZONE_FIXED;

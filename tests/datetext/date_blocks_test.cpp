@@ -106,6 +106,30 @@ TEST(DateBlocks, OffsetsStepTheCalendarInTheZonesTime) {
   CHECK_ALL(cases);
 }
 
+// A block's offsets add up exactly, however large each is; only the moment
+// reached must lie in the calendar's years.
+TEST(DateBlocks, OffsetsAddUpExactly) {
+  std::string hours = "%{@UTC";
+  for (int i = 0; i < 60; i++)
+    hours += " +23h";
+  hours += "}%F %T";
+  const BlockCase cases[] = {
+      {"2026-12-07 13:05:09", hours.c_str(), "2027-02-03 01:05:09"},
+      {"2026-12-07 13:05:09", "%{@UTC +5000000d -4000000d}%F %A", "4764-11-03 Tuesday"},
+      {"2026-12-07 13:05:09", "%{@UTC +9999999d -9999999d}%F", "2026-12-07"},
+      {"2026-12-07 13:05:09", "%{@UTC +2912102d}%F", "9999-12-31"},
+      {"2026-12-07 13:05:09", "%{@UTC +2912103d}%F", ""},
+      {"2026-12-07 13:05:09", "%{@UTC -155568d}%F", "1601-01-01"},
+      {"2026-12-07 13:05:09", "%{@UTC -155569d}%F", ""},
+      {"2026-12-07 13:05:09", "%{@UTC +9000y -3287182d}%F", "2026-12-07"},
+      {"2026-12-07 13:05:09", "%{@UTC +99999999999999999999999999999s}%F", ""},
+      {"2026-12-07 13:05:09", "%{@UTC +999999999999999h -999999999999999h}%F", "2026-12-07"},
+      {"2026-12-07 13:05:09", "%{@UTC +999999999999999h +999999999999999h -999999999999999h}%F",
+       ""},
+  };
+  CHECK_ALL(cases);
+}
+
 // Calendar steps of the local wall clock hold in any zone.
 TEST(DateBlocks, OffsetsOfTheLocalDate) {
   struct StepCase {

@@ -1,5 +1,6 @@
 // Calendar steps of a format's offsets: the day cut to the month's length,
 // leap days, year ends and the ends of the calendar's years.
+#include <stdint.h>
 #include <stdio.h>
 
 #include <string>
@@ -12,7 +13,7 @@
 
 struct StepCase {
   const char *date; // "YYYY-MM-DD"
-  int months, days;
+  long long months, days;
   const char *expected; // as RecordText gives it, or "out"
 };
 
@@ -37,10 +38,16 @@ TEST(DateOffset, CalendarStepsKeepTheDayCutToTheMonth) {
       {"9999-12-31", 0, 1, "out"},
       {"9999-12-15", 1, 0, "out"},
       {"9999-01-31", 11, 0, "9999-12-31 13:45:07, weekday 5, day 364 of the year"},
-      {"2026-12-07", OFFSET_LIMIT, 0, "out"},
-      {"2026-12-07", -OFFSET_LIMIT, 0, "out"},
-      {"2026-12-07", 0, OFFSET_LIMIT, "out"},
-      {"2026-12-07", 0, -OFFSET_LIMIT, "out"},
+      {"2026-12-07", 4000000, 0, "out"},
+      {"2026-12-07", -4000000, 0, "out"},
+      {"2026-12-07", 0, 4000000, "out"},
+      {"2026-12-07", 0, -4000000, "out"},
+      {"2026-12-07", INT64_MAX, INT64_MIN, "out"},
+      {"2026-12-07", INT64_MIN, 0, "out"},
+      // Only the day reached must lie in the years, not a step on the way.
+      {"9999-12-31", 12, -366, "9999-12-31 13:45:07, weekday 5, day 364 of the year"},
+      {"1601-01-01", -12, 366, "1601-01-01 13:45:07, weekday 1, day 0 of the year"},
+      {"1601-01-01", -12, 365, "out"},
   };
   for (const StepCase &c : cases) {
     int year, month, day;

@@ -12,7 +12,7 @@ class FormatPreviewTest : public PluginTest {
 protected:
   void SetUp() override {
     PluginTest::SetUp();
-    for (int id = MSG_PREVIEW_UNCLOSED_BLOCK; id <= MSG_PREVIEW_TOO_LONG; id++)
+    for (int id = MSG_PREVIEW_UNCLOSED_BLOCK; id <= MSG_PREVIEW_LANGUAGE_MEANT; id++)
       Host().messages[id] = "M" + std::to_string(id);
   }
 };
@@ -47,6 +47,13 @@ TEST_F(FormatPreviewTest, ShowsTheTextOrNamesWhatIsWrong) {
       {"%-_d %^B %0e %-Q", MSG_PREVIEW_UNKNOWN_CONVERSION, "M172 \"%-Q\""},
       {"%{@Tokyo}%H %{@Atlantis}", MSG_PREVIEW_ZONE_NOT_FOUND, "M173 \"@Atlantis\""},
       {"%{@UTC+15}", MSG_PREVIEW_ZONE_NOT_FOUND, "M173 \"@UTC+15\""},
+      // A language Windows does not know; a country's code for its only one.
+      {"%{xx}%A", MSG_PREVIEW_UNKNOWN_LANGUAGE, "M176 \"xx\""},
+      {"%{de-XX}%A", MSG_PREVIEW_UNKNOWN_LANGUAGE, "M176 \"de-XX\""},
+      {"%{ua-UA}%A", MSG_PREVIEW_UNKNOWN_LANGUAGE, "M176 \"ua-UA\""},
+      {"%{ua}%A", MSG_PREVIEW_LANGUAGE_MEANT, "M176 \"ua\", M177 \"uk\"?"},
+      {"%{+1d UA}%A", MSG_PREVIEW_LANGUAGE_MEANT, "M176 \"UA\", M177 \"uk\"?"},
+      {"%{uk}%A %{UK-ua}%A %{ru_ru}%A %{en}%{c}%{}%Y", 0, nullptr},
       {"%{+1d}%d %H:%M", 0, "08 14:05"},
       {"%{+8000y}%Y", MSG_PREVIEW_OUT_OF_RANGE, "M174"},
       {"%Y %{-1d}%{+1d}%{-426y}%Y", MSG_PREVIEW_OUT_OF_RANGE, "M174"},
@@ -91,6 +98,8 @@ TEST_F(FormatPreviewTest, SilentMistakesAreFoundPastTheOnesThatShow) {
       {"%Q %{ %{tokyo}%H", MSG_PREVIEW_UNKNOWN_WORD, "M171 \"tokyo\""},
       {"%{+1d}%Y %{@Tokio}%H:%M", MSG_PREVIEW_ZONE_NOT_FOUND, "M173 \"@Tokio\""},
       {"%{+8000y}%Y %Q", 0, ""},
+      {"%Q %{C}%A %{xx}%A", MSG_PREVIEW_UNKNOWN_LANGUAGE, "M176 \"xx\""},
+      {"%{ru}%A %{ua}%A", MSG_PREVIEW_LANGUAGE_MEANT, "M176 \"ua\", M177 \"uk\"?"},
   };
   for (const PreviewCase &c : cases) {
     char line[64] = "";

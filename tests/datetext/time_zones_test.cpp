@@ -5,6 +5,7 @@
 #include <string.h>
 
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -99,6 +100,8 @@ static const ZoneWord ZoneWords[] = {
     {"UTC+14:30", -1, NULL},
     {"UTC+5:60", -1, NULL},
     {"UTC+5:3", -1, NULL},
+    {"UTC+5:", -1, NULL},
+    {"UTC-05:", -1, NULL},
     {"UTC+123", -1, NULL},
     {"UTC+5:30:00", -1, NULL},
     {"UTC5", -1, NULL},
@@ -254,3 +257,88 @@ TEST(TimeZones, SkippedAndRepeatedHoursAsWindowsReadsThem) {
   }
 }
 #endif
+
+// Zones a test adds to the machine's own list, removed again afterwards;
+// the zones are read afresh on each side.
+class AddedZonesTest : public testing::Test {
+protected:
+  void SetUp() override { ReleaseTimeZones(); }
+  void TearDown() override {
+    for (const std::string &key : added_) {
+      RegDeleteKeyA(HKEY_LOCAL_MACHINE, (key + "\\Dynamic DST").c_str());
+      RegDeleteKeyA(HKEY_LOCAL_MACHINE, key.c_str());
+    }
+    ReleaseTimeZones();
+  }
+  // A zone two hours east of UTC all year, unless its values say otherwise.
+  void Add(const std::string &zone, const char *name = "TZI", DWORD type = REG_BINARY,
+           const void *data = NULL, DWORD size = 0) {
+    static const char Zones[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones\\";
+    static const LONG TwoHoursEast[11] = {-120};
+    std::string path = Zones + zone;
+    if (zone.find('\\') == std::string::npos)
+      added_.push_back(path);
+    HKEY key;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, NULL, 0,
+                                             KEY_ALL_ACCESS, NULL, &key, NULL))
+        << path;
+    if (!data)
+      data = TwoHoursEast, size = sizeof TwoHoursEast;
+    EXPECT_EQ(ERROR_SUCCESS, RegSetValueExA(key, name, 0, type, (const BYTE *)data, size));
+    RegCloseKey(key);
+  }
+  static int Offset(const char *word, int year) {
+    TimeZoneRef zone;
+    struct tm utc = TimeRecord(year, 1, 15, 12, 0, 0), local;
+    int offset = -1;
+    if (!FindTimeZone(word, (int)strlen(word), &zone) ||
+        !ZoneTimeFromUtc(&zone, &utc, &local, &offset))
+      return -1;
+    return offset;
+  }
+
+private:
+  std::vector<std::string> added_;
+};
+
+TEST_F(AddedZonesTest, EveryZoneIsKeptHoweverMany) {
+  char key[32];
+  for (int i = 0; i < 2000; i++) {
+    snprintf(key, sizeof key, "Horalis Added %04d", i);
+    Add(key);
+  }
+  EXPECT_EQ(540, Offset("Tokyo", 2025)) << "a zone of the system's own";
+  EXPECT_EQ(120, Offset("Horalis_Added_1999", 2025)) << "the last added";
+  TimeZoneRef tokyo = Found("Tokyo");
+  EXPECT_EQ("Tokyo Standard Time", Name(tokyo, 0));
+}
+
+TEST_F(AddedZonesTest, LongNamesAreKeptWhole) {
+  std::string display = "(UTC+02:00) " + std::string(300, 'x') + " Zanzibarland";
+  std::string standard = "Added " + std::string(200, 'y') + " Time";
+  Add("Horalis Long");
+  Add("Horalis Long", "Display", REG_SZ, display.c_str(), (DWORD)display.size() + 1);
+  Add("Horalis Long", "Std", REG_SZ, standard.c_str(), (DWORD)standard.size() + 1);
+  EXPECT_EQ(120, Offset("Zanzibarland", 2025)) << "a word at the end of a long display name";
+  EXPECT_EQ(120, Offset("zanzibarland", 2025));
+}
+
+// Years before a first entry take its rules, however early it is.
+TEST_F(AddedZonesTest, YearRulesFromAFirstEntryBefore1601) {
+  static const LONG ThreeHoursEast[11] = {-180};
+  DWORD first = 1000, last = 2025;
+  Add("Horalis Early");
+  Add("Horalis Early\\Dynamic DST", "FirstEntry", REG_DWORD, &first, 4);
+  Add("Horalis Early\\Dynamic DST", "LastEntry", REG_DWORD, &last, 4);
+  Add("Horalis Early\\Dynamic DST", "1601", REG_BINARY, ThreeHoursEast, sizeof ThreeHoursEast);
+  EXPECT_EQ(180, Offset("Horalis_Early", 1601)) << "the rules of 1601";
+  EXPECT_EQ(180, Offset("Horalis_Early", 2025)) << "kept on to the last entry";
+}
+
+// A key named in Russian, in the ANSI code page, found by the word typed in
+// the OEM one, in either case.
+TEST_F(AddedZonesTest, ANonLatinKeyNameMatchesTheWordsCharacters) {
+  Add("\xca\xe0\xec\xf7\xe0\xf2\xea\xe0 Horalis"); // Камчатка in 1251
+  for (const char *word : {"\xaa\xa0\xac\xe7\xa0\xe2\xaa\xa0", "\x8a\x80\x8c\x97\x80\x92\x8a\x80"})
+    EXPECT_EQ(120, Offset(word, 2025)) << "камчатка, КАМЧАТКА in 866: " << word;
+}

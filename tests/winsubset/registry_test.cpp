@@ -311,3 +311,26 @@ TEST_F(RegistryTest, DeletingValuesIgnoresCase) {
   EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegDeleteValueA(Key(), "Value")) << "and is not found again";
   EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegQueryValueExA(Key(), "Value", NULL, NULL, NULL, NULL));
 }
+
+// A key named in the ANSI code page reads back in the wide calls as the
+// characters it stands for, and opens by them.
+TEST_F(RegistryTest, WideCallsNameKeysByTheirCharacters) {
+  HKEY created = Create(Key(), "\xca\xe8\xe5\xe2 Kyiv"); // Киев in 1251
+  ASSERT_NE(nullptr, created);
+  RegCloseKey(created);
+  const WCHAR expected[] = {0x041A, 0x0438, 0x0435, 0x0432, ' ', 'K', 'y', 'i', 'v', 0};
+  WCHAR name[32];
+  DWORD size = 32;
+  ASSERT_EQ(ERROR_SUCCESS, RegEnumKeyExW(Key(), 0, name, &size, NULL, NULL, NULL, NULL));
+  EXPECT_EQ(9u, size) << "the length in characters, without terminator";
+  EXPECT_EQ(0, memcmp(expected, name, sizeof expected)) << "the name's characters";
+  size = 9;
+  EXPECT_EQ(ERROR_MORE_DATA, RegEnumKeyExW(Key(), 0, name, &size, NULL, NULL, NULL, NULL))
+      << "no room for the terminator";
+  size = 32;
+  EXPECT_EQ(ERROR_NO_MORE_ITEMS, RegEnumKeyExW(Key(), 1, name, &size, NULL, NULL, NULL, NULL));
+  HKEY opened = NULL;
+  EXPECT_EQ(ERROR_SUCCESS, RegOpenKeyExW(Key(), expected, 0, KEY_READ, &opened));
+  EXPECT_NE(nullptr, opened);
+  RegCloseKey(opened);
+}

@@ -219,6 +219,7 @@ typedef BOOL(CALLBACK *LOCALE_ENUMPROCA)(LPSTR);
 #define LOCALE_SISO3166CTRYNAME 0x005A
 #define LOCALE_IFIRSTDAYOFWEEK 0x100C
 #define LCID_INSTALLED 0x01
+#define LOCALE_CUSTOM_UNSPECIFIED 0x1000
 #define LCID_SUPPORTED 0x02
 #define DATE_SHORTDATE 0x01
 #define DATE_LONGDATE 0x02
@@ -369,6 +370,11 @@ LSTATUS WINAPI RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserve
 LSTATUS WINAPI RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType,
                               const BYTE *lpData, DWORD cbData);
 LSTATUS WINAPI RegCloseKey(HKEY hKey);
+LSTATUS WINAPI RegOpenKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD ulOptions, REGSAM samDesired,
+                             PHKEY phkResult);
+LSTATUS WINAPI RegEnumKeyExW(HKEY hKey, DWORD dwIndex, LPWSTR lpName, LPDWORD lpcchName,
+                             LPDWORD lpReserved, LPWSTR lpClass, LPDWORD lpcchClass,
+                             void *lpftLastWriteTime);
 
 /* user32 */
 HWND WINAPI GetWindow(HWND hWnd, UINT uCmd);

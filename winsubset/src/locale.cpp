@@ -1,6 +1,7 @@
-// Locale data of two locales, Russian (the user's, as the code pages are
-// a Russian system's) and US English, with the names, layouts and ISO codes
-// Wine gives them; dates and times are written from pictures as Wine does.
+// Locale data of three locales, Russian (the user's, as the code pages are
+// a Russian system's), US English and Ukrainian, with the names, layouts
+// and ISO codes Wine gives them; dates and times are written from pictures
+// as Wine does.
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -56,6 +57,26 @@ const LocaleData Locales[] = {
      u"M/d/yyyy",
      u"dddd, MMMM d, yyyy",
      u"h:mm:ss tt"},
+    // For the languages of a country: the only language of UA.
+    {0x0422,
+     "uk",
+     "UA",
+     "0",
+     {u"понеділок", u"вівторок", u"середа", u"четвер", u"пʼятниця", u"субота", u"неділя"},
+     {u"пн", u"вт", u"ср", u"чт", u"пт", u"сб", u"нд"},
+     {u"січень", u"лютий", u"березень", u"квітень", u"травень", u"червень", u"липень", u"серпень",
+      u"вересень", u"жовтень", u"листопад", u"грудень"},
+     {u"січ.", u"лют.", u"бер.", u"квіт.", u"трав.", u"черв.", u"лип.", u"серп.", u"вер.", u"жовт.",
+      u"лист.", u"груд."},
+     {u"січня", u"лютого", u"березня", u"квітня", u"травня", u"червня", u"липня", u"серпня",
+      u"вересня", u"жовтня", u"листопада", u"грудня"},
+     {u"січ.", u"лют.", u"бер.", u"квіт.", u"трав.", u"черв.", u"лип.", u"серп.", u"вер.", u"жовт.",
+      u"лист.", u"груд."},
+     u"дп",
+     u"пп",
+     u"dd.MM.yyyy",
+     u"d MMMM yyyy 'р.'",
+     u"HH:mm:ss"},
 };
 
 const LocaleData *FindLocale(LCID id) {
