@@ -1,7 +1,9 @@
 # The 3.x plugin's language and help files, made from the same sources as
 # the 1.60 plugin's (English and Russian) and from the Ukrainian ones only
 # the 3.x plugin ships: UTF-8 with a byte-order mark, every message and
-# topic the source holds. Sets <files_var> to the files made in <out_dir>.
+# topic the source holds. The same files serve the x86 and the x64 plugin:
+# target resources3 makes them in <out_dir>, and HORALIS3_RESOURCE_FILES
+# names them for the caller.
 set(HORALIS3_TEXT_SOURCES
     Eng HoralisEng.lng HoralisEng.hlf
     Rus HoralisRus.lng.utf8 HoralisRus.hlf.utf8
@@ -9,7 +11,7 @@ set(HORALIS3_TEXT_SOURCES
 set(HORALIS3_TEXT_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/utf8_with_bom.cmake)
 set(HORALIS3_TEXT_DIR ${CMAKE_CURRENT_LIST_DIR})
 
-function(horalis3_language_files out_dir files_var)
+function(horalis3_language_files out_dir)
   set(made)
   set(sources ${HORALIS3_TEXT_SOURCES})
   while(sources)
@@ -26,5 +28,6 @@ function(horalis3_language_files out_dir files_var)
       list(APPEND made ${output})
     endforeach()
   endwhile()
-  set(${files_var} ${made} PARENT_SCOPE)
+  add_custom_target(resources3 ALL DEPENDS ${made})
+  set(HORALIS3_RESOURCE_FILES ${made} PARENT_SCOPE)
 endfunction()
