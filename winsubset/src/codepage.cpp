@@ -211,6 +211,9 @@ extern "C" int WINAPI WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR 
   return length;
 }
 
+// The subset's code pages have one byte a character.
+extern "C" BOOL WINAPI IsDBCSLeadByteEx(UINT, BYTE) { return FALSE; }
+
 extern "C" UINT WINAPI GetACP(void) { return 1251; }
 
 extern "C" UINT WINAPI GetOEMCP(void) { return 866; }

@@ -1,0 +1,164 @@
+// Each text of one expansion in its own code page: the editor's OEM text
+// and the clipboard's ANSI, OEM and Unicode texts, on systems of several
+// code pages (under Wine, ctest runs this in each; natively 1251/866).
+#include <string.h>
+#include <time.h>
+
+#include <string>
+
+#include "datetext/date_text.h"
+#include "datetext/time_record.h"
+#include "support/clipboard_text.h"
+#include "support/plugin_fixture.h"
+#ifndef _WIN32
+#include "datetext/zone_scope.h"
+#endif
+
+// Monday, 7 December 2026, 14:05:09.
+static struct tm December7(void) {
+  struct tm record = TimeRecord(2026, 12, 7, 14, 5, 9);
+  record.tm_wday = 1;
+  record.tm_yday = 340;
+  return record;
+}
+
+static std::string Repeated(const char *text, int times) {
+  std::string whole;
+  for (int i = 0; i < times; i++)
+    whole += text;
+  return whole;
+}
+
+// UTF-8 written here, in codePage's bytes.
+static std::string InCodePage(UINT codePage, const char *utf8) {
+  WCHAR wide[1024];
+  char text[2048];
+  MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide, 1024);
+  WideCharToMultiByte(codePage, 0, wide, -1, text, sizeof text, NULL, NULL);
+  return text;
+}
+
+struct CodePageCase {
+  UINT ansi, oem;
+  const char *format;
+  // UTF-8 here; each text in its own code page on the clipboard.
+  const char *ansiText, *oemText, *unicodeText;
+};
+
+// The native subset knows Russian and English only.
+static const CodePageCase CodePageCases[] = {
+    {1251, 866, "%{ru}%A %d %B", "понедельник 07 декабря", "понедельник 07 декабря",
+     "понедельник 07 декабря"},
+#ifdef _WIN32
+    // 1251 has і, 866 only its look-alike.
+    {1251, 866, "%{uk}%A", "понеділок", "понедiлок", "понеділок"},
+    {1251, 866, "%{el}%A %{ru}%A", "Monday понедельник", "Monday понедельник",
+     "Δευτέρα понедельник"},
+    {1252, 437, "%{ru}%A %{de}%A", "Monday Montag", "Monday Montag", "понедельник Montag"},
+    {1252, 437, "%{fr}%B %^A", "décembre LUNDI", "décembre LUNDI", "décembre LUNDI"},
+    {1253, 737, "%{el}%A", "Δευτέρα", "Δευτέρα", "Δευτέρα"},
+    {1253, 737, "%{ru}%B %{el}%p", "December μ.μ.", "December μ.μ.", "декабрь μ.μ."},
+    {932, 932, "%{ja}%A %B", "月曜日 12月", "月曜日 12月", "月曜日 12月"},
+    {932, 932, "%{ru}%A", "понедельник", "понедельник", "понедельник"},
+#endif
+};
+
+typedef PluginTest CodePageTextsTest;
+
+TEST_F(CodePageTextsTest, EachClipboardTextIsInItsOwnCodePage) {
+  const struct tm moment = December7();
+  int ran = 0;
+  for (const CodePageCase &c : CodePageCases) {
+    if (c.ansi != GetACP() || c.oem != GetOEMCP())
+      continue;
+    ran++;
+    char oem[DATE_TEXT_SIZE];
+    ExpandDateText(oem, sizeof oem, c.format, &moment);
+    EXPECT_EQ(InCodePage(c.oem, c.oemText), oem) << "the editor's text of " << c.format;
+    EXPECT_EQ(1, PutHoralis(c.format, &moment)) << c.format;
+    EXPECT_EQ(InCodePage(c.ansi, c.ansiText), ClipboardText()) << "CF_TEXT of " << c.format;
+    EXPECT_EQ(c.unicodeText, ClipboardUnicodeText()) << "CF_UNICODETEXT of " << c.format;
+    EXPECT_EQ(InCodePage(c.oem, c.oemText), ClipboardText(CF_OEMTEXT))
+        << "CF_OEMTEXT of " << c.format;
+  }
+  if (!ran)
+    GTEST_SKIP() << "no case for code pages " << GetACP() << "/" << GetOEMCP();
+}
+
+// A double-byte code page: a text cut at the buffer's end never ends in a
+// lone lead byte, and stays terminated inside the buffer.
+TEST_F(CodePageTextsTest, CutsFallOnCharacterBoundaries) {
+  if (GetACP() != 932 || GetOEMCP() != 932)
+    GTEST_SKIP() << "not a Japanese system";
+  const struct tm moment = December7();
+  std::string format = "%{ja}" + Repeated("%A", 100);
+  std::string whole = InCodePage(932, Repeated("月曜日", 85).c_str()); // 510 bytes
+  char text[DATE_TEXT_SIZE + 8];
+  memset(text, '#', sizeof text);
+  ExpandDateText(text, DATE_TEXT_SIZE, format.c_str(), &moment);
+  EXPECT_EQ(whole, text) << "85 whole names of 3 characters, 510 bytes";
+  EXPECT_EQ('#', text[DATE_TEXT_SIZE]) << "nothing written past the buffer";
+  PutHoralis(format.c_str(), &moment);
+  EXPECT_EQ(whole, ClipboardText()) << "CF_TEXT";
+  EXPECT_EQ(Repeated("月曜日", 100).substr(0, 511 * 3 - 3), ClipboardUnicodeText())
+      << "CF_UNICODETEXT: 511 characters, cut between two of them";
+}
+
+TEST_F(CodePageTextsTest, ANamedZoneGivesTheSameTimeInEveryText) {
+  const struct tm moment = December7();
+  const char format[] = "%{ru @Tokyo}%H:%M %z";
+  char oem[DATE_TEXT_SIZE];
+  ExpandDateText(oem, sizeof oem, format, &moment);
+  PutHoralis(format, &moment);
+  EXPECT_EQ(oem, ClipboardText()) << "CF_TEXT";
+  EXPECT_EQ(oem, ClipboardUnicodeText()) << "CF_UNICODETEXT";
+}
+
+// A format's CR LF stays one line break; a bare LF becomes CR LF.
+TEST_F(CodePageTextsTest, LineBreaksAreCrLfOnce) {
+  const struct tm moment = December7();
+  PutHoralis("a\r\nb%nc\n", &moment);
+  EXPECT_EQ("a\r\nb\r\nc\r\n", ClipboardText());
+  EXPECT_EQ("a\r\nb\r\nc\r\n", ClipboardUnicodeText());
+}
+
+// No text, or a name that cannot be found: the clipboard is left as it was.
+TEST_F(CodePageTextsTest, PutHoralisWithoutATextKeepsTheClipboard) {
+  struct tm lastDay = TimeRecord(9999, 12, 31, 12, 0, 0);
+  const struct {
+    const char *format;
+    const struct tm *moment;
+  } cases[] = {
+      {nullptr, nullptr},
+      {"", nullptr},
+      {"%{+1d}%Y", &lastDay},
+      {"%{@Tokio}%H:%M", nullptr},
+  };
+  for (const auto &c : cases) {
+    PutHoralis("seed", nullptr);
+    EXPECT_EQ(0, PutHoralis(c.format, c.moment)) << (c.format ? c.format : "null");
+    EXPECT_EQ("seed", ClipboardText()) << (c.format ? c.format : "null");
+  }
+}
+
+// A record that leaves daylight saving open takes the zone's rules for
+// its moment: the standard name in December, the daylight one in July.
+// Under Wine ctest runs it in zones of both hemispheres.
+TEST(ZoneNameOfARecord, DaylightLeftOpenFollowsTheZonesRules) {
+#ifndef _WIN32
+  ZoneScope scope("EST5EDT,M3.2.0,M11.1.0");
+#endif
+  TIME_ZONE_INFORMATION zone;
+  GetTimeZoneInformation(&zone);
+  char standard[64], daylight[64];
+  WideCharToMultiByte(CP_OEMCP, 0, zone.StandardName, -1, standard, 64, NULL, NULL);
+  WideCharToMultiByte(CP_OEMCP, 0, zone.DaylightName, -1, daylight, 64, NULL, NULL);
+  struct tm december = December7(), july = TimeRecord(2026, 7, 1, 12, 0, 0);
+  december.tm_isdst = july.tm_isdst = -1;
+  int north = zone.DaylightDate.wMonth != 0 && zone.DaylightDate.wMonth < zone.StandardDate.wMonth;
+  char text[DATE_TEXT_SIZE];
+  ExpandDateText(text, sizeof text, "%Z", &december);
+  EXPECT_STREQ(zone.DaylightDate.wMonth && !north ? daylight : standard, text) << "December";
+  ExpandDateText(text, sizeof text, "%Z", &july);
+  EXPECT_STREQ(north ? daylight : standard, text) << "July";
+}
