@@ -81,11 +81,12 @@ static LCID FindLanguage(const char *code) {
 }
 
 // Letters some code pages lack where Windows knows no nearer one: і and ґ
-// as Ukrainian and Belarusian users of code page 866 write them, and the
-// apostrophe and narrow blank of Windows' own names and dates.
-static const WCHAR LookAlikes[][2] = {{0x0456, 'i'},    {0x0406, 'I'},  {0x0491, 0x0433},
-                                      {0x0490, 0x0413}, {0x02BC, '\''}, {0x2019, '\''},
-                                      {0x202F, ' '}};
+// as Ukrainian and Belarusian users of code page 866 write them, ΐ and ΰ
+// as Greek users of 737 (whose "Μαΐου" would otherwise leave Greek out),
+// and the apostrophe and narrow blank of Windows' own names and dates.
+static const WCHAR LookAlikes[][2] = {{0x0456, 'i'},    {0x0406, 'I'},    {0x0491, 0x0433},
+                                      {0x0490, 0x0413}, {0x0390, 0x03CA}, {0x03B0, 0x03CB},
+                                      {0x02BC, '\''},   {0x2019, '\''},   {0x202F, ' '}};
 
 UINT ActualCodePage(UINT codePage) {
   return codePage == CP_ACP ? GetACP() : codePage == CP_OEMCP ? GetOEMCP() : codePage;

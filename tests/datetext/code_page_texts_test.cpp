@@ -1,6 +1,7 @@
 // Each text of one expansion in its own code page: the editor's OEM text
 // and the clipboard's ANSI, OEM and Unicode texts, on systems of several
 // code pages (under Wine, ctest runs this in each; natively 1251/866).
+#include <locale.h>
 #include <string.h>
 #include <time.h>
 
@@ -162,3 +163,28 @@ TEST(ZoneNameOfARecord, DaylightLeftOpenFollowsTheZonesRules) {
   ExpandDateText(text, sizeof text, "%Z", &july);
   EXPECT_STREQ(north ? daylight : standard, text) << "July";
 }
+
+#ifdef _WIN32
+// The runtime's locale, which the host or any module may set, changes none
+// of the English names or layouts.
+TEST(RuntimeLocale, LeavesTheEnglishNamesAlone) {
+  if (GetACP() != 1251)
+    GTEST_SKIP() << "not a Russian system";
+  const struct tm moment = December7();
+  ASSERT_TRUE(setlocale(LC_ALL, ""));
+  char runtime[64];
+  strftime(runtime, sizeof runtime, "%A", &moment);
+  EXPECT_STRNE("Monday", runtime) << "the runtime's own names follow the locale";
+  const char *const formats[][2] = {
+      {"%{C}%A %B", "Monday December"},
+      {"%{ja}%B %p", "December PM"},
+      {"%c|%#x", "12/07/26 14:05:09|Monday, December 07, 2026"},
+  };
+  for (const auto &f : formats) {
+    char text[DATE_TEXT_SIZE];
+    ExpandDateText(text, sizeof text, f[0], &moment);
+    EXPECT_STREQ(f[1], text) << f[0];
+  }
+  setlocale(LC_ALL, "C");
+}
+#endif
