@@ -2,6 +2,7 @@
 // and the clipboard's ANSI, OEM and Unicode texts, on systems of several
 // code pages (under Wine, ctest runs this in each; natively 1251/866).
 #include <locale.h>
+#include <stdlib.h>
 #include <string.h>
 #include <time.h>
 
@@ -65,6 +66,14 @@ static const CodePageCase CodePageCases[] = {
 };
 
 typedef PluginTest CodePageTextsTest;
+
+// The run was meant for these code pages ("932/932"): the system did switch.
+TEST(CodePageTexts, TheSystemHasTheCodePagesAsked) {
+  const char *asked = getenv("HORALIS_CODE_PAGES");
+  if (!asked)
+    GTEST_SKIP() << "no code pages asked";
+  EXPECT_EQ(asked, std::to_string(GetACP()) + "/" + std::to_string(GetOEMCP()));
+}
 
 TEST_F(CodePageTextsTest, EachClipboardTextIsInItsOwnCodePage) {
   const struct tm moment = December7();
