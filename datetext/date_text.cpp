@@ -81,6 +81,12 @@ static int AppendFormatText(DateExpansion *out, int used, const char *text, int 
       whole += IsDBCSLeadByteEx(CP_OEMCP, (BYTE)text[whole]) ? 2 : 1;
     count = whole > room ? whole - 2 : whole;
   }
+  // ASCII is the same in every OEM code page: no call needed.
+  int ascii = 0;
+  while (ascii < count && (signed char)text[ascii] >= 0)
+    ascii++;
+  if (ascii == count)
+    return AppendAscii(out, used, text, count);
   int decoded =
       count > 0 ? MultiByteToWideChar(CP_OEMCP, 0, text, count, out->Text + used, room) : 0;
   used += decoded > 0 ? decoded : 0;
@@ -91,7 +97,7 @@ static int AppendFormatText(DateExpansion *out, int used, const char *text, int 
 // A language's text, or a zone's name (language 0), with the English that
 // stands for it in a code page that cannot hold it.
 static int AppendRun(DateExpansion *out, int used, const WCHAR *own, int count,
-                     const WCHAR *english, int englishCount, LCID language) {
+                     const WCHAR *english, int englishCount, LCID language, int kind) {
   int next = Append(out, used, own, count);
   if (next == used || out->RunCount >= NAME_RUN_LIMIT)
     return next;
@@ -103,6 +109,7 @@ static int AppendRun(DateExpansion *out, int used, const WCHAR *own, int count,
   run->EnglishStart = (WORD)out->EnglishUsed;
   run->EnglishLength = (WORD)(englishCount > 0 ? englishCount : 0);
   run->Language = language;
+  run->Kind = kind;
   if (englishCount > 0)
     memcpy(out->English + out->EnglishUsed, english, (size_t)englishCount * sizeof(WCHAR));
   out->EnglishUsed += run->EnglishLength;
@@ -307,7 +314,8 @@ static int AppendNamed(DateExpansion *out, int used, Moment *moment, char conver
                   : -1;
   if (count < 0)
     return Append(out, used, english, englishCount);
-  return AppendRun(out, used, own, count, english, englishCount, language);
+  int kind = FindChar("cxX", conversion) ? RUN_LAYOUT : RUN_NAME;
+  return AppendRun(out, used, own, count, english, englishCount, language, kind);
 }
 
 // The moment as the first block finds it, before any block moved it.
@@ -408,7 +416,7 @@ static int AppendZoneName(DateExpansion *out, int used, Moment *moment) {
   WCHAR name[ZONE_NAME_SIZE];
   const TimeZoneRef *zone = moment->zoned ? &moment->zone : &LocalTimeZone;
   int length = ZoneNameW(zone, moment->record.tm_isdst > 0, name, ZONE_NAME_SIZE);
-  return AppendRun(out, used, name, length, NULL, 0, 0);
+  return AppendRun(out, used, name, length, NULL, 0, 0, RUN_ZONE);
 }
 
 // One conversion at `conversion`; returns the new length, or -1 when the

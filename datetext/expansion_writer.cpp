@@ -6,30 +6,26 @@
 
 static int IsHighSurrogate(WCHAR c) { return c >= 0xD800 && c < 0xDC00; }
 
-// Appends `count` characters in codePage after `used` bytes, as many whole
-// characters as fit before the terminator; returns the new length.
-static int AppendConverted(UINT codePage, const WCHAR *wide, int count, char *text, int size,
-                           int used) {
-  int room = size - 1 - used;
-  int whole = count > 0 && room > 0
-                  ? WideCharToMultiByte(codePage, 0, wide, count, text + used, room, NULL, NULL)
-                  : 0;
-  if (whole > 0)
-    used += whole;
-  // Too long: character by character, a double-byte one or a surrogate
-  // pair whole or not at all.
-  for (int i = 0; whole <= 0 && i < count;) {
-    int width = IsHighSurrogate(wide[i]) && i + 1 < count ? 2 : 1;
-    char bytes[8];
-    int length = WideCharToMultiByte(codePage, 0, wide + i, width, bytes, sizeof bytes, NULL, NULL);
-    if (length <= 0 || length > size - 1 - used)
-      break;
-    memcpy(text + used, bytes, (size_t)length);
-    used += length;
-    i += width;
+// The text as the code page shows it, in Unicode still: a language's
+// English where the code page cannot hold it, look-alikes where it lacks a
+// letter. Longer than any text a code page's buffer takes.
+enum { SHOWN_SIZE = 3 * DATE_TEXT_SIZE };
+struct Shown {
+  WCHAR Text[SHOWN_SIZE];
+  int Length;
+};
+
+static void Add(struct Shown *shown, const WCHAR *text, int count) {
+  int room = SHOWN_SIZE - 1 - shown->Length;
+  if (count > room) {
+    count = room;
+    if (count > 0 && IsHighSurrogate(text[count - 1]))
+      count--;
   }
-  text[used] = 0;
-  return used;
+  if (count <= 0)
+    return;
+  memcpy(shown->Text + shown->Length, text, (size_t)count * sizeof(WCHAR));
+  shown->Length += count;
 }
 
 // The languages met in one text and whether the code page fits each,
@@ -54,18 +50,55 @@ static int LanguageFits(struct Fitting *fitting, LCID language, UINT codePage) {
 }
 
 // A run as the code page shows it: its own text where the code page holds
-// it (a language's only where it holds all of that language's names),
-// otherwise its English.
-static int AppendRun(const struct DateExpansion *expansion, const struct NameRun *run,
-                     UINT codePage, struct Fitting *fitting, char *text, int size, int used) {
-  WCHAR own[DATE_TEXT_SIZE + 1];
-  memcpy(own, expansion->Text + run->Start, run->Length * sizeof(WCHAR));
-  UseLookAlikes(own, run->Length, codePage);
-  if ((!run->Language || LanguageFits(fitting, run->Language, codePage)) &&
-      CodePageHolds(codePage, own, run->Length))
-    return AppendConverted(codePage, own, run->Length, text, size, used);
-  return AppendConverted(codePage, expansion->English + run->EnglishStart, run->EnglishLength, text,
-                         size, used);
+// it (a language's only where it holds all of that language's names; a
+// name is then known to fit), otherwise its English.
+static void AddRun(struct Shown *shown, const struct DateExpansion *expansion,
+                   const struct NameRun *run, UINT codePage, struct Fitting *fitting) {
+  int start = shown->Length;
+  int fits = !run->Language || LanguageFits(fitting, run->Language, codePage);
+  if (fits) {
+    Add(shown, expansion->Text + run->Start, run->Length);
+    UseLookAlikes(shown->Text + start, shown->Length - start, codePage);
+  }
+  if (fits && (run->Kind == RUN_NAME ||
+               CodePageHolds(codePage, shown->Text + start, shown->Length - start)))
+    return;
+  shown->Length = start;
+  Add(shown, expansion->English + run->EnglishStart, run->EnglishLength);
+}
+
+// The text in the code page, as many whole characters as fit before the
+// terminator; returns its length.
+static int Convert(UINT codePage, const WCHAR *wide, int count, char *text, int size) {
+  // ASCII is the same in every ANSI and OEM code page: no call needed.
+  int ascii = 0;
+  while (ascii < count && ascii < size - 1 && wide[ascii] < 0x80)
+    text[ascii] = (char)wide[ascii], ascii++;
+  if (ascii == count || ascii == size - 1) {
+    text[ascii] = 0;
+    return ascii;
+  }
+  int used = count > 0 && size > 1
+                 ? WideCharToMultiByte(codePage, 0, wide, count, text, size - 1, NULL, NULL)
+                 : 0;
+  if (used <= 0) {
+    used = 0;
+    // Too long: character by character, a double-byte one or a surrogate
+    // pair whole or not at all.
+    for (int i = 0; i < count;) {
+      int width = IsHighSurrogate(wide[i]) && i + 1 < count ? 2 : 1;
+      char bytes[8];
+      int length =
+          WideCharToMultiByte(codePage, 0, wide + i, width, bytes, sizeof bytes, NULL, NULL);
+      if (length <= 0 || length > size - 1 - used)
+        break;
+      memcpy(text + used, bytes, (size_t)length);
+      used += length;
+      i += width;
+    }
+  }
+  text[used] = 0;
+  return used;
 }
 
 int WriteExpansion(const struct DateExpansion *expansion, UINT codePage, char *text, int size) {
@@ -75,14 +108,16 @@ int WriteExpansion(const struct DateExpansion *expansion, UINT codePage, char *t
   struct Fitting fitting;
   fitting.Count = 0;
   UINT page = ActualCodePage(codePage);
-  int used = 0, at = 0;
+  struct Shown shown;
+  shown.Length = 0;
+  int at = 0;
   for (int i = 0; i <= expansion->RunCount; i++) {
     const struct NameRun *run = i < expansion->RunCount ? &expansion->Runs[i] : NULL;
     int end = run ? run->Start : expansion->Length;
-    used = AppendConverted(page, expansion->Text + at, end - at, text, size, used);
+    Add(&shown, expansion->Text + at, end - at);
     if (run)
-      used = AppendRun(expansion, run, page, &fitting, text, size, used);
+      AddRun(&shown, expansion, run, page, &fitting);
     at = run ? run->Start + run->Length : end;
   }
-  return used;
+  return Convert(page, shown.Text, shown.Length, text, size);
 }
