@@ -298,11 +298,34 @@ static int IsBesideDayNumber(const char *format, const char *at) {
   return 0;
 }
 
+static int ExpandFormat(DateExpansion *out, int used, const char *format, Moment *moment,
+                        int outerFlags);
+
+enum { ENGLISH_TEXT_SIZE = 64 };
+
+// The C locale's name, or layout, of the conversion into english (of
+// ENGLISH_TEXT_SIZE); its length, -1 when the letter has none.
+static int EnglishText(DateExpansion *out, int used, Moment *moment, char conversion, int flags,
+                       WCHAR *english) {
+  const char *layout = CLocaleLayout(conversion, flags & FLAG_ALT);
+  if (!layout)
+    return CLocaleName(conversion, &moment->record, english, ENGLISH_TEXT_SIZE);
+  // Expanded where the text goes on, in English, and taken back.
+  const char *language = moment->language;
+  moment->language = NULL;
+  int count = ExpandFormat(out, used, layout, moment, 0) - used;
+  moment->language = language;
+  count = count < ENGLISH_TEXT_SIZE ? count : ENGLISH_TEXT_SIZE - 1;
+  memcpy(english, out->Text + used, (size_t)count * sizeof(WCHAR));
+  out->Text[used] = 0;
+  return count;
+}
+
 // A name or layout: the C locale's English, or the language's in force
 // with that English beside it; -1 when the letter has none.
 static int AppendNamed(DateExpansion *out, int used, Moment *moment, char conversion, int flags) {
-  WCHAR english[64], own[128];
-  int englishCount = CLocaleText(conversion, flags & FLAG_ALT, &moment->record, english, 64);
+  WCHAR english[ENGLISH_TEXT_SIZE], own[128];
+  int englishCount = EnglishText(out, used, moment, conversion, flags, english);
   if (englishCount < 0)
     return -1;
   int genitive = moment->language && (conversion == 'b' || conversion == 'B') &&
@@ -403,9 +426,6 @@ static int TakesModifier(char modifier, char conversion) {
   const char *allowed = modifier == 'E' ? "cCxXyY" : "bBhdeHImMSuUVwWy";
   return conversion != 0 && FindChar(allowed, conversion) != NULL;
 }
-
-static int ExpandFormat(DateExpansion *out, int used, const char *format, Moment *moment,
-                        int outerFlags);
 
 // %Z: "UTC" for a UTC record, otherwise the zone's name as the system
 // gives it, standard or daylight as the record's moment has it there.

@@ -28,34 +28,13 @@ static void Add(struct Shown *shown, const WCHAR *text, int count) {
   shown->Length += count;
 }
 
-// The languages met in one text and whether the code page fits each,
-// asked once per text.
-enum { LANGUAGES_NOTED = 8 };
-struct Fitting {
-  int Count;
-  LCID Language[LANGUAGES_NOTED];
-  int Fits[LANGUAGES_NOTED];
-};
-
-static int LanguageFits(struct Fitting *fitting, LCID language, UINT codePage) {
-  for (int i = 0; i < fitting->Count; i++)
-    if (fitting->Language[i] == language)
-      return fitting->Fits[i];
-  int fits = LanguageFitsCodePage(language, codePage);
-  if (fitting->Count < LANGUAGES_NOTED) {
-    fitting->Language[fitting->Count] = language;
-    fitting->Fits[fitting->Count++] = fits;
-  }
-  return fits;
-}
-
 // A run as the code page shows it: its own text where the code page holds
 // it (a language's only where it holds all of that language's names; a
 // name is then known to fit), otherwise its English.
 static void AddRun(struct Shown *shown, const struct DateExpansion *expansion,
-                   const struct NameRun *run, UINT codePage, struct Fitting *fitting) {
+                   const struct NameRun *run, UINT codePage) {
   int start = shown->Length;
-  int fits = !run->Language || LanguageFits(fitting, run->Language, codePage);
+  int fits = !run->Language || LanguageFitsCodePage(run->Language, codePage);
   if (fits) {
     Add(shown, expansion->Text + run->Start, run->Length);
     UseLookAlikes(shown->Text + start, shown->Length - start, codePage);
@@ -72,8 +51,8 @@ static void AddRun(struct Shown *shown, const struct DateExpansion *expansion,
 static int Convert(UINT codePage, const WCHAR *wide, int count, char *text, int size) {
   // ASCII is the same in every ANSI and OEM code page: no call needed.
   int ascii = 0;
-  while (ascii < count && ascii < size - 1 && wide[ascii] < 0x80)
-    text[ascii] = (char)wide[ascii], ascii++;
+  for (; ascii < count && ascii < size - 1 && wide[ascii] < 0x80; ascii++)
+    text[ascii] = (char)wide[ascii];
   if (ascii == count || ascii == size - 1) {
     text[ascii] = 0;
     return ascii;
@@ -105,9 +84,6 @@ int WriteExpansion(const struct DateExpansion *expansion, UINT codePage, char *t
   if (!text || size <= 0)
     return 0;
   text[0] = 0;
-  struct Fitting fitting;
-  fitting.Count = 0;
-  UINT page = ActualCodePage(codePage);
   struct Shown shown;
   shown.Length = 0;
   int at = 0;
@@ -116,8 +92,8 @@ int WriteExpansion(const struct DateExpansion *expansion, UINT codePage, char *t
     int end = run ? run->Start : expansion->Length;
     Add(&shown, expansion->Text + at, end - at);
     if (run)
-      AddRun(&shown, expansion, run, page, &fitting);
+      AddRun(&shown, expansion, run, codePage);
     at = run ? run->Start + run->Length : end;
   }
-  return Convert(page, shown.Text, shown.Length, text, size);
+  return Convert(codePage, shown.Text, shown.Length, text, size);
 }

@@ -112,31 +112,28 @@ static int WriteClipboardTexts(const DateExpansion *expansion, char *ansi) {
 }
 
 // The Unicode text as long as a delivered text may be, a surrogate pair
-// whole or not at all.
-static void CutUnicodeText(const DateExpansion *expansion, WCHAR *wide) {
-  int length = expansion->Length < DATE_TEXT_SIZE ? expansion->Length : DATE_TEXT_SIZE - 1;
-  if (length > 0 && expansion->Text[length - 1] >= 0xD800 && expansion->Text[length - 1] < 0xDC00 &&
-      length < expansion->Length)
-    length--;
-  memcpy(wide, expansion->Text, (size_t)length * sizeof(WCHAR));
-  wide[length] = 0;
+// whole or not at all: the expansion keeps one character more.
+static void CutUnicodeText(DateExpansion *expansion) {
+  WCHAR *last = &expansion->Text[DATE_TEXT_SIZE - 2];
+  if (expansion->Length >= DATE_TEXT_SIZE && *last >= 0xD800 && *last < 0xDC00)
+    *last = 0;
+  expansion->Text[DATE_TEXT_SIZE - 1] = 0;
 }
 
 // Replaces the clipboard's contents with the expansion: CF_TEXT in the
 // ANSI code page, CF_UNICODETEXT, which other programs read first, and
 // CF_OEMTEXT when the system would make it otherwise; 1 when the text was
 // put.
-static int PutExpandedText(const DateExpansion *expansion, const char *ansi) {
+static int PutExpandedText(DateExpansion *expansion, const char *ansi) {
   HWND owner = GetWindow(NULL, GW_HWNDFIRST);
   OpenClipboard(owner);
   EmptyClipboard();
-  WCHAR wide[DATE_TEXT_SIZE];
-  CutUnicodeText(expansion, wide);
-  HGLOBAL oem = OwnOemText(wide);
+  CutUnicodeText(expansion);
+  HGLOBAL oem = OwnOemText(expansion->Text);
   int placed = PlaceOnClipboard(CF_TEXT, TextBlock(ansi));
   DWORD error = GetLastError();
   if (placed)
-    PlaceOnClipboard(CF_UNICODETEXT, TextBlock(wide));
+    PlaceOnClipboard(CF_UNICODETEXT, TextBlock(expansion->Text));
   if (placed && oem)
     PlaceOnClipboard(CF_OEMTEXT, oem);
   else if (oem)

@@ -18,13 +18,17 @@ enum {
   NAME_COUNT = 64
 };
 
-enum { CODE_SIZE = 16, POOL_SIZE = 2048, SLOT_COUNT = 4, WIDE_NAME_SIZE = 64 };
+enum { CODE_SIZE = 16, POOL_SIZE = 2048, SLOT_COUNT = 4, WIDE_NAME_SIZE = 64, FITS_KEPT = 4 };
 
 // One language's names in Unicode, packed; an empty name is one Windows
 // lacks.
 struct NameSlot {
   char Code[CODE_SIZE]; // as the format gave it, in lower case
   LCID Language;        // 0: unknown
+  // The code pages asked whether they hold every name, and the answers.
+  UINT FitPage[FITS_KEPT];
+  int Fits[FITS_KEPT];
+  int NextFit;
   WORD Start[NAME_COUNT + 1];
   WCHAR Pool[POOL_SIZE];
 };
@@ -84,9 +88,29 @@ static LCID FindLanguage(const char *code) {
 // as Ukrainian and Belarusian users of code page 866 write them, ΐ and ΰ
 // as Greek users of 737 (whose "Μαΐου" would otherwise leave Greek out),
 // and the apostrophe and narrow blank of Windows' own names and dates.
-static const WCHAR LookAlikes[][2] = {{0x0456, 'i'},    {0x0406, 'I'},    {0x0491, 0x0433},
-                                      {0x0490, 0x0413}, {0x0390, 0x03CA}, {0x03B0, 0x03CB},
-                                      {0x02BC, '\''},   {0x2019, '\''},   {0x202F, ' '}};
+static WCHAR LookAlikeOf(WCHAR letter) {
+  switch (letter) {
+  case 0x0456:
+    return 'i';
+  case 0x0406:
+    return 'I';
+  case 0x0491:
+    return 0x0433;
+  case 0x0490:
+    return 0x0413;
+  case 0x0390:
+    return 0x03CA;
+  case 0x03B0:
+    return 0x03CB;
+  case 0x02BC:
+  case 0x2019:
+    return '\'';
+  case 0x202F:
+    return ' ';
+  default:
+    return 0;
+  }
+}
 
 UINT ActualCodePage(UINT codePage) {
   return codePage == CP_ACP ? GetACP() : codePage == CP_OEMCP ? GetOEMCP() : codePage;
@@ -107,10 +131,11 @@ int CodePageHolds(UINT codePage, const WCHAR *text, int count) {
 }
 
 void UseLookAlikes(WCHAR *text, int count, UINT codePage) {
-  for (int i = 0; i < count; i++)
-    for (const WCHAR *pair : LookAlikes)
-      if (text[i] == pair[0] && !CodePageHolds(codePage, text + i, 1))
-        text[i] = pair[1];
+  for (int i = 0; i < count; i++) {
+    WCHAR alike = LookAlikeOf(text[i]);
+    if (alike && !CodePageHolds(codePage, text + i, 1))
+      text[i] = alike;
+  }
 }
 
 // A genitive month is what Windows writes after a day number: the day and
@@ -177,6 +202,8 @@ static struct NameSlot *SlotFor(const char *code) {
   if (slot) {
     strcpy(slot->Code, code);
     slot->Language = FindLanguage(code);
+    memset(slot->FitPage, 0, sizeof slot->FitPage);
+    slot->NextFit = 0;
     FillSlot(slot);
   }
   return slot;
@@ -286,13 +313,21 @@ int LanguageText(const char *code, int length, char conversion, int flag, int ge
   return count;
 }
 
-// Whether codePage holds each name of the language, with the look-alikes.
-static int NamesFit(LCID language, UINT codePage) {
+// The slot that holds the language's names, if one still does.
+static struct NameSlot *SlotOfLanguage(LCID language) {
+  for (struct NameSlot *slot : Slots)
+    if (slot && slot->Language == language)
+      return slot;
+  return NULL;
+}
+
+// Whether codePage holds each of the slot's names, with the look-alikes.
+static int NamesFit(const struct NameSlot *slot, UINT codePage) {
   for (int index = 0; index < NAME_COUNT; index++) {
     WCHAR name[WIDE_NAME_SIZE];
-    int count = ReadWideName(language, index, name) - 1;
-    if (count <= 0)
-      continue;
+    int count = slot->Start[index + 1] - slot->Start[index];
+    count = count < WIDE_NAME_SIZE ? count : WIDE_NAME_SIZE;
+    memcpy(name, slot->Pool + slot->Start[index], (size_t)count * sizeof(WCHAR));
     UseLookAlikes(name, count, codePage);
     if (!CodePageHolds(codePage, name, count))
       return 0;
@@ -300,33 +335,25 @@ static int NamesFit(LCID language, UINT codePage) {
   return 1;
 }
 
-// What was found for a language and a code page, kept: few pairs meet in
-// one process.
-enum { FITS_KEPT = 16 };
-static struct {
-  LCID Language;
-  UINT CodePage;
-  int Fits;
-} Fitting[FITS_KEPT];
-static int NextFitting;
-
+// Decided once per code page and kept with the names; a language whose
+// names no slot holds any more (read by another thread meanwhile) is
+// written in English.
 int LanguageFitsCodePage(LCID language, UINT codePage) {
   UINT page = ActualCodePage(codePage);
-  int fits = -1;
+  int fits = 0;
   LockNames();
-  for (int i = 0; i < FITS_KEPT && fits < 0; i++)
-    if (Fitting[i].Language == language && Fitting[i].CodePage == page)
-      fits = Fitting[i].Fits;
-  UnlockNames();
-  if (fits >= 0)
-    return fits;
-  fits = NamesFit(language, page);
-  LockNames();
-  int slot = NextFitting;
-  NextFitting = (NextFitting + 1) % FITS_KEPT;
-  Fitting[slot].Language = language;
-  Fitting[slot].CodePage = page;
-  Fitting[slot].Fits = fits;
+  struct NameSlot *slot = SlotOfLanguage(language);
+  int kept = FITS_KEPT;
+  for (int i = 0; slot && i < FITS_KEPT; i++)
+    kept = slot->FitPage[i] == page ? i : kept;
+  if (slot && kept < FITS_KEPT)
+    fits = slot->Fits[kept];
+  else if (slot) {
+    fits = NamesFit(slot, page);
+    slot->FitPage[slot->NextFit] = page;
+    slot->Fits[slot->NextFit] = fits;
+    slot->NextFit = (slot->NextFit + 1) % FITS_KEPT;
+  }
   UnlockNames();
   return fits;
 }
@@ -353,7 +380,6 @@ void ReleaseLocaleNames(void) {
       GlobalFree(slot);
     slot = NULL;
   }
-  memset(Fitting, 0, sizeof Fitting);
   UnlockNames();
 }
 
