@@ -190,9 +190,17 @@ static void FillSlot(struct NameSlot *slot) {
   slot->Start[NAME_COUNT] = (WORD)used;
 }
 
+// Codes compared here rather than by the runtime, whose calls cost under
+// Wine as much as a name's whole expansion.
+static int SameCode(const char *a, const char *b) {
+  while (*a && *a == *b)
+    a++, b++;
+  return *a == *b;
+}
+
 static struct NameSlot *SlotFor(const char *code) {
   for (struct NameSlot *slot : Slots)
-    if (slot && strcmp(slot->Code, code) == 0)
+    if (slot && SameCode(slot->Code, code))
       return slot;
   struct NameSlot **place = &Slots[NextSlot];
   NextSlot = (NextSlot + 1) % SLOT_COUNT;
@@ -290,9 +298,11 @@ int LanguageText(const char *code, int length, char conversion, int flag, int ge
                  const struct tm *record, WCHAR *text, int size, LCID *language) {
   // The layouts first, then the names.
   static const char Conversions[] = "cxXaAbBp";
-  const char *named = conversion ? strchr(Conversions, conversion) : NULL;
+  const char *named = Conversions;
+  while (*named && *named != conversion)
+    named++;
   char key[CODE_SIZE];
-  if (!named || length < 0 || length >= CODE_SIZE || size <= 0)
+  if (!*named || !conversion || length < 0 || length >= CODE_SIZE || size <= 0)
     return -1;
   for (int i = 0; i < length; i++)
     key[i] = (char)(code[i] >= 'A' && code[i] <= 'Z' ? code[i] + 32 : code[i]);
