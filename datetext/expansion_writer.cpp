@@ -13,6 +13,8 @@ enum { SHOWN_SIZE = 3 * DATE_TEXT_SIZE };
 struct Shown {
   WCHAR Text[SHOWN_SIZE];
   int Length;
+  LCID Language; // the language of the last run, and whether it fits
+  int LanguageFits;
 };
 
 static void Add(struct Shown *shown, const WCHAR *text, int count) {
@@ -34,7 +36,12 @@ static void Add(struct Shown *shown, const WCHAR *text, int count) {
 static void AddRun(struct Shown *shown, const struct DateExpansion *expansion,
                    const struct NameRun *run, UINT codePage) {
   int start = shown->Length;
-  int fits = !run->Language || LanguageFitsCodePage(run->Language, codePage);
+  // Runs of one language follow each other: asked once for them.
+  if (run->Language && run->Language != shown->Language) {
+    shown->Language = run->Language;
+    shown->LanguageFits = LanguageFitsCodePage(run->Language, codePage);
+  }
+  int fits = !run->Language || shown->LanguageFits;
   if (fits) {
     Add(shown, expansion->Text + run->Start, run->Length);
     UseLookAlikes(shown->Text + start, shown->Length - start, codePage);
@@ -86,6 +93,7 @@ int WriteExpansion(const struct DateExpansion *expansion, UINT codePage, char *t
   text[0] = 0;
   struct Shown shown;
   shown.Length = 0;
+  shown.Language = 0;
   int at = 0;
   for (int i = 0; i <= expansion->RunCount; i++) {
     const struct NameRun *run = i < expansion->RunCount ? &expansion->Runs[i] : NULL;
