@@ -14,6 +14,7 @@
 #include "support/plugin_fixture.h"
 #ifndef _WIN32
 #include "datetext/zone_scope.h"
+#include "winsubset_control.h"
 #endif
 
 // Monday, 7 December 2026, 14:05:09.
@@ -33,9 +34,9 @@ static std::string Repeated(const char *text, int times) {
 
 // UTF-8 written here, in codePage's bytes.
 static std::string InCodePage(UINT codePage, const char *utf8) {
-  WCHAR wide[1024];
-  char text[2048];
-  MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide, 1024);
+  static WCHAR wide[4096];
+  static char text[8192];
+  MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide, 4096);
   WideCharToMultiByte(codePage, 0, wide, -1, text, sizeof text, NULL, NULL);
   return text;
 }
@@ -51,6 +52,9 @@ struct CodePageCase {
 static const CodePageCase CodePageCases[] = {
     {1251, 866, "%{ru}%A %d %B", "понедельник 07 декабря", "понедельник 07 декабря",
      "понедельник 07 декабря"},
+    {1252, 437, "%{ru}%A %d %B", "Monday 07 December", "Monday 07 December",
+     "понедельник 07 декабря"},
+    {932, 932, "%{ru}%A", "понедельник", "понедельник", "понедельник"},
 #ifdef _WIN32
     // 1251 has і, 866 only its look-alike.
     {1251, 866, "%{uk}%A", "понеділок", "понедiлок", "понеділок"},
@@ -61,9 +65,23 @@ static const CodePageCase CodePageCases[] = {
     {1253, 737, "%{el}%A", "Δευτέρα", "Δευτέρα", "Δευτέρα"},
     {1253, 737, "%{ru}%B %{el}%p", "December μ.μ.", "December μ.μ.", "декабрь μ.μ."},
     {932, 932, "%{ja}%A %B", "月曜日 12月", "月曜日 12月", "月曜日 12月"},
-    {932, 932, "%{ru}%A", "понедельник", "понедельник", "понедельник"},
 #endif
 };
+
+// Under Wine the system's code pages decide which cases run; natively the
+// subset takes each system's in turn.
+static bool OnSystem(UINT ansi, UINT oem) {
+#ifndef _WIN32
+  WinSubset_SetCodePages(ansi, oem);
+#endif
+  return GetACP() == ansi && GetOEMCP() == oem;
+}
+
+static void BackToTheFirstSystem(void) {
+#ifndef _WIN32
+  WinSubset_SetCodePages(1251, 866);
+#endif
+}
 
 typedef PluginTest CodePageTextsTest;
 
@@ -79,7 +97,7 @@ TEST_F(CodePageTextsTest, EachClipboardTextIsInItsOwnCodePage) {
   const struct tm moment = December7();
   int ran = 0;
   for (const CodePageCase &c : CodePageCases) {
-    if (c.ansi != GetACP() || c.oem != GetOEMCP())
+    if (!OnSystem(c.ansi, c.oem))
       continue;
     ran++;
     char oem[DATE_TEXT_SIZE];
@@ -91,27 +109,50 @@ TEST_F(CodePageTextsTest, EachClipboardTextIsInItsOwnCodePage) {
     EXPECT_EQ(InCodePage(c.oem, c.oemText), ClipboardText(CF_OEMTEXT))
         << "CF_OEMTEXT of " << c.format;
   }
+  BackToTheFirstSystem();
   if (!ran)
     GTEST_SKIP() << "no case for code pages " << GetACP() << "/" << GetOEMCP();
+}
+
+// The first `count` characters of a UTF-8 text.
+static std::string FirstCharacters(const std::string &utf8, int count) {
+  static WCHAR wide[4096];
+  static char text[8192];
+  MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, wide, 4096);
+  wide[count] = 0;
+  WideCharToMultiByte(CP_UTF8, 0, wide, -1, text, sizeof text, NULL, NULL);
+  return text;
 }
 
 // A double-byte code page: a text cut at the buffer's end never ends in a
 // lone lead byte, and stays terminated inside the buffer.
 TEST_F(CodePageTextsTest, CutsFallOnCharacterBoundaries) {
-  if (GetACP() != 932 || GetOEMCP() != 932)
+  if (!OnSystem(932, 932))
     GTEST_SKIP() << "not a Japanese system";
   const struct tm moment = December7();
-  std::string format = "%{ja}" + Repeated("%A", 100);
-  std::string whole = InCodePage(932, Repeated("月曜日", 85).c_str()); // 510 bytes
-  char text[DATE_TEXT_SIZE + 8];
-  memset(text, '#', sizeof text);
-  ExpandDateText(text, DATE_TEXT_SIZE, format.c_str(), &moment);
-  EXPECT_EQ(whole, text) << "85 whole names of 3 characters, 510 bytes";
-  EXPECT_EQ('#', text[DATE_TEXT_SIZE]) << "nothing written past the buffer";
-  PutHoralis(format.c_str(), &moment);
-  EXPECT_EQ(whole, ClipboardText()) << "CF_TEXT";
-  EXPECT_EQ(Repeated("月曜日", 100).substr(0, 511 * 3 - 3), ClipboardUnicodeText())
-      << "CF_UNICODETEXT: 511 characters, cut between two of them";
+  const struct {
+    const char *language, *name;
+  } cases[] = {
+      {"%{ru}", "понедельник"},
+#ifdef _WIN32
+      {"%{ja}", "月曜日"},
+#endif
+  };
+  for (const auto &c : cases) {
+    std::string format = c.language + Repeated("%A", 100);
+    // Every character two bytes: 255 of them, 510 bytes.
+    std::string whole = InCodePage(932, Repeated(c.name, 100).c_str()).substr(0, 510);
+    char text[DATE_TEXT_SIZE + 8];
+    memset(text, '#', sizeof text);
+    ExpandDateText(text, DATE_TEXT_SIZE, format.c_str(), &moment);
+    EXPECT_EQ(whole, text) << "the editor's text of " << c.name;
+    EXPECT_EQ('#', text[DATE_TEXT_SIZE]) << "nothing written past the buffer";
+    PutHoralis(format.c_str(), &moment);
+    EXPECT_EQ(whole, ClipboardText()) << "CF_TEXT of " << c.name;
+    EXPECT_EQ(FirstCharacters(Repeated(c.name, 100), 511), ClipboardUnicodeText())
+        << "CF_UNICODETEXT of " << c.name << ": 511 characters";
+  }
+  BackToTheFirstSystem();
 }
 
 TEST_F(CodePageTextsTest, ANamedZoneGivesTheSameTimeInEveryText) {
