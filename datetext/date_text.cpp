@@ -2,6 +2,7 @@
 
 #include <string.h>
 
+#include "datetext/c_locale_text.h"
 #include "datetext/civil_date.h"
 #include "datetext/date_offset.h"
 #include "datetext/local_time.h"
@@ -9,9 +10,6 @@
 
 char DateText[DATE_TEXT_SIZE];
 
-// What the runtime's strftime is asked for: the conversions every C runtime
-// the DLL may meet writes the same way (others would make some runtimes end
-// the process, or write something else on each).
 // strchr of our own: under Wine the runtime's costs a tenth of a whole
 // expansion, and a format is searched character by character.
 static const char *FindChar(const char *text, char wanted) {
@@ -23,7 +21,9 @@ static const char *FindChar(const char *text, char wanted) {
   }
 }
 
-static int IsRuntimeConversion(char c) {
+// The conversions of the C runtimes, which the plugin writes as the
+// Windows runtime does in the C locale; with GNU's they make the set.
+static int IsClassicConversion(char c) {
   return c != 0 && FindChar("aAbBcdHIjmMpSUwWxXyYZ%", c) != NULL;
 }
 
@@ -31,8 +31,8 @@ static int Clamp(int value, int low, int high) {
   return value < low ? low : value > high ? high : value;
 }
 
-// The calendar's years, 1601 to 9999. Some runtimes also end the process
-// for fields out of range; a record from another module may hold anything.
+// The calendar's years, 1601 to 9999; a record from another module may
+// hold anything.
 static void ClampTimeRecord(struct tm *record) {
   record->tm_sec = Clamp(record->tm_sec, 0, 59);
   record->tm_min = Clamp(record->tm_min, 0, 59);
@@ -44,18 +44,76 @@ static void ClampTimeRecord(struct tm *record) {
   record->tm_yday = Clamp(record->tm_yday, 0, 365);
 }
 
-// Appends up to `count` characters; an expansion longer than the buffer is
-// cut, so the text is always terminated inside it.
-static int Append(char *buffer, int size, int used, const char *text, int count) {
-  int room = size - 1 - used;
-  if (count > room)
+static int IsHighSurrogate(WCHAR c) { return c >= 0xD800 && c < 0xDC00; }
+
+// Appends up to `count` characters; an expansion longer than the text is
+// cut, never inside a surrogate pair, and the text stays terminated.
+static int Append(DateExpansion *out, int used, const WCHAR *text, int count) {
+  int room = DATE_TEXT_SIZE - used;
+  if (count > room) {
     count = room;
+    if (count > 0 && IsHighSurrogate(text[count - 1]))
+      count--;
+  }
   if (count > 0) {
-    memcpy(buffer + used, text, (size_t)count);
+    memcpy(out->Text + used, text, (size_t)count * sizeof(WCHAR));
     used += count;
   }
-  buffer[used] = 0;
+  out->Text[used] = 0;
   return used;
+}
+
+// The plugin's own ASCII pieces: digits, offsets, "UTC".
+static int AppendAscii(DateExpansion *out, int used, const char *text, int count) {
+  for (int i = 0; i < count && used < DATE_TEXT_SIZE; i++)
+    out->Text[used++] = (WCHAR)(unsigned char)text[i];
+  out->Text[used] = 0;
+  return used;
+}
+
+// The format's own text, decoded from the OEM code page; a cut keeps a
+// double-byte character whole or leaves it out.
+static int AppendFormatText(DateExpansion *out, int used, const char *text, int count) {
+  int room = DATE_TEXT_SIZE - used;
+  if (count > room) {
+    int whole = 0;
+    while (whole < room)
+      whole += IsDBCSLeadByteEx(CP_OEMCP, (BYTE)text[whole]) ? 2 : 1;
+    count = whole > room ? whole - 2 : whole;
+  }
+  // ASCII is the same in every OEM code page: no call needed.
+  int ascii = 0;
+  while (ascii < count && (signed char)text[ascii] >= 0)
+    ascii++;
+  if (ascii == count)
+    return AppendAscii(out, used, text, count);
+  int decoded =
+      count > 0 ? MultiByteToWideChar(CP_OEMCP, 0, text, count, out->Text + used, room) : 0;
+  used += decoded > 0 ? decoded : 0;
+  out->Text[used] = 0;
+  return used;
+}
+
+// A language's text, or a zone's name (language 0), with the English that
+// stands for it in a code page that cannot hold it.
+static int AppendRun(DateExpansion *out, int used, const WCHAR *own, int count,
+                     const WCHAR *english, int englishCount, LCID language, int kind) {
+  int next = Append(out, used, own, count);
+  if (next == used || out->RunCount >= NAME_RUN_LIMIT)
+    return next;
+  int room = ENGLISH_POOL_SIZE - out->EnglishUsed;
+  englishCount = englishCount < room ? englishCount : room;
+  struct NameRun *run = &out->Runs[out->RunCount++];
+  run->Start = (WORD)used;
+  run->Length = (WORD)(next - used);
+  run->EnglishStart = (WORD)out->EnglishUsed;
+  run->EnglishLength = (WORD)(englishCount > 0 ? englishCount : 0);
+  run->Language = language;
+  run->Kind = kind;
+  if (englishCount > 0)
+    memcpy(out->English + out->EnglishUsed, english, (size_t)englishCount * sizeof(WCHAR));
+  out->EnglishUsed += run->EnglishLength;
+  return next;
 }
 
 // What one expansion knows of its moment: the record and, read once when a
@@ -68,13 +126,11 @@ struct Moment {
   int zoneKnown; // the offset could be told
   int offset;    // minutes east of UTC
   // The names' language: the code after "%{" in force, null for the
-  // runtime's names; the code page the text goes out in.
+  // C locale's English names.
   const char *language;
   int languageLength;
-  UINT codePage;
   const char *format; // the whole format, which decides the genitive
   const char *at;     // the conversion of the format being expanded
-  int namesAsked;     // a name or layout was asked of a language
   // Where the blocks put the moment, once the first is met: the record
   // the expansion began from (in UTC when startUtc), the offset it was read
   // with when known, and the zone and offset in force; the zone %Z names
@@ -97,13 +153,14 @@ static void ReadZone(Moment *moment) {
     return;
   int daylight;
   moment->zoneKnown = ReadLocalOffset(&moment->record, &moment->offset, &daylight);
-  if (moment->isNow)
+  // A record that leaves it open takes the zone's rules for its moment.
+  if (moment->isNow || moment->record.tm_isdst < 0)
     moment->record.tm_isdst = daylight;
 }
 
 // "+hhmm", or "+hh:mm" with the colon; nothing when the offset cannot be
 // told, rather than a wrong one.
-static int AppendOffset(char *buffer, int size, int used, Moment *moment, int colon) {
+static int AppendOffset(DateExpansion *out, int used, Moment *moment, int colon) {
   ReadZone(moment);
   if (!moment->zoneKnown)
     return used;
@@ -112,7 +169,7 @@ static int AppendOffset(char *buffer, int size, int used, Moment *moment, int co
                   (char)('0' + minutes / 60 % 10), ':'};
   text[3 + colon] = (char)('0' + minutes % 60 / 10);
   text[4 + colon] = (char)('0' + minutes % 10);
-  return Append(buffer, size, used, text, 5 + colon);
+  return AppendAscii(out, used, text, 5 + colon);
 }
 
 // A conversion's flags: the runtime's "#" (no padding; the long date for
@@ -175,7 +232,7 @@ static int NumberFor(const struct tm *t, char conversion) {
 
 // A number in its width, padded with zeros (blanks for %e) unless a flag
 // says otherwise.
-static int AppendNumber(char *buffer, int size, int used, const struct tm *t, char conversion,
+static int AppendNumber(DateExpansion *out, int used, const struct tm *t, char conversion,
                         int flags) {
   int place = (int)(FindChar(NumericConversions, conversion) - NumericConversions);
   int width = flags & (FLAG_ALT | FLAG_NO_PAD) ? 1 : NumericWidths[place] - '0';
@@ -189,7 +246,7 @@ static int AppendNumber(char *buffer, int size, int used, const struct tm *t, ch
     char digit = value || !count ? (char)('0' + value % 10) : pad;
     digits[sizeof digits - 1 - count++] = digit;
   }
-  return Append(buffer, size, used, digits + sizeof digits - count, count);
+  return AppendAscii(out, used, digits + sizeof digits - count, count);
 }
 
 // One piece of a format: a conversion (its letter), a block ('{') or a
@@ -241,18 +298,47 @@ static int IsBesideDayNumber(const char *format, const char *at) {
   return 0;
 }
 
-// A name or layout in the language in force; -1 for the runtime's.
-static int AppendLocaleText(char *buffer, int size, int used, Moment *moment, char conversion,
-                            int flags) {
-  if (!moment->language || !FindChar("aAbBpcxX", conversion))
+static int ExpandFormat(DateExpansion *out, int used, const char *format, Moment *moment,
+                        int outerFlags);
+
+enum { ENGLISH_TEXT_SIZE = 64 };
+
+// The C locale's name, or layout, of the conversion into english (of
+// ENGLISH_TEXT_SIZE); its length, -1 when the letter has none.
+static int EnglishText(DateExpansion *out, int used, Moment *moment, char conversion, int flags,
+                       WCHAR *english) {
+  const char *layout = CLocaleLayout(conversion, flags & FLAG_ALT);
+  if (!layout)
+    return CLocaleName(conversion, &moment->record, english, ENGLISH_TEXT_SIZE);
+  // Expanded where the text goes on, in English, and taken back.
+  const char *language = moment->language;
+  moment->language = NULL;
+  int count = ExpandFormat(out, used, layout, moment, 0) - used;
+  moment->language = language;
+  count = count < ENGLISH_TEXT_SIZE ? count : ENGLISH_TEXT_SIZE - 1;
+  memcpy(english, out->Text + used, (size_t)count * sizeof(WCHAR));
+  out->Text[used] = 0;
+  return count;
+}
+
+// A name or layout: the C locale's English, or the language's in force
+// with that English beside it; -1 when the letter has none.
+static int AppendNamed(DateExpansion *out, int used, Moment *moment, char conversion, int flags) {
+  WCHAR english[ENGLISH_TEXT_SIZE], own[128];
+  int englishCount = EnglishText(out, used, moment, conversion, flags, english);
+  if (englishCount < 0)
     return -1;
-  moment->namesAsked = 1;
-  int genitive =
-      (conversion == 'b' || conversion == 'B') && IsBesideDayNumber(moment->format, moment->at);
-  char text[128];
-  int count = LocaleText(moment->language, moment->languageLength, moment->codePage, conversion,
-                         flags & FLAG_ALT, genitive, &moment->record, text, sizeof text);
-  return count < 0 ? -1 : Append(buffer, size, used, text, count);
+  int genitive = moment->language && (conversion == 'b' || conversion == 'B') &&
+                 IsBesideDayNumber(moment->format, moment->at);
+  LCID language = 0;
+  int count = moment->language
+                  ? LanguageText(moment->language, moment->languageLength, conversion,
+                                 flags & FLAG_ALT, genitive, &moment->record, own, 128, &language)
+                  : -1;
+  if (count < 0)
+    return Append(out, used, english, englishCount);
+  int kind = FindChar("cxX", conversion) ? RUN_LAYOUT : RUN_NAME;
+  return AppendRun(out, used, own, count, english, englishCount, language, kind);
 }
 
 // The moment as the first block finds it, before any block moved it.
@@ -341,77 +427,44 @@ static int TakesModifier(char modifier, char conversion) {
   return conversion != 0 && FindChar(allowed, conversion) != NULL;
 }
 
-static int ExpandFormat(char *buffer, int size, int used, const char *format, Moment *moment,
-                        int outerFlags);
-
-// The runtime takes the years 1900 to 9999 only. The Gregorian calendar
-// repeats every 400 years (146097 days, whole weeks), so an earlier year
-// goes to it 400 years on: weekday, day of the year and leap day alike.
-static const int CalendarCycle = 400;
-
-static int IsShiftedForRuntime(const struct tm *record) { return record->tm_year < 0; }
-
-static void WriteFourDigits(char *text, int value) {
-  for (int i = 3; i >= 0; i--, value /= 10)
-    text[i] = (char)('0' + value % 10);
-}
-
-static int IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// A full year the runtime wrote for the shifted record (a locale's %c or %x
-// may hold one) is put back to the true one; same length, so in place.
-static void PutTrueYearBack(char *text, int trueYear) {
-  char shifted[5] = {0};
-  WriteFourDigits(shifted, trueYear + CalendarCycle);
-  for (char *at = strstr(text, shifted); at; at = strstr(at + 4, shifted))
-    if ((at == text || !IsDigit(at[-1])) && !IsDigit(at[4]))
-      WriteFourDigits(at, trueYear);
-}
-
-// A conversion of the runtime's own, for any year of the calendar.
-static int AppendFromRuntime(char *buffer, int size, int used, const struct tm *record,
-                             const char *single) {
-  struct tm runtimeRecord = *record;
-  int shifted = IsShiftedForRuntime(record);
-  runtimeRecord.tm_year += shifted ? CalendarCycle : 0;
-  char expansion[256];
-  size_t count = strftime(expansion, sizeof expansion, single, &runtimeRecord);
-  expansion[count] = 0;
-  if (shifted)
-    PutTrueYearBack(expansion, record->tm_year + 1900);
-  return Append(buffer, size, used, expansion, (int)count);
+// %Z: "UTC" for a UTC record, otherwise the zone's name as the system
+// gives it, standard or daylight as the record's moment has it there.
+static int AppendZoneName(DateExpansion *out, int used, Moment *moment) {
+  if (moment->utc)
+    return AppendAscii(out, used, "UTC", 3);
+  ReadZone(moment);
+  WCHAR name[ZONE_NAME_SIZE];
+  const TimeZoneRef *zone = moment->zoned ? &moment->zone : &LocalTimeZone;
+  int length = ZoneNameW(zone, moment->record.tm_isdst > 0, name, ZONE_NAME_SIZE);
+  return AppendRun(out, used, name, length, NULL, 0, 0, RUN_ZONE);
 }
 
 // One conversion at `conversion`; returns the new length, or -1 when the
 // letter is none of the set.
-static int AppendConversion(char *buffer, int size, int used, Moment *moment, char conversion,
+static int AppendConversion(DateExpansion *out, int used, Moment *moment, char conversion,
                             int flags) {
-  if (conversion == 'Z' && moment->utc)
-    return Append(buffer, size, used, "UTC", 3);
-  if (conversion == 'Z' && moment->zoned) {
-    char name[64];
-    UINT codePage = moment->codePage == NAMES_FOR_CLIPBOARD ? CP_OEMCP : moment->codePage;
-    int length = ZoneName(&moment->zone, moment->record.tm_isdst > 0, codePage, name, sizeof name);
-    return Append(buffer, size, used, name, length);
-  }
+  if (conversion == 'Z')
+    return AppendZoneName(out, used, moment);
   if (conversion == 'z')
-    return AppendOffset(buffer, size, used, moment, (flags & FLAG_COLON) != 0);
-  int named = AppendLocaleText(buffer, size, used, moment, conversion, flags);
+    return AppendOffset(out, used, moment, (flags & FLAG_COLON) != 0);
+  if (conversion == '%')
+    return AppendAscii(out, used, "%", 1);
+  int named = AppendNamed(out, used, moment, conversion, flags);
   if (named >= 0)
     return named;
   if (conversion != 0 && FindChar(NumericConversions, conversion))
-    return AppendNumber(buffer, size, used, &moment->record, conversion, flags);
-  int alt = (flags & FLAG_ALT) != 0;
-  if (IsRuntimeConversion(conversion)) {
-    if (conversion == 'Z')
-      ReadZone(moment); // the name follows the daylight flag
-    char single[4] = {'%', alt ? '#' : conversion, alt ? conversion : '\0', 0};
-    return AppendFromRuntime(buffer, size, used, &moment->record, single);
-  }
+    return AppendNumber(out, used, &moment->record, conversion, flags);
   for (const char *composite : Composites)
     if (composite[0] == conversion)
-      return ExpandFormat(buffer, size, used, composite + 1, moment, flags & FLAG_ALT);
+      return ExpandFormat(out, used, composite + 1, moment, flags & FLAG_ALT);
   return -1;
+}
+
+// Upper case from `from` on, the English of the runs there too.
+static void ToUpperCase(DateExpansion *out, int from, int to) {
+  CharUpperBuffW(out->Text + from, (DWORD)(to - from));
+  for (int i = out->RunCount - 1; i >= 0 && out->Runs[i].Start >= from; i--)
+    CharUpperBuffW(out->English + out->Runs[i].EnglishStart, out->Runs[i].EnglishLength);
 }
 
 static const char *TakeConversion(const char *percent, int *flags) {
@@ -435,7 +488,7 @@ static const char *TakeConversion(const char *percent, int *flags) {
 int ConversionLength(const char *percent, int *known) {
   int flags;
   const char *q = TakeConversion(percent, &flags);
-  *known = *q && (*q == 'z' || IsRuntimeConversion(*q) || FindChar(NumericConversions, *q));
+  *known = *q && (*q == 'z' || IsClassicConversion(*q) || FindChar(NumericConversions, *q));
   for (const char *composite : Composites)
     *known |= *q && composite[0] == *q;
   return (int)(q - percent) + (*q != 0);
@@ -443,19 +496,19 @@ int ConversionLength(const char *percent, int *known) {
 
 // The format's text and conversions after `used` characters; an unknown
 // conversion stays as it stands.
-static int ExpandFormat(char *buffer, int size, int used, const char *format, Moment *moment,
+static int ExpandFormat(DateExpansion *out, int used, const char *format, Moment *moment,
                         int outerFlags) {
   const char *p = format;
-  while (*p && used < size - 1) {
+  while (*p && used < DATE_TEXT_SIZE) {
     const char *percent = FindChar(p, '%');
     if (!percent)
-      return Append(buffer, size, used, p, (int)strlen(p));
-    used = Append(buffer, size, used, p, (int)(percent - p));
+      return AppendFormatText(out, used, p, (int)strlen(p));
+    used = AppendFormatText(out, used, p, (int)(percent - p));
     if (percent[1] == '{') {
       // A "%{" that no "}" closes is text, so that the mistake shows.
       p = TakeBlock(percent, moment);
       if (!p) {
-        used = Append(buffer, size, used, percent, 2);
+        used = AppendFormatText(out, used, percent, 2);
         p = percent + 2;
       }
       continue;
@@ -465,54 +518,18 @@ static int ExpandFormat(char *buffer, int size, int used, const char *format, Mo
     // A composite's own conversions count as the one the format holds.
     if (format == moment->format)
       moment->at = percent;
-    int next = AppendConversion(buffer, size, used, moment, *q, flags | outerFlags);
+    int next = AppendConversion(out, used, moment, *q, flags | outerFlags);
     if (next < 0) {
-      used = Append(buffer, size, used, percent, (int)(q - percent));
+      used = AppendFormatText(out, used, percent, (int)(q - percent));
       p = q;
       continue;
     }
     if (flags & FLAG_UPPER)
-      next = ChangeCase(buffer, size, used, next, moment->codePage, CASE_UPPER);
+      ToUpperCase(out, used, next);
     used = next;
     p = q + 1;
   }
   return used;
-}
-
-// Each conversion of the format one the runtime writes as we would: the
-// whole format can then go to strftime in one call. Returns 0 when not;
-// otherwise 1, or 2 when the format names the zone.
-static int OnlyRuntimeConversions(const char *format) {
-  int result = 1;
-  for (const char *p = FindChar(format, '%'); p; p = FindChar(p, '%')) {
-    int flag = p[1] == '#';
-    char conversion = p[1 + flag];
-    if (!IsRuntimeConversion(conversion))
-      return 0;
-    if (conversion == 'Z')
-      result = 2;
-    p += 2 + flag;
-  }
-  return result;
-}
-
-// The whole format in one strftime call, the runtime's fixed cost paid
-// once, straight into the caller's buffer; -1 when that cannot be done.
-static int ExpandInOneCall(char *buffer, int size, const char *format, Moment *moment) {
-  if (!FindChar(format, '%'))
-    return Append(buffer, size, 0, format, (int)strlen(format));
-  int runtimeOnly = OnlyRuntimeConversions(format);
-  // The runtime names the local zone whatever the record: UTC is ours. A
-  // year it cannot take goes conversion by conversion.
-  if (!runtimeOnly || (runtimeOnly == 2 && moment->utc) || IsShiftedForRuntime(&moment->record))
-    return -1;
-  if (runtimeOnly == 2)
-    ReadZone(moment);
-  size_t fitting = strftime(buffer, (size_t)size, format, &moment->record);
-  if (fitting > 0)
-    return (int)fitting;
-  buffer[0] = 0; // whatever the failed call left there
-  return -1;
 }
 
 // Whether reading now must serve a zone the format may show (a 'z' or 'Z'
@@ -560,96 +577,40 @@ static int TakeMoment(Moment *moment, const struct tm *given, int utc, const cha
   return 1;
 }
 
-int ExpandDateText(char *buffer, int size, const char *format, const struct tm *moment) {
-  return ExpandDateTextIn(buffer, size, format, moment, CP_OEMCP);
-}
-
-// The format for a moment taken, its names in codePage.
-static int ExpandTaken(char *buffer, int size, const char *format, Moment *taken, UINT codePage) {
-  taken->language = UserLanguageForAll ? "" : NULL;
-  taken->languageLength = 0;
-  taken->codePage = codePage;
-  taken->format = format;
-  taken->at = format;
-  taken->namesAsked = 0;
-  // The runtime knows only its own names.
-  int used = taken->language ? -1 : ExpandInOneCall(buffer, size, format, taken);
-  return used >= 0 ? used : ExpandFormat(buffer, size, 0, format, taken, 0);
-}
-
-// The format after its "!", and whether it asks for UTC, as Lua's os.date
-// does; null when there is nothing to expand.
-static const char *StartExpansion(char *buffer, int size, const char *format, int *utc) {
-  if (!buffer || size <= 0)
-    return NULL;
-  buffer[0] = 0;
+int ExpandDate(DateExpansion *out, const char *format, const struct tm *moment) {
+  out->Text[0] = 0;
+  out->Length = out->RunCount = out->EnglishUsed = 0;
   if (!format)
-    return NULL;
-  *utc = format[0] == '!';
-  return format + *utc;
+    return 0;
+  // "!" asks for UTC, as Lua's os.date does.
+  int utc = format[0] == '!';
+  format += utc;
+  Moment taken;
+  if (!TakeMoment(&taken, moment, utc, format))
+    return DATE_OUT_OF_RANGE;
+  taken.language = UserLanguageForAll ? "" : NULL;
+  taken.languageLength = 0;
+  taken.format = format;
+  taken.at = format;
+  int used = ExpandFormat(out, 0, format, &taken, 0);
+  if (taken.outOfRange) {
+    out->Text[0] = 0;
+    out->RunCount = 0;
+    return DATE_OUT_OF_RANGE;
+  }
+  return out->Length = used;
 }
 
 int ExpandDateTextIn(char *buffer, int size, const char *format, const struct tm *moment,
                      UINT codePage) {
-  int utc;
-  Moment taken;
-  format = StartExpansion(buffer, size, format, &utc);
-  if (!format)
+  if (!buffer || size <= 0)
     return 0;
-  if (!TakeMoment(&taken, moment, utc, format))
-    return DATE_OUT_OF_RANGE;
-  int used = ExpandTaken(buffer, size, format, &taken, codePage);
-  if (!taken.outOfRange)
-    return used;
   buffer[0] = 0;
-  return DATE_OUT_OF_RANGE;
+  DateExpansion expansion;
+  int length = ExpandDate(&expansion, format, moment);
+  return length < 0 ? length : WriteExpansion(&expansion, codePage, buffer, size);
 }
 
-// Up to `count` characters of a UTF-8 text.
-static void CutUtf8(char *text, int count) {
-  for (int taken = 0; *text; text++)
-    if ((*text & 0xC0) != 0x80 && taken++ == count) {
-      *text = 0;
-      return;
-    }
-}
-
-static int Decode(UINT codePage, const char *text, WCHAR *wide, int wideSize) {
-  return MultiByteToWideChar(codePage, 0, text, -1, wide, wideSize);
-}
-
-// The same moment once more in UTF-8, which holds every name, the format's
-// own text decoded from the OEM code page; 0 when it cannot be.
-static int ExpandWhole(const char *format, Moment *taken, WCHAR *wide, int wideSize) {
-  WCHAR wideFormat[DATE_TEXT_SIZE];
-  char utf8Format[3 * DATE_TEXT_SIZE], text[4 * DATE_TEXT_SIZE];
-  if (!Decode(CP_OEMCP, format, wideFormat, DATE_TEXT_SIZE) ||
-      !WideCharToMultiByte(CP_UTF8, 0, wideFormat, -1, utf8Format, sizeof utf8Format, NULL, NULL))
-    return 0;
-  ExpandTaken(text, sizeof text, utf8Format, taken, CP_UTF8);
-  CutUtf8(text, wideSize - 1);
-  return Decode(CP_UTF8, text, wide, wideSize);
-}
-
-int ExpandClipboardTexts(char *text, int size, WCHAR *wide, int wideSize, const char *format,
-                         const struct tm *moment) {
-  int utc;
-  Moment taken;
-  if (!wide || wideSize <= 0)
-    return 0;
-  wide[0] = 0;
-  format = StartExpansion(text, size, format, &utc);
-  if (!format || !TakeMoment(&taken, moment, utc, format))
-    return 0;
-  Moment again = taken; // blocks move the moment: the second text starts afresh
-  int used = ExpandTaken(text, size, format, &taken, NAMES_FOR_CLIPBOARD);
-  if (taken.outOfRange) {
-    text[0] = 0;
-    return 0;
-  }
-  // Without a language's names the text's own characters are all of it.
-  if (!taken.namesAsked || !ExpandWhole(format, &again, wide, wideSize))
-    if (!Decode(CP_OEMCP, text, wide, wideSize))
-      wide[0] = 0;
-  return used;
+int ExpandDateText(char *buffer, int size, const char *format, const struct tm *moment) {
+  return ExpandDateTextIn(buffer, size, format, moment, CP_OEMCP);
 }

@@ -1,7 +1,7 @@
 #include <string.h>
 
 #include "datetext/date_text.h"
-#include "datetext/locale_names.h"
+#include "datetext/format_preview.h"
 #include "hostlink/failure_box.h"
 #include "hostlink/host_table.h"
 
@@ -51,12 +51,13 @@ int InsertDateText(const char *format, int target, const struct tm *moment) {
   return 1;
 }
 
-// A block of clipboard text, its lines ended with CR LF; null, with the
-// system's error kept, when it cannot be had.
+// A block of clipboard text, its lines ended with CR LF (a CR is added
+// only before a bare LF); null, with the system's error kept, when it
+// cannot be had.
 template <typename Char> static HGLOBAL TextBlock(const Char *text) {
   size_t count = 1;
   for (const Char *c = text; *c; c++)
-    count += *c == '\n' ? 2 : 1;
+    count += *c == '\n' && (c == text || c[-1] != '\r') ? 2 : 1;
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, count * sizeof(Char));
   Char *copy = block ? (Char *)GlobalLock(block) : NULL;
   if (!copy) {
@@ -66,10 +67,10 @@ template <typename Char> static HGLOBAL TextBlock(const Char *text) {
     SetLastError(error);
     return NULL;
   }
-  for (; *text; text++) {
-    if (*text == '\n')
+  for (const Char *c = text; *c; c++) {
+    if (*c == '\n' && (c == text || c[-1] != '\r'))
       *copy++ = '\r';
-    *copy++ = *text;
+    *copy++ = *c;
   }
   *copy = 0;
   GlobalUnlock(block);
@@ -88,30 +89,51 @@ static int PlaceOnClipboard(UINT format, HGLOBAL block) {
   return 0;
 }
 
-// The system makes the OEM text from the Unicode one: where that holds
-// names the OEM code page lacks, the host's own text is put as the OEM
-// text, so that it keeps the names DateText has. Null when not needed.
+// The system makes the OEM text from the Unicode one: where that is not
+// the plugin's own OEM text (a letter the OEM code page has only as a
+// look-alike, names it shows in English), DateText goes as the OEM text.
+// Null when not needed.
 static HGLOBAL OwnOemText(const WCHAR *wide) {
-  char made[DATE_TEXT_SIZE];
+  char made[2 * DATE_TEXT_SIZE];
   int same = WideCharToMultiByte(CP_OEMCP, 0, wide, -1, made, sizeof made, NULL, NULL) &&
              strcmp(made, DateText) == 0;
   return same ? NULL : TextBlock(DateText);
 }
 
-// Replaces the clipboard's contents with DateText, an empty text too, and
-// its Unicode form, which other programs read first; 1 when the text was
+// The clipboard's texts of one expansion: the OEM one in DateText, the
+// ANSI one in `ansi`; 0 when the format gives no text.
+static int WriteClipboardTexts(const DateExpansion *expansion, char *ansi) {
+  DateText[0] = ansi[0] = 0;
+  if (expansion->Length <= 0)
+    return 0;
+  WriteExpansion(expansion, CP_OEMCP, DateText, DATE_TEXT_SIZE);
+  WriteExpansion(expansion, CP_ACP, ansi, DATE_TEXT_SIZE);
+  return 1;
+}
+
+// The Unicode text as long as a delivered text may be, a surrogate pair
+// whole or not at all: the expansion keeps one character more.
+static void CutUnicodeText(DateExpansion *expansion) {
+  WCHAR *last = &expansion->Text[DATE_TEXT_SIZE - 2];
+  if (expansion->Length >= DATE_TEXT_SIZE && *last >= 0xD800 && *last < 0xDC00)
+    *last = 0;
+  expansion->Text[DATE_TEXT_SIZE - 1] = 0;
+}
+
+// Replaces the clipboard's contents with the expansion: CF_TEXT in the
+// ANSI code page, CF_UNICODETEXT, which other programs read first, and
+// CF_OEMTEXT when the system would make it otherwise; 1 when the text was
 // put.
-static int PutExpandedText(const WCHAR *wide) {
+static int PutExpandedText(DateExpansion *expansion, const char *ansi) {
   HWND owner = GetWindow(NULL, GW_HWNDFIRST);
   OpenClipboard(owner);
   EmptyClipboard();
-  HGLOBAL oem = OwnOemText(wide);
-  // The host works in the OEM code page; clipboard text is ANSI.
-  OemToCharA(DateText, DateText);
-  int placed = PlaceOnClipboard(CF_TEXT, TextBlock(DateText));
+  CutUnicodeText(expansion);
+  HGLOBAL oem = OwnOemText(expansion->Text);
+  int placed = PlaceOnClipboard(CF_TEXT, TextBlock(ansi));
   DWORD error = GetLastError();
   if (placed)
-    PlaceOnClipboard(CF_UNICODETEXT, TextBlock(wide));
+    PlaceOnClipboard(CF_UNICODETEXT, TextBlock(expansion->Text));
   if (placed && oem)
     PlaceOnClipboard(CF_OEMTEXT, oem);
   else if (oem)
@@ -123,21 +145,20 @@ static int PutExpandedText(const WCHAR *wide) {
   return placed;
 }
 
-static void ExpandForClipboard(const char *format, const struct tm *moment, WCHAR *wide) {
-  ExpandClipboardTexts(DateText, DATE_TEXT_SIZE, wide, DATE_TEXT_SIZE, format ? format : "",
-                       moment);
-}
-
 int PutDateText(const char *format, const struct tm *moment) {
-  WCHAR wide[DATE_TEXT_SIZE];
-  ExpandForClipboard(format, moment, wide);
-  return DateText[0] ? PutExpandedText(wide) : 0;
+  DateExpansion expansion;
+  char ansi[DATE_TEXT_SIZE];
+  ExpandDate(&expansion, format ? format : "", moment);
+  return WriteClipboardTexts(&expansion, ansi) ? PutExpandedText(&expansion, ansi) : 0;
 }
 
-// Other modules rely on an empty text emptying the clipboard; nonzero when
-// the text reached it.
+// A format that gives no text, or names something that cannot be found,
+// leaves the clipboard as it was: the caller learns of it from the result.
 extern "C" int __cdecl PutHoralis(const char *format, const struct tm *moment) {
-  WCHAR wide[DATE_TEXT_SIZE];
-  ExpandForClipboard(format, moment, wide);
-  return PutExpandedText(wide);
+  DateExpansion expansion;
+  char ansi[DATE_TEXT_SIZE];
+  ExpandDate(&expansion, format ? format : "", moment);
+  if (!WriteClipboardTexts(&expansion, ansi) || FindSilentMistake(format, NULL, 0))
+    return 0;
+  return PutExpandedText(&expansion, ansi);
 }

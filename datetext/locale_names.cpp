@@ -20,16 +20,19 @@ enum {
   NAME_COUNT = 64
 };
 
-enum { CODE_SIZE = 16, POOL_SIZE = 2048, SLOT_COUNT = 4, WIDE_NAME_SIZE = 64 };
+enum { CODE_SIZE = 16, POOL_SIZE = 2048, SLOT_COUNT = 4, WIDE_NAME_SIZE = 64, FITS_KEPT = 4 };
 
-// One language's names in one code page, packed; an empty name is one
-// Windows lacks.
+// One language's names in Unicode, packed; an empty name is one Windows
+// lacks.
 struct NameSlot {
   char Code[CODE_SIZE]; // as the format gave it, in lower case
-  UINT CodePage;
-  LCID Language; // 0: unknown, or a name the code page cannot hold: the runtime's names
+  LCID Language;        // 0: unknown
+  // The code pages asked whether they hold every name, and the answers.
+  UINT FitPage[FITS_KEPT];
+  int Fits[FITS_KEPT];
+  int NextFit;
   WORD Start[NAME_COUNT + 1];
-  char Pool[POOL_SIZE];
+  WCHAR Pool[POOL_SIZE];
 };
 
 // Few slots, reused in turn, so that any number of languages keeps the
@@ -40,41 +43,57 @@ static int NextSlot;
 static volatile LONG NamesLock;
 
 // Letters some code pages lack where Windows knows no nearer one: і and ґ
-// as Ukrainian and Belarusian users of code page 866 write them, and the
-// apostrophe and narrow blank of Windows' own names and dates.
-static const WCHAR LookAlikes[][2] = {{0x0456, 'i'},    {0x0406, 'I'},  {0x0491, 0x0433},
-                                      {0x0490, 0x0413}, {0x02BC, '\''}, {0x2019, '\''},
-                                      {0x202F, ' '}};
-
-// The length written; -1 when a character has no letter in the code page.
-static int Convert(const WCHAR *wide, UINT codePage, char *text, int size) {
-  BOOL lost = FALSE;
-  int count = WideCharToMultiByte(codePage, 0, wide, -1, text, size, NULL,
-                                  codePage == CP_UTF8 ? NULL : &lost);
-  return count > 0 && !lost ? count - 1 : -1;
+// as Ukrainian and Belarusian users of code page 866 write them, ΐ and ΰ
+// as Greek users of 737 (whose "Μαΐου" would otherwise leave Greek out),
+// and the apostrophe and narrow blank of Windows' own names and dates.
+static WCHAR LookAlikeOf(WCHAR letter) {
+  switch (letter) {
+  case 0x0456:
+    return 'i';
+  case 0x0406:
+    return 'I';
+  case 0x0491:
+    return 0x0433;
+  case 0x0490:
+    return 0x0413;
+  case 0x0390:
+    return 0x03CA;
+  case 0x03B0:
+    return 0x03CB;
+  case 0x02BC:
+  case 0x2019:
+    return '\'';
+  case 0x202F:
+    return ' ';
+  default:
+    return 0;
+  }
 }
 
-// The text in the code page, with the nearest letters Windows' best fit
-// or our look-alikes give; -1 when a letter has none, rather than a text
-// with question marks.
-static int ToCodePage(const WCHAR *wide, UINT codePage, char *text, int size) {
-  UINT target = codePage == NAMES_FOR_CLIPBOARD ? CP_OEMCP : codePage;
-  int count = Convert(wide, target, text, size);
-  WCHAR nearest[2 * WIDE_NAME_SIZE];
-  if (count < 0 && target != CP_UTF8) {
-    int i = 0;
-    for (; wide[i] && i < 2 * WIDE_NAME_SIZE - 1; i++) {
-      nearest[i] = wide[i];
-      for (const WCHAR *pair : LookAlikes)
-        nearest[i] = nearest[i] == pair[0] ? pair[1] : nearest[i];
-    }
-    nearest[i] = 0;
-    count = Convert(wide = nearest, target, text, size);
+UINT ActualCodePage(UINT codePage) {
+  return codePage == CP_ACP ? GetACP() : codePage == CP_OEMCP ? GetOEMCP() : codePage;
+}
+
+// UTF-8 and UTF-7 hold everything, and Windows refuses the used-default
+// flag for them.
+static int HoldsEverything(UINT codePage) {
+  UINT page = ActualCodePage(codePage);
+  return page == CP_UTF8 || page == CP_UTF7;
+}
+
+int CodePageHolds(UINT codePage, const WCHAR *text, int count) {
+  if (count <= 0 || HoldsEverything(codePage))
+    return 1;
+  BOOL lost = FALSE;
+  return WideCharToMultiByte(codePage, 0, text, count, NULL, 0, NULL, &lost) > 0 && !lost;
+}
+
+void UseLookAlikes(WCHAR *text, int count, UINT codePage) {
+  for (int i = 0; i < count; i++) {
+    WCHAR alike = LookAlikeOf(text[i]);
+    if (alike && !CodePageHolds(codePage, text + i, 1))
+      text[i] = alike;
   }
-  // The OEM text goes on to the clipboard as ANSI.
-  if (count >= 0 && codePage == NAMES_FOR_CLIPBOARD && Convert(wide, CP_ACP, NULL, 0) < 0)
-    return -1;
-  return count;
 }
 
 // A genitive month is what Windows writes after a day number: the day and
@@ -99,9 +118,12 @@ static int ReadGenitive(LCID language, int index, WCHAR *name) {
   return length;
 }
 
+// The length of the name with its terminator, as GetLocaleInfoW counts.
 static int ReadWideName(LCID language, int index, WCHAR *name) {
-  if (index >= GENITIVE_SHORT && index < AM_MARK)
-    return ReadGenitive(language, index, name);
+  if (index >= GENITIVE_SHORT && index < AM_MARK) {
+    int length = ReadGenitive(language, index, name);
+    return length > 0 && name[length - 1] ? length + 1 : length;
+  }
   // Windows counts the days from Monday, the runtime from Sunday.
   LCTYPE type = index < DAY_LONG         ? LOCALE_SABBREVDAYNAME1 + (index + 6) % 7
                 : index < MONTH_SHORT    ? LOCALE_SDAYNAME1 + (index - DAY_LONG + 6) % 7
@@ -111,27 +133,32 @@ static int ReadWideName(LCID language, int index, WCHAR *name) {
   return GetLocaleInfoW(language, type, name, WIDE_NAME_SIZE);
 }
 
-// All of a language's names, or none: one the code page cannot hold
-// leaves the whole language to the runtime's names, so that a text never
-// mixes two languages.
+// All of a language's names, as Windows gives them.
 static void FillSlot(struct NameSlot *slot) {
   int used = 0;
   for (int index = 0; index < NAME_COUNT; index++) {
     slot->Start[index] = (WORD)used;
     WCHAR name[WIDE_NAME_SIZE];
-    if (!slot->Language || !ReadWideName(slot->Language, index, name))
+    int count = slot->Language ? ReadWideName(slot->Language, index, name) - 1 : 0;
+    if (count <= 0 || count > POOL_SIZE - used)
       continue;
-    int count = ToCodePage(name, slot->CodePage, slot->Pool + used, POOL_SIZE - used);
-    if (count < 0)
-      slot->Language = 0;
-    used += count < 0 ? 0 : count;
+    memcpy(slot->Pool + used, name, (size_t)count * sizeof(WCHAR));
+    used += count;
   }
   slot->Start[NAME_COUNT] = (WORD)used;
 }
 
-static struct NameSlot *SlotFor(const char *code, UINT codePage) {
+// Codes compared here rather than by the runtime, whose calls cost under
+// Wine as much as a name's whole expansion.
+static int SameCode(const char *a, const char *b) {
+  while (*a && *a == *b)
+    a++, b++;
+  return *a == *b;
+}
+
+static struct NameSlot *SlotFor(const char *code) {
   for (struct NameSlot *slot : Slots)
-    if (slot && slot->CodePage == codePage && strcmp(slot->Code, code) == 0)
+    if (slot && SameCode(slot->Code, code))
       return slot;
   struct NameSlot **place = &Slots[NextSlot];
   NextSlot = (NextSlot + 1) % SLOT_COUNT;
@@ -140,8 +167,9 @@ static struct NameSlot *SlotFor(const char *code, UINT codePage) {
   struct NameSlot *slot = *place;
   if (slot) {
     strcpy(slot->Code, code);
-    slot->CodePage = codePage;
     slot->Language = FindLanguage(code);
+    memset(slot->FitPage, 0, sizeof slot->FitPage);
+    slot->NextFit = 0;
     FillSlot(slot);
   }
   return slot;
@@ -156,21 +184,21 @@ static int NameIndex(char conversion, int genitive, const struct tm *record) {
   return first + (genitive ? GENITIVE_SHORT - MONTH_SHORT : 0) + record->tm_mon;
 }
 
-static int CopyName(const struct NameSlot *slot, int index, char *text, int size) {
+static int CopyName(const struct NameSlot *slot, int index, WCHAR *text, int size) {
   int count = slot->Start[index + 1] - slot->Start[index];
   if (count == 0)
     return -1;
   if (count >= size)
     count = size - 1;
-  memcpy(text, slot->Pool + slot->Start[index], (size_t)count);
+  memcpy(text, slot->Pool + slot->Start[index], (size_t)count * sizeof(WCHAR));
   text[count] = 0;
   return count;
 }
 
 // Windows' own short date and time (its long date for %#c and %#x), joined
 // by a space for %c.
-static int LayoutText(LCID language, UINT codePage, char conversion, int flag,
-                      const struct tm *record, char *text, int size) {
+static int LayoutText(LCID language, char conversion, int flag, const struct tm *record,
+                      WCHAR *text, int size) {
   SYSTEMTIME moment = {(WORD)(record->tm_year + 1900), (WORD)(record->tm_mon + 1),
                        (WORD)record->tm_wday,          (WORD)record->tm_mday,
                        (WORD)record->tm_hour,          (WORD)record->tm_min,
@@ -183,28 +211,32 @@ static int LayoutText(LCID language, UINT codePage, char conversion, int flag,
     return -1;
   if (conversion == 'c')
     wide[used - 1] = ' ';
-  if (conversion != 'x' &&
-      !GetTimeFormatW(language, 0, &moment, NULL, wide + used, 2 * WIDE_NAME_SIZE - used))
+  int timeUsed = 0;
+  if (conversion != 'x' && !(timeUsed = GetTimeFormatW(language, 0, &moment, NULL, wide + used,
+                                                       2 * WIDE_NAME_SIZE - used)))
     return -1;
-  int count = ToCodePage(wide, codePage, text, size);
-  return count > 0 ? count : -1;
+  int count = conversion == 'x' ? used - 1 : used + timeUsed - 1;
+  if (count <= 0 || count >= size)
+    return -1;
+  memcpy(text, wide, (size_t)count * sizeof(WCHAR));
+  text[count] = 0;
+  return count;
 }
 
 int ChangeCase(char *buffer, int size, int start, int end, UINT codePage, int how) {
-  UINT page = codePage == NAMES_FOR_CLIPBOARD ? CP_OEMCP : codePage;
   WCHAR wide[LOCALE_TEXT_SIZE];
   char text[LOCALE_TEXT_SIZE];
-  int count = end > start ? MultiByteToWideChar(page, 0, buffer + start, end - start, wide,
+  int count = end > start ? MultiByteToWideChar(codePage, 0, buffer + start, end - start, wide,
                                                 LOCALE_TEXT_SIZE)
                           : 0;
   if (count <= 0)
     return end;
   CharUpperBuffW(wide, how == CASE_UPPER ? (DWORD)count : 1);
-  BOOL lost = FALSE;
-  int length = WideCharToMultiByte(page, 0, wide, count, text, LOCALE_TEXT_SIZE, NULL,
-                                   page == CP_UTF8 ? NULL : &lost);
   // A letter whose capital the code page lacks keeps the text as it was.
-  if (length <= 0 || lost)
+  if (!CodePageHolds(codePage, wide, count))
+    return end;
+  int length = WideCharToMultiByte(codePage, 0, wide, count, text, LOCALE_TEXT_SIZE, NULL, NULL);
+  if (length <= 0)
     return end;
   if (length > size - 1 - start)
     length = size - 1 - start;
@@ -213,40 +245,110 @@ int ChangeCase(char *buffer, int size, int start, int end, UINT codePage, int ho
   return start + length;
 }
 
-int LocaleText(const char *code, int length, UINT codePage, char conversion, int flag, int genitive,
-               const struct tm *record, char *text, int size) {
+static void LockNames(void) {
+  while (InterlockedCompareExchange(&NamesLock, 1, 0) != 0)
+    Sleep(0);
+}
+
+static void UnlockNames(void) { InterlockedExchange(&NamesLock, 0); }
+
+int LanguageText(const char *code, int length, char conversion, int flag, int genitive,
+                 const struct tm *record, WCHAR *text, int size, LCID *language) {
   // The layouts first, then the names.
   static const char Conversions[] = "cxXaAbBp";
-  const char *named = conversion ? strchr(Conversions, conversion) : NULL;
+  const char *named = Conversions;
+  while (*named && *named != conversion)
+    named++;
   char key[CODE_SIZE];
-  if (!named || length < 0 || length >= CODE_SIZE || size <= 0)
+  if (!*named || !conversion || length < 0 || length >= CODE_SIZE || size <= 0)
     return -1;
   for (int i = 0; i < length; i++)
     key[i] = (char)(code[i] >= 'A' && code[i] <= 'Z' ? code[i] + 32 : code[i]);
   key[length] = 0;
-  while (InterlockedCompareExchange(&NamesLock, 1, 0) != 0)
-    Sleep(0);
-  struct NameSlot *slot = SlotFor(key, codePage);
+  if (length == 1 && key[0] == 'c')
+    return -1;
+  LockNames();
+  struct NameSlot *slot = SlotFor(key);
   int count = -1;
+  *language = slot ? slot->Language : 0;
   if (slot && slot->Language) {
     if (named - Conversions < 3)
-      count = LayoutText(slot->Language, codePage, conversion, flag, record, text, size);
+      count = LayoutText(slot->Language, conversion, flag, record, text, size);
     else
       count = CopyName(slot, NameIndex(conversion, genitive, record), text, size);
   }
-  InterlockedExchange(&NamesLock, 0);
+  UnlockNames();
   return count;
 }
 
+// The slot that holds the language's names, if one still does.
+static struct NameSlot *SlotOfLanguage(LCID language) {
+  for (struct NameSlot *slot : Slots)
+    if (slot && slot->Language == language)
+      return slot;
+  return NULL;
+}
+
+// Whether codePage holds each of the slot's names, with the look-alikes.
+static int NamesFit(const struct NameSlot *slot, UINT codePage) {
+  for (int index = 0; index < NAME_COUNT; index++) {
+    WCHAR name[WIDE_NAME_SIZE];
+    int count = slot->Start[index + 1] - slot->Start[index];
+    count = count < WIDE_NAME_SIZE ? count : WIDE_NAME_SIZE;
+    memcpy(name, slot->Pool + slot->Start[index], (size_t)count * sizeof(WCHAR));
+    UseLookAlikes(name, count, codePage);
+    if (!CodePageHolds(codePage, name, count))
+      return 0;
+  }
+  return 1;
+}
+
+// Decided once per code page and kept with the names; a language whose
+// names no slot holds any more (read by another thread meanwhile) is
+// written in English.
+int LanguageFitsCodePage(LCID language, UINT codePage) {
+  UINT page = ActualCodePage(codePage);
+  int fits = 0;
+  LockNames();
+  struct NameSlot *slot = SlotOfLanguage(language);
+  int kept = FITS_KEPT;
+  for (int i = 0; slot && i < FITS_KEPT; i++)
+    kept = slot->FitPage[i] == page ? i : kept;
+  if (slot && kept < FITS_KEPT)
+    fits = slot->Fits[kept];
+  else if (slot) {
+    fits = NamesFit(slot, page);
+    slot->FitPage[slot->NextFit] = page;
+    slot->Fits[slot->NextFit] = fits;
+    slot->NextFit = (slot->NextFit + 1) % FITS_KEPT;
+  }
+  UnlockNames();
+  return fits;
+}
+
+int LocaleText(const char *code, int length, UINT codePage, char conversion, int flag, int genitive,
+               const struct tm *record, char *text, int size) {
+  WCHAR wide[LOCALE_TEXT_SIZE];
+  LCID language;
+  int count = LanguageText(code, length, conversion, flag, genitive, record, wide, LOCALE_TEXT_SIZE,
+                           &language);
+  if (count <= 0 || size <= 0 || !LanguageFitsCodePage(language, codePage))
+    return -1;
+  UseLookAlikes(wide, count, codePage);
+  if (!CodePageHolds(codePage, wide, count))
+    return -1;
+  int written = WideCharToMultiByte(codePage, 0, wide, count + 1, text, size, NULL, NULL);
+  return written > 0 ? written - 1 : -1;
+}
+
 void ReleaseLocaleNames(void) {
-  while (InterlockedCompareExchange(&NamesLock, 1, 0) != 0)
-    Sleep(0);
+  LockNames();
   for (struct NameSlot *&slot : Slots) {
     if (slot)
       GlobalFree(slot);
     slot = NULL;
   }
-  InterlockedExchange(&NamesLock, 0);
+  UnlockNames();
 }
 
 int UserFirstWeekday(void) {

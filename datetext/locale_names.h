@@ -10,31 +10,43 @@
 
 #include <windows.h>
 
-/* Text in the OEM code page that goes on to the clipboard as ANSI: a name
-   is taken only when both code pages hold it. CP_UTF8 holds every name. */
-enum { NAMES_FOR_CLIPBOARD = CP_ACP };
-
 /* Nonzero: formats without a language of their own take the Windows
    user's. Read from the settings when the host starts the plugin. */
 extern int UserLanguageForAll;
 
-/* The text of `conversion` (any letter; only "aAbBpcxX" have one) in the language `code` (of
-   `length` characters), for `record`, in `codePage` (CP_OEMCP, a code
-   page's number, or NAMES_FOR_CLIPBOARD); `genitive` asks for the month's
-   form after a day number, `flag` for the long date of %#c and %#x.
-   A letter the code page lacks becomes the nearest one it has, where there
-   is one; a language with a name the code page cannot hold so is the
-   runtime's, all its names alike.
-   Returns the length written into text; -1 when the language is unknown
-   or "C", the letter has no text here, or the code page cannot hold
-   the text: the runtime's then. */
+/* The text of `conversion` (any letter; only "aAbBpcxX" have one) in the
+   language `code` (of `length` characters), for `record`, in Unicode, and
+   through `language` the Windows language it is; `genitive` asks for the
+   month's form after a day number, `flag` for the long date of %#c and %#x.
+   Returns the length written into text (terminated); -1 when the language
+   is unknown or "C", or the letter has no text here. */
+int LanguageText(const char *code, int length, char conversion, int flag, int genitive,
+                 const struct tm *record, WCHAR *text, int size, LCID *language);
+
+/* Whether codePage (CP_OEMCP, CP_ACP or a number) holds every name of the
+   language, with the look-alikes below: a language it does not is written
+   in English there, all its names alike, so that no text mixes two
+   languages of one word's kind. */
+int LanguageFitsCodePage(LCID language, UINT codePage);
+
+/* Each letter of text (count characters) that codePage lacks becomes its
+   look-alike there, where it has one (i for the Ukrainian i under 866). */
+void UseLookAlikes(WCHAR *text, int count, UINT codePage);
+
+/* Whether codePage holds every character of text (count characters). */
+int CodePageHolds(UINT codePage, const WCHAR *text, int count);
+
+/* The code page's number for CP_ACP and CP_OEMCP. */
+UINT ActualCodePage(UINT codePage);
+
+/* LanguageText in codePage, look-alikes taken: -1 also when the language
+   does not fit the code page (the caller's own English serves then). */
 int LocaleText(const char *code, int length, UINT codePage, char conversion, int flag, int genitive,
                const struct tm *record, char *text, int size);
 
-/* Changes the case of buffer's text from `start` to `end` (in codePage, as
-   for LocaleText): all of it upper case (CASE_UPPER) or its first letter
-   (CASE_CAPITAL). The text stays terminated within `size`; returns its new
-   end, which is `end` when nothing could be changed. */
+/* Changes the case of buffer's text from `start` to `end` (in codePage): all of it upper case
+   (CASE_UPPER) or its first letter (CASE_CAPITAL). The text stays terminated within `size`; returns
+   its new end, which is `end` when nothing could be changed. */
 enum { CASE_UPPER, CASE_CAPITAL, LOCALE_TEXT_SIZE = 512 };
 int ChangeCase(char *buffer, int size, int start, int end, UINT codePage, int how);
 

@@ -577,28 +577,52 @@ int FindTimeZone(const char *text, int length, TimeZoneRef *zone) {
   return 1;
 }
 
-int ZoneName(const TimeZoneRef *ref, int daylight, UINT codePage, char *text, int size) {
-  WCHAR wide[DISPLAY_SIZE];
+int ZoneNameW(const TimeZoneRef *ref, int daylight, WCHAR *text, int size) {
   TIME_ZONE_INFORMATION local;
   char fixed[16];
+  if (!text || size <= 0)
+    return 0;
+  text[0] = 0;
   LockZones(ref->kind == ZONE_NAMED);
   const struct Zone *zone = NamedZone(ref);
+  char name[NAME_SIZE] = "";
+  if (zone)
+    strcpy(name, zone->Names[daylight && zone->Names[1][0]]);
   UnlockZones();
-  const char *name = zone ? zone->Names[daylight && zone->Names[1][0]] : NULL;
+  const char *ansi = zone ? name : NULL;
   if (ref->kind == ZONE_FIXED) {
     int minutes = ref->fixedMinutes < 0 ? -ref->fixedMinutes : ref->fixedMinutes;
     FormatText(fixed, sizeof fixed, "UTC%c%02d:%02d", ref->fixedMinutes < 0 ? '-' : '+',
                minutes / 60, minutes % 60);
     fixed[minutes ? 9 : 3] = 0;
-    name = fixed;
+    ansi = fixed;
   }
   if (ref->kind == ZONE_LOCAL && GetTimeZoneInformation(&local) != TIME_ZONE_ID_INVALID) {
-    memcpy(wide, daylight ? local.DaylightName : local.StandardName, sizeof local.StandardName);
-    wide[31] = 0;
-  } else if (!name || !MultiByteToWideChar(CP_ACP, 0, name, -1, wide, DISPLAY_SIZE))
-    wide[0] = 0;
+    const WCHAR *system = daylight ? local.DaylightName : local.StandardName;
+    int length = 0;
+    while (length < 31 && length < size - 1 && system[length])
+      length++;
+    memcpy(text, system, (size_t)length * sizeof(WCHAR));
+    text[length] = 0;
+    return length;
+  }
+  int count = ansi ? MultiByteToWideChar(CP_ACP, 0, ansi, -1, text, size) : 0;
+  if (count <= 1) {
+    text[0] = 0;
+    return 0;
+  }
+  return count - 1;
+}
+
+int ZoneName(const TimeZoneRef *ref, int daylight, UINT codePage, char *text, int size) {
+  WCHAR wide[ZONE_NAME_SIZE];
+  int length = ZoneNameW(ref, daylight, wide, ZONE_NAME_SIZE);
+  UINT page = codePage == CP_ACP ? GetACP() : codePage == CP_OEMCP ? GetOEMCP() : codePage;
+  // Windows refuses the used-default flag for UTF-8.
   BOOL lost = FALSE;
-  int count = size > 0 ? WideCharToMultiByte(codePage, 0, wide, -1, text, size, NULL, &lost) : 0;
+  int count = length > 0 && size > 0 ? WideCharToMultiByte(codePage, 0, wide, -1, text, size, NULL,
+                                                           page == CP_UTF8 ? NULL : &lost)
+                                     : 0;
   if (count <= 1 || lost) {
     if (size > 0)
       text[0] = 0;

@@ -76,6 +76,11 @@ int ZoneOffsetAt(const TimeZoneRef *zone, long long moment, int wall, int *offse
    characters with the terminator. */
 int ZoneName(const TimeZoneRef *zone, int daylight, UINT codePage, char *text, int size);
 
+/* The same name in Unicode, into text of `size` characters (ZONE_NAME_SIZE
+   holds any). Returns its length, 0 when none or when it does not fit. */
+enum { ZONE_NAME_SIZE = 64 };
+int ZoneNameW(const TimeZoneRef *zone, int daylight, WCHAR *text, int size);
+
 /* Frees the zones kept: for the module's unload, when no thread expands. */
 void ReleaseTimeZones(void);
 

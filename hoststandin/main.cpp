@@ -19,6 +19,7 @@
 #include "win32_sources.h"
 
 #include <io.h>
+#include <locale.h>
 #include <stdio.h>
 #include <string.h>
 #include <string>
@@ -271,6 +272,9 @@ void FinishRun(void) {
 } // namespace
 
 int main(int argc, char **argv) {
+  // As the real host does at its start: the runtime, which plugins share,
+  // then follows the user's locale.
+  setlocale(LC_ALL, "");
   int keyCount = 0;
   int stop = ReadOptions(argc, argv, &keyCount);
   if (!stop)

@@ -190,10 +190,11 @@ TEST(DateLanguage, RussianMonthsTakeTheGenitiveBesideADayNumber) {
 // The clipboard's two texts: the OEM one, and the Unicode one in UTF-8.
 static std::string WholeText(const char *format, const struct tm &moment, std::string *oem) {
   char text[DATE_TEXT_SIZE];
-  WCHAR wide[DATE_TEXT_SIZE];
-  ExpandClipboardTexts(text, DATE_TEXT_SIZE, wide, DATE_TEXT_SIZE, format, &moment);
+  static DateExpansion expansion;
+  ExpandDate(&expansion, format, &moment);
+  WriteExpansion(&expansion, CP_OEMCP, text, DATE_TEXT_SIZE);
   char utf8[4 * DATE_TEXT_SIZE];
-  WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8, sizeof utf8, NULL, NULL);
+  WideCharToMultiByte(CP_UTF8, 0, expansion.Text, -1, utf8, sizeof utf8, NULL, NULL);
   *oem = text;
   return utf8;
 }

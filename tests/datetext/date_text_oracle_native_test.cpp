@@ -45,13 +45,14 @@ static const OracleDate OracleDates[] = {
     {2100, 3, 1, 18, 45, 0, "after a non-leap century"},
 };
 
-// The whole set, with the modifiers the C locale ignores.
+// The whole set, with the modifiers the C locale ignores; not %c, which
+// the plugin lays out as the Windows runtime does ("12/07/26 14:05:09").
 static const char *const Conversions[] = {
-    "%a",  "%A",  "%b",  "%B",  "%c",  "%C",  "%d",  "%D",  "%e",  "%F",  "%g",  "%G",
-    "%h",  "%H",  "%I",  "%j",  "%m",  "%M",  "%n",  "%p",  "%r",  "%R",  "%S",  "%t",
-    "%T",  "%u",  "%U",  "%V",  "%w",  "%W",  "%x",  "%X",  "%y",  "%Y",  "%z",  "%Z",
-    "%%",  "%Ec", "%EC", "%Ex", "%EX", "%Ey", "%EY", "%Od", "%Oe", "%OH", "%OI", "%Om",
-    "%OM", "%OS", "%Ou", "%OU", "%OV", "%Ow", "%OW", "%Oy", "%Ea", "%Oa", "%Ed", "%Q",
+    "%a",  "%A",  "%b",  "%B",  "%C",  "%d",  "%D",  "%e",  "%F",  "%g",  "%G",  "%h",
+    "%H",  "%I",  "%j",  "%m",  "%M",  "%n",  "%p",  "%r",  "%R",  "%S",  "%t",  "%T",
+    "%u",  "%U",  "%V",  "%w",  "%W",  "%x",  "%X",  "%y",  "%Y",  "%z",  "%Z",  "%%",
+    "%EC", "%Ex", "%EX", "%Ey", "%EY", "%Od", "%Oe", "%OH", "%OI", "%Om", "%OM", "%OS",
+    "%Ou", "%OU", "%OV", "%Ow", "%OW", "%Oy", "%Ea", "%Oa", "%Ed", "%Q",
 };
 
 static std::string Glibc(const char *format, const struct tm &record) {

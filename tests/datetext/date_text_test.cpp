@@ -1,3 +1,4 @@
+#include <locale.h>
 #include <string.h>
 #include <time.h>
 
@@ -57,16 +58,38 @@ TEST(ExpandDateText, ExpandsFormatsForAGivenMoment) {
   }
 }
 
-// The conversions the runtime has always been asked for give what the
-// runtime gives; under Wine, so do msvcrt's own "#" forms.
+// Names and layouts of the Windows runtime's C locale, whatever locale the
+// process has set: the plugin's own tables.
+TEST(ExpandDateText, WritesTheWindowsRuntimesCLocale) {
+  struct tm moment = Moment(2026, 12, 7, 14, 5, 9);
+  moment.tm_wday = 1;
+  moment.tm_yday = 340;
+  const ExpansionCase cases[] = {
+      {"%c", "12/07/26 14:05:09"},
+      {"%#c", "Monday, December 07, 2026 14:05:09"},
+      {"%x|%#x", "12/07/26|Monday, December 07, 2026"},
+      {"%X|%#X", "14:05:09|14:05:09"},
+      {"%a %A %b %B %p", "Mon Monday Dec December PM"},
+      {"%#a %#A %#b %#B %#p", "Mon Monday Dec December PM"},
+      {"%^c|%-x|%_X", "12/07/26 14:05:09|12/07/26|14:05:09"},
+      {"%{C}%^A %^b", "MONDAY DEC"},
+  };
+  for (const ExpansionCase &c : cases) {
+    char buffer[DATE_TEXT_SIZE];
+    ExpandDateText(buffer, sizeof buffer, c.format, &moment);
+    EXPECT_STREQ(c.expected, buffer) << "format \"" << c.format << "\"";
+  }
+}
+
+#ifdef _WIN32
+// Every conversion msvcrt has gives what msvcrt gives in the C locale,
+// its own "#" forms included.
 TEST(ExpandDateText, AgreesWithTheRuntimeWhereItHasTheConversion) {
   const char *const formats[] = {
-      "%a",  "%A",  "%b",  "%B",  "%c",  "%d",  "%H",  "%I",  "%j",  "%m",  "%M",  "%p",
-      "%S",  "%U",  "%w",  "%W",  "%x",  "%X",  "%y",  "%Y",  "%%",  "%#c", "%#x", "%#a",
-      "%#A", "%#b", "%#B", "%#p", "%#X", "%#%",
-#ifdef _WIN32
-      "%#d", "%#H", "%#I", "%#j", "%#m", "%#M", "%#S", "%#U", "%#w", "%#W", "%#y", "%#Y",
-#endif
+      "%a",  "%A",  "%b",  "%B",  "%c",  "%d",  "%H",  "%I",  "%j",  "%m",  "%M",
+      "%p",  "%S",  "%U",  "%w",  "%W",  "%x",  "%X",  "%y",  "%Y",  "%%",  "%#c",
+      "%#x", "%#a", "%#A", "%#b", "%#B", "%#p", "%#X", "%#%", "%#d", "%#H", "%#I",
+      "%#j", "%#m", "%#M", "%#S", "%#U", "%#w", "%#W", "%#y", "%#Y",
   };
   struct tm moments[] = {Moment(2024, 2, 29, 14, 5, 9), Moment(2005, 1, 2, 0, 0, 0),
                          Moment(2026, 12, 31, 12, 59, 59), Moment(1970, 1, 1, 23, 7, 1)};
@@ -75,6 +98,7 @@ TEST(ExpandDateText, AgreesWithTheRuntimeWhereItHasTheConversion) {
   moments[2].tm_wday = 4;
   moments[2].tm_yday = 364;
   moments[3].tm_yday = 0;
+  setlocale(LC_ALL, "C");
   for (const struct tm &moment : moments) {
     for (const char *format : formats) {
       char expected[DATE_TEXT_SIZE], ours[DATE_TEXT_SIZE];
@@ -86,6 +110,7 @@ TEST(ExpandDateText, AgreesWithTheRuntimeWhereItHasTheConversion) {
     }
   }
 }
+#endif
 
 TEST(ExpandDateText, LongExpansionsAreCutToTheBuffer) {
   const struct tm moment = Moment(2024, 2, 29, 14, 5, 9);
@@ -171,11 +196,11 @@ TEST_F(PutHoralisTest, PutsTheAnsiTextOnTheClipboard) {
   CloseClipboard();
 }
 
-TEST_F(PutHoralisTest, NullOrEmptyFormatPutsAnEmptyText) {
+TEST_F(PutHoralisTest, NullOrEmptyFormatLeavesTheClipboard) {
   PutHoralis("seed", nullptr);
   EXPECT_EQ("seed", ClipboardText());
-  PutHoralis(nullptr, nullptr);
-  EXPECT_EQ("", ClipboardText()) << "a null format is an empty text";
-  PutHoralis("", nullptr);
-  EXPECT_EQ("", ClipboardText());
+  EXPECT_EQ(0, PutHoralis(nullptr, nullptr)) << "a null format gives no text";
+  EXPECT_EQ("seed", ClipboardText()) << "a null format leaves the clipboard";
+  EXPECT_EQ(0, PutHoralis("", nullptr));
+  EXPECT_EQ("seed", ClipboardText());
 }

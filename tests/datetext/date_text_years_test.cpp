@@ -38,12 +38,8 @@ const char RuntimeFormat[] = "%Y-%m-%d %H:%M %a %A %b %B %j %U %W %y";
 const char CenturyFormat[] = "%C %G-W%V %u %z";
 const char UtcFormat[] = "!%F %R %a %j %C %G-W%V %z";
 
-// %c and %x as the runtime's C locale lays them out.
-#ifdef _WIN32
+// %c and %x as the Windows runtime's C locale lays them out.
 const char DateTimeLayout[] = "%m/%d/%y %H:%M:%S";
-#else
-const char DateTimeLayout[] = "%a %b %e %H:%M:%S %Y";
-#endif
 
 struct YearCase {
   const char *zone;

@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *Data, size_t Size) {
   format[length] = 0;
   // A buffer of exactly its size, so that a byte past it is caught.
   char *buffer = (char *)malloc((size_t)size);
-  // The user's names for every format, and the clipboard's two texts.
+  // The user's names for every format, and the clipboard's texts.
   UserLanguageForAll = (options & 0x20) != 0;
   const struct tm *given = options & 0x40 ? NULL : &moment;
   int produced = ExpandDateText(buffer, size, format, given);
@@ -38,14 +38,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *Data, size_t Size) {
   if (produced < 0 || produced >= size || !memchr(buffer, 0, (size_t)size) ||
       strlen(buffer) != (size_t)produced)
     abort();
-  WCHAR *wide = (WCHAR *)malloc((size_t)size * sizeof(WCHAR));
-  produced = ExpandClipboardTexts(buffer, size, wide, size, format, given);
+  // The one expansion, and its text in the ANSI code page.
+  DateExpansion *expansion = (DateExpansion *)malloc(sizeof(DateExpansion));
+  produced = ExpandDate(expansion, format, given);
   int ends = 0;
-  for (int i = 0; i < size && !ends; i++)
-    ends = wide[i] == 0;
-  if (produced < 0 || produced >= size || strlen(buffer) != (size_t)produced || !ends)
+  for (int i = 0; i <= DATE_TEXT_SIZE && !ends; i++)
+    ends = expansion->Text[i] == 0;
+  if (!ends || (produced >= 0 && produced != expansion->Length) || produced > DATE_TEXT_SIZE)
     abort();
-  free(wide);
+  produced = WriteExpansion(expansion, CP_ACP, buffer, size);
+  if (produced < 0 || produced >= size || strlen(buffer) != (size_t)produced)
+    abort();
+  free(expansion);
   free(buffer);
   free(format);
   return 0;

@@ -198,6 +198,7 @@ typedef struct _CONSOLE_SCREEN_BUFFER_INFO {
 
 #define CP_ACP 0
 #define CP_OEMCP 1
+#define CP_UTF7 65000
 #define CP_UTF8 65001
 #define WC_NO_BEST_FIT_CHARS 0x00000400
 
@@ -333,6 +334,7 @@ int WINAPI WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWideCharS
 LCID WINAPI GetUserDefaultLCID(void);
 UINT WINAPI GetACP(void);
 UINT WINAPI GetOEMCP(void);
+BOOL WINAPI IsDBCSLeadByteEx(UINT CodePage, BYTE TestChar);
 int WINAPI GetLocaleInfoA(LCID Locale, LCTYPE LCType, LPSTR lpLCData, int cchData);
 int WINAPI GetLocaleInfoW(LCID Locale, LCTYPE LCType, LPWSTR lpLCData, int cchData);
 int WINAPI GetDateFormatW(LCID Locale, DWORD dwFlags, const SYSTEMTIME *lpDate, LPCWSTR lpFormat,

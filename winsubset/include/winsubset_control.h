@@ -14,6 +14,10 @@ extern "C" {
 /* Back to a fresh process: empty registry and clipboard, an 80x25 console
    with code page 866, no faults, no keys down, the real clock. */
 void WinSubset_Reset(void);
+/* The system's ANSI and OEM code pages (1251 and 866 until a reset):
+   1252, 437 and 932 (the characters of Cyrillic and of Japanese day
+   names) besides those two. */
+void WinSubset_SetCodePages(UINT ansi, UINT oem);
 
 /* The next `count` calls of the function named `name` (for example
    "RegCreateKeyExA", "SetClipboardData") fail with `error`; a count of -1

@@ -131,9 +131,22 @@ extern "C" BOOL WINAPI CharToOemA(LPCSTR pSrc, LPSTR pDst) {
   return TranslateString(Cp1251ToCp866, pSrc, pDst);
 }
 
-// CP_ACP and CP_OEMCP are those of a Russian system.
+// CP_ACP and CP_OEMCP are those of a Russian system unless a test sets
+// another system's.
+static UINT SystemAnsi = 1251, SystemOem = 866;
+
+void ResetCodePages(void) {
+  SystemAnsi = 1251;
+  SystemOem = 866;
+}
+
+extern "C" void WinSubset_SetCodePages(UINT ansi, UINT oem) {
+  SystemAnsi = ansi;
+  SystemOem = oem;
+}
+
 static UINT SubsetCodePage(UINT codePage) {
-  return codePage == CP_ACP ? 1251 : codePage == CP_OEMCP ? 866 : codePage;
+  return codePage == CP_ACP ? SystemAnsi : codePage == CP_OEMCP ? SystemOem : codePage;
 }
 
 // A length of -1 takes the terminator too.
@@ -150,14 +163,18 @@ template <typename Char> static int SourceLength(const Char *text, int length) {
 extern "C" int WINAPI MultiByteToWideChar(UINT CodePage, DWORD, LPCSTR lpMultiByteStr,
                                           int cbMultiByte, LPWSTR lpWideCharStr, int cchWideChar) {
   UINT codePage = SubsetCodePage(CodePage);
-  if ((!IsKnownCodePage(codePage) && codePage != CP_UTF8) || !lpMultiByteStr || cbMultiByte == 0 ||
-      cbMultiByte < -1 || cchWideChar < 0 || (cchWideChar > 0 && !lpWideCharStr)) {
+  int other = IsOtherCodePage(codePage);
+  if ((!IsKnownCodePage(codePage) && !other && codePage != CP_UTF8) || !lpMultiByteStr ||
+      cbMultiByte == 0 || cbMultiByte < -1 || cchWideChar < 0 ||
+      (cchWideChar > 0 && !lpWideCharStr)) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }
   int length = SourceLength(lpMultiByteStr, cbMultiByte);
   if (codePage == CP_UTF8)
     return Utf8ToWide((const BYTE *)lpMultiByteStr, length, lpWideCharStr, cchWideChar);
+  if (other)
+    return OtherToWide(codePage, (const BYTE *)lpMultiByteStr, length, lpWideCharStr, cchWideChar);
   if (cchWideChar == 0)
     return length;
   if (cchWideChar < length) {
@@ -187,7 +204,8 @@ extern "C" int WINAPI WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR 
   UINT codePage = SubsetCodePage(CodePage);
   // UTF-8 takes no flags and reports no default character, as Windows.
   int utf8 = codePage == CP_UTF8;
-  if ((!IsKnownCodePage(codePage) && !utf8) || !lpWideCharStr || cchWideChar == 0 ||
+  int other = IsOtherCodePage(codePage);
+  if ((!IsKnownCodePage(codePage) && !other && !utf8) || !lpWideCharStr || cchWideChar == 0 ||
       cchWideChar < -1 || cbMultiByte < 0 || (cbMultiByte > 0 && !lpMultiByteStr) ||
       (utf8 && (dwFlags || lpUsedDefaultChar))) {
     SetLastError(ERROR_INVALID_PARAMETER);
@@ -196,11 +214,18 @@ extern "C" int WINAPI WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR 
   int length = SourceLength(lpWideCharStr, cchWideChar);
   if (utf8)
     return WideToUtf8(lpWideCharStr, length, (BYTE *)lpMultiByteStr, cbMultiByte);
+  BOOL lost = FALSE;
+  if (other) {
+    int count =
+        OtherFromWide(codePage, lpWideCharStr, length, (BYTE *)lpMultiByteStr, cbMultiByte, &lost);
+    if (count && lpUsedDefaultChar)
+      *lpUsedDefaultChar = lost;
+    return count;
+  }
   if (cbMultiByte > 0 && cbMultiByte < length) {
     SetLastError(ERROR_INSUFFICIENT_BUFFER);
     return 0;
   }
-  BOOL lost = FALSE;
   for (int i = 0; i < length; i++) {
     BYTE byte = WideToByte(codePage, dwFlags, lpWideCharStr[i], &lost);
     if (cbMultiByte > 0)
@@ -211,6 +236,10 @@ extern "C" int WINAPI WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR 
   return length;
 }
 
-extern "C" UINT WINAPI GetACP(void) { return 1251; }
+extern "C" BOOL WINAPI IsDBCSLeadByteEx(UINT CodePage, BYTE TestChar) {
+  return IsLeadByteOf(SubsetCodePage(CodePage), TestChar);
+}
 
-extern "C" UINT WINAPI GetOEMCP(void) { return 866; }
+extern "C" UINT WINAPI GetACP(void) { return SystemAnsi; }
+
+extern "C" UINT WINAPI GetOEMCP(void) { return SystemOem; }

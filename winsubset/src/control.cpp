@@ -4,6 +4,7 @@
 
 extern "C" void WinSubset_Reset(void) {
   ResetFaults();
+  ResetCodePages();
   ResetRegistry();
   ResetClipboard();
   ResetConsole();

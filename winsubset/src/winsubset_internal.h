@@ -13,6 +13,12 @@ DWORD TakeInjectedFault(const char *name);
    code pages the subset knows): a byte to its Unicode character, and a
    Unicode character to the byte Wine writes for it ('?' when none). */
 int IsKnownCodePage(UINT codePage);
+// 1252, 437 and 932 (in part), for tests of other systems' code pages.
+int IsOtherCodePage(UINT codePage);
+int IsLeadByteOf(UINT codePage, BYTE byte);
+int OtherToWide(UINT codePage, const BYTE *text, int length, WCHAR *wide, int wideSize);
+int OtherFromWide(UINT codePage, const WCHAR *wide, int length, BYTE *text, int size, BOOL *lost);
+void ResetCodePages(void);
 WORD CodePageToUnicode(UINT codePage, BYTE ch);
 BYTE UnicodeToCodePage(UINT codePage, WORD ch);
 /* Case-insensitive key of an ANSI (1251) character, as the registry
