@@ -583,13 +583,18 @@ int ZoneNameW(const TimeZoneRef *ref, int daylight, WCHAR *text, int size) {
   if (!text || size <= 0)
     return 0;
   text[0] = 0;
+  // A name of any length: converted under the lock, cut where the text ends.
   LockZones(ref->kind == ZONE_NAMED);
   const struct Zone *zone = NamedZone(ref);
-  char name[NAME_SIZE] = "";
-  if (zone)
-    strcpy(name, zone->Names[daylight && zone->Names[1][0]]);
+  const char *name = zone ? zone->Names[daylight && zone->Names[1][0]] : "";
+  int bytes = (int)strlen(name), named = 0;
+  while (bytes > 0 && !(named = MultiByteToWideChar(CP_ACP, 0, name, bytes, text, size - 1)))
+    bytes = bytes > size - 1 ? size - 1 : bytes - 1;
+  text[named] = 0;
   UnlockZones();
-  const char *ansi = zone ? name : NULL;
+  if (zone)
+    return named;
+  const char *ansi = NULL;
   if (ref->kind == ZONE_FIXED) {
     int minutes = ref->fixedMinutes < 0 ? -ref->fixedMinutes : ref->fixedMinutes;
     FormatText(fixed, sizeof fixed, "UTC%c%02d:%02d", ref->fixedMinutes < 0 ? '-' : '+',
