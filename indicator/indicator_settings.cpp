@@ -169,9 +169,10 @@ void EditIndicatorSettings(void) {
       if (!Dialogs.GetItemStatus(dialog, INDICATOR_ITEM_COLOUR_REQUEST) || !picker) {
         if (!ClockNumbersShowable(dialog))
           continue;
-        // A save that fails is said so, and the dialog comes back.
+        // A save refused or failed is said so, and the dialog comes back.
         if ((colour != loadedColour || DialogChangedSince(dialog, &shown)) &&
-            !SettingsSaved(SaveIndicatorSettings(dialog, colour)))
+            (!CustomFormatSaveAccepted(dialog) ||
+             !SettingsSaved(SaveIndicatorSettings(dialog, colour))))
           continue;
         break;
       }

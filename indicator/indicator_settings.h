@@ -41,6 +41,10 @@ enum {
   MSG_CLOCK_NUMBERS_OK = 64
 };
 
+/* The note a display starts with when its format has a silent mistake,
+   above the line naming it, under the box's title above. */
+enum { MSG_CLOCK_FORMAT_MISTAKE = 78 };
+
 void EditIndicatorSettings(void);
 
 #endif

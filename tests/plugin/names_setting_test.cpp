@@ -66,7 +66,7 @@ TEST_F(NamesSettingTest, TheMenuMarksTheChoiceInForceAndStoresTheOneChosen) {
     ASSERT_EQ(1u, Host().menus.size());
     const MenuCall &menu = Host().menus[0];
     EXPECT_EQ("Names of months and days", menu.title);
-    EXPECT_EQ("Languages", menu.helpTopic);
+    EXPECT_EQ("Names", menu.helpTopic);
     ASSERT_EQ(3u, menu.items.size());
     for (int line = 0; line < 3; line++)
       EXPECT_EQ(line == step.marked, menu.items[line].Checked != 0) << "line " << line;

@@ -66,6 +66,7 @@ TEST_F(PresetDialogTest, EditDialogSavesOnAnyExitButCancel) {
     DeleteRegTree(Key("Format1"));
     FakeDialogs().people = {[exitCode](FakeDialog &d) {
       strcpy(d.items[4].text, "edited");
+      strcpy(d.items[6].text, "%d");
       return exitCode;
     }};
     RunPresetEditDialog(dialog, 1);
@@ -204,7 +205,7 @@ TEST_F(QuickFormatSettingsTest, TheCalendarsOfferRefusesAnEmptyFormat) {
                           }};
   OfferCalendarFormat();
   ASSERT_EQ(1u, Host().boxes.size());
-  EXPECT_EQ("Format empty", Host().boxes[0].lines[1]) << "the note";
+  EXPECT_EQ("Nothing to save", Host().boxes[0].lines[1]) << "the note";
   EXPECT_EQ("%d", GetRegText(Key("Format11"), "Format"));
 }
 

@@ -167,7 +167,12 @@ TEST_F(PresetMenuTest, F4OnAnEmptySlotThenCancelLeavesItNone) {
 
 TEST_F(PresetMenuTest, ShowingsThatOnlySaveHideTheInsertButton) {
   Host().menuReplies = {BreakKey(3, PRESET_KEY_EDIT), BreakKey(4, PRESET_KEY_INSERT), Enter(3)};
-  FakeDialogs().people = {[](FakeDialog &) { return 0; }, [](FakeDialog &) { return 0; },
+  FakeDialogs().people = {[](FakeDialog &) { return 0; },
+                          [](FakeDialog &d) {
+                            strcpy(d.items[PRESET_ITEM_NAME].text, "New");
+                            strcpy(d.items[PRESET_ITEM_FORMAT].text, "%d");
+                            return 0;
+                          },
                           [](FakeDialog &) { return -1; }};
   RunPresetMenu();
   const FakeDialog *main = LastLoaded("Main");
@@ -194,6 +199,7 @@ TEST_F(PresetMenuTest, InsFillsTheFirstFreeSlotOrSaysAllAreTaken) {
                               EXPECT_EQ(PRESET_ITEM_AT_CURSOR, SelectedRadio(dialog, 1));
                               EXPECT_EQ(0, dialog.items[PRESET_ITEM_VIEW_ONLY].status);
                               strcpy(dialog.items[PRESET_ITEM_NAME].text, "New");
+                              strcpy(dialog.items[PRESET_ITEM_FORMAT].text, "%d");
                               return 0;
                             }};
     Host().menus.clear();
@@ -268,6 +274,7 @@ TEST_F(PresetMenuTest, InsertDialogSavesWhileAskedAndSlotZeroHasItsOwn) {
   Host().menuReplies = {Enter(2)};
   FakeDialogs().people = {[](FakeDialog &dialog) {
                             strcpy(dialog.items[PRESET_ITEM_NAME].text, "Saved");
+                            strcpy(dialog.items[PRESET_ITEM_FORMAT].text, "%d");
                             dialog.items[PRESET_ITEM_SAVE].status = 1;
                             return PRESET_ITEM_SAVE;
                           },
