@@ -87,9 +87,9 @@ extern "C" HANDLE WINAPI OpenPlugin(int OpenFrom, int) {
 
 extern "C" int WINAPI Configure(int) {
   // Without the dialog library every settings dialog would read null texts.
+  FollowInterfaceLanguage();
   if (!DialogLibraryReady)
     return 0;
-  FollowInterfaceLanguage();
   return ShowMainMenu(1) != -1 ? 1 : 0;
 }
 

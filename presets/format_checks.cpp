@@ -20,6 +20,11 @@ int FormatMistakeAccepted(const char *format, enum FormatUse use) {
   return ShowHostMessage(FMSG_WARNING, NULL, lines, 4, 2) == 0;
 }
 
+static enum Delivery RefuseNoText(void) {
+  ShowNote(MSG_TEXT_EMPTY, 0);
+  return FORMAT_REFUSED;
+}
+
 enum Delivery DeliverFormat(const char *format, enum DeliveryTarget target,
                             const struct tm *moment) {
   if (!format || !format[0]) {
@@ -28,15 +33,18 @@ enum Delivery DeliverFormat(const char *format, enum DeliveryTarget target,
   }
   if (!FormatMistakeAccepted(format, FORMAT_DELIVERY))
     return FORMAT_REFUSED;
+  // Tried first, so that an editor is not touched for nothing; the text
+  // delivered is checked again, as the moment may have moved on.
+  char text[DATE_TEXT_SIZE];
+  if (ExpandDateText(text, sizeof text, format, moment) <= 0)
+    return RefuseNoText();
   int delivered;
   if (target == TO_CLIPBOARD)
     delivered = PutDateText(format, moment);
   else
     delivered = InsertDateText(format, target == TO_EDITOR ? OPEN_EDITOR : 0, moment);
-  if (!DateText[0]) {
-    ShowNote(MSG_TEXT_EMPTY, 0);
-    return FORMAT_REFUSED;
-  }
+  if (!DateText[0])
+    return RefuseNoText();
   return delivered ? DELIVERED : TARGET_REFUSED;
 }
 
