@@ -86,8 +86,8 @@ extern "C" HANDLE WINAPI OpenPlugin(int OpenFrom, int) {
 }
 
 extern "C" int WINAPI Configure(int) {
-  // Without the dialog library every settings dialog would read null texts.
   FollowInterfaceLanguage();
+  // Without the dialog library every settings dialog would read null texts.
   if (!DialogLibraryReady)
     return 0;
   return ShowMainMenu(1) != -1 ? 1 : 0;
