@@ -5,6 +5,7 @@
 #include "far_plugin.h"
 #include "hostlink/dialog_binding.h"
 #include "hostlink/host_table.h"
+#include "presets/preview_line.h"
 
 // A message line the host shows whole on an 80-column screen.
 enum { MISTAKE_LINE_SIZE = 71 };
@@ -54,8 +55,10 @@ int FormatSaveAccepted(DialogHandle dialog, int formatItem) {
   if (format && !format[0]) {
     ShowNote(MSG_NOTHING_TO_SAVE, 0);
     accepted = 0;
-  } else if (format) {
-    accepted = FormatMistakeAccepted(format, FORMAT_SAVE);
+  } else if (format && !FormatMistakeAccepted(format, FORMAT_SAVE)) {
+    // Back: the line under the format keeps naming the mistake.
+    ShowFormatPreview(dialog, formatItem);
+    accepted = 0;
   }
   if (!accepted)
     Dialogs.SetItemFocus(dialog, formatItem);

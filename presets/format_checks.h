@@ -44,7 +44,8 @@ enum Delivery DeliverFormat(const char *format, enum DeliveryTarget target,
 
 /* Whether the format typed in formatItem may be saved: an empty one is
    refused with a note, a silent mistake asked about. When not, the focus
-   is on the format, for the dialog to come back as typed. */
+   is on the format, for the dialog to come back as typed, and after
+   "Back" the preview line names the mistake. */
 int FormatSaveAccepted(DialogHandle dialog, int formatItem);
 
 #endif

@@ -91,15 +91,19 @@ TEST_F(FormatChecksTest, ASaveIsRefusedOrAskedAboutWithTheFocusOnTheField) {
     strcpy(fake->items[PRESET_ITEM_FORMAT].text, c.format);
     fake->items[PRESET_ITEM_VIEW_ONLY].status = c.viewOnly;
     fake->focus = 0;
+    fake->items[31].text[0] = 0;
     EXPECT_EQ(c.accepted, PresetSaveAccepted(dialog, c.slot) != 0);
     EXPECT_EQ(c.focus, fake->focus);
     ASSERT_EQ(c.box[0] ? 1u : 0u, Host().boxes.size());
     if (!c.box[0])
       continue;
-    if (strcmp(c.box, "mistake") == 0)
+    if (strcmp(c.box, "mistake") == 0) {
       EXPECT_EQ((std::vector<std::string>{"Mistake", MistakeLine(c.format), "Save anyway", "Back"}),
                 Host().boxes[0].lines);
-    else
+      EXPECT_EQ(c.accepted ? std::string::npos : 0,
+                std::string(fake->items[31].text).find(MistakeLine(c.format)))
+          << "after Back the preview line names it";
+    } else
       EXPECT_EQ(c.box, Host().boxes[0].lines[1]);
   }
 }
