@@ -13,8 +13,7 @@
 // refused or asked about, and the dialog comes back as typed.
 static void RunOffer(DialogHandle dialog) {
   while (ShowFormatDialog(dialog, PRESET_ITEM_FORMAT) != -1 &&
-         (!PresetSaveAccepted(dialog, CALENDAR_SLOT) ||
-          !SettingsSaved(SavePresetFromDialog(dialog, CALENDAR_SLOT)))) {
+         !SavePresetChecked(dialog, CALENDAR_SLOT)) {
   }
 }
 

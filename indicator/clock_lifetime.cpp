@@ -3,15 +3,9 @@
 // without the thread running freed code, and ended before an unload.
 #include "indicator/clock_indicator.h"
 
-#include <string.h>
-
-#include "datetext/format_preview.h"
 #include "hostlink/host_table.h"
 #include "indicator/indicator_settings.h"
-#include "settings/settings_store.h"
-
-// A message line the host shows whole on an 80-column screen.
-enum { CLOCK_MISTAKE_LINE_SIZE = 71 };
+#include "presets/format_checks.h"
 
 std::atomic<LONG> ClockThreads(0);
 
@@ -58,24 +52,10 @@ static void StartClockThread(void) {
 // the display is about to read.
 static void NoteClockFormatMistake(void) {
   char format[FORMAT_SIZE];
-  LockSettings();
-  if (OpenExistingSettingsKey("Indicator") && ReadNumber(CustomValue)) {
-    if (ReadText(FormatValue, format, sizeof format) != ERROR_SUCCESS)
-      format[0] = 0;
-  } else {
-    memcpy(format, ClockHostFormat, sizeof format);
-  }
-  UnlockSettings();
-  char mistake[CLOCK_MISTAKE_LINE_SIZE];
-  if (!FindSilentMistake(format, mistake, sizeof mistake))
-    return;
-  const char *lines[4] = {GetMsgTextOr(MSG_CLOCK_NUMBERS_TITLE, ""),
-                          GetMsgTextOr(MSG_CLOCK_FORMAT_MISTAKE, ""), mistake,
-                          GetMsgTextOr(MSG_OK, "Ok")};
-  ShowHostMessage(FMSG_WARNING, NULL, lines, 4, 1);
+  ReadClockFormat(format);
+  const unsigned char note[4] = {MSG_CLOCK_NUMBERS_TITLE, MSG_CLOCK_FORMAT_MISTAKE, MSG_OK, 0};
+  AnswerToMistake(format, note);
 }
-
-int KeptClockShown(void) { return ClockRunning.load() == 1 && ClockStaying.load() == 1; }
 
 void InvokeClockIndicator(void) {
   if (ClockRunning.load() == 1 && EntrySwitchesClockOff())

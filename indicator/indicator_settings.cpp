@@ -1,5 +1,7 @@
 #include "indicator/indicator_settings.h"
 
+#include <string.h>
+
 #include "hostlink/dialog_binding.h"
 #include "hostlink/dialog_snapshot.h"
 #include "hostlink/failure_box.h"
@@ -57,6 +59,15 @@ static void LoadStoredValue(DialogHandle dialog, const struct StoredValue *value
                   value->Kind == STORED_PAUSE ? (long)StoredClockPause(number)
                                               : (long)StoredClockPlace(number));
   }
+}
+
+void ReadClockFormat(char format[FORMAT_SIZE]) {
+  LockSettings();
+  if (!OpenExistingSettingsKey("Indicator") || !ReadNumber(CustomValue))
+    memcpy(format, ClockHostFormat, sizeof ClockHostFormat);
+  else if (ReadText(FormatValue, format, FORMAT_SIZE) != ERROR_SUCCESS)
+    format[0] = 0;
+  UnlockSettings();
 }
 
 // Fills the dialog from the key; returns the stored colour.

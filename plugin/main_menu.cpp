@@ -51,10 +51,10 @@ int ShowMainMenu(int configureMode) {
   const char *bottom = GetMsgText(configureMode ? MSG_CONFIGURE_BOTTOM : MSG_MAIN_BOTTOM);
   // F1 opens the help of what the menu is for.
   const char *helpTopic = configureMode ? "Settings" : "Contents";
-  // A kept clock is on until its entry is chosen again: the entry says so.
-  MainMenuItems[CLOCK_ENTRY].Checked = KeptClockShown();
   static const int BreakKeys[] = {VK_F4, 0};
   for (;;) {
+    // A kept clock is on until its entry is chosen again: the entry says so.
+    MainMenuItems[CLOCK_ENTRY].Checked = KeptClockShown();
     int breakCode;
     int chosen = ShowHostMenu(MSG_TITLE, bottom, helpTopic, BreakKeys, &breakCode, MainMenuItems,
                               MAIN_MENU_ENTRIES);
@@ -63,7 +63,6 @@ int ShowMainMenu(int configureMode) {
       SettingsOperations[chosen]();
     for (int entry = 0; entry < MAIN_MENU_ENTRIES; entry++)
       MainMenuItems[entry].Selected = entry == chosen;
-    MainMenuItems[CLOCK_ENTRY].Checked = KeptClockShown();
     if (breakCode == -1)
       return chosen;
   }

@@ -2,7 +2,6 @@
 
 #include "datetext/date_text.h"
 #include "datetext/format_preview.h"
-#include "far_plugin.h"
 #include "hostlink/dialog_binding.h"
 #include "hostlink/host_table.h"
 #include "presets/preview_line.h"
@@ -10,20 +9,27 @@
 // A message line the host shows whole on an 80-column screen.
 enum { MISTAKE_LINE_SIZE = 71 };
 
-int FormatMistakeAccepted(const char *format, enum FormatUse use) {
+int AnswerToMistake(const char *format, const unsigned char messages[4]) {
   char mistake[MISTAKE_LINE_SIZE];
   if (!FindSilentMistake(format, mistake, sizeof mistake))
-    return 1;
-  const char *lines[4] = {GetMsgTextOr(MSG_MISTAKE_TITLE, ""), mistake,
-                          use == FORMAT_SAVE ? GetMsgTextOr(MSG_SAVE_ANYWAY, "Save anyway")
-                                             : GetMsgTextOr(MSG_INSERT_ANYWAY, "Insert anyway"),
-                          GetMsgTextOr(MSG_MISTAKE_BACK, "Back")};
-  return ShowHostMessage(FMSG_WARNING, NULL, lines, 4, 2) == 0;
+    return 0;
+  // The title, the line above the mistake, the mistake, the buttons.
+  const char *lines[5];
+  int count = 0;
+  for (int text = 0; text < 4; text++) {
+    if (text == 2)
+      lines[count++] = mistake;
+    lines[count++] = GetMsgTextOr(messages[text], "");
+  }
+  int buttons = messages[3] ? 2 : 1;
+  return ShowHostMessage(FMSG_WARNING, NULL, lines, 3 + buttons, buttons);
 }
 
-static enum Delivery RefuseNoText(void) {
-  ShowNote(MSG_TEXT_EMPTY, 0);
-  return FORMAT_REFUSED;
+int FormatMistakeAccepted(const char *format, enum FormatUse use) {
+  const unsigned char question[4] = {MSG_MISTAKE_TITLE, MSG_MISTAKE_NOTE,
+                                     use == FORMAT_SAVE ? MSG_SAVE_ANYWAY : MSG_INSERT_ANYWAY,
+                                     MSG_MISTAKE_BACK};
+  return AnswerToMistake(format, question) == 0;
 }
 
 enum Delivery DeliverFormat(const char *format, enum DeliveryTarget target,
@@ -37,30 +43,29 @@ enum Delivery DeliverFormat(const char *format, enum DeliveryTarget target,
   // Tried first, so that an editor is not touched for nothing; the text
   // delivered is checked again, as the moment may have moved on.
   char text[DATE_TEXT_SIZE];
-  if (ExpandDateText(text, sizeof text, format, moment) <= 0)
-    return RefuseNoText();
-  int delivered;
-  if (target == TO_CLIPBOARD)
-    delivered = PutDateText(format, moment);
-  else
-    delivered = InsertDateText(format, target == TO_EDITOR ? OPEN_EDITOR : 0, moment);
-  if (!DateText[0])
-    return RefuseNoText();
-  return delivered ? DELIVERED : TARGET_REFUSED;
+  if (ExpandDateText(text, sizeof text, format, moment) > 0) {
+    int delivered;
+    if (target == TO_CLIPBOARD)
+      delivered = PutDateText(format, moment);
+    else
+      delivered = InsertDateText(format, target, moment);
+    if (DateText[0])
+      return delivered ? DELIVERED : TARGET_REFUSED;
+  }
+  ShowNote(MSG_TEXT_EMPTY, 0);
+  return FORMAT_REFUSED;
 }
 
-int FormatSaveAccepted(DialogHandle dialog, int formatItem) {
+int FormatSaveAccepted(DialogHandle dialog, int formatItem, int inUse) {
   const char *format = Dialogs.GetItemData(dialog, formatItem);
-  int accepted = 1;
-  if (format && !format[0]) {
+  if (!inUse || !format)
+    return 1;
+  if (!format[0])
     ShowNote(MSG_NOTHING_TO_SAVE, 0);
-    accepted = 0;
-  } else if (format && !FormatMistakeAccepted(format, FORMAT_SAVE)) {
-    // Back: the line under the format keeps naming the mistake.
+  else if (FormatMistakeAccepted(format, FORMAT_SAVE))
+    return 1;
+  else // Back: the line under the format keeps naming the mistake.
     ShowFormatPreview(dialog, formatItem);
-    accepted = 0;
-  }
-  if (!accepted)
-    Dialogs.SetItemFocus(dialog, formatItem);
-  return accepted;
+  Dialogs.SetItemFocus(dialog, formatItem);
+  return 0;
 }

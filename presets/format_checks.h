@@ -8,6 +8,7 @@
 #include <time.h>
 
 #include "dialog_gen.h"
+#include "far_plugin.h"
 
 /* The question's texts and the refusals' notes in the language file. */
 enum {
@@ -17,8 +18,15 @@ enum {
   MSG_SAVE_ANYWAY = 138,
   MSG_NAME_EMPTY = 139,
   MSG_NOTHING_TO_SAVE = 140,
-  MSG_IN_COMMAND_LINE = 141
+  MSG_IN_COMMAND_LINE = 141,
+  MSG_MISTAKE_NOTE = 142 /* the question's line above the mistake */
 };
+
+/* The box of a format's silent mistake, when it has one: the messages are
+   its title, the line above the mistake's, and one or two buttons (the
+   second 0 for none). The button chosen, -1 for Esc; 0 without a mistake,
+   when nothing is shown. */
+int AnswerToMistake(const char *format, const unsigned char messages[4]);
 
 /* What the format is about to be used for: its question's first button. */
 enum FormatUse { FORMAT_DELIVERY, FORMAT_SAVE };
@@ -28,8 +36,9 @@ enum FormatUse { FORMAT_DELIVERY, FORMAT_SAVE };
    "Save anyway"); 0 for "Back" or Esc. */
 int FormatMistakeAccepted(const char *format, enum FormatUse use);
 
-/* Where a delivery puts its text. */
-enum DeliveryTarget { TO_COMMAND_LINE, TO_EDITOR, TO_CLIPBOARD };
+/* Where a delivery puts its text: the cursor's two as InsertDateText
+   names them. */
+enum DeliveryTarget { TO_COMMAND_LINE = 0, TO_EDITOR = OPEN_EDITOR, TO_CLIPBOARD = -1 };
 
 /* What became of a delivery: a refused one names what was at fault. */
 enum Delivery { DELIVERED, FORMAT_REFUSED, TARGET_REFUSED };
@@ -42,10 +51,11 @@ enum Delivery { DELIVERED, FORMAT_REFUSED, TARGET_REFUSED };
 enum Delivery DeliverFormat(const char *format, enum DeliveryTarget target,
                             const struct tm *moment);
 
-/* Whether the format typed in formatItem may be saved: an empty one is
-   refused with a note, a silent mistake asked about. When not, the focus
-   is on the format, for the dialog to come back as typed, and after
+/* Whether the format typed in formatItem may be saved: one not in use
+   (another chosen, or only a day shown) goes as it is; otherwise an empty
+   one is refused with a note, a silent mistake asked about. When not, the
+   focus is on the format, for the dialog to come back as typed, and after
    "Back" the preview line names the mistake. */
-int FormatSaveAccepted(DialogHandle dialog, int formatItem);
+int FormatSaveAccepted(DialogHandle dialog, int formatItem, int inUse);
 
 #endif

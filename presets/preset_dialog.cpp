@@ -61,24 +61,23 @@ LONG SavePresetFromDialog(DialogHandle dialog, int slot) {
   return result;
 }
 
-int PresetSaveAccepted(DialogHandle dialog, int slot) {
-  if (slot == CALENDAR_SLOT) {
-    if (Dialogs.GetItemStatus(dialog, PRESET_ITEM_VIEW_ONLY))
-      return 1;
-  } else {
-    const char *name = Dialogs.GetItemData(dialog, PRESET_ITEM_NAME);
-    if (name && !name[0]) {
-      ShowNote(MSG_NAME_EMPTY, 0);
-      Dialogs.SetItemFocus(dialog, PRESET_ITEM_NAME);
-      return 0;
-    }
+// A preset's name and format are what its menu line shows and inserts:
+// neither is saved empty. The calendar's format has no name, and is not in
+// use while it only shows a day.
+static int PresetSaveAccepted(DialogHandle dialog, int slot) {
+  if (slot == CALENDAR_SLOT)
+    return FormatSaveAccepted(dialog, PRESET_ITEM_FORMAT,
+                              !Dialogs.GetItemStatus(dialog, PRESET_ITEM_VIEW_ONLY));
+  const char *name = Dialogs.GetItemData(dialog, PRESET_ITEM_NAME);
+  if (name && !name[0]) {
+    ShowNote(MSG_NAME_EMPTY, 0);
+    Dialogs.SetItemFocus(dialog, PRESET_ITEM_NAME);
+    return 0;
   }
-  return FormatSaveAccepted(dialog, PRESET_ITEM_FORMAT);
+  return FormatSaveAccepted(dialog, PRESET_ITEM_FORMAT, 1);
 }
 
-// A save the checks refuse, or that fails, is said so, and the dialog
-// comes back with the user's input.
-static int SavedFromDialog(DialogHandle dialog, int slot) {
+int SavePresetChecked(DialogHandle dialog, int slot) {
   return PresetSaveAccepted(dialog, slot) && SettingsSaved(SavePresetFromDialog(dialog, slot));
 }
 
@@ -88,13 +87,13 @@ int RunPresetInsertDialog(int slot) {
     exitCode = ShowFormatDialog(PresetDialog, PRESET_ITEM_FORMAT);
     if (!Dialogs.GetItemStatus(PresetDialog, PRESET_ITEM_SAVE))
       break;
-    SavedFromDialog(PresetDialog, slot);
+    SavePresetChecked(PresetDialog, slot);
   }
   return exitCode;
 }
 
 void RunPresetEditDialog(DialogHandle dialog, int slot) {
-  while (ShowFormatDialog(dialog, PRESET_ITEM_FORMAT) != -1 && !SavedFromDialog(dialog, slot)) {
+  while (ShowFormatDialog(dialog, PRESET_ITEM_FORMAT) != -1 && !SavePresetChecked(dialog, slot)) {
   }
 }
 
@@ -106,6 +105,6 @@ void EditStoredPreset(DialogHandle dialog, int slot) {
   struct DialogSnapshot shown;
   TakeDialogSnapshot(dialog, statusItems, textItems, &shown);
   while (ShowFormatDialog(dialog, PRESET_ITEM_FORMAT) != -1 && DialogChangedSince(dialog, &shown) &&
-         !SavedFromDialog(dialog, slot)) {
+         !SavePresetChecked(dialog, slot)) {
   }
 }

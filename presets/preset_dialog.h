@@ -33,11 +33,12 @@ void ShowPresetMode(DialogHandle dialog, DWORD mode);
 void StartNewPreset(DialogHandle dialog);
 /* Returns the first failing registry result, ERROR_SUCCESS when saved. */
 LONG SavePresetFromDialog(DialogHandle dialog, int slot);
-/* Whether the dialog may be saved into the slot: a preset's name is not
-   empty, and neither is a format in use (the calendar's is not when it
-   only shows a day), whose silent mistake is asked about. When not, the
-   person was told, and the focus is on the field to mend. */
-int PresetSaveAccepted(DialogHandle dialog, int slot);
+/* Saves the dialog into the slot once the checks accept it: a preset's
+   name is not empty, and neither is a format in use (the calendar's is not
+   when it only shows a day), whose silent mistake is asked about. 1 when
+   saved; otherwise the person was told why (a refused save with the focus
+   on the field to mend), for the dialog to come back as typed. */
+int SavePresetChecked(DialogHandle dialog, int slot);
 /* Shows the presets dialog until the user stops asking to save; returns the
    exit code of the last showing. */
 int RunPresetInsertDialog(int slot);

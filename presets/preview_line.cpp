@@ -32,8 +32,7 @@ int ShowFormatPreview(DialogHandle dialog, int formatItem) {
   int fault = PreviewDateText(format, NULL, text, sizeof text);
   // A bare word would read as a text lost: the line says there is none.
   if (!fault && !text[0]) {
-    PutItemText(dialog, FORMAT_ITEM_PREVIEW_LINE,
-                GetMsgTextOr(MSG_PREVIEW_NO_TEXT, "The format gives no text now."));
+    PutItemText(dialog, FORMAT_ITEM_PREVIEW_LINE, GetMsgTextOr(MSG_PREVIEW_NO_TEXT, ""));
     return 0;
   }
   const char *word = fault ? "" : GetMsgTextOr(MSG_PREVIEW_NOW, "");

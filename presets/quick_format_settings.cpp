@@ -40,8 +40,8 @@ LONG SaveCustomFormat(DialogHandle dialog) {
 }
 
 int CustomFormatSaveAccepted(DialogHandle dialog) {
-  return !Dialogs.GetItemStatus(dialog, QUICK_ITEM_CUSTOM) ||
-         FormatSaveAccepted(dialog, QUICK_ITEM_FORMAT);
+  return FormatSaveAccepted(dialog, QUICK_ITEM_FORMAT,
+                            Dialogs.GetItemStatus(dialog, QUICK_ITEM_CUSTOM));
 }
 
 // Fills the dialog from the key, when it can be opened.

@@ -55,8 +55,9 @@ TEST_F(FormatChecksTest, ADeliveryIsRefusedOrAskedAboutBeforeItCosts) {
       EXPECT_EQ(c.box, box.lines[1]) << "the note";
       continue;
     }
-    std::vector<std::string> question = {"Mistake", MistakeLine(c.format), "Insert anyway", "Back"};
-    EXPECT_EQ(question, box.lines) << "the preview's line and two buttons";
+    std::vector<std::string> question = {"Mistake", "Wrong without a sign:", MistakeLine(c.format),
+                                         "Insert anyway", "Back"};
+    EXPECT_EQ(question, box.lines) << "the preview's line under the note, and two buttons";
     EXPECT_EQ(2, box.buttons);
   }
 }
@@ -92,13 +93,14 @@ TEST_F(FormatChecksTest, ASaveIsRefusedOrAskedAboutWithTheFocusOnTheField) {
     fake->items[PRESET_ITEM_VIEW_ONLY].status = c.viewOnly;
     fake->focus = 0;
     fake->items[31].text[0] = 0;
-    EXPECT_EQ(c.accepted, PresetSaveAccepted(dialog, c.slot) != 0);
+    EXPECT_EQ(c.accepted, SavePresetChecked(dialog, c.slot) != 0);
     EXPECT_EQ(c.focus, fake->focus);
     ASSERT_EQ(c.box[0] ? 1u : 0u, Host().boxes.size());
     if (!c.box[0])
       continue;
     if (strcmp(c.box, "mistake") == 0) {
-      EXPECT_EQ((std::vector<std::string>{"Mistake", MistakeLine(c.format), "Save anyway", "Back"}),
+      EXPECT_EQ((std::vector<std::string>{"Mistake", "Wrong without a sign:", MistakeLine(c.format),
+                                          "Save anyway", "Back"}),
                 Host().boxes[0].lines);
       EXPECT_EQ(c.accepted ? std::string::npos : 0,
                 std::string(fake->items[31].text).find(MistakeLine(c.format)))

@@ -112,7 +112,8 @@ PluginStartupInfo NewFakeHost(const char *rootKey) {
                          "Save anyway",
                          "Name empty",
                          "Nothing to save",
-                         "In the command line"};
+                         "In the command line",
+                         "Wrong without a sign:"};
   for (int i = 0; i < (int)(sizeof notes / sizeof *notes); i++)
     host.messages[125 + i] = notes[i];
   host.messages[110] = "<None>";
