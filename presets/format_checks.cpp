@@ -26,9 +26,9 @@ int AnswerToMistake(const char *format, const unsigned char messages[4]) {
 }
 
 int FormatMistakeAccepted(const char *format, enum FormatUse use) {
-  const unsigned char question[4] = {MSG_MISTAKE_TITLE, MSG_MISTAKE_NOTE,
-                                     use == FORMAT_SAVE ? MSG_SAVE_ANYWAY : MSG_INSERT_ANYWAY,
-                                     MSG_MISTAKE_BACK};
+  const unsigned char question[4] = {
+      MSG_MISTAKE_TITLE, MSG_MISTAKE_NOTE,
+      (unsigned char)(use == FORMAT_SAVE ? MSG_SAVE_ANYWAY : MSG_INSERT_ANYWAY), MSG_MISTAKE_BACK};
   return AnswerToMistake(format, question) == 0;
 }
 
