@@ -184,14 +184,39 @@ enum {
   FLAG_COLON = 32,
   PAD_FLAGS = FLAG_NO_PAD | FLAG_BLANK_PAD | FLAG_ZERO_PAD
 };
-static const char FlagLetters[] = "#-_0^";
 
 // The flags and modifier after a '%'; returns the conversion's letter.
 static const char *TakeConversion(const char *percent, int *flags);
 
-// The numbers and their widths; the letter's place in NumericWidths.
-static const char NumericConversions[] = "CdeHIjmMSuUwWyYgGV";
-static const char NumericWidths[] = "222223222121221212";
+// The width of a number's conversion; 0 for a letter that gives none. A
+// switch, not a search: it is asked for every conversion.
+static int NumericWidth(char conversion) {
+  switch (conversion) {
+  case 'C':
+  case 'd':
+  case 'e':
+  case 'H':
+  case 'I':
+  case 'm':
+  case 'M':
+  case 'S':
+  case 'U':
+  case 'W':
+  case 'y':
+  case 'g':
+  case 'V':
+    return 2;
+  case 'j':
+    return 3;
+  case 'u':
+  case 'w':
+  case 'Y':
+  case 'G':
+    return 1;
+  default:
+    return 0;
+  }
+}
 
 static int NumberFor(const struct tm *t, char conversion) {
   int year = t->tm_year + 1900, week;
@@ -234,8 +259,7 @@ static int NumberFor(const struct tm *t, char conversion) {
 // says otherwise.
 static int AppendNumber(DateExpansion *out, int used, const struct tm *t, char conversion,
                         int flags) {
-  int place = (int)(FindChar(NumericConversions, conversion) - NumericConversions);
-  int width = flags & (FLAG_ALT | FLAG_NO_PAD) ? 1 : NumericWidths[place] - '0';
+  int width = flags & (FLAG_ALT | FLAG_NO_PAD) ? 1 : NumericWidth(conversion);
   char digits[12];
   int count = 0;
   char pad = flags & FLAG_BLANK_PAD  ? ' '
@@ -449,11 +473,12 @@ static int AppendConversion(DateExpansion *out, int used, Moment *moment, char c
     return AppendOffset(out, used, moment, (flags & FLAG_COLON) != 0);
   if (conversion == '%')
     return AppendAscii(out, used, "%", 1);
+  // Numbers first: the commonest conversions, and never a name.
+  if (NumericWidth(conversion))
+    return AppendNumber(out, used, &moment->record, conversion, flags);
   int named = AppendNamed(out, used, moment, conversion, flags);
   if (named >= 0)
     return named;
-  if (conversion != 0 && FindChar(NumericConversions, conversion))
-    return AppendNumber(out, used, &moment->record, conversion, flags);
   for (const char *composite : Composites)
     if (composite[0] == conversion)
       return ExpandFormat(out, used, composite + 1, moment, flags & FLAG_ALT);
@@ -467,14 +492,29 @@ static void ToUpperCase(DateExpansion *out, int from, int to) {
     CharUpperBuffW(out->English + out->Runs[i].EnglishStart, out->Runs[i].EnglishLength);
 }
 
+// The bit of a flag's letter; 0 for any other character.
+static int FlagBit(char c) {
+  switch (c) {
+  case '#':
+    return FLAG_ALT;
+  case '-':
+    return FLAG_NO_PAD;
+  case '_':
+    return FLAG_BLANK_PAD;
+  case '0':
+    return FLAG_ZERO_PAD;
+  case '^':
+    return FLAG_UPPER;
+  default:
+    return 0;
+  }
+}
+
 static const char *TakeConversion(const char *percent, int *flags) {
-  static const int FlagBits[] = {FLAG_ALT, FLAG_NO_PAD, FLAG_BLANK_PAD, FLAG_ZERO_PAD, FLAG_UPPER};
   const char *q = percent + 1;
   int taken = 0;
-  for (const char *flag; *q && (flag = FindChar(FlagLetters, *q)) != NULL; q++) {
-    int bit = FlagBits[flag - FlagLetters];
+  for (int bit; (bit = FlagBit(*q)) != 0; q++)
     taken = (bit & PAD_FLAGS ? taken & ~PAD_FLAGS : taken) | bit;
-  }
   if (q[0] == ':' && q[1] == 'z') {
     taken |= FLAG_COLON;
     q++;
@@ -488,7 +528,7 @@ static const char *TakeConversion(const char *percent, int *flags) {
 int ConversionLength(const char *percent, int *known) {
   int flags;
   const char *q = TakeConversion(percent, &flags);
-  *known = *q && (*q == 'z' || IsClassicConversion(*q) || FindChar(NumericConversions, *q));
+  *known = *q && (*q == 'z' || IsClassicConversion(*q) || NumericWidth(*q));
   for (const char *composite : Composites)
     *known |= *q && composite[0] == *q;
   return (int)(q - percent) + (*q != 0);

@@ -42,10 +42,10 @@ static void AddRun(struct Shown *shown, const struct DateExpansion *expansion,
     shown->LanguageFits = LanguageFitsCodePage(run->Language, codePage);
   }
   int fits = !run->Language || shown->LanguageFits;
-  if (fits) {
+  if (fits)
     Add(shown, expansion->Text + run->Start, run->Length);
+  if (fits && (!run->Language || shown->LanguageFits != FITS_EXACTLY))
     UseLookAlikes(shown->Text + start, shown->Length - start, codePage);
-  }
   if (fits && (run->Kind == RUN_NAME ||
                CodePageHolds(codePage, shown->Text + start, shown->Length - start)))
     return;
@@ -87,10 +87,32 @@ static int Convert(UINT codePage, const WCHAR *wide, int count, char *text, int 
   return used;
 }
 
+// Whether the code page shows every run as the expansion holds it: each
+// language's names as they are, each other run's text whole.
+static int ShownAsExpanded(const struct DateExpansion *expansion, UINT codePage) {
+  LCID language = 0;
+  int fits = 0;
+  for (int i = 0; i < expansion->RunCount; i++) {
+    const struct NameRun *run = &expansion->Runs[i];
+    if (run->Language && run->Language != language) {
+      language = run->Language;
+      fits = LanguageFitsCodePage(language, codePage);
+    }
+    if ((run->Language && fits != FITS_EXACTLY) ||
+        (run->Kind != RUN_NAME &&
+         !CodePageHolds(codePage, expansion->Text + run->Start, run->Length)))
+      return 0;
+  }
+  return 1;
+}
+
 int WriteExpansion(const struct DateExpansion *expansion, UINT codePage, char *text, int size) {
   if (!text || size <= 0)
     return 0;
   text[0] = 0;
+  // Most texts: straight from the expansion, without a copy to mend.
+  if (ShownAsExpanded(expansion, codePage))
+    return Convert(codePage, expansion->Text, expansion->Length, text, size);
   struct Shown shown;
   shown.Length = 0;
   shown.Language = 0;

@@ -289,18 +289,23 @@ static struct NameSlot *SlotOfLanguage(LCID language) {
   return NULL;
 }
 
-// Whether codePage holds each of the slot's names, with the look-alikes.
+// Whether codePage holds each of the slot's names, as they are or with the
+// look-alikes.
 static int NamesFit(const struct NameSlot *slot, UINT codePage) {
+  int fits = FITS_EXACTLY;
   for (int index = 0; index < NAME_COUNT; index++) {
     WCHAR name[WIDE_NAME_SIZE];
     int count = slot->Start[index + 1] - slot->Start[index];
     count = count < WIDE_NAME_SIZE ? count : WIDE_NAME_SIZE;
     memcpy(name, slot->Pool + slot->Start[index], (size_t)count * sizeof(WCHAR));
+    if (CodePageHolds(codePage, name, count))
+      continue;
     UseLookAlikes(name, count, codePage);
     if (!CodePageHolds(codePage, name, count))
       return 0;
+    fits = FITS_WITH_LOOK_ALIKES;
   }
-  return 1;
+  return fits;
 }
 
 // Decided once per code page and kept with the names; a language whose

@@ -24,9 +24,11 @@ int LanguageText(const char *code, int length, char conversion, int flag, int ge
                  const struct tm *record, WCHAR *text, int size, LCID *language);
 
 /* Whether codePage (CP_OEMCP, CP_ACP or a number) holds every name of the
-   language, with the look-alikes below: a language it does not is written
-   in English there, all its names alike, so that no text mixes two
+   language: as they are (FITS_EXACTLY), only with the look-alikes below
+   (FITS_WITH_LOOK_ALIKES), or not (0): a language it does not hold is
+   written in English there, all its names alike, so that no text mixes two
    languages of one word's kind. */
+enum { FITS_EXACTLY = 1, FITS_WITH_LOOK_ALIKES = 2 };
 int LanguageFitsCodePage(LCID language, UINT codePage);
 
 /* Each letter of text (count characters) that codePage lacks becomes its
