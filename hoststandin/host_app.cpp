@@ -29,7 +29,7 @@ char ViewerFile[HOST_PATH_SIZE] = "";
 /* Told once the editor shows: why its file opened read-only. */
 const char *EditorNotice[3] = {nullptr, nullptr, nullptr};
 ClipboardTextReader ClipboardReader = nullptr;
-HostPluginActions Actions = {nullptr, nullptr};
+HostPluginActions Actions = {nullptr, nullptr, nullptr};
 
 enum FileRead { FILE_MISSING, FILE_UNREADABLE, FILE_READ, FILE_TOO_LARGE };
 
@@ -353,6 +353,10 @@ int HandleHostStep(const HostKey &key) {
     SwitchLanguage(name);
   } else if (IsAltLetter(key, 'l')) {
     SwitchLanguage(LanguageMatches(HostLanguage, "Russian") ? "English" : "Russian");
+  } else if (key.Code == HK_CALL) {
+    HostLog("host: macro Call %.*s", key.Char, key.Text);
+    if (Actions.CallMacro)
+      Actions.CallMacro(key.Text, key.Char);
   } else if (key.Code == HK_UNLOAD || IsAltLetter(key, 'u')) {
     HostLog("host: unload without ExitFAR");
     if (Actions.UnloadWithoutExit)
