@@ -17,6 +17,7 @@
 #include "scratch_settings.h"
 #include "screen.h"
 #include "status_clock.h"
+#include "text_units.h"
 #include "win32_sources.h"
 
 #include <io.h>
@@ -114,6 +115,23 @@ void WriteDump(void) {
   snprintf(when, sizeof when, "at dump %d", ++dumps);
   LogConsoleState(when);
   WriteScreen(Screen, ConsoleReadScreen(Screen, sizeof Screen));
+}
+
+int OemToUnicode(int oem) {
+  char byte = (char)oem;
+  WCHAR wide = '?';
+  MultiByteToWideChar(HOST_CODE_PAGE, 0, &byte, 1, &wide, 1);
+  return wide;
+}
+
+int UnicodeToOem(int unicode) {
+  WCHAR wide = (WCHAR)unicode;
+  char byte = '?';
+  BOOL lost = FALSE;
+  if (unicode > 0xFFFF ||
+      !WideCharToMultiByte(HOST_CODE_PAGE, 0, &wide, 1, &byte, 1, nullptr, &lost) || lost)
+    return '?';
+  return (unsigned char)byte;
 }
 
 /* The clipboard's text for a paste: typed text is OEM, the clipboard's
@@ -235,6 +253,7 @@ int OpenScreens(int keyCount) {
   else
     InputSetReader(ConsoleReadKey);
   PanelSetLister(ListFolder);
+  TextSetConverters({OemToUnicode, UnicodeToOem});
   return 1;
 }
 
@@ -260,6 +279,7 @@ void StartHost(void) {
   if (LoadPlugins(plugins, Options.Language, Options.RootKey) == 0)
     fprintf(stderr, "farhost: no plugin loaded from %s\n", plugins);
   UnicodeRun = Face3PluginCount() > 0;
+  TextSetUtf8(UnicodeRun);
   CurrentArea = Options.StartArea;
   if (CurrentArea == AREA_EDITOR && !OpenEditorFile(Options.File))
     fprintf(stderr, "farhost: %s: %s\n", Options.File,
