@@ -14,6 +14,7 @@
 #include "plugin_menus.h"
 #include "screen.h"
 #include "status_clock.h"
+#include "text_units.h"
 #include "viewer.h"
 
 #include <errno.h>
@@ -129,6 +130,8 @@ void DrawArea(void) {
   } else if (CurrentArea == AREA_EDITOR) {
     int line, column;
     EditorGetCursor(&line, &column);
+    if (EditorLine(line))
+      column = TextCells(EditorLine(line), column); /* characters, not bytes */
     snprintf(status, sizeof status, "%s%s  %s %d  %s %d%s%s",
              EditorFile[0] ? EditorFile : HostText(HT_NEW_TEXT), EditorModified() ? " *" : "",
              HostText(HT_LINE), line + 1, HostText(HT_COLUMN), column + 1,

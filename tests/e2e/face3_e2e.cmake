@@ -7,4 +7,5 @@ target_compile_definitions(face3_e2e_tests PRIVATE
   FARHOST_EXE="Z:$<TARGET_FILE:farhost>"
   PLUGINS_DIR="Z:${probe3_plugins}"
   NEW_PLUGINS_DIR="Z:${probe3_new_plugins}"
-  WORK_DIR="Z:${CMAKE_CURRENT_BINARY_DIR}")
+  WORK_DIR="Z:${CMAKE_BINARY_DIR}/tests/e2e")
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/tests/e2e)

@@ -117,4 +117,26 @@ TEST(Face3, SettingsAreKeptAcrossRuns) {
   RegDeleteTreeA(HKEY_CURRENT_USER, root);
 }
 
+#ifdef _WIN64
+/* The 64-bit stand-in says why it cannot take a 32-bit DLL, or a 64-bit
+   one of another kind, and goes on without them. */
+TEST(Face3, The64BitStandInLoadsOnly3xPlugins) {
+  const struct {
+    const char *Source, *Said;
+  } cases[] = {
+      {"C:\\windows\\syswow64\\version.dll", "a 32-bit plugin cannot load into the 64-bit"},
+      {"C:\\windows\\system32\\version.dll", "the 64-bit stand-in loads only those"}};
+  int n = 0;
+  for (const auto &c : cases) {
+    std::string folder = WorkPath("face3_others_" + std::to_string(n++));
+    CreateDirectoryA(folder.c_str(), nullptr);
+    CreateDirectoryA((folder + "/Other").c_str(), nullptr);
+    ASSERT_TRUE(CopyFileA(c.Source, (folder + "/Other/Other.dll").c_str(), FALSE)) << c.Source;
+    FarhostRun run = RunProbe("others", "--plugins \"" + folder + "\" --keys \"F10\"");
+    EXPECT_EQ(run.ExitCode, 0) << run.Stderr;
+    EXPECT_NE(run.Stderr.find(c.Said), std::string::npos) << c.Source << ": " << run.Stderr;
+  }
+}
+#endif
+
 } // namespace
