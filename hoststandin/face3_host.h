@@ -15,6 +15,9 @@ int Face3LoadPlugin(HMODULE module, const char *path, const char *language, cons
 int Face3PluginCount(void);
 /* ExitFARW for each, then their modules freed. */
 void Face3UnloadPlugins(void);
+/* Each unloaded as a host that skips ExitFARW would (the host's Unload
+   step): FreeLibrary, then its language table freed. */
+void Face3UnloadWithoutExit(void);
 /* Their texts reloaded in another language (the host's Lang step). */
 void Face3SwitchLanguage(const char *language);
 /* A script's Call step: Plugin.Call(<the 3.x plugin's GUID>, arguments). */

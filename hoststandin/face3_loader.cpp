@@ -148,15 +148,38 @@ void Face3UnloadPlugins(void) {
       HostLog("ExitFARW plugin=%d", plugin.Number);
       plugin.Exit(&info);
     }
-    FreeLibrary(plugin.Module);
+    if (plugin.Module)
+      FreeLibrary(plugin.Module);
     Face3FreeTexts(plugin.Messages);
     memset(&plugin, 0, sizeof plugin);
   }
   Face3Count = 0;
 }
 
+void Face3UnloadWithoutExit(void) {
+  for (int i = 0; i < Face3Count; ++i) {
+    Face3Plugin &plugin = Face3Plugins[i];
+    if (!plugin.Module)
+      continue;
+    HostLog("host: plugin %d unloaded without ExitFARW, its language table freed", plugin.Number);
+    FreeLibrary(plugin.Module);
+    Face3FreeTexts(plugin.Messages);
+    /* Its number and GUID stay, with no entry points: a late GetMsg gets "". */
+    plugin.Module = nullptr;
+    plugin.Messages = nullptr;
+    plugin.SetStartupInfo = nullptr;
+    plugin.GetPluginInfo = nullptr;
+    plugin.Open = nullptr;
+    plugin.Configure = nullptr;
+    plugin.Exit = nullptr;
+    plugin.ProcessSynchroEvent = nullptr;
+  }
+}
+
 void Face3SwitchLanguage(const char *language) {
   for (int i = 0; i < Face3Count; ++i) {
+    if (!Face3Plugins[i].Module)
+      continue;
     HostLog("face3: plugin %d: language %s", Face3Plugins[i].Number, language);
     LoadTexts(&Face3Plugins[i], language);
   }

@@ -207,7 +207,13 @@ intptr_t WINAPI Face3SettingsControl(HANDLE handle, enum FAR_SETTINGS_CONTROL_CO
     HostLog("SettingsControl SCTL_FREE -> 1");
     return TRUE;
   }
+  static const char *const names[] = {"SCTL_CREATE",       "SCTL_FREE",      "SCTL_SET",
+                                      "SCTL_GET",          "SCTL_ENUM",      "SCTL_DELETE",
+                                      "SCTL_CREATESUBKEY", "SCTL_OPENSUBKEY"};
   intptr_t result = Run(store, command, param2);
-  HostLog("SettingsControl command=%d -> %ld", (int)command, (long)result);
+  if ((unsigned)command < sizeof names / sizeof names[0])
+    HostLog("SettingsControl %s -> %ld", names[command], (long)result);
+  else
+    HostLog("SettingsControl command=%d -> 0 (not provided)", (int)command);
   return result;
 }

@@ -75,12 +75,15 @@ int Utf8Bytes(const char *text, int characters) {
 
 Face3Texts *Face3LoadTexts(const char *path, char *error, int errorSize) {
   LngFile *file = (LngFile *)malloc(sizeof(LngFile));
-  Face3Texts *texts = (Face3Texts *)calloc(1, sizeof(Face3Texts));
+  /* Pages of its own, as the 1.60 face's tables: once freed, a text GetMsg
+     gave faults when read, as under a host that gave the memory back. */
+  Face3Texts *texts = (Face3Texts *)VirtualAlloc(nullptr, sizeof(Face3Texts),
+                                                 MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
   if (!file || !texts || !LoadLngFile(path, file, error, errorSize)) {
     if (!file || !texts)
       snprintf(error, errorSize, "no memory");
     free(file);
-    free(texts);
+    Face3FreeTexts(texts);
     return nullptr;
   }
   snprintf(texts->Language, sizeof texts->Language, "%s", file->Language);
@@ -91,9 +94,9 @@ Face3Texts *Face3LoadTexts(const char *path, char *error, int errorSize) {
                    ? MultiByteToWideChar(CP_UTF8, 0, message, -1, texts->Pool + texts->Used, room)
                    : 0;
     if (made <= 0) {
-      snprintf(error, errorSize, "message %d is not UTF-8 or does not fit", id);
+      snprintf(error, errorSize, "message %d does not fit the table", id);
       free(file);
-      free(texts);
+      Face3FreeTexts(texts);
       return nullptr;
     }
     texts->Offset[id] = texts->Used;
@@ -104,7 +107,11 @@ Face3Texts *Face3LoadTexts(const char *path, char *error, int errorSize) {
   return texts;
 }
 
-void Face3FreeTexts(Face3Texts *texts) { free(texts); }
+/* The addresses stay reserved, so that no later table lands there. */
+void Face3FreeTexts(Face3Texts *texts) {
+  if (texts)
+    VirtualFree(texts, 0, MEM_DECOMMIT);
+}
 
 const wchar_t *Face3Message(const Face3Texts *texts, intptr_t id) {
   if (!texts || id < 0 || id >= texts->Count)

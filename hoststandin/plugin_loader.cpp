@@ -220,6 +220,7 @@ void UnloadPlugins(void) {
 }
 
 void UnloadPluginsWithoutExit(void) {
+  Face3UnloadWithoutExit();
   for (int number = 0; number < PluginCount; number++) {
     PluginSlot &slot = Plugins[number];
     if (!slot.Module)

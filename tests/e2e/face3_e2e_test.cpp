@@ -40,6 +40,8 @@ TEST(Face3, EachServiceAnswersThroughTheProbe) {
       {"dialog_refused", "panels", "Eng", "F11 Enter d", "[dialog refused]", "",
        "DialogInit items=0 -> INVALID_HANDLE_VALUE"},
       {"configure", "panels", "Eng", "F9 Enter Esc", "[configure]", "", "ConfigureW plugin=100"},
+      {"language_switched", "panels", "Eng", "Lang Rus F11 Enter i", "[Привет 12月]", "",
+       "face3: plugin 100: language Russian"},
       {"editor_unicode_kept", "editor", "Eng", "F11 Enter i Left Left F11 Enter i", "",
        "[Hello 12[Hello 12月]月]", "ECTL_INSERTTEXT"},
   };
@@ -63,6 +65,14 @@ TEST(Face3, LoadsGlobalInfoFirstAndRefusesAPluginNeedingANewerHost) {
   FarhostRun refused = RunProbe("refused", "--plugins \"" NEW_PLUGINS_DIR "\" --keys \"F10\"");
   EXPECT_NE(refused.Stderr.find("needs a newer host"), std::string::npos) << refused.Stderr;
   EXPECT_EQ(refused.Log.find("SetStartupInfoW"), std::string::npos) << "never started";
+}
+
+TEST(Face3, UnloadedWithoutExitItsRowsAreGone) {
+  FarhostRun run = RunProbe("unload", "--keys \"Unload F11 Enter\"");
+  ASSERT_EQ(run.ExitCode, 0) << run.Stderr;
+  EXPECT_NE(run.Log.find("plugin 100 unloaded without ExitFARW"), std::string::npos) << run.Log;
+  EXPECT_NE(run.Log.find("plugins menu from panels: 0 entries"), std::string::npos) << run.Log;
+  EXPECT_EQ(run.Log.find("ExitFARW plugin=100"), std::string::npos) << "never called";
 }
 
 TEST(Face3, MenusAndHelpShowThePluginsTextsInTheHostsLanguage) {
