@@ -17,6 +17,12 @@ int BridgeMenu(int plugin, int x, int y, int maxHeight, int showAmpersand, int w
                int *breakCode, const struct BridgeMenuRow *rows, int count);
 int BridgeMessage(int plugin, int warning, int errorType, const char *help,
                   const char *const *items, int count, int buttons);
+/* The host's input box (its own dialog): a title, a line above the field,
+   the field holding text (UTF-8 in a 3.x run, as its edit lines keep it;
+   size bytes with the terminator), OK and Cancel. 1 when closed with OK or
+   Enter in the field, the text then the field's. */
+int BridgeInputBox(int plugin, const char *title, const char *subtitle, const char *help,
+                   int password, char *text, int size);
 /* The host's own button names, in its language. */
 const char *BridgeOkText(void);
 const char *BridgeCancelText(void);

@@ -1,4 +1,5 @@
 /* Text and the saved screens on the stand-in's grid, and InputBox. */
+#include "face3_bridge.h"
 #include "face3_plugins.h"
 #include "face3_services.h"
 #include "host_log.h"
@@ -46,13 +47,26 @@ void WINAPI FreeScreen(HANDLE screen) {
   ScreenRestore(now);
 }
 
-intptr_t WINAPI InputBox(const GUID *, const GUID *, const wchar_t *, const wchar_t *,
-                         const wchar_t *, const wchar_t *, wchar_t *dest, size_t destSize,
-                         const wchar_t *, INPUTBOXFLAGS) {
-  if (dest && destSize)
-    dest[0] = 0;
-  HostLog("InputBox -> 0 (this stand-in has no 3.x input box yet; refused as by Esc)");
-  return FALSE;
+/* The host's own input box; history, environment and path flags are not
+   kept by the stand-in and change nothing. */
+intptr_t WINAPI InputBox(const GUID *pluginId, const GUID *, const wchar_t *title,
+                         const wchar_t *subtitle, const wchar_t *, const wchar_t *source,
+                         wchar_t *dest, size_t destSize, const wchar_t *help, INPUTBOXFLAGS flags) {
+  char titleText[128], subtitleText[128], helpText[64], text[512];
+  WideToOem(title, titleText, sizeof titleText);
+  WideToOem(subtitle, subtitleText, sizeof subtitleText);
+  WideToOem(help, helpText, sizeof helpText);
+  WideToUtf8(source, text, sizeof text);
+  Face3Plugin *plugin = Face3ByGuid(pluginId);
+  int entered = dest && destSize &&
+                BridgeInputBox(plugin ? plugin->Number : -1, titleText, subtitleText, helpText,
+                               (flags & FIB_PASSWORD) != 0, text, sizeof text);
+  if (entered && !text[0] && !(flags & FIB_ENABLEEMPTY))
+    entered = 0;
+  if (entered)
+    Utf8ToWide(text, dest, destSize > 0x7FFFFFF ? 0x7FFFFFF : (int)destSize);
+  HostLog("InputBox flags=0x%llx -> %d", (unsigned long long)flags, entered);
+  return entered;
 }
 
 } // namespace

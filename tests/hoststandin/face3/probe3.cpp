@@ -124,6 +124,12 @@ void PutOthers(int row) {
     Put(text);
   } else if (row == 9) {
     Info.ShowHelp(Info.ModuleName, L"Contents", FHELP_SELFHELP);
+  } else if (row == 11) {
+    wchar_t typed[40], text[60];
+    intptr_t entered = Info.InputBox(&ProbeGuid, &WindowId, Msg(MSG_TITLE), Msg(MSG_HELLO), nullptr,
+                                     L"Ж", typed, 40, nullptr, FIB_NONE);
+    Fsf.snprintf(text, 60, L"[input=%ls]", entered ? typed : L"(cancelled)");
+    Put(text);
   }
 }
 
@@ -149,10 +155,10 @@ void RunRow(int row) {
 int ShowMenu(void) {
   static const wchar_t *rows[] = {L"&Insert",    L"&Message",      L"&Settings", L"S&ynchro",
                                   L"&Clipboard", L"C&ommand line", L"",          L"&Dialog",
-                                  L"&Version",   L"&Help",         L"Disabled"};
-  FarMenuItem items[11];
+                                  L"&Version",   L"&Help",         L"Disabled",  L"In&put box"};
+  FarMenuItem items[12];
   memset(items, 0, sizeof items);
-  for (int i = 0; i < 11; ++i)
+  for (int i = 0; i < 12; ++i)
     items[i].Text = rows[i];
   items[6].Flags = MIF_SEPARATOR;
   items[10].Flags = MIF_DISABLE;
@@ -160,7 +166,7 @@ int ShowMenu(void) {
   FarKey breaks[] = {{VK_F2, 0}, {VK_UP, LEFT_CTRL_PRESSED}, {0, 0}};
   intptr_t code = -1;
   intptr_t row = Info.Menu(&ProbeGuid, &WindowId, -1, -1, 0, FMENU_WRAPMODE, Msg(MSG_TITLE),
-                           nullptr, L"Contents", breaks, &code, items, 11);
+                           nullptr, L"Contents", breaks, &code, items, 12);
   if (code >= 0 && row >= 0) {
     wchar_t text[40];
     Fsf.snprintf(text, 40, L"[break %d row %d]", (int)code, (int)row);
