@@ -6,6 +6,7 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <string>
 
 namespace {
 
@@ -49,8 +50,13 @@ int IsContinuation(char byte) { return ((unsigned char)byte & 0xC0) == 0x80; }
 
 } // namespace
 
+/* The OEM code page lacks the Ukrainian and Belarusian і: the Latin
+   letter it looks like reads better than '?'. */
 void WideToOem(const wchar_t *text, char *out, int size) {
-  FromWide(HOST_CODE_PAGE, text, out, size);
+  std::wstring shown = text ? text : L"";
+  for (wchar_t &ch : shown)
+    ch = ch == 0x456 ? L'i' : ch == 0x406 ? L'I' : ch;
+  FromWide(HOST_CODE_PAGE, shown.c_str(), out, size);
 }
 void OemToWide(const char *text, wchar_t *out, int size) {
   ToWide(HOST_CODE_PAGE, text, out, size);

@@ -125,6 +125,8 @@ int OemToUnicode(int oem) {
 }
 
 int UnicodeToOem(int unicode) {
+  if (unicode == 0x456 || unicode == 0x406) /* і, І: not in code page 866 */
+    return unicode == 0x456 ? 'i' : 'I';
   WCHAR wide = (WCHAR)unicode;
   char byte = '?';
   BOOL lost = FALSE;
