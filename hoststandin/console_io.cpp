@@ -119,8 +119,10 @@ int ConsoleReadKey(HostKey *key) {
     DWORD read = 0;
     // The host's screens go on with their idle work (the editor's clock)
     // while no key comes.
-    while (WaitForSingleObject(In, 250) == WAIT_TIMEOUT)
+    while (WaitForSingleObject(In, 250) == WAIT_TIMEOUT) {
       InputIdle();
+      InputPump();
+    }
     if (!ReadConsoleInputA(In, &record, 1, &read) || read == 0)
       return 0;
     if (record.EventType != KEY_EVENT || !record.Event.KeyEvent.bKeyDown)

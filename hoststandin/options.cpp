@@ -39,7 +39,9 @@ const char HostUsage[] =
     "                       the old ones freed (Alt+L: English and Russian in turn)\n"
     "  Unload               unload the plugins without ExitFAR, then free their texts;\n"
     "                       the run goes on (Alt+U)\n"
-    "  Title \"TEXT\"         set the console title (the host also names each screen there)\n";
+    "  Title \"TEXT\"         set the console title (the host also names each screen there)\n"
+    "  Call \"A\" \"B\"...      a macro's Plugin.Call(<GUID>, \"A\", \"B\"...) into the\n"
+    "                       3.x plugin; what it returns is printed as macro: lines\n";
 
 namespace {
 
