@@ -132,6 +132,7 @@ struct Moment {
   int languageLength;
   const WCHAR *format; // the whole format, which decides the genitive
   const WCHAR *at;     // the conversion of the format being expanded
+  int dayBefore;       // a day number precedes `at` with only separators between
   // Where the blocks put the moment, once the first is met: the record
   // the expansion began from (in UTC when startUtc), the offset it was read
   // with when known, and the zone and offset in force; the zone %Z names
@@ -303,16 +304,13 @@ static int IsSeparator(WCHAR c) {
 // conversion before or after it on its line is %d or %e (any flags), with
 // only blanks and punctuation between. The name then takes the form
 // Windows' own dates give it after a day number.
-static int IsBesideDayNumber(const WCHAR *format, const WCHAR *at) {
-  int dayBefore = 0;
-  char letter;
-  for (const WCHAR *p = format, *piece = p; p < at; piece = p) {
-    p = TakePiece(p, &letter);
-    if (letter != '{')
-      dayBefore = letter ? IsDayNumber(letter) : dayBefore && IsSeparator(*piece);
-  }
+// What comes before is followed as the format is expanded (`dayBefore`):
+// asked for each month, a search from the start cost a good part of an
+// expansion.
+static int IsBesideDayNumber(const WCHAR *at, int dayBefore) {
   if (dayBefore)
     return 1;
+  char letter;
   for (const WCHAR *p = TakePiece(at, &letter), *piece = p; *p; piece = p) {
     p = TakePiece(p, &letter);
     if (letter && letter != '{')
@@ -355,7 +353,7 @@ static int AppendNamed(DateExpansion *out, int used, Moment *moment, char conver
   if (englishCount < 0)
     return -1;
   int genitive = moment->language && (conversion == 'b' || conversion == 'B') &&
-                 IsBesideDayNumber(moment->format, moment->at);
+                 IsBesideDayNumber(moment->at, moment->dayBefore);
   LCID language = 0;
   int count = moment->language
                   ? LanguageText(moment->language, moment->languageLength, conversion,
@@ -540,6 +538,12 @@ int ConversionLength(const WCHAR *percent, int *known) {
 
 // The format's text and conversions after `used` characters; an unknown
 // conversion stays as it stands.
+// Whether a day number still stands just before: only separators since.
+static void FollowText(Moment *moment, const WCHAR *from, const WCHAR *to) {
+  for (; moment->dayBefore && from < to; from++)
+    moment->dayBefore = IsSeparator(*from);
+}
+
 static int ExpandFormat(DateExpansion *out, int used, const WCHAR *format, Moment *moment,
                         int outerFlags) {
   const WCHAR *p = format;
@@ -548,6 +552,8 @@ static int ExpandFormat(DateExpansion *out, int used, const WCHAR *format, Momen
     if (!percent)
       return AppendFormatText(out, used, p, WideLength(p));
     used = AppendFormatText(out, used, p, (int)(percent - p));
+    if (format == moment->format)
+      FollowText(moment, p, percent);
     if (percent[1] == '{') {
       // A "%{" that no "}" closes is text, so that the mistake shows.
       p = TakeBlock(percent, moment);
@@ -563,6 +569,8 @@ static int ExpandFormat(DateExpansion *out, int used, const WCHAR *format, Momen
     if (format == moment->format)
       moment->at = percent;
     int next = AppendConversion(out, used, moment, *q ? Letter(*q) : 0, flags | outerFlags);
+    if (format == moment->format)
+      moment->dayBefore = *q ? IsDayNumber(Letter(*q)) : moment->dayBefore && IsSeparator('%');
     if (next < 0) {
       used = AppendFormatText(out, used, percent, (int)(q - percent));
       p = q;
@@ -637,6 +645,7 @@ int ExpandDateW(DateExpansion *out, const WCHAR *format, const struct tm *moment
   taken.languageLength = 0;
   taken.format = format;
   taken.at = format;
+  taken.dayBefore = 0;
   int used = ExpandFormat(out, 0, format, &taken, 0);
   if (taken.outOfRange) {
     out->Text[0] = 0;
