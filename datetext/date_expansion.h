@@ -19,13 +19,17 @@ enum { DATE_OUT_OF_RANGE = -1 };
 /* Where a language's text (a name or a layout) or a zone's name stands in
    the expansion, with the English text that takes its place in a code page
    that cannot hold it. A zone's name (language 0) has none: it is dropped
-   there. */
+   there. A name's English is made only when a code page needs it, from
+   its conversion, the field it names (weekday, month or hour) and whether
+   it is in capitals; a layout's is kept in the pool. */
 enum { RUN_NAME, RUN_LAYOUT, RUN_ZONE };
 struct NameRun {
   WORD Start, Length;
   WORD EnglishStart, EnglishLength;
   LCID Language;
   int Kind;
+  char Conversion, Upper;
+  WORD Value;
 };
 
 enum { NAME_RUN_LIMIT = DATE_TEXT_SIZE, ENGLISH_POOL_SIZE = 3 * DATE_TEXT_SIZE };

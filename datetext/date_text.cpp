@@ -111,9 +111,27 @@ static int AppendRun(DateExpansion *out, int used, const WCHAR *own, int count,
   run->EnglishLength = (WORD)(englishCount > 0 ? englishCount : 0);
   run->Language = language;
   run->Kind = kind;
+  run->Conversion = run->Upper = 0;
+  run->Value = 0;
   if (englishCount > 0)
     memcpy(out->English + out->EnglishUsed, english, (size_t)englishCount * sizeof(WCHAR));
   out->EnglishUsed += run->EnglishLength;
+  return next;
+}
+
+// A language's name, its English told by the field it names.
+static int AppendNameRun(DateExpansion *out, int used, const WCHAR *own, int count, LCID language,
+                         char conversion, const struct tm *record) {
+  int runs = out->RunCount;
+  int next = AppendRun(out, used, own, count, NULL, 0, language, RUN_NAME);
+  if (out->RunCount == runs)
+    return next;
+  struct NameRun *run = &out->Runs[runs];
+  run->Conversion = conversion;
+  run->Upper = 0;
+  run->Value = (WORD)(conversion == 'p'                        ? record->tm_hour
+                      : conversion == 'a' || conversion == 'A' ? record->tm_wday
+                                                               : record->tm_mon);
   return next;
 }
 
@@ -349,9 +367,7 @@ static int EnglishText(DateExpansion *out, int used, Moment *moment, char conver
 // with that English beside it; -1 when the letter has none.
 static int AppendNamed(DateExpansion *out, int used, Moment *moment, char conversion, int flags) {
   WCHAR english[ENGLISH_TEXT_SIZE], own[128];
-  int englishCount = EnglishText(out, used, moment, conversion, flags, english);
-  if (englishCount < 0)
-    return -1;
+  int layout = CLocaleLayout(conversion, 0) != NULL;
   int genitive = moment->language && (conversion == 'b' || conversion == 'B') &&
                  IsBesideDayNumber(moment->at, moment->dayBefore);
   LCID language = 0;
@@ -359,10 +375,15 @@ static int AppendNamed(DateExpansion *out, int used, Moment *moment, char conver
                   ? LanguageText(moment->language, moment->languageLength, conversion,
                                  flags & FLAG_ALT, genitive, &moment->record, own, 128, &language)
                   : -1;
+  // A name's English waits until a code page asks for it.
+  if (count >= 0 && !layout)
+    return AppendNameRun(out, used, own, count, language, conversion, &moment->record);
+  int englishCount = EnglishText(out, used, moment, conversion, flags, english);
+  if (englishCount < 0)
+    return -1;
   if (count < 0)
     return Append(out, used, english, englishCount);
-  int kind = FindChar("cxX", conversion) ? RUN_LAYOUT : RUN_NAME;
-  return AppendRun(out, used, own, count, english, englishCount, language, kind);
+  return AppendRun(out, used, own, count, english, englishCount, language, RUN_LAYOUT);
 }
 
 // The moment as the first block finds it, before any block moved it.
@@ -489,8 +510,10 @@ static int AppendConversion(DateExpansion *out, int used, Moment *moment, char c
 // Upper case from `from` on, the English of the runs there too.
 static void ToUpperCase(DateExpansion *out, int from, int to) {
   CharUpperBuffW(out->Text + from, (DWORD)(to - from));
-  for (int i = out->RunCount - 1; i >= 0 && out->Runs[i].Start >= from; i--)
+  for (int i = out->RunCount - 1; i >= 0 && out->Runs[i].Start >= from; i--) {
+    out->Runs[i].Upper = 1;
     CharUpperBuffW(out->English + out->Runs[i].EnglishStart, out->Runs[i].EnglishLength);
+  }
 }
 
 // The bit of a flag's letter; 0 for any other character.

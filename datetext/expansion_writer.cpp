@@ -1,6 +1,7 @@
 // The texts of each code page made from one expansion.
 #include <string.h>
 
+#include "datetext/c_locale_text.h"
 #include "datetext/date_expansion.h"
 #include "datetext/locale_names.h"
 
@@ -50,7 +51,17 @@ static void AddRun(struct Shown *shown, const struct DateExpansion *expansion,
                CodePageHolds(codePage, shown->Text + start, shown->Length - start)))
     return;
   shown->Length = start;
-  Add(shown, expansion->English + run->EnglishStart, run->EnglishLength);
+  if (run->Kind != RUN_NAME) {
+    Add(shown, expansion->English + run->EnglishStart, run->EnglishLength);
+    return;
+  }
+  struct tm field = {};
+  field.tm_wday = field.tm_mon = field.tm_hour = run->Value;
+  WCHAR english[16];
+  int count = CLocaleName(run->Conversion, &field, english, 16);
+  if (count > 0 && run->Upper)
+    CharUpperBuffW(english, (DWORD)count);
+  Add(shown, english, count);
 }
 
 // The text in the code page, as many whole characters as fit before the

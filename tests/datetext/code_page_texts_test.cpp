@@ -55,6 +55,8 @@ static const CodePageCase CodePageCases[] = {
     {1252, 437, "%{ru}%A %d %B", "Monday 07 December", "Monday 07 December",
      "понедельник 07 декабря"},
     {932, 932, "%{ru}%A", "понедельник", "понедельник", "понедельник"},
+    // The English that stands for a name keeps its capitals.
+    {1252, 437, "%{ru}%^a %-d %^B", "MON 7 DECEMBER", "MON 7 DECEMBER", "ПН 7 ДЕКАБРЯ"},
 #ifdef _WIN32
     // 1251 has і, 866 only its look-alike.
     {1251, 866, "%{uk}%A", "понеділок", "понедiлок", "понеділок"},
