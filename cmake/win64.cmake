@@ -5,6 +5,10 @@
 enable_testing()
 include(cmake/testing.cmake)
 
+# The 3.x plugin's language and help files, the same as the 32-bit build's.
+include(resources/horalis3_files.cmake)
+horalis3_language_files(${HORALIS3_DIST_DIR})
+
 add_subdirectory(tests/hostapi ${CMAKE_BINARY_DIR}/tests/hostapi)
 
 # The date core: the expansion, names, zones and offsets, with the two

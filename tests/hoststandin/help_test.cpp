@@ -80,7 +80,8 @@ struct HelpFile {
   const char *Path, *Language;
 };
 const HelpFile Shipped[] = {{HORALIS_RESOURCES_DIR "HoralisEng.hlf", "English"},
-                            {HORALIS_RESOURCES_DIR "HoralisRus.hlf.utf8", "Russian"}};
+                            {HORALIS_RESOURCES_DIR "HoralisRus.hlf.utf8", "Russian"},
+                            {HORALIS_RESOURCES_DIR "HoralisUkr.hlf.utf8", "Ukrainian"}};
 
 TEST(ShippedHelpFiles, HeaderTopicsAndLinks) {
   const char *topics[] = {"Contents",  "QuickFormat", "Presets",
