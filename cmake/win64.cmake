@@ -24,6 +24,9 @@ horalis_warnings(date_core)
 target_include_directories(date_core PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(date_core PUBLIC platform)
 
+# The 3.x plugin's 64-bit DLL.
+add_subdirectory(plugin3 ${CMAKE_BINARY_DIR}/plugin3)
+
 # The core's tests that need no plugin around it (the others start the
 # 1.60 plugin, which stays 32-bit).
 set(date_core_tests civil_date date_blocks date_text_years local_time time_zones)

@@ -1,0 +1,39 @@
+/* The 3.x plugin's copy of the host's service table, its identity and the
+   message helpers every part of it uses. */
+#ifndef HORALIS_PLUGIN3_HOST3_H
+#define HORALIS_PLUGIN3_HOST3_H
+
+#include "far3_plugin.h"
+
+/* The plugin, its menu rows, its menus and its messages, by GUID. */
+extern const GUID PluginGuid, PluginMenuGuid, ConfigMenuGuid, MainMenuGuid, NamesMenuGuid,
+    MessageGuid;
+
+/* Message numbers of the 3.x front end's own texts. */
+enum {
+  MSG3_MISTAKE_QUESTION = 260, /* before the line naming a silent mistake */
+  MSG3_INSERT_ANYWAY = 261,
+  MSG3_BACK = 262,
+  MSG3_TAKEN_OVER = 263, /* the 1.60 plugin's settings were taken over */
+  MSG3_NO_FIELD = 264    /* a dialog whose focus is on no edit field */
+};
+
+/* The host's table and helpers as SetStartupInfoW gave them: fields the
+   host did not give (an older, shorter table) stay null. */
+extern struct PluginStartupInfo Far;
+extern struct FarStandardFunctions FarFsf;
+
+void TakeStartupInfo(const struct PluginStartupInfo *info);
+
+/* The language file's text; never null (empty without a host or text). */
+const wchar_t *Msg3(intptr_t id);
+
+/* A note under the plugin's title with its "Ok" button; flags FMSG_*. */
+void ShowNote3(intptr_t msgId, FARMESSAGEFLAGS flags);
+
+/* The host's message box: lines[0] the title, the last `buttons` lines
+   buttons. The button chosen, -1 for Esc or without a host. */
+intptr_t ShowMessage3(FARMESSAGEFLAGS flags, const wchar_t *const *lines, size_t count,
+                      intptr_t buttons);
+
+#endif
