@@ -26,6 +26,7 @@ target_link_libraries(date_core PUBLIC platform)
 
 # The 3.x plugin's 64-bit DLL.
 add_subdirectory(plugin3 ${CMAKE_BINARY_DIR}/plugin3)
+add_subdirectory(tests/plugin3 ${CMAKE_BINARY_DIR}/tests/plugin3)
 
 # The core's tests that need no plugin around it (the others start the
 # 1.60 plugin, which stays 32-bit).
