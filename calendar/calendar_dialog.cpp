@@ -11,12 +11,13 @@
 #include "hostlink/format_text.h"
 #include "hostlink/dialog_binding.h"
 #include "hostlink/host_table.h"
+#include "presets/format_checks.h"
 #include "settings/settings_store.h"
 
 // What one run of the calendar works with; nothing outlives the run.
 struct CalendarRun {
   DialogHandle Dialog;
-  struct tm Date;       // today's date or the chosen one; its time of day is delivered
+  struct tm Date;       // today; its time of day is delivered with the chosen date
   int Year, Month, Day; // the month shown and the day kept across the months
   int Focus;            // the step that has the focus, 0 for the kept day
   int WeekNumbers;
@@ -174,11 +175,16 @@ static void ApplyExit(struct CalendarRun *run, int exitCode) {
   }
 }
 
-static void DeliverChosenDay(struct CalendarRun *run, struct FormatPreset *preset, int day,
-                             int openFrom) {
-  SetRecordDate(&run->Date, run->Year, run->Month, day);
+// 1 when the calendar is done with: the day shown only, delivered, or not
+// delivered for want of a format or of a target, which has said so; 0
+// when the format was refused and the calendar comes back on the day.
+static int DeliverChosenDay(struct CalendarRun *run, struct FormatPreset *preset, int day,
+                            int openFrom) {
+  // A copy: today stays marked when a refused format brings the calendar back.
+  struct tm moment = run->Date;
+  SetRecordDate(&moment, run->Year, run->Month, day);
   if (PresetModeViewOnly(preset->Mode))
-    return;
+    return 1;
   // With no format yet the person sets one first; the day goes as set then.
   if (!preset->Format[0]) {
     OfferCalendarFormat();
@@ -186,12 +192,19 @@ static void DeliverChosenDay(struct CalendarRun *run, struct FormatPreset *prese
   }
   // An empty format would only wipe the clipboard or insert nothing.
   if (PresetModeViewOnly(preset->Mode) || !preset->Format[0])
-    return;
-  // From the viewer too the cursor is the command line's.
-  if (PresetModeAtCursor(preset->Mode))
-    InsertDateText(preset->Format, openFrom, &run->Date);
-  else
-    PutDateText(preset->Format, &run->Date);
+    return 1;
+  // From the viewer too the cursor is the command line's, which the viewer
+  // hides: a note says the date went there.
+  int atCursor = PresetModeAtCursor(preset->Mode);
+  enum Delivery delivery = DeliverFormat(preset->Format,
+                                         !atCursor                 ? TO_CLIPBOARD
+                                         : openFrom == OPEN_EDITOR ? TO_EDITOR
+                                                                   : TO_COMMAND_LINE,
+                                         &moment);
+  if (delivery == DELIVERED && atCursor && openFrom == OPEN_VIEWER)
+    ShowNote(MSG_IN_COMMAND_LINE, 0);
+  run->Day = day;
+  return delivery != FORMAT_REFUSED;
 }
 
 void ShowCalendar(int openFrom) {
@@ -217,8 +230,10 @@ void ShowCalendar(int openFrom) {
     // controls around the grid leave it 0. A cancel never delivers.
     int chosen = exitCode == -1 ? -1 : Dialogs.GetRadioStatus(run.Dialog, offset + 1);
     if (chosen >= 1 && chosen <= CALENDAR_CELLS) {
-      DeliverChosenDay(&run, &preset, chosen - offset, openFrom);
-      break;
+      if (DeliverChosenDay(&run, &preset, chosen - offset, openFrom))
+        break;
+      run.Focus = 0;
+      continue;
     }
     if (chosen == -1)
       break;

@@ -9,20 +9,11 @@
 #include "presets/preview_line.h"
 #include "settings/settings_store.h"
 
-// The offer sends the picked day as set: an empty format, which would send
-// nothing, is refused, and the dialog comes back as typed, on the format.
-static int OfferRefused(DialogHandle dialog) {
-  const char *format = Dialogs.GetItemData(dialog, PRESET_ITEM_FORMAT);
-  if (!format || format[0] || Dialogs.GetItemStatus(dialog, PRESET_ITEM_VIEW_ONLY))
-    return 0;
-  ShowNote(MSG_FORMAT_EMPTY, 0);
-  Dialogs.SetItemFocus(dialog, PRESET_ITEM_FORMAT);
-  return 1;
-}
-
+// The offer sends the picked day as set: a format it cannot send is
+// refused or asked about, and the dialog comes back as typed.
 static void RunOffer(DialogHandle dialog) {
   while (ShowFormatDialog(dialog, PRESET_ITEM_FORMAT) != -1 &&
-         (OfferRefused(dialog) || !SettingsSaved(SavePresetFromDialog(dialog, CALENDAR_SLOT)))) {
+         !SavePresetChecked(dialog, CALENDAR_SLOT)) {
   }
 }
 

@@ -41,10 +41,20 @@ struct DateExpansion {
   WCHAR English[ENGLISH_POOL_SIZE];
 };
 
-/* Expands format (OEM text; null is empty) for moment (now when null).
-   Returns the text's length in characters, or DATE_OUT_OF_RANGE with an
-   empty text. */
+/* Expands format (Unicode text; null is empty) for moment (now when
+   null). The format's own text, of any script, goes into the text as it
+   stands. Returns the text's length in characters, or DATE_OUT_OF_RANGE
+   with an empty text. */
+int ExpandDateW(struct DateExpansion *expansion, const WCHAR *format, const struct tm *moment);
+
+/* The same from a format in the OEM code page, decoded once. */
 int ExpandDate(struct DateExpansion *expansion, const char *format, const struct tm *moment);
+
+/* A format decoded from the OEM code page into text of FORMAT_TEXT_SIZE
+   characters, cut on a character's boundary; null is empty. Returns its
+   length. */
+enum { FORMAT_TEXT_SIZE = 2048 };
+int DecodeFormat(const char *format, WCHAR *text);
 
 /* The expansion in codePage (CP_OEMCP, CP_ACP or a number) into text of
    `size` bytes: a language's names where the code page holds them all

@@ -1,5 +1,6 @@
 #include "hostlink/dialog_binding.h"
 
+#include <stddef.h>
 #include <string.h>
 
 #include "hostlink/format_text.h"
@@ -62,12 +63,23 @@ static constexpr struct DialogLibrary FallbackLibrary = {
 // Usable before binding too: every entry starts at its fallback.
 struct DialogLibrary Dialogs = FallbackLibrary;
 
-// The operations in the order they are resolved, each with the slot that
-// receives the export.
-struct OperationSlot {
-  const char *name;
-  void *slot;
-};
+// The library's exports by name, in the order of the operations in struct
+// DialogLibrary after Module: one text, each name ended by its NUL, so that
+// binding walks it without a table of addresses to build.
+static const char OperationNames[] =
+    "LoadDialogEx\0EnumDialog\0FreeDialog\0GetNumById\0GetItemStatus\0ShowDialog\0"
+    "GetItemData\0GetItemAddr\0GetRadioStatus\0DG_Init\0SetItemColor\0SetItemStatus\0"
+    "SetRadioStatus\0HideItem\0RestoreItem\0GetItemNULL\0DialogGeneratorVersion\0parseNum\0"
+    "parseGetStr\0parseGet\0sparse\0SetItemFocus\0";
+enum { OPERATION_COUNT = 22 };
+
+// The operations follow Module one pointer after another, none between.
+static_assert(offsetof(struct DialogLibrary, SetItemFocus) -
+                          offsetof(struct DialogLibrary, LoadDialogEx) ==
+                      (OPERATION_COUNT - 1) * sizeof(FARPROC) &&
+                  sizeof(struct DialogLibrary) == offsetof(struct DialogLibrary, LoadDialogEx) +
+                                                      OPERATION_COUNT * sizeof(FARPROC),
+              "the operations' order and layout");
 
 // Dialog.gen in a folder named by the first `length` characters of
 // `folder`, joined with the separator the folder itself uses (Windows takes
@@ -158,38 +170,17 @@ int BindDialogLibrary(HINSTANCE Module, struct PluginStartupInfo Info) {
     handle = LoadFromSystemPath();
   library->Module = handle;
 
-  const struct OperationSlot operations[] = {
-      {"LoadDialogEx", &library->LoadDialogEx},
-      {"EnumDialog", &library->EnumDialog},
-      {"FreeDialog", &library->FreeDialog},
-      {"GetNumById", &library->GetNumById},
-      {"GetItemStatus", &library->GetItemStatus},
-      {"ShowDialog", &library->ShowDialog},
-      {"GetItemData", &library->GetItemData},
-      {"GetItemAddr", &library->GetItemAddr},
-      {"GetRadioStatus", &library->GetRadioStatus},
-      {"DG_Init", &library->DG_Init},
-      {"SetItemColor", &library->SetItemColor},
-      {"SetItemStatus", &library->SetItemStatus},
-      {"SetRadioStatus", &library->SetRadioStatus},
-      {"HideItem", &library->HideItem},
-      {"RestoreItem", &library->RestoreItem},
-      {"GetItemNULL", &library->GetItemNULL},
-      {"DialogGeneratorVersion", &library->DialogGeneratorVersion},
-      {"parseNum", &library->parseNum},
-      {"parseGetStr", &library->parseGetStr},
-      {"parseGet", &library->parseGet},
-      {"sparse", &library->sparse},
-      {"SetItemFocus", &library->SetItemFocus},
-  };
-  for (const struct OperationSlot &operation : operations) {
-    char line[64];
-    FormatText(line, sizeof line, "Missed function \"%s\"\n", operation.name);
-    FARPROC export_ = handle ? GetProcAddress(handle, operation.name) : NULL;
-    if (export_)
-      memcpy(operation.slot, &export_, sizeof export_);
-    else
+  char *slot = (char *)&library->LoadDialogEx;
+  for (const char *name = OperationNames; *name; name += strlen(name) + 1) {
+    FARPROC export_ = handle ? GetProcAddress(handle, name) : NULL;
+    if (export_) {
+      memcpy(slot, &export_, sizeof export_);
+    } else {
+      char line[64];
+      FormatText(line, sizeof line, "Missed function \"%s\"\n", name);
       OutputDebugStringA(line);
+    }
+    slot += sizeof(FARPROC);
   }
   if (!handle)
     return 0;

@@ -15,6 +15,9 @@ extern std::atomic<LONG> ClockThreads;
    shown. */
 void InvokeClockIndicator(void);
 
+/* 1 while a display kept until the entry is chosen again is shown. */
+inline int KeptClockShown(void) { return ClockRunning.load() == 1 && ClockStaying.load() == 1; }
+
 /* Before the host unloads the module: ends a display and waits, at most
    CLOCK_EXIT_WAIT ms, until no clock thread runs code of the module. 1 when
    none does any more. */

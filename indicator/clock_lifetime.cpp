@@ -3,6 +3,10 @@
 // without the thread running freed code, and ended before an unload.
 #include "indicator/clock_indicator.h"
 
+#include "hostlink/host_table.h"
+#include "indicator/indicator_settings.h"
+#include "presets/format_checks.h"
+
 std::atomic<LONG> ClockThreads(0);
 
 // The thread's own reference to this module, taken by full path: the
@@ -42,12 +46,24 @@ static void StartClockThread(void) {
   CloseHandle(thread);
 }
 
+// A silent mistake in the format would show a plausible wrong time under
+// the clock's label: said as a display starts, on the host's thread before
+// the clock's starts, and the display then goes on. The format is the one
+// the display is about to read.
+static void NoteClockFormatMistake(void) {
+  char format[FORMAT_SIZE];
+  ReadClockFormat(format);
+  const unsigned char note[4] = {MSG_CLOCK_NUMBERS_TITLE, MSG_CLOCK_FORMAT_MISTAKE, MSG_OK, 0};
+  AnswerToMistake(format, note);
+}
+
 void InvokeClockIndicator(void) {
   if (ClockRunning.load() == 1 && EntrySwitchesClockOff())
     ClockStopRequest.store(1);
   if (ClockRunning.load() != 0)
     return;
   TakeClockHostTexts();
+  NoteClockFormatMistake();
   StartClockThread();
 }
 

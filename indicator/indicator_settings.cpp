@@ -1,5 +1,7 @@
 #include "indicator/indicator_settings.h"
 
+#include <string.h>
+
 #include "hostlink/dialog_binding.h"
 #include "hostlink/dialog_snapshot.h"
 #include "hostlink/failure_box.h"
@@ -57,6 +59,15 @@ static void LoadStoredValue(DialogHandle dialog, const struct StoredValue *value
                   value->Kind == STORED_PAUSE ? (long)StoredClockPause(number)
                                               : (long)StoredClockPlace(number));
   }
+}
+
+void ReadClockFormat(char format[FORMAT_SIZE]) {
+  LockSettings();
+  if (!OpenExistingSettingsKey("Indicator") || !ReadNumber(CustomValue))
+    memcpy(format, ClockHostFormat, sizeof ClockHostFormat);
+  else if (ReadText(FormatValue, format, FORMAT_SIZE) != ERROR_SUCCESS)
+    format[0] = 0;
+  UnlockSettings();
 }
 
 // Fills the dialog from the key; returns the stored colour.
@@ -169,9 +180,10 @@ void EditIndicatorSettings(void) {
       if (!Dialogs.GetItemStatus(dialog, INDICATOR_ITEM_COLOUR_REQUEST) || !picker) {
         if (!ClockNumbersShowable(dialog))
           continue;
-        // A save that fails is said so, and the dialog comes back.
+        // A save refused or failed is said so, and the dialog comes back.
         if ((colour != loadedColour || DialogChangedSince(dialog, &shown)) &&
-            !SettingsSaved(SaveIndicatorSettings(dialog, colour)))
+            (!CustomFormatSaveAccepted(dialog) ||
+             !SettingsSaved(SaveIndicatorSettings(dialog, colour))))
           continue;
         break;
       }

@@ -3,6 +3,8 @@
 #ifndef HORALIS_INDICATOR_INDICATOR_SETTINGS_H
 #define HORALIS_INDICATOR_INDICATOR_SETTINGS_H
 
+#include "hostlink/module_state.h"
+
 enum {
   INDICATOR_ITEM_DEFAULT = 2, /* radio group: 2 the default format, 3 custom */
   INDICATOR_ITEM_CUSTOM = 3,
@@ -41,6 +43,14 @@ enum {
   MSG_CLOCK_NUMBERS_OK = 64
 };
 
+/* The note a display starts with when its format has a silent mistake,
+   above the line naming it, under the box's title above. */
+enum { MSG_CLOCK_FORMAT_MISTAKE = 78 };
+
 void EditIndicatorSettings(void);
+
+/* The format a display starts with: the custom one when chosen, else the
+   host's default as copied for it; empty when neither can be read. */
+void ReadClockFormat(char format[FORMAT_SIZE]);
 
 #endif

@@ -76,13 +76,17 @@ extern "C" void WINAPI GetPluginInfo(struct PluginInfo *Info) {
   }
 }
 
+// Every format, and the clocks the menu starts, take the names of the
+// host's language as it is now.
 extern "C" HANDLE WINAPI OpenPlugin(int OpenFrom, int) {
+  FollowInterfaceLanguage();
   if (DialogLibraryReady)
     RunMainMenuEntry(ShowMainMenu(0), OpenFrom);
   return INVALID_HANDLE_VALUE;
 }
 
 extern "C" int WINAPI Configure(int) {
+  FollowInterfaceLanguage();
   // Without the dialog library every settings dialog would read null texts.
   if (!DialogLibraryReady)
     return 0;

@@ -1,4 +1,4 @@
-// The four-entry main menu shared by OpenPlugin and Configure, and what
+// The five-entry main menu shared by OpenPlugin and Configure, and what
 // each entry does.
 #include <string.h>
 
@@ -11,13 +11,14 @@
 #include "indicator/indicator_settings.h"
 #include "plugin/names_setting.h"
 #include "plugin/plugin.h"
+#include "presets/format_checks.h"
 #include "presets/preset_dialog.h"
 #include "presets/preset_menu.h"
 #include "presets/quick_format_settings.h"
 #include "settings/settings_store.h"
 
 // The four features, then the names they all use.
-enum { MAIN_MENU_ENTRIES = 5, NAMES_ENTRY = 4 };
+enum { MAIN_MENU_ENTRIES = 5, CLOCK_ENTRY = 2, NAMES_ENTRY = 4 };
 
 static void EditAutoFormat(void) { EditQuickFormat("Auto"); }
 static void EditMenuFormat(void) { EditQuickFormat("Menu"); }
@@ -52,6 +53,8 @@ int ShowMainMenu(int configureMode) {
   const char *helpTopic = configureMode ? "Settings" : "Contents";
   static const int BreakKeys[] = {VK_F4, 0};
   for (;;) {
+    // A kept clock is on until its entry is chosen again: the entry says so.
+    MainMenuItems[CLOCK_ENTRY].Checked = KeptClockShown();
     int breakCode;
     int chosen = ShowHostMenu(MSG_TITLE, bottom, helpTopic, BreakKeys, &breakCode, MainMenuItems,
                               MAIN_MENU_ENTRIES);
@@ -65,33 +68,17 @@ int ShowMainMenu(int configureMode) {
   }
 }
 
-// What became of a delivery: a refused one names what was at fault.
-enum Delivery { DELIVERED, FORMAT_REFUSED, TARGET_REFUSED };
-
 // Every delivery of the main menu: at the cursor, which from the viewer is
-// the clipboard, or on the clipboard. An empty format, or one that gives no
-// text, delivers nothing (on the clipboard it would wipe what the user keeps
-// there) and says so; a refusing editor or clipboard has said so already.
+// the clipboard, or on the clipboard.
 static enum Delivery Deliver(const char *format, int openFrom, int atCursor) {
-  if (!format || !format[0]) {
-    ShowNote(MSG_FORMAT_EMPTY, 0);
-    return FORMAT_REFUSED;
-  }
-  int delivered;
-  if (atCursor && openFrom != OPEN_VIEWER)
-    delivered = InsertDateText(format, openFrom == OPEN_EDITOR ? OPEN_EDITOR : 0, NULL);
-  else
-    delivered = PutDateText(format, NULL);
-  if (!DateText[0]) {
-    ShowNote(MSG_TEXT_EMPTY, 0);
-    return FORMAT_REFUSED;
-  }
-  if (!delivered)
-    return TARGET_REFUSED;
+  enum DeliveryTarget target = !atCursor || openFrom == OPEN_VIEWER ? TO_CLIPBOARD
+                               : openFrom == OPEN_EDITOR            ? TO_EDITOR
+                                                                    : TO_COMMAND_LINE;
+  enum Delivery delivery = DeliverFormat(format, target, NULL);
   // The viewer shows no change: a note says where the text went.
-  if (openFrom == OPEN_VIEWER && ClipboardNoteWanted())
+  if (delivery == DELIVERED && openFrom == OPEN_VIEWER && ClipboardNoteWanted())
     ShowNote(MSG_ON_CLIPBOARD, 0);
-  return DELIVERED;
+  return delivery;
 }
 
 static void RunQuickInsertion(int openFrom) {

@@ -22,9 +22,14 @@ DWORD ReadLanguageValue(void) { return ReadNumberOr(NAMES_SETTING_VALUE, NAMES_A
 
 void ApplyNamesChoice(DWORD stored) {
   NamesChoice = stored == NAMES_RUNTIME || stored == NAMES_USER ? (int)stored : NAMES_AS_INTERFACE;
-  UserLanguageForAll =
+  int userLanguage =
       NamesChoice == NAMES_USER || (NamesChoice == NAMES_AS_INTERFACE && !InterfaceIsEnglish());
+  // A kept clock reads the flag as it draws: written only when it changes.
+  if (UserLanguageForAll != userLanguage)
+    UserLanguageForAll = userLanguage;
 }
+
+void FollowInterfaceLanguage(void) { ApplyNamesChoice((DWORD)NamesChoice); }
 
 enum { NAMES_CHOICE_COUNT = 3 };
 
@@ -38,8 +43,7 @@ void EditNamesSetting(void) {
     items[line].Selected = items[line].Checked = ChoiceOrder[line] == NamesChoice;
     items[line].Separator = 0;
   }
-  int chosen =
-      ShowHostMenu(MSG_NAMES_TITLE, NULL, "Languages", NULL, NULL, items, NAMES_CHOICE_COUNT);
+  int chosen = ShowHostMenu(MSG_NAMES_TITLE, NULL, "Names", NULL, NULL, items, NAMES_CHOICE_COUNT);
   if (chosen < 0)
     return;
   DWORD value = (DWORD)ChoiceOrder[chosen];

@@ -26,6 +26,11 @@ extern int NamesChoice;
    the host's language file is not the English one. */
 void ApplyNamesChoice(DWORD stored);
 
+/* The choice in force decided again, on the host's thread, for the
+   language the host's texts are in now: the host may have switched it
+   since. */
+void FollowInterfaceLanguage(void);
+
 /* The stored choice from the current key, which the caller has opened as
    "Config" under the settings lock: start-up reads all it needs there in
    one open, and applies it with ApplyNamesChoice once unlocked. */

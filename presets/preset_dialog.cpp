@@ -3,6 +3,8 @@
 #include "hostlink/dialog_binding.h"
 #include "hostlink/dialog_snapshot.h"
 #include "hostlink/failure_box.h"
+#include "hostlink/host_table.h"
+#include "presets/format_checks.h"
 #include "presets/preset_menu.h"
 #include "presets/preview_line.h"
 #include "settings/settings_store.h"
@@ -59,22 +61,39 @@ LONG SavePresetFromDialog(DialogHandle dialog, int slot) {
   return result;
 }
 
+// A preset's name and format are what its menu line shows and inserts:
+// neither is saved empty. The calendar's format has no name, and is not in
+// use while it only shows a day.
+static int PresetSaveAccepted(DialogHandle dialog, int slot) {
+  if (slot == CALENDAR_SLOT)
+    return FormatSaveAccepted(dialog, PRESET_ITEM_FORMAT,
+                              !Dialogs.GetItemStatus(dialog, PRESET_ITEM_VIEW_ONLY));
+  const char *name = Dialogs.GetItemData(dialog, PRESET_ITEM_NAME);
+  if (name && !name[0]) {
+    ShowNote(MSG_NAME_EMPTY, 0);
+    Dialogs.SetItemFocus(dialog, PRESET_ITEM_NAME);
+    return 0;
+  }
+  return FormatSaveAccepted(dialog, PRESET_ITEM_FORMAT, 1);
+}
+
+int SavePresetChecked(DialogHandle dialog, int slot) {
+  return PresetSaveAccepted(dialog, slot) && SettingsSaved(SavePresetFromDialog(dialog, slot));
+}
+
 int RunPresetInsertDialog(int slot) {
   int exitCode;
   for (;;) {
     exitCode = ShowFormatDialog(PresetDialog, PRESET_ITEM_FORMAT);
     if (!Dialogs.GetItemStatus(PresetDialog, PRESET_ITEM_SAVE))
       break;
-    SettingsSaved(SavePresetFromDialog(PresetDialog, slot));
+    SavePresetChecked(PresetDialog, slot);
   }
   return exitCode;
 }
 
-// A save that fails is said so, and the dialog comes back with the user's
-// input until it is saved or cancelled.
 void RunPresetEditDialog(DialogHandle dialog, int slot) {
-  while (ShowFormatDialog(dialog, PRESET_ITEM_FORMAT) != -1 &&
-         !SettingsSaved(SavePresetFromDialog(dialog, slot))) {
+  while (ShowFormatDialog(dialog, PRESET_ITEM_FORMAT) != -1 && !SavePresetChecked(dialog, slot)) {
   }
 }
 
@@ -86,6 +105,6 @@ void EditStoredPreset(DialogHandle dialog, int slot) {
   struct DialogSnapshot shown;
   TakeDialogSnapshot(dialog, statusItems, textItems, &shown);
   while (ShowFormatDialog(dialog, PRESET_ITEM_FORMAT) != -1 && DialogChangedSince(dialog, &shown) &&
-         !SettingsSaved(SavePresetFromDialog(dialog, slot))) {
+         !SavePresetChecked(dialog, slot)) {
   }
 }

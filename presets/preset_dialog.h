@@ -33,11 +33,17 @@ void ShowPresetMode(DialogHandle dialog, DWORD mode);
 void StartNewPreset(DialogHandle dialog);
 /* Returns the first failing registry result, ERROR_SUCCESS when saved. */
 LONG SavePresetFromDialog(DialogHandle dialog, int slot);
+/* Saves the dialog into the slot once the checks accept it: a preset's
+   name is not empty, and neither is a format in use (the calendar's is not
+   when it only shows a day), whose silent mistake is asked about. 1 when
+   saved; otherwise the person was told why (a refused save with the focus
+   on the field to mend), for the dialog to come back as typed. */
+int SavePresetChecked(DialogHandle dialog, int slot);
 /* Shows the presets dialog until the user stops asking to save; returns the
    exit code of the last showing. */
 int RunPresetInsertDialog(int slot);
-/* Shows once and saves unless cancelled; a save that fails is reported and
-   the dialog shown again. */
+/* Shows once and saves unless cancelled; a save refused or failed is
+   reported and the dialog shown again. */
 void RunPresetEditDialog(DialogHandle dialog, int slot);
 /* Fills the dialog from the slot, shows it once and saves it unless it was
    cancelled or confirmed without a change. */

@@ -30,6 +30,11 @@ int ShowFormatPreview(DialogHandle dialog, int formatItem) {
     return 0;
   char text[FAR_DIALOG_DATA_SIZE];
   int fault = PreviewDateText(format, NULL, text, sizeof text);
+  // A bare word would read as a text lost: the line says there is none.
+  if (!fault && !text[0]) {
+    PutItemText(dialog, FORMAT_ITEM_PREVIEW_LINE, GetMsgTextOr(MSG_PREVIEW_NO_TEXT, ""));
+    return 0;
+  }
   const char *word = fault ? "" : GetMsgTextOr(MSG_PREVIEW_NOW, "");
   int column =
       fault ? 0 : TextColumn(line, Dialogs.GetItemAddr(dialog, formatItem), (int)strlen(word));

@@ -16,8 +16,9 @@ enum {
 };
 
 /* The line's texts in the language file: what it says before the first
-   preview, and the word before what the format gives now. */
-enum { MSG_PREVIEW_PROMPT = 190, MSG_PREVIEW_NOW = 191 };
+   preview, the word before what the format gives now, and what it says of
+   a format that gives no text. */
+enum { MSG_PREVIEW_PROMPT = 190, MSG_PREVIEW_NOW = 191, MSG_PREVIEW_NO_TEXT = 192 };
 
 /* Shows the dialog until it is closed other than by "Preview"; each
    "Preview" fills the line from formatItem and brings the dialog back as

@@ -7,6 +7,7 @@
 #include "hostlink/dialog_snapshot.h"
 #include "hostlink/failure_box.h"
 #include "hostlink/host_table.h"
+#include "presets/format_checks.h"
 #include "presets/preview_line.h"
 #include "settings/settings_store.h"
 
@@ -36,6 +37,11 @@ LONG SaveCustomFormat(DialogHandle dialog) {
   const char *format = Dialogs.GetItemData(dialog, QUICK_ITEM_FORMAT);
   LONG result = WriteValue(CustomValue, &custom, REG_DWORD);
   return format ? FirstFailure(result, WriteValue(FormatValue, format, REG_SZ)) : result;
+}
+
+int CustomFormatSaveAccepted(DialogHandle dialog) {
+  return FormatSaveAccepted(dialog, QUICK_ITEM_FORMAT,
+                            Dialogs.GetItemStatus(dialog, QUICK_ITEM_CUSTOM));
 }
 
 // Fills the dialog from the key, when it can be opened.
@@ -71,10 +77,10 @@ void EditQuickFormat(const char *key) {
   LoadQuickFormat(dialog, key);
   struct DialogSnapshot shown;
   TakeDialogSnapshot(dialog, statusItems + !HasClipboardNote(key), textItems, &shown);
-  // A save that fails is said so, and the dialog comes back with the
-  // user's input until it is saved or cancelled.
+  // A save refused or failed is said so, and the dialog comes back with
+  // the user's input until it is saved or cancelled.
   while (ShowFormatDialog(dialog, QUICK_ITEM_FORMAT) != -1 && DialogChangedSince(dialog, &shown) &&
-         !SettingsSaved(SaveQuickFormat(dialog, key))) {
+         (!CustomFormatSaveAccepted(dialog) || !SettingsSaved(SaveQuickFormat(dialog, key)))) {
   }
   Dialogs.FreeDialog(dialog);
 }

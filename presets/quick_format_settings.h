@@ -23,6 +23,10 @@ enum {
 int LoadCustomFormat(DialogHandle dialog);
 LONG SaveCustomFormat(DialogHandle dialog);
 
+/* Whether the custom format may be saved, when it is the one chosen: as
+   FormatSaveAccepted. */
+int CustomFormatSaveAccepted(DialogHandle dialog);
+
 /* key is "Auto" or "Menu", also the dialog's name. */
 void EditQuickFormat(const char *key);
 

@@ -1,5 +1,6 @@
 #include "calendar/calendar_settings.h"
 #include "calendar_people.h"
+#include "datetext/format_preview.h"
 #include "datetext/locale_names.h"
 #include "presets/preset_dialog.h"
 #include "support/clipboard_text.h"
@@ -238,6 +239,51 @@ TEST_F(CalendarTest, DialogsThatCannotBeLoadedShowNothingAndGiveBackTheirValue) 
   EXPECT_EQ(1u, FakeDialogs().people.size()) << "nothing shown";
   EXPECT_EQ(1999, PickYear(1999));
   EXPECT_EQ(7, PickMonth(7));
+}
+
+// A format that gives no text, or whose silent mistake the person turns
+// "Back" from, delivers nothing and brings the calendar back on the day
+// picked; a day sent to the command line behind the viewer says so.
+TEST_F(CalendarTest, RefusalsBringTheCalendarBackAndTheViewerIsToldWhere) {
+  const struct {
+    const char *format;
+    int openFrom, year, day, reply;
+    std::vector<std::string> boxes; // each box's second line; "?" the mistake's
+    const char *inserted;           // on the command line; null when the calendar comes back
+  } cases[] = {
+      {"%{+1d}%Y", OPEN_PLUGINSMENU, 9999, 31, 0, {"No text"}, nullptr},
+      {"%{@Tokio}%Y", OPEN_PLUGINSMENU, 2024, 29, 1, {"?"}, nullptr},
+      {"%{@Tokio}%Y", OPEN_VIEWER, 2024, 29, 0, {"?", "In the command line"}, "2024"},
+      {"%Y", OPEN_VIEWER, 2024, 29, 0, {"In the command line"}, "2024"},
+      {"%Y", OPEN_PLUGINSMENU, 2024, 29, 0, {}, "2024"},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(std::string(c.format) + " from " + std::to_string(c.openFrom));
+    StoreCalendarPreset(c.format, AtCursor);
+    Host().boxes.clear();
+    Host().commandLineInserts.clear();
+    Host().boxReply = c.reply;
+    views.clear();
+    int month = c.year == 9999 ? 12 : 2;
+    GoTo(c.year, month);
+    Then(CellOf(c.year, month, c.day));
+    if (!c.inserted)
+      Then(-1);
+    ShowCalendar(c.openFrom);
+    char mistake[71] = "";
+    FindSilentMistake(c.format, mistake, sizeof mistake);
+    std::vector<std::string> seen;
+    for (const MessageCall &box : Host().boxes)
+      seen.push_back(box.lines.at(0) == "Mistake" ? "?" : box.lines.at(1));
+    EXPECT_EQ(c.boxes, seen) << "mistake: " << mistake;
+    EXPECT_EQ(c.inserted ? std::vector<std::string>{c.inserted} : std::vector<std::string>{},
+              Host().commandLineInserts);
+    ASSERT_EQ(c.inserted ? 3u : 4u, views.size()) << "shown again after a refusal";
+    if (!c.inserted) {
+      EXPECT_EQ(CellOf(c.year, month, c.day), views.back().selected) << "on the day picked";
+    }
+  }
+  Host().boxReply = 0;
 }
 
 } // namespace

@@ -242,6 +242,31 @@ TEST_F(ClockIndicatorTest, AClockForAnotherZone) {
   ASSERT_TRUE(WaitForEnd());
 }
 
+// A format's silent mistake is said once as a display starts, before the
+// clock's thread runs, and the display goes on; a sound one says nothing.
+TEST_F(ClockIndicatorTest, AFormatsMistakeIsNotedAsTheDisplayStarts) {
+  Host().messages[78] = "Its format has a mistake:";
+  const struct {
+    const char *format, *shown;
+    size_t notes;
+  } cases[] = {{"<%{@Tokio}x>", "<x>", 1}, {"<x%Q>", "<x%Q>", 0}};
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.format);
+    Host().boxes.clear();
+    StoreClock(c.format, 100);
+    ASSERT_TRUE(StartDisplay());
+    ASSERT_EQ(c.notes, Host().boxes.size());
+    if (c.notes) {
+      EXPECT_EQ("Its format has a mistake:", Host().boxes[0].lines.at(1));
+    }
+    EXPECT_TRUE(WaitUntil([&] {
+      int length = (int)strlen(c.shown);
+      return Characters(width - length, 0, length) == c.shown;
+    })) << "the display goes on";
+    ASSERT_TRUE(WaitForEnd());
+  }
+}
+
 TEST_F(ClockIndicatorTest, DefaultFormatAndTimeWithFreshSettings) {
   Host().messages[MSG_CLOCK_PAUSE] = "150";
   PaintRow(0);

@@ -3,6 +3,7 @@
 #include "datetext/date_text.h"
 #include "hostlink/dialog_binding.h"
 #include "hostlink/host_table.h"
+#include "indicator/clock_indicator.h"
 #include "plugin/plugin.h"
 #include "settings/settings_store.h"
 #include "support/clipboard_text.h"
@@ -77,6 +78,27 @@ TEST_F(MainMenuTest, ShowsFiveEntriesCentredWithF4AsBreakKey) {
     EXPECT_EQ(0, menu.items[i].Selected) << "every invocation starts on the first entry";
   }
   EXPECT_TRUE(Host().editorInserts.empty()) << "Esc inserts nothing";
+}
+
+// The clock's entry is checked while a kept clock is shown, as the host's
+// menus mark what is on; a display that ends by itself leaves it plain.
+TEST_F(MainMenuTest, TheClockEntryIsCheckedWhileAKeptClockIsShown) {
+  const struct {
+    LONG running, staying;
+    int checked;
+  } cases[] = {{0, 0, 0}, {1, 0, 0}, {1, 1, 1}, {0, 1, 0}};
+  for (const auto &c : cases) {
+    ClockRunning.store(c.running);
+    ClockStaying.store(c.staying);
+    Host().menus.clear();
+    OpenPlugin(OPEN_EDITOR, 0);
+    ASSERT_EQ(1u, Host().menus.size());
+    for (int entry = 0; entry < 5; entry++)
+      EXPECT_EQ(entry == 2 ? c.checked : 0, Host().menus[0].items[entry].Checked)
+          << "running " << c.running << ", kept " << c.staying << ", entry " << entry;
+  }
+  ClockRunning.store(0);
+  ClockStaying.store(0);
 }
 
 TEST_F(MainMenuTest, QuickInsertionGoesWhereThePluginWasCalledFrom) {

@@ -1,5 +1,7 @@
 // The names' setting: what a stored value and the interface's language
 // give, and the menu of the three choices.
+#include <string.h>
+
 #include "datetext/locale_names.h"
 #include "plugin/names_setting.h"
 #include "plugin/plugin.h"
@@ -66,12 +68,46 @@ TEST_F(NamesSettingTest, TheMenuMarksTheChoiceInForceAndStoresTheOneChosen) {
     ASSERT_EQ(1u, Host().menus.size());
     const MenuCall &menu = Host().menus[0];
     EXPECT_EQ("Names of months and days", menu.title);
-    EXPECT_EQ("Languages", menu.helpTopic);
+    EXPECT_EQ("Names", menu.helpTopic);
     ASSERT_EQ(3u, menu.items.size());
     for (int line = 0; line < 3; line++)
       EXPECT_EQ(line == step.marked, menu.items[line].Checked != 0) << "line " << line;
     EXPECT_EQ(step.stored, GetRegNumber(Key("Config"), NAMES_SETTING_VALUE));
     EXPECT_EQ(step.usersLanguage, UserLanguageForAll) << "in force at once";
+  }
+  UserLanguageForAll = 0;
+}
+
+// The host may switch its language between two calls: the interface's
+// names are decided again at each OpenPlugin and Configure, a stored choice
+// staying what it is.
+TEST_F(NamesSettingTest, TheInterfacesNamesFollowTheHostsLanguageAtEachCall) {
+  const struct {
+    DWORD stored;
+    const char *switchedTo;
+    bool configure;
+    int usersLanguage;
+  } cases[] = {
+      {NothingStored, "ru", false, 1},
+      {NothingStored, "en", false, 0},
+      {NothingStored, "ru", true, 1},
+      {NothingStored, "en", true, 0},
+      {1, "en", false, 1},
+      {0, "ru", true, 0},
+  };
+  for (const auto &c : cases) {
+    DeleteRegTree(Key("Config"));
+    if (c.stored != NothingStored)
+      PutRegNumber(Key("Config"), NAMES_SETTING_VALUE, c.stored);
+    StartWithInterface(strcmp(c.switchedTo, "en") == 0 ? "ru" : "en");
+    Host().messages[MSG_INTERFACE_LANGUAGE] = c.switchedTo;
+    if (c.configure)
+      Configure(0);
+    else
+      OpenPlugin(OPEN_PLUGINSMENU, 0);
+    EXPECT_EQ(c.usersLanguage, UserLanguageForAll)
+        << "switched to \"" << c.switchedTo << "\", stored " << (int)c.stored
+        << (c.configure ? ", Configure" : ", OpenPlugin");
   }
   UserLanguageForAll = 0;
 }

@@ -66,6 +66,7 @@ TEST_F(PresetDialogTest, EditDialogSavesOnAnyExitButCancel) {
     DeleteRegTree(Key("Format1"));
     FakeDialogs().people = {[exitCode](FakeDialog &d) {
       strcpy(d.items[4].text, "edited");
+      strcpy(d.items[6].text, "%d");
       return exitCode;
     }};
     RunPresetEditDialog(dialog, 1);
@@ -169,6 +170,7 @@ TEST_F(QuickFormatSettingsTest, CalendarFormatEditsSlotEleven) {
 TEST_F(QuickFormatSettingsTest, PreviewShowsTheLineAndTheDialogAgainOnTheFormat) {
   Host().messages[172] = "Unknown:";
   Host().messages[191] = "Now:";
+  Host().messages[192] = "No text now.";
   auto preview = [](FakeDialog &d, const char *format) {
     strcpy(d.items[6].text, format);
     d.items[30].status = 1;
@@ -179,6 +181,10 @@ TEST_F(QuickFormatSettingsTest, PreviewShowsTheLineAndTheDialogAgainOnTheFormat)
                             EXPECT_EQ(6, d.focus) << "on the format";
                             EXPECT_STREQ("%Q", d.items[6].text) << "as typed";
                             EXPECT_STREQ("Unknown: \"%Q\"", d.items[31].text) << "the fault";
+                            return preview(d, "");
+                          },
+                          [&](FakeDialog &d) {
+                            EXPECT_STREQ("No text now.", d.items[31].text) << "no bare word";
                             return preview(d, "[%%]");
                           },
                           [](FakeDialog &d) {
@@ -204,7 +210,7 @@ TEST_F(QuickFormatSettingsTest, TheCalendarsOfferRefusesAnEmptyFormat) {
                           }};
   OfferCalendarFormat();
   ASSERT_EQ(1u, Host().boxes.size());
-  EXPECT_EQ("Format empty", Host().boxes[0].lines[1]) << "the note";
+  EXPECT_EQ("Nothing to save", Host().boxes[0].lines[1]) << "the note";
   EXPECT_EQ("%d", GetRegText(Key("Format11"), "Format"));
 }
 

@@ -3,6 +3,7 @@
 #include "datetext/date_text.h"
 #include "hostlink/dialog_binding.h"
 #include "plugin/plugin.h"
+#include "presets/format_checks.h"
 #include "presets/preset_dialog.h"
 #include "presets/preset_menu.h"
 #include "support/clipboard_text.h"
@@ -167,7 +168,12 @@ TEST_F(PresetMenuTest, F4OnAnEmptySlotThenCancelLeavesItNone) {
 
 TEST_F(PresetMenuTest, ShowingsThatOnlySaveHideTheInsertButton) {
   Host().menuReplies = {BreakKey(3, PRESET_KEY_EDIT), BreakKey(4, PRESET_KEY_INSERT), Enter(3)};
-  FakeDialogs().people = {[](FakeDialog &) { return 0; }, [](FakeDialog &) { return 0; },
+  FakeDialogs().people = {[](FakeDialog &) { return 0; },
+                          [](FakeDialog &d) {
+                            strcpy(d.items[PRESET_ITEM_NAME].text, "New");
+                            strcpy(d.items[PRESET_ITEM_FORMAT].text, "%d");
+                            return 0;
+                          },
                           [](FakeDialog &) { return -1; }};
   RunPresetMenu();
   const FakeDialog *main = LastLoaded("Main");
@@ -194,6 +200,7 @@ TEST_F(PresetMenuTest, InsFillsTheFirstFreeSlotOrSaysAllAreTaken) {
                               EXPECT_EQ(PRESET_ITEM_AT_CURSOR, SelectedRadio(dialog, 1));
                               EXPECT_EQ(0, dialog.items[PRESET_ITEM_VIEW_ONLY].status);
                               strcpy(dialog.items[PRESET_ITEM_NAME].text, "New");
+                              strcpy(dialog.items[PRESET_ITEM_FORMAT].text, "%d");
                               return 0;
                             }};
     Host().menus.clear();
@@ -268,6 +275,7 @@ TEST_F(PresetMenuTest, InsertDialogSavesWhileAskedAndSlotZeroHasItsOwn) {
   Host().menuReplies = {Enter(2)};
   FakeDialogs().people = {[](FakeDialog &dialog) {
                             strcpy(dialog.items[PRESET_ITEM_NAME].text, "Saved");
+                            strcpy(dialog.items[PRESET_ITEM_FORMAT].text, "%d");
                             dialog.items[PRESET_ITEM_SAVE].status = 1;
                             return PRESET_ITEM_SAVE;
                           },
@@ -357,14 +365,18 @@ TEST_F(PresetsFromMainMenuTest, ARefusedInsertionComesBackOnWhatWasRefused) {
     const char *what, *format;
     bool locked;
     int message, focus;
+    int line; // of the box, where the message is
   } const cases[] = {
-      {"an empty format", "", false, MSG_FORMAT_EMPTY, PRESET_ITEM_FORMAT},
-      {"a read-only editor", "[x]", true, MSG_EDITOR_READ_ONLY, PRESET_ITEM_AT_CURSOR},
+      {"an empty format", "", false, MSG_FORMAT_EMPTY, PRESET_ITEM_FORMAT, 1},
+      {"a read-only editor", "[x]", true, MSG_EDITOR_READ_ONLY, PRESET_ITEM_AT_CURSOR, 1},
+      {"no text", "%{+3000000d}x", false, MSG_TEXT_EMPTY, PRESET_ITEM_FORMAT, 1},
+      {"a misspelt zone, Back", "%{@Tokio}x", false, MSG_MISTAKE_TITLE, PRESET_ITEM_FORMAT, 0},
   };
   for (const Case &c : cases) {
     StorePreset(4, "Four", c.format, PackPresetMode(0, 0, 1));
     Host().editorLocked = c.locked;
     Host().boxes.clear();
+    Host().boxReply = 1; // "Back" from a question; a note has one button
     PutHoralis("kept", NULL);
     Host().menuReplies = {Enter(1), Enter(4)};
     FakeDialogs().people = {[](FakeDialog &d) {
@@ -381,10 +393,10 @@ TEST_F(PresetsFromMainMenuTest, ARefusedInsertionComesBackOnWhatWasRefused) {
                             }};
     OpenPlugin(OPEN_EDITOR, 0);
     ASSERT_EQ(1u, Host().boxes.size()) << c.what;
-    EXPECT_EQ(Host().messages[c.message], Host().boxes[0].lines[1]) << c.what;
+    EXPECT_EQ(Host().messages[c.message], Host().boxes[0].lines[c.line]) << c.what;
     EXPECT_TRUE(FakeDialogs().people.empty()) << c.what << ": shown again";
     EXPECT_EQ(c.locked ? "[x]" : "kept", ClipboardText()) << c.what;
   }
-  EXPECT_EQ(std::vector<std::string>{"[x]"}, Host().editorInserts) << "the mended format";
+  EXPECT_EQ(std::vector<std::string>(3, "[x]"), Host().editorInserts) << "each mended format";
   EXPECT_EQ(0, LiveDialogs());
 }

@@ -96,9 +96,24 @@ PluginStartupInfo NewFakeHost(const char *rootKey) {
                             "The settings could not be saved."};
   for (int i = 0; i < 4; i++)
     host.messages[85 + i] = failures[i];
-  const char *notes[] = {
-      "Ok",     "All taken",    "Delete preset",    "Delete the preset", "Delete",
-      "Cancel", "Format empty", "Editor read-only", "On the clipboard"};
+  const char *notes[] = {"Ok",
+                         "All taken",
+                         "Delete preset",
+                         "Delete the preset",
+                         "Delete",
+                         "Cancel",
+                         "Format empty",
+                         "Editor read-only",
+                         "On the clipboard",
+                         "No text",
+                         "Mistake",
+                         "Insert anyway",
+                         "Back",
+                         "Save anyway",
+                         "Name empty",
+                         "Nothing to save",
+                         "In the command line",
+                         "Wrong without a sign:"};
   for (int i = 0; i < (int)(sizeof notes / sizeof *notes); i++)
     host.messages[125 + i] = notes[i];
   host.messages[110] = "<None>";

@@ -218,10 +218,11 @@ void QueuePerson(void) {
   });
 }
 
-// Formats, places and colours of every kind: an empty text, one cut to 79
+// Formats, places and colours of every kind: an empty text (from a format
+// past the years, as an empty format is not saved), one cut to 79
 // characters, places partly or wholly off the screen, colour 0 (the one
 // under the text) and set ones; -1 keeps the colour.
-const char *const FORMATS[] = {"%H:%M:%S", "[%d.%m.%Y %H:%M:%S]", "", "%c %c %c %c"};
+const char *const FORMATS[] = {"%H:%M:%S", "[%d.%m.%Y %H:%M:%S]", "%{+3000000d}%H", "%c %c %c %c"};
 const LONG COLUMNS[] = {0, 0, 5, 70, -3, 200, -100};
 const LONG ROWS[] = {0, 0, 3, 24, -1, 25};
 const int COLOURS[] = {-1, -1, 0, 0x1E, 0x4F, 0x70};

@@ -30,7 +30,8 @@ scenario() {
 }
 
 # The dialog opens on the name at both showings: after Save, Enter inserts.
-preset_keys='F11 Enter "Probe" Tab "%Y-%m" Tab Down Space Tab Space Tab Tab Tab Enter Enter'
+# Tab goes from Quick insert to the buttons: View only is hidden there.
+preset_keys='F11 Enter "Probe" Tab "%Y-%m" Tab Down Space Tab Space Tab Tab Enter Enter'
 preset_result='preset exit1=8 save1=1 exit2=7 save2=0 format=%Y-%m name=Probe radio=2 quick=1 view=0'
 scenario preset-eng English "$preset_keys" "$preset_result"
 scenario preset-rus Russian "$preset_keys" "$preset_result"
