@@ -3,6 +3,7 @@
 #include <string.h>
 
 #include "datetext/format_preview.h"
+#include "plugin3/host3.h"
 
 // The core reads a format in the OEM code page for now; the wide format
 // is written there, so a format of ASCII conversions (the blocks' words,
@@ -18,15 +19,20 @@ static int FormatForCore(const wchar_t *format, char *text, int size) {
 // thread only.
 static struct DateExpansion Expansion;
 
+// The mistake as the preview names it: the 3.x language file's message,
+// then what the core's line (its own message empty here) names.
 static void TakeMistakeLine(const char *format, struct DateText3 *out) {
-  // The core's line begins with its own (here empty) message: what
-  // follows names the word at fault.
   char line[DATE_TEXT_SIZE];
   out->Mistake = FindSilentMistake(format, line, sizeof line);
   out->MistakeLine[0] = 0;
-  if (out->Mistake &&
-      MultiByteToWideChar(CP_OEMCP, 0, line, -1, out->MistakeLine, DATE_TEXT_SIZE) <= 0)
-    out->MistakeLine[0] = 0;
+  if (!out->Mistake)
+    return;
+  const wchar_t *message = Msg3(out->Mistake);
+  size_t length = wcslen(message) < DATE_TEXT_SIZE / 2 ? wcslen(message) : DATE_TEXT_SIZE / 2;
+  memcpy(out->MistakeLine, message, length * sizeof(wchar_t));
+  if (MultiByteToWideChar(CP_OEMCP, 0, line, -1, out->MistakeLine + length,
+                          DATE_TEXT_SIZE - (int)length) <= 0)
+    out->MistakeLine[length] = 0;
 }
 
 enum DateVerdict MakeDateText3(const wchar_t *format, struct DateText3 *out) {

@@ -43,17 +43,10 @@ struct Place3 PlaceOfCurrentWindow(void) {
 }
 
 // "Insert anyway" (1) or "Back" (0) for a format whose text hides a
-// mistake; the line names it as the format dialogs' preview does.
+// mistake, named as the format dialogs' preview names it.
 static int InsertAnyway(const struct DateText3 *date) {
-  static wchar_t fault[2 * DATE_TEXT_SIZE];
-  const wchar_t *message = Msg3(date->Mistake);
-  size_t length = wcslen(message);
-  if (length >= DATE_TEXT_SIZE)
-    length = DATE_TEXT_SIZE - 1;
-  memcpy(fault, message, length * sizeof(wchar_t));
-  wcscpy(fault + length, date->MistakeLine);
-  const wchar_t *lines[5] = {Msg3(5), Msg3(MSG3_MISTAKE_QUESTION), fault, Msg3(MSG3_INSERT_ANYWAY),
-                             Msg3(MSG3_BACK)};
+  const wchar_t *lines[5] = {Msg3(MSG3_MISTAKE_TITLE), Msg3(MSG3_MISTAKE_NOTE), date->MistakeLine,
+                             Msg3(MSG3_INSERT_ANYWAY), Msg3(MSG3_MISTAKE_BACK)};
   return ShowMessage3(FMSG_WARNING, lines, 5, 2) == 0;
 }
 

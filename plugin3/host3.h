@@ -9,13 +9,15 @@
 extern const GUID PluginGuid, PluginMenuGuid, ConfigMenuGuid, MainMenuGuid, NamesMenuGuid,
     MessageGuid;
 
-/* Message numbers of the 3.x front end's own texts. */
+/* Message numbers: the question about a silent mistake, shared with the
+   1.60 plugin, then the 3.x front end's own texts. */
 enum {
-  MSG3_MISTAKE_QUESTION = 260, /* before the line naming a silent mistake */
-  MSG3_INSERT_ANYWAY = 261,
-  MSG3_BACK = 262,
-  MSG3_TAKEN_OVER = 263, /* the 1.60 plugin's settings were taken over */
-  MSG3_NO_FIELD = 264    /* a dialog whose focus is on no edit field */
+  MSG3_MISTAKE_TITLE = 135,
+  MSG3_INSERT_ANYWAY = 136,
+  MSG3_MISTAKE_BACK = 137,
+  MSG3_MISTAKE_NOTE = 142, /* the line above the mistake */
+  MSG3_TAKEN_OVER = 260,   /* the 1.60 plugin's settings were taken over */
+  MSG3_NO_FIELD = 261      /* a dialog whose focus is on no edit field */
 };
 
 /* The host's table and helpers as SetStartupInfoW gave them: fields the

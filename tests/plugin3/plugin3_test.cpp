@@ -86,7 +86,7 @@ TEST_F(Plugin3, QuickInsertionGoesWhereTheUserWas) {
   EXPECT_EQ(1 + (int)y.size(), Host.Cursor) << "the cursor after the text";
   Host.FieldType = DI_BUTTON;
   Open(OPEN_DIALOG, 0, (intptr_t)&dialog);
-  EXPECT_EQ(L"message:#264", Host.Calls.back()) << "no field: said so";
+  EXPECT_EQ(L"message:#261", Host.Calls.back()) << "no field: said so";
   Host.EditorLocked = 1;
   Open(OPEN_EDITOR, 0);
   EXPECT_EQ(L"message:#132", Host.Calls.back()) << "read-only: said so";
@@ -110,7 +110,7 @@ TEST_F(Plugin3, ASilentMistakeAsksFirst) {
   Host.Settings.push_back({Host.Settings.back().Root, L"Format", FST_STRING, 0, L"%{zz}X"});
   Host.MessageAnswers = {1}; // Back
   Open(OPEN_EDITOR, 0);
-  EXPECT_EQ(L"message:#260", Host.Calls.back()) << "asked, nothing inserted";
+  EXPECT_EQ(L"message:#142", Host.Calls.back()) << "asked, nothing inserted";
   Host.MessageAnswers = {0}; // Insert anyway
   Open(OPEN_EDITOR, 0);
   EXPECT_EQ(L"text:X", Host.Calls.back());
@@ -187,7 +187,7 @@ TEST_F(Plugin3, TheOldPluginsSettingsAreTakenOverOnce) {
   }
   EXPECT_EQ(1u, FindSetting(L"Auto", L"Custom")->Number);
   Open(OPEN_PLUGINSMENU, -1);
-  EXPECT_EQ(L"message:#263", Host.Calls.front()) << "the note says so, once";
+  EXPECT_EQ(L"message:#260", Host.Calls.front()) << "the note says so, once";
   // A restart keeps the settings and takes nothing over again.
   Host.Calls.clear();
   Host.Settings.back().Text = L"changed";
