@@ -54,12 +54,23 @@ dist: setup
 
 # The host stand-in with Horalis in this terminal; KEYS='F11 Enter Enter'
 # runs it scripted (FROM=editor|viewer|panels, LNG=Rus, FILE=, DUMP=1,
-# KEEP=1). Builds only what it runs. The variables reach demo.sh in the
-# environment (make exports those given on its command line), never through
-# the shell's word splitting.
+# KEEP=1). GEN=3 runs the plugin for the host's 3.x interface (Horalis3,
+# built when this tree has it) through the stand-in's second face, ARCH=x64
+# its 64-bit build in the 64-bit stand-in. Builds only what it runs. The
+# variables reach demo.sh in the environment (make exports those given on
+# its command line), never through the shell's word splitting.
+DEMO_PRESET = $(if $(filter x64,$(ARCH)),win64,win32)
 demo: setup
-	@cmake --preset win32 >/dev/null
-	@cmake --build --preset win32 -j $(JOBS) --target Horalis DialogGen resources farhost
+ifeq ($(GEN)$(ARCH),x64)
+	@echo "demo: the 64-bit stand-in loads only 3.x plugins: add GEN=3" >&2; exit 1
+endif
+	@cmake --preset $(DEMO_PRESET) >/dev/null
+ifeq ($(GEN),3)
+	@cmake --build --preset $(DEMO_PRESET) -j $(JOBS) --target farhost $$(cmake --build \
+	  --preset $(DEMO_PRESET) --target help | grep -qx 'Horalis3: phony' && echo Horalis3 resources3)
+else
+	@cmake --build --preset $(DEMO_PRESET) -j $(JOBS) --target Horalis DialogGen resources farhost
+endif
 	@bash hoststandin/demo.sh
 
 format:

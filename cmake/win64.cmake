@@ -1,6 +1,6 @@
 # The 64-bit Windows build. For now it holds what is the same on every
-# architecture and is tested there: the 3.x interface's layouts and the date
-# core, each test program run under 64-bit Wine, and every program checked
+# architecture and is tested there: the 3.x interface's layouts, the date
+# core and the host stand-in, each test program run under 64-bit Wine, and every program checked
 # to need nothing but Windows itself.
 enable_testing()
 include(cmake/testing.cmake)
@@ -46,6 +46,12 @@ foreach(zone IST-5:30 ACST-9:30ACDT,M10.1.0,M4.1.0/3)
                        RESOURCE_LOCK wine_clipboard
                        ENVIRONMENT "TZ=${zone};HORALIS_WINEPREFIX=${HORALIS_WINEPREFIX}")
 endforeach()
+
+# The host stand-in for 64-bit 3.x plugins (it loads no other kind), the
+# tests' 3.x probe plugin, and their runs end to end under 64-bit Wine.
+add_subdirectory(${CMAKE_SOURCE_DIR}/hoststandin ${CMAKE_BINARY_DIR}/hoststandin)
+add_subdirectory(${CMAKE_SOURCE_DIR}/tests/hoststandin/face3 ${CMAKE_BINARY_DIR}/tests/hoststandin/face3)
+include(${CMAKE_SOURCE_DIR}/tests/e2e/face3_e2e.cmake)
 
 add_test(NAME win64_imports
          COMMAND ${CMAKE_SOURCE_DIR}/tests/dist/check_imports.sh ${CMAKE_OBJDUMP} pei-x86-64

@@ -32,6 +32,21 @@ int ReadClipboardText(char *out, int size) {
   return ok;
 }
 
+int ReadClipboardUtf8(char *out, int size) {
+  out[0] = 0;
+  if (!OpenClipboard(nullptr))
+    return 0;
+  HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  const wchar_t *text = data ? (const wchar_t *)GlobalLock(data) : nullptr;
+  if (text) {
+    int n = WideCharToMultiByte(CP_UTF8, 0, text, -1, out, size, nullptr, nullptr);
+    out[n > 0 ? n - 1 : 0] = 0;
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text != nullptr;
+}
+
 int PutClipboardText(const char *text) {
   if (!OpenClipboard(nullptr))
     return 0;

@@ -7,6 +7,8 @@
 /* The clipboard's CF_TEXT; 1 when read (possibly empty), 0 when there is
    no text or the clipboard cannot be opened. */
 int ReadClipboardText(char *out, int size);
+/* The clipboard's CF_UNICODETEXT as UTF-8 (a 3.x run's report). */
+int ReadClipboardUtf8(char *out, int size);
 int PutClipboardText(const char *text);
 /* Leaves the clipboard empty; 0 when it cannot be opened. */
 int EmptyClipboardText(void);

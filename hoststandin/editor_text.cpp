@@ -1,5 +1,7 @@
 #include "editor_text.h"
 
+#include "text_units.h"
+
 #include "screen.h"
 
 #include <string>
@@ -69,6 +71,10 @@ void ClampCursor(void) {
     CurColumn = LineLength(CurLine);
   if (CurColumn < 0)
     CurColumn = 0;
+  /* Never inside a character's bytes. */
+  const char *text = Lines[CurLine].Text.c_str();
+  while (TextIsUtf8() && CurColumn > 0 && ((unsigned char)text[CurColumn] & 0xC0) == 0x80)
+    --CurColumn;
 }
 
 /* Keys that change the text; a read-only text ignores them. */
@@ -79,8 +85,9 @@ int EditKey(const HostKey *key) {
     return 1;
   case HK_BS:
     if (CurColumn > 0) {
-      Lines[CurLine].Text.erase(CurColumn - 1, 1);
-      --CurColumn;
+      int from = TextStepBack(Lines[CurLine].Text.c_str(), CurColumn);
+      Lines[CurLine].Text.erase(from, CurColumn - from);
+      CurColumn = from;
     } else if (CurLine > 0) {
       --CurLine;
       CurColumn = LineLength(CurLine);
@@ -91,7 +98,9 @@ int EditKey(const HostKey *key) {
     return 1;
   case HK_DEL:
     if (CurColumn < LineLength(CurLine))
-      Lines[CurLine].Text.erase(CurColumn, 1);
+      Lines[CurLine].Text.erase(
+          CurColumn,
+          TextStepForward(Lines[CurLine].Text.c_str(), CurColumn, LineLength(CurLine)) - CurColumn);
     else if (CurLine + 1 < LineCount())
       JoinWithNext();
     else
@@ -99,8 +108,8 @@ int EditKey(const HostKey *key) {
     return 1;
   default:
     if (key->Char >= 32 || key->Char == '\t') {
-      char ch = (char)key->Char;
-      InsertChars(&ch, 1);
+      char bytes[4];
+      InsertChars(bytes, TextTypedBytes(key->Char, bytes));
       return 1;
     }
     return 0;
@@ -173,7 +182,7 @@ int EditorKey(const HostKey *key) {
   switch (key->Code) {
   case HK_LEFT:
     if (CurColumn > 0)
-      --CurColumn;
+      CurColumn = TextStepBack(Lines[CurLine].Text.c_str(), CurColumn);
     else if (CurLine > 0) {
       --CurLine;
       CurColumn = LineLength(CurLine);
@@ -181,7 +190,7 @@ int EditorKey(const HostKey *key) {
     return 1;
   case HK_RIGHT:
     if (CurColumn < LineLength(CurLine))
-      ++CurColumn;
+      CurColumn = TextStepForward(Lines[CurLine].Text.c_str(), CurColumn, LineLength(CurLine));
     else if (CurLine + 1 < LineCount()) {
       ++CurLine;
       CurColumn = 0;
@@ -260,16 +269,21 @@ void EditorDraw(int x1, int y1, int x2, int y2, int attr, int *cursorX, int *cur
     TopLine = CurLine;
   if (CurLine >= TopLine + rows)
     TopLine = CurLine - rows + 1;
-  if (CurColumn < LeftColumn)
-    LeftColumn = CurColumn;
-  if (CurColumn >= LeftColumn + columns)
-    LeftColumn = CurColumn - columns + 1;
+  /* Columns are cells: one a character, whatever its bytes. */
+  int cursorCell = TextCells(Lines[CurLine].Text.c_str(), CurColumn);
+  if (cursorCell < LeftColumn)
+    LeftColumn = cursorCell;
+  if (cursorCell >= LeftColumn + columns)
+    LeftColumn = cursorCell - columns + 1;
   ScreenFill(x1, y1, x2, y2, ' ', attr);
   for (int r = 0; r < rows && TopLine + r < LineCount(); ++r) {
-    int line = TopLine + r;
-    if (LineLength(line) > LeftColumn)
-      ScreenPut(x1, y1 + r, attr, Lines[line].Text.c_str() + LeftColumn, columns);
+    const std::string &text = Lines[TopLine + r].Text;
+    int at = TextByteOfCell(text.c_str(), (int)text.size(), LeftColumn);
+    for (int c = 0; c < columns && at < (int)text.size(); ++c) {
+      ScreenPutChar(x1 + c, y1 + r, attr, TextShownChar(text.c_str(), at, (int)text.size()));
+      at = TextStepForward(text.c_str(), at, (int)text.size());
+    }
   }
-  *cursorX = x1 + CurColumn - LeftColumn;
+  *cursorX = x1 + cursorCell - LeftColumn;
   *cursorY = y1 + CurLine - TopLine;
 }

@@ -339,11 +339,18 @@ int HelpShowTopic(const char *topic) {
   return 1;
 }
 
+namespace {
+int (*LoadForeignHelp)(int pluginNumber) = nullptr;
+}
+
+void SetForeignPluginHelp(int (*load)(int pluginNumber)) { LoadForeignHelp = load; }
+
 void ShowPluginHelp(int pluginNumber, const char *topic) {
   PluginSlot *slot = PluginByNumber(pluginNumber);
   if (!topic || !topic[0])
     return;
-  if (!slot || !slot->HlfPath[0] || !HelpLoadFile(slot->HlfPath)) {
+  int foreign = !slot && LoadForeignHelp && LoadForeignHelp(pluginNumber);
+  if (!foreign && (!slot || !slot->HlfPath[0] || !HelpLoadFile(slot->HlfPath))) {
     HostLog("help: plugin %d has no help file", pluginNumber);
     ShowMissing(HostText(HT_NO_HELP_FILE));
     return;

@@ -23,5 +23,8 @@ int HelpTopicText(const char *topic, char *text, int size);
 int HelpShowTopic(const char *topic);
 /* F1 of a plugin's menu or dialog: the plugin's help file, that topic. */
 void ShowPluginHelp(int pluginNumber, const char *topic);
+/* Where the help of plugins numbered from FOREIGN_PLUGIN_BASE (the 3.x
+   face's) comes from: loads it (HelpLoadText), 0 when there is none. */
+void SetForeignPluginHelp(int (*load)(int pluginNumber));
 
 #endif

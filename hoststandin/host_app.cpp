@@ -14,6 +14,7 @@
 #include "plugin_menus.h"
 #include "screen.h"
 #include "status_clock.h"
+#include "text_units.h"
 #include "viewer.h"
 
 #include <errno.h>
@@ -29,7 +30,7 @@ char ViewerFile[HOST_PATH_SIZE] = "";
 /* Told once the editor shows: why its file opened read-only. */
 const char *EditorNotice[3] = {nullptr, nullptr, nullptr};
 ClipboardTextReader ClipboardReader = nullptr;
-HostPluginActions Actions = {nullptr, nullptr};
+HostPluginActions Actions = {nullptr, nullptr, nullptr};
 
 enum FileRead { FILE_MISSING, FILE_UNREADABLE, FILE_READ, FILE_TOO_LARGE };
 
@@ -129,6 +130,8 @@ void DrawArea(void) {
   } else if (CurrentArea == AREA_EDITOR) {
     int line, column;
     EditorGetCursor(&line, &column);
+    if (EditorLine(line))
+      column = TextCells(EditorLine(line), column); /* characters, not bytes */
     snprintf(status, sizeof status, "%s%s  %s %d  %s %d%s%s",
              EditorFile[0] ? EditorFile : HostText(HT_NEW_TEXT), EditorModified() ? " *" : "",
              HostText(HT_LINE), line + 1, HostText(HT_COLUMN), column + 1,
@@ -353,6 +356,10 @@ int HandleHostStep(const HostKey &key) {
     SwitchLanguage(name);
   } else if (IsAltLetter(key, 'l')) {
     SwitchLanguage(LanguageMatches(HostLanguage, "Russian") ? "English" : "Russian");
+  } else if (key.Code == HK_CALL) {
+    HostLog("host: macro Call %.*s", key.Char, key.Text);
+    if (Actions.CallMacro)
+      Actions.CallMacro(key.Text, key.Char);
   } else if (key.Code == HK_UNLOAD || IsAltLetter(key, 'u')) {
     HostLog("host: unload without ExitFAR");
     if (Actions.UnloadWithoutExit)

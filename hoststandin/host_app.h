@@ -28,6 +28,8 @@ void HostSetClipboardReader(ClipboardTextReader reader);
 struct HostPluginActions {
   void (*SwitchLanguage)(const char *language);
   void (*UnloadWithoutExit)(void);
+  /* A script's Call step: its "quoted" arguments as written (OEM). */
+  void (*CallMacro)(const char *arguments, int length);
 };
 void HostSetPluginActions(struct HostPluginActions actions);
 

@@ -14,6 +14,7 @@ int RanOut = 0;
 KeyReader Reader = nullptr;
 DumpWriter Dumper = nullptr;
 void (*Idle)(void) = nullptr;
+void (*Pump)(void) = nullptr;
 int WaitingOnHost = 0;
 
 } // namespace
@@ -41,6 +42,13 @@ void InputSetDumpWriter(DumpWriter writer) { Dumper = writer; }
 
 void InputSetIdle(void (*idle)(void)) { Idle = idle; }
 
+void InputSetPump(void (*pump)(void)) { Pump = pump; }
+
+void InputPump(void) {
+  if (Pump)
+    Pump();
+}
+
 void InputIdle(void) {
   if (Idle && WaitingOnHost)
     Idle();
@@ -50,13 +58,16 @@ int InputScripted(void) { return Scripted; }
 
 namespace {
 
-int IsHostStep(int code) { return code == HK_LANGUAGE || code == HK_UNLOAD || code == HK_TITLE; }
+int IsHostStep(int code) {
+  return code == HK_LANGUAGE || code == HK_UNLOAD || code == HK_TITLE || code == HK_CALL;
+}
 
 /* Sleeps, the host screens' idle work done every 50 ms. */
 void WaitIdly(DWORD milliseconds) {
   DWORD start = GetTickCount();
   for (;;) {
     InputIdle();
+    InputPump();
     DWORD gone = GetTickCount() - start;
     if (gone >= milliseconds)
       return;
@@ -95,6 +106,7 @@ int NextScripted(HostKey *key, int onHostScreens) {
 }
 
 int ReadKey(HostKey *key, int onHostScreens) {
+  InputPump();
   WaitingOnHost = onHostScreens;
   int read = Scripted ? NextScripted(key, onHostScreens) : Reader && Reader(key);
   WaitingOnHost = 0;

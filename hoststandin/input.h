@@ -32,6 +32,11 @@ int InputRanOutInside(void);
 void InputSetIdle(void (*idle)(void));
 void InputIdle(void);
 
+/* What the host does on its own thread before each key is read, under
+   windows too, and during Wait steps: the 3.x plugins' synchro events. */
+void InputSetPump(void (*pump)(void));
+void InputPump(void);
+
 /* The next key, turning the end of input into Esc for modal windows. */
 struct HostKey InputNextOrEsc(void);
 

@@ -126,6 +126,32 @@ int ReadStepText(const char **p, int quoted, HostKey *key) {
   return 1;
 }
 
+/* Call's arguments: one or more "quoted" texts (\" and \\ inside), kept as
+   written for the host to read them again. */
+int ReadCallArguments(const char **p, HostKey *key) {
+  const char *q = SkipSpace(*p);
+  const char *start = q;
+  int arguments = 0;
+  while (*q == '"') {
+    for (++q; *q && *q != '"'; ++q)
+      if (*q == '\\' && (q[1] == '"' || q[1] == '\\'))
+        ++q;
+    if (*q != '"')
+      return 0;
+    ++arguments;
+    const char *next = SkipSpace(++q);
+    if (*next != '"')
+      break;
+    q = next;
+  }
+  if (!arguments || (*q && !IsSpace(*q)))
+    return 0;
+  key->Text = start;
+  key->Char = (int)(q - start);
+  *p = q;
+  return 1;
+}
+
 /* What Shift makes of a character's key: the capitals of both alphabets,
    and the US layout's shifted signs ("Shift+," is '<'). */
 int ShiftedChar(int ch) {
@@ -182,13 +208,15 @@ int ReadStepWord(Parse *s, const char *token, int length) {
   } words[] = {{"Wait", HK_WAIT, "Wait takes milliseconds, 0 to 600000"},
                {"Lang", HK_LANGUAGE, "Lang takes a language's name (Eng, Rus)"},
                {"Title", HK_TITLE, "Title takes a \"quoted text\" (no quotes inside)"},
-               {"Unload", HK_UNLOAD, nullptr}};
+               {"Unload", HK_UNLOAD, nullptr},
+               {"Call", HK_CALL, "Call takes \"quoted\" arguments: Call \"insert\" \"%d\""}};
   for (const auto &word : words) {
     if ((int)strlen(word.Word) != length || strncasecmp(token, word.Word, length) != 0)
       continue;
     HostKey key = NamedKey(word.Code, 0);
     int read = word.Code == HK_WAIT     ? ReadWaitTime(&s->At, &key)
                : word.Code == HK_UNLOAD ? 1
+               : word.Code == HK_CALL   ? ReadCallArguments(&s->At, &key)
                                         : ReadStepText(&s->At, word.Code == HK_TITLE, &key);
     if (!read)
       return Fail(s, word.Usage, token, (int)strlen(token));
@@ -275,6 +303,10 @@ void DescribeKey(const HostKey *key, char *out, int size) {
   char name[32] = "";
   if (key->Code == HK_WAIT) {
     snprintf(out, size, "Wait %d", key->Char);
+    return;
+  }
+  if (key->Code == HK_CALL) {
+    snprintf(out, size, "Call %.*s", key->Char, key->Text ? key->Text : "");
     return;
   }
   if (key->Code == HK_LANGUAGE || key->Code == HK_TITLE) {

@@ -40,7 +40,10 @@ enum {
      bytes, OEM). */
   HK_LANGUAGE = 0x10002,
   HK_UNLOAD = 0x10003,
-  HK_TITLE = 0x10004
+  HK_TITLE = 0x10004,
+  /* A macro's Plugin.Call to the 3.x plugin: Text holds its "quoted"
+     arguments as written, Char bytes long. */
+  HK_CALL = 0x10005
 };
 
 enum { KEYMOD_SHIFT = 1, KEYMOD_CTRL = 2, KEYMOD_ALT = 4 };
@@ -59,7 +62,8 @@ enum { KEY_SCRIPT_MAX = 4096, KEY_ERROR_SIZE = 160 };
 /* Parses a key script: names of keys (F1..F12, Enter, Esc, Up, Down, Left,
    Right, Home, End, PgUp, PgDn, Tab, Space, Ins, Del, BS, Dump), each with
    optional Shift+, Ctrl+ and Alt+ prefixes; "Wait <milliseconds>";
-   "Lang <name>", "Unload" and "Title \"text\"" (host steps); a "quoted
+   "Lang <name>", "Unload", "Title \"text\"" and "Call \"a\" \"b\"..."
+   (host steps); a "quoted
    text" typed as it stands; any other word typed character by character.
    Returns the number of keys, or -1 with a message in error. The keys of
    host steps point into the script, which must outlive them. */

@@ -1,5 +1,7 @@
 #include "line_edit.h"
 
+#include "text_units.h"
+
 #include "screen.h"
 
 #include <string.h>
@@ -27,6 +29,9 @@ int LineEditInsert(LineEdit *edit, const char *text) {
   int n = (int)strlen(text);
   if (n > room)
     n = room;
+  /* A cut never leaves part of a character. */
+  while (TextIsUtf8() && n > 0 && ((unsigned char)text[n] & 0xC0) == 0x80)
+    --n;
   if (n <= 0)
     return 0;
   memmove(edit->Text + edit->Cursor + n, edit->Text + edit->Cursor, edit->Length - edit->Cursor);
@@ -47,12 +52,10 @@ int LineEditKey(LineEdit *edit, const HostKey *key) {
     return 0;
   switch (key->Code) {
   case HK_LEFT:
-    if (edit->Cursor > 0)
-      --edit->Cursor;
+    edit->Cursor = TextStepBack(edit->Text, edit->Cursor);
     return 1;
   case HK_RIGHT:
-    if (edit->Cursor < edit->Length)
-      ++edit->Cursor;
+    edit->Cursor = TextStepForward(edit->Text, edit->Cursor, edit->Length);
     return 1;
   case HK_HOME:
     edit->Cursor = 0;
@@ -62,24 +65,25 @@ int LineEditKey(LineEdit *edit, const HostKey *key) {
     return 1;
   case HK_BS:
     if (edit->Cursor > 0) {
-      memmove(edit->Text + edit->Cursor - 1, edit->Text + edit->Cursor,
-              edit->Length - edit->Cursor + 1);
-      --edit->Cursor;
-      --edit->Length;
+      int from = TextStepBack(edit->Text, edit->Cursor);
+      memmove(edit->Text + from, edit->Text + edit->Cursor, edit->Length - edit->Cursor + 1);
+      edit->Length -= edit->Cursor - from;
+      edit->Cursor = from;
     }
     return 1;
   case HK_DEL:
     if (edit->Cursor < edit->Length) {
-      memmove(edit->Text + edit->Cursor, edit->Text + edit->Cursor + 1,
-              edit->Length - edit->Cursor);
-      --edit->Length;
+      int to = TextStepForward(edit->Text, edit->Cursor, edit->Length);
+      memmove(edit->Text + edit->Cursor, edit->Text + to, edit->Length - to + 1);
+      edit->Length -= to - edit->Cursor;
     }
     return 1;
   case 0:
   case HK_SPACE:
     if (key->Char >= 32) {
-      char one[2] = {(char)key->Char, 0};
-      LineEditInsert(edit, one);
+      char typed[5] = {0};
+      TextTypedBytes(key->Char, typed);
+      LineEditInsert(edit, typed);
       return 1;
     }
     return 0;
@@ -91,16 +95,19 @@ int LineEditKey(LineEdit *edit, const HostKey *key) {
 int LineEditDraw(LineEdit *edit, int x, int y, int width, int attr, int masked) {
   if (width < 1)
     return x;
-  if (edit->Cursor < edit->Scroll)
-    edit->Scroll = edit->Cursor;
-  if (edit->Cursor >= edit->Scroll + width)
-    edit->Scroll = edit->Cursor - width + 1;
-  if (edit->Scroll > edit->Length)
-    edit->Scroll = edit->Length;
+  /* Scroll and the cursor's place count cells: one a character. */
+  int cursor = TextCells(edit->Text, edit->Cursor), length = TextCells(edit->Text, edit->Length);
+  if (cursor < edit->Scroll)
+    edit->Scroll = cursor;
+  if (cursor >= edit->Scroll + width)
+    edit->Scroll = cursor - width + 1;
+  if (edit->Scroll > length)
+    edit->Scroll = length;
+  int at = TextByteOfCell(edit->Text, edit->Length, edit->Scroll);
   for (int i = 0; i < width; ++i) {
-    int at = edit->Scroll + i;
-    int ch = at < edit->Length ? (masked ? '*' : (unsigned char)edit->Text[at]) : ' ';
+    int ch = at < edit->Length ? (masked ? '*' : TextShownChar(edit->Text, at, edit->Length)) : ' ';
     ScreenPutChar(x + i, y, attr, ch);
+    at = TextStepForward(edit->Text, at, edit->Length);
   }
-  return x + edit->Cursor - edit->Scroll;
+  return x + cursor - edit->Scroll;
 }

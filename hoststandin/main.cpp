@@ -4,6 +4,7 @@
 #include "clipboard_io.h"
 #include "console_io.h"
 #include "editor_text.h"
+#include "face3_host.h"
 #include "host_app.h"
 #include "host_log.h"
 #include "host_state.h"
@@ -16,6 +17,7 @@
 #include "scratch_settings.h"
 #include "screen.h"
 #include "status_clock.h"
+#include "text_units.h"
 #include "win32_sources.h"
 
 #include <io.h>
@@ -31,6 +33,9 @@ namespace {
 HostOptions Options;
 HostKey ScriptKeys[KEY_SCRIPT_MAX];
 FILE *OutputFile = nullptr;
+/* A run with a 3.x plugin reports in UTF-8, screens included, since its
+   editor, command line and clipboard hold Unicode. */
+int UnicodeRun = 0;
 
 /* The report. A person reading it on the console sees its OEM text as
    such, as the screens showed it; a file or a pipe gets the bytes. */
@@ -46,7 +51,8 @@ void WriteOut(const char *text, int length) {
   for (int done = 0; done < length;) {
     /* One byte is one character in the host's code page. */
     int n = length - done < 4096 ? length - done : 4096;
-    int made = MultiByteToWideChar(HOST_CODE_PAGE, 0, text + done, n, wide, 4096);
+    int made =
+        MultiByteToWideChar(UnicodeRun ? CP_UTF8 : HOST_CODE_PAGE, 0, text + done, n, wide, 4096);
     DWORD written = 0;
     WriteConsoleW(out, wide, (DWORD)made, &written, nullptr);
     done += n;
@@ -83,7 +89,15 @@ char Screen[(SCREEN_MAX_WIDTH + 1) * SCREEN_MAX_HEIGHT + 1];
 void WriteScreen(const char *screen, int length) {
   const char head[] = "--- screen ---\n", tail[] = "--- end of screen ---\n";
   WriteOut(head, sizeof head - 1);
-  WriteOut(screen, length);
+  if (UnicodeRun) {
+    std::vector<WCHAR> wide((size_t)length + 1);
+    int made = MultiByteToWideChar(HOST_CODE_PAGE, 0, screen, length, wide.data(), length + 1);
+    std::vector<char> utf8((size_t)made * 3 + 1);
+    int bytes = WideCharToMultiByte(CP_UTF8, 0, wide.data(), made, utf8.data(), (int)utf8.size(),
+                                    nullptr, nullptr);
+    WriteOut(utf8.data(), bytes);
+  } else
+    WriteOut(screen, length);
   WriteOut(tail, sizeof tail - 1);
 }
 
@@ -104,9 +118,28 @@ void WriteDump(void) {
   WriteScreen(Screen, ConsoleReadScreen(Screen, sizeof Screen));
 }
 
+int OemToUnicode(int oem) {
+  char byte = (char)oem;
+  WCHAR wide = '?';
+  MultiByteToWideChar(HOST_CODE_PAGE, 0, &byte, 1, &wide, 1);
+  return wide;
+}
+
+int UnicodeToOem(int unicode) {
+  WCHAR wide = (WCHAR)unicode;
+  char byte = '?';
+  BOOL lost = FALSE;
+  if (unicode > 0xFFFF ||
+      !WideCharToMultiByte(HOST_CODE_PAGE, 0, &wide, 1, &byte, 1, nullptr, &lost) || lost)
+    return '?';
+  return (unsigned char)byte;
+}
+
 /* The clipboard's text for a paste: typed text is OEM, the clipboard's
    ANSI. */
 int ReadClipboardForPaste(char *out, int size) {
+  if (UnicodeRun)
+    return ReadClipboardUtf8(out, size) && out[0];
   if (!ReadClipboardText(out, size) || !out[0])
     return 0;
   CharToOemA(out, out);
@@ -131,13 +164,20 @@ void ReportEnd(void) {
   WriteResult("editor", editor.data());
   LeaveRestrictedWindowStation();
   static char text[PASTE_MAX];
-  if (!ReadClipboardText(text, sizeof text))
-    text[0] = 0;
-  /* Clipboard text is ANSI; what a person reads on the console is OEM. The
-     output file keeps the bytes as they are. */
-  if (!OutputFile)
-    CharToOemA(text, text);
+  if (UnicodeRun) {
+    ReadClipboardUtf8(text, sizeof text);
+  } else {
+    if (!ReadClipboardText(text, sizeof text))
+      text[0] = 0;
+    /* Clipboard text is ANSI; what a person reads on the console is OEM.
+       The output file keeps the bytes as they are. */
+    if (!OutputFile)
+      CharToOemA(text, text);
+  }
   WriteResult("clipboard", text);
+  std::string macros = Face3MacroResults();
+  for (size_t at = 0, end; (end = macros.find('\n', at)) != std::string::npos; at = end + 1)
+    WriteResult("macro", macros.substr(at, end - at).c_str());
 }
 
 /* The options and the key script; 0 to go on, else the exit code. */
@@ -207,12 +247,14 @@ int OpenScreens(int keyCount) {
   MessageSetErrorSource(ReadLastSystemError);
   InputSetDumpWriter(WriteDump);
   HostSetClipboardReader(ReadClipboardForPaste);
-  HostSetPluginActions({SwitchPluginsLanguage, UnloadPluginsWithoutExit});
+  HostSetPluginActions({SwitchPluginsLanguage, UnloadPluginsWithoutExit, Face3CallMacro});
+  InputSetPump(Face3RunSynchroEvents);
   if (Options.Scripted)
     InputSetScript(ScriptKeys, keyCount);
   else
     InputSetReader(ConsoleReadKey);
   PanelSetLister(ListFolder);
+  TextSetConverters({OemToUnicode, UnicodeToOem});
   return 1;
 }
 
@@ -237,6 +279,8 @@ void StartHost(void) {
   HostLog("host: language %s, root key %s, plugins %s", Options.Language, Options.RootKey, plugins);
   if (LoadPlugins(plugins, Options.Language, Options.RootKey) == 0)
     fprintf(stderr, "farhost: no plugin loaded from %s\n", plugins);
+  UnicodeRun = Face3PluginCount() > 0;
+  TextSetUtf8(UnicodeRun);
   CurrentArea = Options.StartArea;
   if (CurrentArea == AREA_EDITOR && !OpenEditorFile(Options.File))
     fprintf(stderr, "farhost: %s: %s\n", Options.File,

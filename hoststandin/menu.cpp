@@ -13,7 +13,12 @@ namespace {
 
 enum { MAX_BREAK_KEYS = 64 };
 
-int Selectable(const FarMenuItem *items, int i) { return !items[i].Separator; }
+const unsigned char *DisabledRows = nullptr;
+int DisabledCount = 0;
+
+int Disabled(int i) { return DisabledRows && i < DisabledCount && DisabledRows[i]; }
+
+int Selectable(const FarMenuItem *items, int i) { return !items[i].Separator && !Disabled(i); }
 
 int TextLength(const char *text, int size) {
   int n = 0;
@@ -85,7 +90,7 @@ void Draw(int x1, int y1, int x2, int y2, const char *title, const char *bottom,
       continue;
     }
     int selected = top + r == current;
-    int attr = selected ? PAL_MENU_SELECTED : PAL_MENU;
+    int attr = selected ? PAL_MENU_SELECTED : Disabled(top + r) ? PAL_MENU_DISABLED : PAL_MENU;
     int hot = selected ? PAL_MENU_SELECTED_HOTKEY : PAL_MENU_HOTKEY;
     ScreenFill(x1 + 1, y, x2 - 1, y, ' ', attr);
     if (item.Checked)
@@ -245,6 +250,7 @@ int WINAPI HostMenu(int PluginNumber, int X, int Y, int MaxHeight, unsigned int 
   if (BreakCode)
     *BreakCode = -1;
   if (!Item || ItemsNumber <= 0) {
+    DisabledRows = nullptr;
     HostLog("Menu -> -1 (no items)");
     return -1;
   }
@@ -263,8 +269,14 @@ int WINAPI HostMenu(int PluginNumber, int X, int Y, int MaxHeight, unsigned int 
       PlaceMenu(X, Y, MaxHeight, Widest(Title, Bottom, Item, ItemsNumber, m.ShowAmp), ItemsNumber);
   int saved = ScreenSave();
   int result = RunMenu(m);
+  DisabledRows = nullptr;
   ScreenRestore(saved);
   ScreenShow();
   HostLog("Menu -> %d breakcode=%d", result, BreakCode ? *BreakCode : -1);
   return result;
+}
+
+void MenuSetDisabledRows(const unsigned char *rows, int count) {
+  DisabledRows = rows;
+  DisabledCount = count;
 }

@@ -14,4 +14,8 @@ int WINAPI HostMenu(int PluginNumber, int X, int Y, int MaxHeight, unsigned int 
                     const int *BreakKeys, int *BreakCode, const struct FarMenuItem *Item,
                     int ItemsNumber);
 
+/* Rows the next HostMenu shows greyed and never selects (the 3.x face's
+   MIF_DISABLE and MIF_GRAYED): rows[i] non-zero. Cleared by that menu. */
+void MenuSetDisabledRows(const unsigned char *rows, int count);
+
 #endif

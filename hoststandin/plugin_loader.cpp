@@ -1,5 +1,6 @@
 #include "plugin_loader.h"
 
+#include "face3_host.h"
 #include "host_log.h"
 #include "plugin_table.h"
 #include "services.h"
@@ -71,14 +72,31 @@ int FindEntryPoints(HMODULE module, PluginSlot *slot) {
 void LoadPlugin(const char *path, const char *language) {
   HMODULE module = LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
   if (!module) {
+    DWORD error = GetLastError();
     char code[16];
-    snprintf(code, sizeof code, "%lu", (unsigned long)GetLastError());
+    snprintf(code, sizeof code, "%lu", (unsigned long)error);
     Report("cannot load %s (error %s)", path, code);
+#ifdef _WIN64
+    if (error == ERROR_BAD_EXE_FORMAT)
+      Report("%s: a 32-bit plugin cannot load into the 64-bit stand-in; run the x86 one%s", path,
+             "");
+#endif
     return;
   }
   char moduleName[MAX_PATH];
   if (!GetModuleFileNameA(module, moduleName, sizeof moduleName))
     snprintf(moduleName, sizeof moduleName, "%s", path);
+  if (Face3IsPlugin(module)) {
+    if (!Face3LoadPlugin(module, moduleName, language, RootKeyText))
+      FreeLibrary(module);
+    return;
+  }
+#ifdef _WIN64
+  Report("%s is no 3.x plugin (no GetGlobalInfoW): the 64-bit stand-in loads only those%s",
+         moduleName, "");
+  FreeLibrary(module);
+  return;
+#endif
   PluginSlot found;
   if (!FindEntryPoints(module, &found)) {
     Report("%s exports none of the plugin entry points%s", moduleName, "");
@@ -183,10 +201,11 @@ int LoadPlugins(const char *pluginsFolder, const char *language, const char *roo
     FindClose(dlls);
   } while (FindNextFileA(find, &found));
   FindClose(find);
-  return PluginCount;
+  return PluginCount + Face3PluginCount();
 }
 
 void UnloadPlugins(void) {
+  Face3UnloadPlugins();
   for (int number = 0; number < PluginCount; number++) {
     PluginSlot &slot = Plugins[number];
     if (slot.ExitFAR) {
@@ -213,6 +232,7 @@ void UnloadPluginsWithoutExit(void) {
 }
 
 void SwitchPluginsLanguage(const char *language) {
+  Face3SwitchLanguage(language);
   for (int number = 0; number < PluginCount; number++) {
     PluginSlot &slot = Plugins[number];
     if (!slot.Module)

@@ -16,6 +16,7 @@ namespace {
 enum { MAX_STRINGS_PER_PLUGIN = 16 };
 
 int ConfigureResult = -1;
+ForeignPluginMenus Foreign = {nullptr, nullptr, nullptr};
 
 void AddEntries(int plugin, const char *const *strings, int number, PluginMenuEntry *entries,
                 int max, int *count) {
@@ -76,7 +77,7 @@ int CollectPluginEntries(int area, int config, PluginMenuEntry *entries, int max
       continue;
     AddEntries(p, info.PluginMenuStrings, info.PluginMenuStringsNumber, entries, max, &count);
   }
-  return count;
+  return Foreign.Collect ? Foreign.Collect(area, config, entries, max, count) : count;
 }
 
 int RunPluginsMenu(int area) {
@@ -87,6 +88,12 @@ int RunPluginsMenu(int area) {
   if (chosen < 0)
     return -1;
   const PluginMenuEntry &entry = entries[chosen];
+  if (entry.Plugin >= FOREIGN_PLUGIN_BASE) {
+    if (Foreign.Open)
+      Foreign.Open(&entry, area);
+    ScreenShow();
+    return chosen;
+  }
   int openFrom = OpenFromOfArea(area);
   HostLog("OpenPlugin plugin=%d from=%d item=%d", entry.Plugin, openFrom, entry.Item);
   HANDLE panel = Plugins[entry.Plugin].OpenPlugin(openFrom, entry.Item);
@@ -110,7 +117,10 @@ int RunConfigMenu(void) {
       return calls;
     const PluginMenuEntry &entry = entries[chosen];
     HostLog("Configure plugin=%d item=%d", entry.Plugin, entry.Item);
-    ConfigureResult = Plugins[entry.Plugin].Configure(entry.Item);
+    if (entry.Plugin >= FOREIGN_PLUGIN_BASE)
+      ConfigureResult = Foreign.Configure ? Foreign.Configure(&entry) : 0;
+    else
+      ConfigureResult = Plugins[entry.Plugin].Configure(entry.Item);
     HostLog("Configure -> %d", ConfigureResult);
     ++calls;
     selected = chosen;
@@ -118,3 +128,5 @@ int RunConfigMenu(void) {
 }
 
 int LastConfigureResult(void) { return ConfigureResult; }
+
+void SetForeignPluginMenus(ForeignPluginMenus menus) { Foreign = menus; }

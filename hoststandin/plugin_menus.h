@@ -12,6 +12,17 @@ struct PluginMenuEntry {
   char Text[128];
 };
 
+/* Plugins the table above does not hold (the 3.x face's) number their
+   entries from FOREIGN_PLUGIN_BASE; their menus reach them through these. */
+enum { FOREIGN_PLUGIN_BASE = 100 };
+struct ForeignPluginMenus {
+  /* Adds the area's (or configuration's) entries after count; the new count. */
+  int (*Collect)(int area, int config, struct PluginMenuEntry *entries, int max, int count);
+  void (*Open)(const struct PluginMenuEntry *entry, int area);
+  int (*Configure)(const struct PluginMenuEntry *entry);
+};
+void SetForeignPluginMenus(struct ForeignPluginMenus menus);
+
 /* The entries of the plugin menu for an area (AREA_*), or of the
    configuration menu when config is 1; returns how many. */
 int CollectPluginEntries(int area, int config, struct PluginMenuEntry *entries, int max);

@@ -43,6 +43,8 @@ TEST(KeyScript, NamesTextAndModifiers) {
       {"Waiting", {"'W'", "'a'", "'i'", "'t'", "'i'", "'n'", "'g'"}},
       {"Lang Rus unload Title \"{my} title\" lang\teng",
        {"Lang Rus", "Unload", "Title \"{my} title\"", "Lang eng"}},
+      {"Call \"insert\" \"%d \\\" x\" F4 call \"a\"",
+       {"Call \"insert\" \"%d \\\" x\"", "F4", "Call \"a\""}},
       {"  \n\t ", {}},
   };
   for (const auto &c : cases) {
@@ -66,7 +68,10 @@ TEST(KeyScript, RefusesWhatItCannotPress) {
                {"Lang \"Rus\"", "Lang takes a language"},
                {"Title Mine", "Title takes a \"quoted text\""},
                {"Title \"open", "Title takes a \"quoted text\""},
-               {"Alt+Unload", "unknown key"}};
+               {"Alt+Unload", "unknown key"},
+               {"Call insert", "Call takes \"quoted\" arguments"},
+               {"Call \"open", "Call takes \"quoted\" arguments"},
+               {"Call \"a\"b", "Call takes \"quoted\" arguments"}};
   for (const auto &c : cases) {
     HostKey keys[8];
     char error[KEY_ERROR_SIZE];
