@@ -52,6 +52,7 @@ endforeach()
 add_subdirectory(${CMAKE_SOURCE_DIR}/hoststandin ${CMAKE_BINARY_DIR}/hoststandin)
 add_subdirectory(${CMAKE_SOURCE_DIR}/tests/hoststandin/face3 ${CMAKE_BINARY_DIR}/tests/hoststandin/face3)
 include(${CMAKE_SOURCE_DIR}/tests/e2e/face3_e2e.cmake)
+include(${CMAKE_SOURCE_DIR}/tests/e2e/horalis3_e2e.cmake)
 
 add_test(NAME win64_imports
          COMMAND ${CMAKE_SOURCE_DIR}/tests/dist/check_imports.sh ${CMAKE_OBJDUMP} pei-x86-64
