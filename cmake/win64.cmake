@@ -27,6 +27,11 @@ target_link_libraries(date_core PUBLIC platform)
 # The 3.x plugin's 64-bit DLL.
 add_subdirectory(plugin3 ${CMAKE_BINARY_DIR}/plugin3)
 add_subdirectory(tests/plugin3 ${CMAKE_BINARY_DIR}/tests/plugin3)
+include(packaging/horalis3_dist.cmake)
+horalis3_dist_zip()
+add_test(NAME dist3_zip
+         COMMAND ${CMAKE_SOURCE_DIR}/tests/dist/unpacked_zip3.sh ${HORALIS3_ZIP} x64
+                 ${PROJECT_VERSION} ${CMAKE_OBJDUMP} pei-x86-64)
 
 # The core's tests that need no plugin around it (the others start the
 # 1.60 plugin, which stays 32-bit).
