@@ -6,7 +6,7 @@
 #include "bench/bench_host.h"
 #include "bench/process_figures.h"
 
-enum { FILE_SIZE_LIMIT = 48 * 1024, LOAD_MEMORY_LIMIT = 72 * 1024 };
+enum { FILE_SIZE_LIMIT = 54 * 1024, LOAD_MEMORY_LIMIT = 80 * 1024 };
 
 static long long FileSize(const char *path) {
   WIN32_FILE_ATTRIBUTE_DATA data;

@@ -11,14 +11,10 @@ horalis3_language_files(${HORALIS3_DIST_DIR})
 
 add_subdirectory(tests/hostapi ${CMAKE_BINARY_DIR}/tests/hostapi)
 
-# The date core: the expansion, names, zones and offsets, with the two
-# folders it calls into (the host's messages and the code-page texts in
-# hostlink/, the stored settings in settings/). Built from the same files
-# as the 32-bit plugin, with nothing changed for x64.
-file(GLOB date_core_sources CONFIGURE_DEPENDS
-     ${CMAKE_SOURCE_DIR}/datetext/*.cpp
-     ${CMAKE_SOURCE_DIR}/hostlink/*.cpp
-     ${CMAKE_SOURCE_DIR}/settings/*.cpp)
+# The date core: the expansion, names, zones and offsets, the check of a
+# format and the clipboard's texts, which call no host: datetext/ alone,
+# built from the same files as the 32-bit plugin.
+file(GLOB date_core_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/datetext/*.cpp)
 add_library(date_core STATIC ${date_core_sources})
 horalis_warnings(date_core)
 target_include_directories(date_core PUBLIC ${CMAKE_SOURCE_DIR})
@@ -35,7 +31,7 @@ add_test(NAME dist3_zip
 
 # The core's tests that need no plugin around it (the others start the
 # 1.60 plugin, which stays 32-bit).
-set(date_core_tests civil_date date_blocks date_text_years local_time time_zones)
+set(date_core_tests civil_date date_blocks date_text_years date_text_wide local_time time_zones)
 list(TRANSFORM date_core_tests PREPEND ${CMAKE_SOURCE_DIR}/tests/datetext/)
 list(TRANSFORM date_core_tests APPEND _test.cpp)
 horalis_test(date_core_tests SOURCES ${date_core_tests} LIBRARIES date_core)

@@ -8,17 +8,29 @@
 #include "datetext/local_time.h"
 #include "datetext/locale_names.h"
 
-char DateText[DATE_TEXT_SIZE];
-
 // strchr of our own: under Wine the runtime's costs a tenth of a whole
 // expansion, and a format is searched character by character.
-static const char *FindChar(const char *text, char wanted) {
+template <typename Char> static const Char *FindChar(const Char *text, Char wanted) {
   for (;; text++) {
     if (*text == wanted)
       return text;
     if (!*text)
       return NULL;
   }
+}
+
+// A format's character as a conversion's letter: every letter of the set
+// is ASCII; any other character is none of them.
+static char Letter(WCHAR c) { return c < 0x80 ? (char)c : '\x7F'; }
+
+// A layout or composite of the plugin's own (ASCII) as a format.
+enum { LAYOUT_SIZE = 32 };
+static const WCHAR *WidenLayout(const char *layout, WCHAR *wide) {
+  int i = 0;
+  for (; layout[i] && i < LAYOUT_SIZE - 1; i++)
+    wide[i] = (WCHAR)(unsigned char)layout[i];
+  wide[i] = 0;
+  return wide;
 }
 
 // The conversions of the C runtimes, which the plugin writes as the
@@ -42,6 +54,13 @@ static void ClampTimeRecord(struct tm *record) {
   record->tm_year = Clamp(record->tm_year, 1601 - 1900, 9999 - 1900);
   record->tm_wday = Clamp(record->tm_wday, 0, 6);
   record->tm_yday = Clamp(record->tm_yday, 0, 365);
+}
+
+static int WideLength(const WCHAR *text) {
+  int length = 0;
+  while (text[length])
+    length++;
+  return length;
 }
 
 static int IsHighSurrogate(WCHAR c) { return c >= 0xD800 && c < 0xDC00; }
@@ -71,27 +90,9 @@ static int AppendAscii(DateExpansion *out, int used, const char *text, int count
   return used;
 }
 
-// The format's own text, decoded from the OEM code page; a cut keeps a
-// double-byte character whole or leaves it out.
-static int AppendFormatText(DateExpansion *out, int used, const char *text, int count) {
-  int room = DATE_TEXT_SIZE - used;
-  if (count > room) {
-    int whole = 0;
-    while (whole < room)
-      whole += IsDBCSLeadByteEx(CP_OEMCP, (BYTE)text[whole]) ? 2 : 1;
-    count = whole > room ? whole - 2 : whole;
-  }
-  // ASCII is the same in every OEM code page: no call needed.
-  int ascii = 0;
-  while (ascii < count && (signed char)text[ascii] >= 0)
-    ascii++;
-  if (ascii == count)
-    return AppendAscii(out, used, text, count);
-  int decoded =
-      count > 0 ? MultiByteToWideChar(CP_OEMCP, 0, text, count, out->Text + used, room) : 0;
-  used += decoded > 0 ? decoded : 0;
-  out->Text[used] = 0;
-  return used;
+// The format's own text, of any script, as it stands.
+static int AppendFormatText(DateExpansion *out, int used, const WCHAR *text, int count) {
+  return Append(out, used, text, count);
 }
 
 // A language's text, or a zone's name (language 0), with the English that
@@ -127,10 +128,10 @@ struct Moment {
   int offset;    // minutes east of UTC
   // The names' language: the code after "%{" in force, null for the
   // C locale's English names.
-  const char *language;
+  const WCHAR *language;
   int languageLength;
-  const char *format; // the whole format, which decides the genitive
-  const char *at;     // the conversion of the format being expanded
+  const WCHAR *format; // the whole format, which decides the genitive
+  const WCHAR *at;     // the conversion of the format being expanded
   // Where the blocks put the moment, once the first is met: the record
   // the expansion began from (in UTC when startUtc), the offset it was read
   // with when known, and the zone and offset in force; the zone %Z names
@@ -187,7 +188,7 @@ enum {
 static const char FlagLetters[] = "#-_0^";
 
 // The flags and modifier after a '%'; returns the conversion's letter.
-static const char *TakeConversion(const char *percent, int *flags);
+static const WCHAR *TakeConversion(const WCHAR *percent, int *flags);
 
 // The numbers and their widths; the letter's place in NumericWidths.
 static const char NumericConversions[] = "CdeHIjmMSuUwWyYgGV";
@@ -251,25 +252,25 @@ static int AppendNumber(DateExpansion *out, int used, const struct tm *t, char c
 
 // One piece of a format: a conversion (its letter), a block ('{') or a
 // character of text (0). Returns where the next piece starts.
-static const char *TakePiece(const char *p, char *letter) {
+static const WCHAR *TakePiece(const WCHAR *p, char *letter) {
   *letter = 0;
   if (*p != '%')
     return p + 1;
-  const char *blockEnd = p[1] == '{' ? FormatBlockEnd(p) : NULL;
+  const WCHAR *blockEnd = p[1] == '{' ? FormatBlockEnd(p) : NULL;
   if (blockEnd) {
     *letter = '{';
     return blockEnd;
   }
   int flags;
-  const char *at = TakeConversion(p, &flags);
-  *letter = *at;
+  const WCHAR *at = TakeConversion(p, &flags);
+  *letter = *at ? Letter(*at) : 0;
   return *at ? at + 1 : at;
 }
 
 static int IsDayNumber(char letter) { return letter == 'd' || letter == 'e'; }
 
 // Blanks and punctuation; a line break, a letter or a digit part things.
-static int IsSeparator(char c) {
+static int IsSeparator(WCHAR c) {
   int alphanumeric = (c >= '0' && c <= '9') || ((c | 0x20) >= 'a' && (c | 0x20) <= 'z');
   return c == ' ' || c == '\t' || (c > ' ' && c < 0x7F && !alphanumeric);
 }
@@ -278,17 +279,17 @@ static int IsSeparator(char c) {
 // conversion before or after it on its line is %d or %e (any flags), with
 // only blanks and punctuation between. The name then takes the form
 // Windows' own dates give it after a day number.
-static int IsBesideDayNumber(const char *format, const char *at) {
+static int IsBesideDayNumber(const WCHAR *format, const WCHAR *at) {
   int dayBefore = 0;
   char letter;
-  for (const char *p = format, *piece = p; p < at; piece = p) {
+  for (const WCHAR *p = format, *piece = p; p < at; piece = p) {
     p = TakePiece(p, &letter);
     if (letter != '{')
       dayBefore = letter ? IsDayNumber(letter) : dayBefore && IsSeparator(*piece);
   }
   if (dayBefore)
     return 1;
-  for (const char *p = TakePiece(at, &letter), *piece = p; *p; piece = p) {
+  for (const WCHAR *p = TakePiece(at, &letter), *piece = p; *p; piece = p) {
     p = TakePiece(p, &letter);
     if (letter && letter != '{')
       return IsDayNumber(letter);
@@ -298,7 +299,7 @@ static int IsBesideDayNumber(const char *format, const char *at) {
   return 0;
 }
 
-static int ExpandFormat(DateExpansion *out, int used, const char *format, Moment *moment,
+static int ExpandFormat(DateExpansion *out, int used, const WCHAR *format, Moment *moment,
                         int outerFlags);
 
 enum { ENGLISH_TEXT_SIZE = 64 };
@@ -311,9 +312,10 @@ static int EnglishText(DateExpansion *out, int used, Moment *moment, char conver
   if (!layout)
     return CLocaleName(conversion, &moment->record, english, ENGLISH_TEXT_SIZE);
   // Expanded where the text goes on, in English, and taken back.
-  const char *language = moment->language;
+  const WCHAR *language = moment->language;
+  WCHAR wide[LAYOUT_SIZE];
   moment->language = NULL;
-  int count = ExpandFormat(out, used, layout, moment, 0) - used;
+  int count = ExpandFormat(out, used, WidenLayout(layout, wide), moment, 0) - used;
   moment->language = language;
   count = count < ENGLISH_TEXT_SIZE ? count : ENGLISH_TEXT_SIZE - 1;
   memcpy(english, out->Text + used, (size_t)count * sizeof(WCHAR));
@@ -392,7 +394,7 @@ static void PlaceTakenMoment(Moment *moment) {
 // A block "%{...}": its words set the language, the zone and the offset
 // from here on; a word not known, or a zone not found, changes nothing.
 // Returns where the format goes on; null when no "}" closes the block.
-static const char *TakeBlock(const char *percent, Moment *moment) {
+static const WCHAR *TakeBlock(const WCHAR *percent, Moment *moment) {
   struct FormatBlock block;
   if (!ReadFormatBlock(percent, &block))
     return NULL;
@@ -404,7 +406,7 @@ static const char *TakeBlock(const char *percent, Moment *moment) {
     moment->languageLength = block.LanguageLength;
   }
   TimeZoneRef zone;
-  int zoneFound = block.Zone && FindTimeZone(block.Zone, block.ZoneLength, &zone);
+  int zoneFound = block.Zone && FindTimeZoneW(block.Zone, block.ZoneLength, &zone);
   if (zoneFound) {
     moment->place.Zoned = zone.kind != ZONE_LOCAL;
     moment->place.Zone = zone;
@@ -454,9 +456,10 @@ static int AppendConversion(DateExpansion *out, int used, Moment *moment, char c
     return named;
   if (conversion != 0 && FindChar(NumericConversions, conversion))
     return AppendNumber(out, used, &moment->record, conversion, flags);
+  WCHAR wide[LAYOUT_SIZE];
   for (const char *composite : Composites)
     if (composite[0] == conversion)
-      return ExpandFormat(out, used, composite + 1, moment, flags & FLAG_ALT);
+      return ExpandFormat(out, used, WidenLayout(composite + 1, wide), moment, flags & FLAG_ALT);
   return -1;
 }
 
@@ -467,11 +470,11 @@ static void ToUpperCase(DateExpansion *out, int from, int to) {
     CharUpperBuffW(out->English + out->Runs[i].EnglishStart, out->Runs[i].EnglishLength);
 }
 
-static const char *TakeConversion(const char *percent, int *flags) {
+static const WCHAR *TakeConversion(const WCHAR *percent, int *flags) {
   static const int FlagBits[] = {FLAG_ALT, FLAG_NO_PAD, FLAG_BLANK_PAD, FLAG_ZERO_PAD, FLAG_UPPER};
-  const char *q = percent + 1;
+  const WCHAR *q = percent + 1;
   int taken = 0;
-  for (const char *flag; *q && (flag = FindChar(FlagLetters, *q)) != NULL; q++) {
+  for (const char *flag; *q && (flag = FindChar(FlagLetters, Letter(*q))) != NULL; q++) {
     int bit = FlagBits[flag - FlagLetters];
     taken = (bit & PAD_FLAGS ? taken & ~PAD_FLAGS : taken) | bit;
   }
@@ -479,30 +482,32 @@ static const char *TakeConversion(const char *percent, int *flags) {
     taken |= FLAG_COLON;
     q++;
   }
-  if ((*q == 'E' || *q == 'O') && TakesModifier(*q, q[1]))
+  if ((*q == 'E' || *q == 'O') && TakesModifier((char)*q, Letter(q[1])))
     q++;
   *flags = taken;
   return q;
 }
 
-int ConversionLength(const char *percent, int *known) {
+int ConversionLength(const WCHAR *percent, int *known) {
   int flags;
-  const char *q = TakeConversion(percent, &flags);
-  *known = *q && (*q == 'z' || IsClassicConversion(*q) || FindChar(NumericConversions, *q));
+  const WCHAR *q = TakeConversion(percent, &flags);
+  char letter = Letter(*q);
+  *known =
+      *q && (letter == 'z' || IsClassicConversion(letter) || FindChar(NumericConversions, letter));
   for (const char *composite : Composites)
-    *known |= *q && composite[0] == *q;
+    *known |= *q && composite[0] == letter;
   return (int)(q - percent) + (*q != 0);
 }
 
 // The format's text and conversions after `used` characters; an unknown
 // conversion stays as it stands.
-static int ExpandFormat(DateExpansion *out, int used, const char *format, Moment *moment,
+static int ExpandFormat(DateExpansion *out, int used, const WCHAR *format, Moment *moment,
                         int outerFlags) {
-  const char *p = format;
+  const WCHAR *p = format;
   while (*p && used < DATE_TEXT_SIZE) {
-    const char *percent = FindChar(p, '%');
+    const WCHAR *percent = FindChar(p, (WCHAR)'%');
     if (!percent)
-      return AppendFormatText(out, used, p, (int)strlen(p));
+      return AppendFormatText(out, used, p, WideLength(p));
     used = AppendFormatText(out, used, p, (int)(percent - p));
     if (percent[1] == '{') {
       // A "%{" that no "}" closes is text, so that the mistake shows.
@@ -514,11 +519,11 @@ static int ExpandFormat(DateExpansion *out, int used, const char *format, Moment
       continue;
     }
     int flags;
-    const char *q = TakeConversion(percent, &flags);
+    const WCHAR *q = TakeConversion(percent, &flags);
     // A composite's own conversions count as the one the format holds.
     if (format == moment->format)
       moment->at = percent;
-    int next = AppendConversion(out, used, moment, *q, flags | outerFlags);
+    int next = AppendConversion(out, used, moment, *q ? Letter(*q) : 0, flags | outerFlags);
     if (next < 0) {
       used = AppendFormatText(out, used, percent, (int)(q - percent));
       p = q;
@@ -535,8 +540,8 @@ static int ExpandFormat(DateExpansion *out, int used, const char *format, Moment
 // Whether reading now must serve a zone the format may show (a 'z' or 'Z'
 // anywhere) or blocks ("%{"), or the clock alone. One pass of our own: under
 // Wine the runtime's strpbrk and strstr cost more than a whole expansion.
-static int NowNeedsZone(const char *format) {
-  for (const char *p = format; *p; p++)
+static int NowNeedsZone(const WCHAR *format) {
+  for (const WCHAR *p = format; *p; p++)
     if (*p == 'z' || *p == 'Z' || (p[0] == '%' && p[1] == '{'))
       return 1;
   return 0;
@@ -546,7 +551,7 @@ static int NowNeedsZone(const char *format) {
 // be told in UTC, or its UTC moment lies outside the calendar's years
 // (nothing is formatted then, rather than a wrong time). A format that may
 // show the zone has the zone of now read with the clock.
-static int TakeMoment(Moment *moment, const struct tm *given, int utc, const char *format) {
+static int TakeMoment(Moment *moment, const struct tm *given, int utc, const WCHAR *format) {
   moment->utc = utc;
   moment->isNow = 0;
   moment->zoneRead = 0;
@@ -577,7 +582,8 @@ static int TakeMoment(Moment *moment, const struct tm *given, int utc, const cha
   return 1;
 }
 
-int ExpandDate(DateExpansion *out, const char *format, const struct tm *moment) {
+int ExpandDateW(DateExpansion *out, const WCHAR *format, const struct tm *moment) {
+  static const WCHAR UserOwn[] = {0};
   out->Text[0] = 0;
   out->Length = out->RunCount = out->EnglishUsed = 0;
   if (!format)
@@ -588,7 +594,7 @@ int ExpandDate(DateExpansion *out, const char *format, const struct tm *moment) 
   Moment taken;
   if (!TakeMoment(&taken, moment, utc, format))
     return DATE_OUT_OF_RANGE;
-  taken.language = UserLanguageForAll ? "" : NULL;
+  taken.language = UserLanguageForAll ? UserOwn : NULL;
   taken.languageLength = 0;
   taken.format = format;
   taken.at = format;
@@ -599,6 +605,40 @@ int ExpandDate(DateExpansion *out, const char *format, const struct tm *moment) 
     return DATE_OUT_OF_RANGE;
   }
   return out->Length = used;
+}
+
+int DecodeFormat(const char *format, WCHAR *text) {
+  int length = 0;
+  // ASCII is the same in every OEM code page: no call needed.
+  for (; format && format[length] && (signed char)format[length] >= 0; length++)
+    if (length < FORMAT_TEXT_SIZE - 1)
+      text[length] = (WCHAR)format[length];
+  if (!format || !format[length]) {
+    length = length < FORMAT_TEXT_SIZE - 1 ? length : FORMAT_TEXT_SIZE - 1;
+    text[length] = 0;
+    return length;
+  }
+  // A cut keeps a double-byte character whole or leaves it out.
+  int bytes = 0;
+  while (format[bytes] && bytes < FORMAT_TEXT_SIZE - 1)
+    bytes += IsDBCSLeadByteEx(CP_OEMCP, (BYTE)format[bytes]) && format[bytes + 1] ? 2 : 1;
+  if (bytes > FORMAT_TEXT_SIZE - 1)
+    bytes -= 2;
+  length = MultiByteToWideChar(CP_OEMCP, 0, format, bytes, text, FORMAT_TEXT_SIZE - 1);
+  length = length > 0 ? length : 0;
+  text[length] = 0;
+  return length;
+}
+
+int ExpandDate(DateExpansion *out, const char *format, const struct tm *moment) {
+  WCHAR wide[FORMAT_TEXT_SIZE];
+  if (!format) {
+    out->Text[0] = 0;
+    out->Length = out->RunCount = out->EnglishUsed = 0;
+    return 0;
+  }
+  DecodeFormat(format, wide);
+  return ExpandDateW(out, wide, moment);
 }
 
 int ExpandDateTextIn(char *buffer, int size, const char *format, const struct tm *moment,

@@ -1,5 +1,5 @@
-/* Date text: a strftime format expanded for a moment, and its delivery to
-   the editor, the command line or the clipboard. */
+/* Date text: a strftime format expanded for a moment, in a code page's
+   text. */
 #ifndef HORALIS_DATETEXT_DATE_TEXT_H
 #define HORALIS_DATETEXT_DATE_TEXT_H
 
@@ -9,16 +9,6 @@
 
 #include "datetext/date_expansion.h"
 #include "datetext/local_time.h"
-
-/* Messages of the deliveries in the language file. */
-enum {
-  MSG_FORMAT_EMPTY = 131,
-  MSG_EDITOR_READ_ONLY = 132,
-  MSG_ON_CLIPBOARD = 133,
-  MSG_TEXT_EMPTY = 134 /* a format that gives no text */
-};
-
-extern char DateText[DATE_TEXT_SIZE];
 
 /* Expands format for moment (now when null) into buffer, in the OEM code
    page; always leaves a terminated text. Returns its length in bytes, or
@@ -31,30 +21,6 @@ int ExpandDateTextIn(char *buffer, int size, const char *format, const struct tm
 /* The length of the conversion at `percent`, its flags, modifier and
    letter included, and through `known` whether it is one of the set (an
    expansion writes others as they stand). For the check of a format. */
-int ConversionLength(const char *percent, int *known);
-
-/* Into the editor when target is OPEN_EDITOR, otherwise the command line.
-   A "\n" breaks the line in the editor and is a blank on the command line;
-   an editor that refuses the text (read-only) gets a message saying so.
-   0 when the editor refused it. */
-int InsertDateText(const char *format, int target, const struct tm *moment);
-
-/* The clipboard delivery of the plugin's own menus: as PutHoralis, but a
-   format's silent mistake is the menus' own to ask about. An empty text
-   leaves the clipboard as it was; 1 when the text was put. DateText holds
-   the OEM text after it. */
-int PutDateText(const char *format, const struct tm *moment);
-
-#ifdef __cplusplus
-extern "C" {
-#endif
-/* Exported: puts the expansion on the clipboard, its line breaks as CR LF.
-   Nonzero when the text reached the clipboard; a format that gives no
-   text, or names a zone, a language or a block word it cannot find, leaves
-   the clipboard as it was and gives 0. */
-int __cdecl PutHoralis(const char *format, const struct tm *moment);
-#ifdef __cplusplus
-}
-#endif
+int ConversionLength(const WCHAR *percent, int *known);
 
 #endif

@@ -11,6 +11,8 @@
 #ifndef HORALIS_DATETEXT_FORMAT_BLOCKS_H
 #define HORALIS_DATETEXT_FORMAT_BLOCKS_H
 
+#include <windows.h>
+
 /* Calendar steps (months; days) and an exact duration (seconds), each the
    exact sum of a block's words. Beyond is set by a number of more than 15
    digits or a sum past 4e18 either way: no date in the calendar's years is
@@ -23,23 +25,23 @@ struct DateOffset {
 };
 
 struct FormatBlock {
-  const char *Language; // null when the block names none
+  const WCHAR *Language; // null when the block names none
   int LanguageLength;
-  const char *Zone; // the text after "@"; null when the block names none
+  const WCHAR *Zone; // the text after "@"; null when the block names none
   int ZoneLength;
   int HasOffset;
   struct DateOffset Offset;
-  const char *Unknown; // the first word it does not know, or null
+  const WCHAR *Unknown; // the first word it does not know, or null
   int UnknownLength;
-  const char *End; // just after the closing "}"
+  const WCHAR *End; // just after the closing "}"
 };
 
 /* Where the block at `text` ("%{...") ends, just after its "}"; null when
    no "}" closes it before a "%", a line break or the end. */
-const char *FormatBlockEnd(const char *text);
+const WCHAR *FormatBlockEnd(const WCHAR *text);
 
 /* Reads the block at `text`, which begins "%{". Returns 0 when no "}"
    closes it: the "%{" is then text like any other. */
-int ReadFormatBlock(const char *text, struct FormatBlock *block);
+int ReadFormatBlock(const WCHAR *text, struct FormatBlock *block);
 
 #endif

@@ -90,3 +90,16 @@ int CountryLanguage(const char *country, int length, char *language) {
     SearchLocales("", 0, country, length, language);
   return (int)strlen(language);
 }
+
+LCID FindLanguageW(const WCHAR *code, int length) {
+  char narrow[CODE_SIZE];
+  if (length < 0 || length >= CODE_SIZE)
+    return 0;
+  for (int i = 0; i < length; i++) {
+    if (!code[i] || code[i] >= 0x80)
+      return 0;
+    narrow[i] = (char)code[i];
+  }
+  narrow[length] = 0;
+  return FindLanguage(narrow);
+}

@@ -9,6 +9,9 @@
    a language alone takes its main region; the empty code is the Windows
    user's language. 0 when Windows knows none. */
 LCID FindLanguage(const char *code);
+/* The same for a code of `length` characters in a wide format: one with a
+   character outside ASCII is none. */
+LCID FindLanguageW(const WCHAR *code, int length);
 
 /* Where `country` (an ISO 3166 code of `length` letters, any case, such as
    "ua") is the country of exactly one language Windows knows, that

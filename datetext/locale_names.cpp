@@ -252,7 +252,7 @@ static void LockNames(void) {
 
 static void UnlockNames(void) { InterlockedExchange(&NamesLock, 0); }
 
-int LanguageText(const char *code, int length, char conversion, int flag, int genitive,
+int LanguageText(const WCHAR *code, int length, char conversion, int flag, int genitive,
                  const struct tm *record, WCHAR *text, int size, LCID *language) {
   // The layouts first, then the names.
   static const char Conversions[] = "cxXaAbBp";
@@ -262,8 +262,12 @@ int LanguageText(const char *code, int length, char conversion, int flag, int ge
   char key[CODE_SIZE];
   if (!*named || !conversion || length < 0 || length >= CODE_SIZE || size <= 0)
     return -1;
-  for (int i = 0; i < length; i++)
+  // A code is ASCII; any other character makes it none.
+  for (int i = 0; i < length; i++) {
+    if (code[i] >= 0x80 || !code[i])
+      return -1;
     key[i] = (char)(code[i] >= 'A' && code[i] <= 'Z' ? code[i] + 32 : code[i]);
+  }
   key[length] = 0;
   if (length == 1 && key[0] == 'c')
     return -1;
@@ -328,10 +332,12 @@ int LanguageFitsCodePage(LCID language, UINT codePage) {
 
 int LocaleText(const char *code, int length, UINT codePage, char conversion, int flag, int genitive,
                const struct tm *record, char *text, int size) {
-  WCHAR wide[LOCALE_TEXT_SIZE];
+  WCHAR wide[LOCALE_TEXT_SIZE], wideCode[CODE_SIZE];
   LCID language;
-  int count = LanguageText(code, length, conversion, flag, genitive, record, wide, LOCALE_TEXT_SIZE,
-                           &language);
+  for (int i = 0; i < length && i < CODE_SIZE; i++)
+    wideCode[i] = (WCHAR)(unsigned char)code[i];
+  int count = LanguageText(wideCode, length < CODE_SIZE ? length : CODE_SIZE, conversion, flag,
+                           genitive, record, wide, LOCALE_TEXT_SIZE, &language);
   if (count <= 0 || size <= 0 || !LanguageFitsCodePage(language, codePage))
     return -1;
   UseLookAlikes(wide, count, codePage);

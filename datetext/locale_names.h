@@ -20,7 +20,7 @@ extern int UserLanguageForAll;
    month's form after a day number, `flag` for the long date of %#c and %#x.
    Returns the length written into text (terminated); -1 when the language
    is unknown or "C", or the letter has no text here. */
-int LanguageText(const char *code, int length, char conversion, int flag, int genitive,
+int LanguageText(const WCHAR *code, int length, char conversion, int flag, int genitive,
                  const struct tm *record, WCHAR *text, int size, LCID *language);
 
 /* Whether codePage (CP_OEMCP, CP_ACP or a number) holds every name of the

@@ -5,7 +5,6 @@
 
 #include "datetext/civil_date.h"
 #include "datetext/local_time.h"
-#include "hostlink/format_text.h"
 
 // A zone's rules for a year, laid out as the registry's "TZI" values hold
 // them: biases in minutes west of UTC, and the changes to standard and to
@@ -53,7 +52,7 @@ struct LocalRules {
 
 // The last words looked up, and the zone each names (-1: none).
 struct ZoneWord {
-  char Word[WORD_SIZE];
+  WCHAR Word[WORD_SIZE];
   int Index;
 };
 
@@ -449,7 +448,7 @@ int ZoneTimeToUtc(const TimeZoneRef *zone, const struct tm *local, struct tm *ut
   return 1;
 }
 
-static char Lower(char c) { return (char)(c >= 'A' && c <= 'Z' ? c + 32 : c); }
+static WCHAR Lower(WCHAR c) { return (WCHAR)(c >= 'A' && c <= 'Z' ? c + 32 : c); }
 
 static int IsWordChar(WCHAR c) {
   return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c >= 0x80;
@@ -475,16 +474,16 @@ static int HasWords(const WCHAR *text, const WCHAR *word, int whole) {
 }
 
 // Whether text is word, case ignored for Latin letters.
-static int IsWord(const char *text, const char *word) {
+static int IsWord(const WCHAR *text, const char *word) {
   while (*word && Lower(*text) == *word)
     text++, word++;
   return !*text && !*word;
 }
 
 // "+5", "-3", "+5:30", "+0530" after "UTC": minutes east of UTC.
-static int ParseOffset(const char *text, int *minutes) {
+static int ParseOffset(const WCHAR *text, int *minutes) {
   int digits[4], count = 0, colon = 0;
-  for (const char *c = text + 1; *c; c++) {
+  for (const WCHAR *c = text + 1; *c; c++) {
     if (*c == ':' && count > 0 && count <= 2 && !colon)
       colon = count;
     else if (*c >= '0' && *c <= '9' && count < 4)
@@ -506,18 +505,20 @@ static int ParseOffset(const char *text, int *minutes) {
 }
 
 // Steps 3 to 6 of the order the header gives: the first zone that matches
-// at the earliest step; -1 when none does. The word, typed in the OEM code
-// page, is compared as the characters it stands for.
-static int FindNamedZone(const char *wanted) {
+// at the earliest step; -1 when none does.
+static int FindNamedZone(const WCHAR *wanted) {
   static const WCHAR Standard[] = {' ', 'S', 'T', 'A', 'N', 'D', 'A', 'R',
                                    'D', ' ', 'T', 'I', 'M', 'E', 0};
   WCHAR word[DISPLAY_SIZE], standard[DISPLAY_SIZE + 16];
   int letters = 0;
-  for (const char *c = wanted; *c; c++)
-    letters |= (Lower(*c) >= 'a' && Lower(*c) <= 'z') || (*c & 0x80);
-  int count = ToCapitals(wanted, CP_OEMCP, word, DISPLAY_SIZE);
-  if (!letters || !count)
+  int count = 0;
+  for (; wanted[count]; count++)
+    letters |=
+        (Lower(wanted[count]) >= 'a' && Lower(wanted[count]) <= 'z') || wanted[count] >= 0x80;
+  if (!letters)
     return -1;
+  memcpy(word, wanted, ++count * sizeof(WCHAR));
+  CharUpperBuffW(word, (DWORD)count);
   memcpy(standard, word, (count - 1) * sizeof(WCHAR));
   memcpy(standard + count - 1, Standard, sizeof Standard);
   for (int step = 0; step < 4; step++)
@@ -531,19 +532,28 @@ static int FindNamedZone(const char *wanted) {
   return -1;
 }
 
+static int SameWord(const WCHAR *a, const WCHAR *b) {
+  while (*a && *a == *b)
+    a++, b++;
+  return *a == *b;
+}
+
 // The last words' zones are kept, so that a format expanded again and
 // again (the clock's, each second) does not search every zone each time.
-static int KeptNamedZone(const char *wanted) {
+static int KeptNamedZone(const WCHAR *wanted) {
   int index = -2;
   LockZones(1);
   for (int i = 0; Kept.Words && i < WORDS_KEPT && index == -2; i++)
-    if (strcmp(Kept.Words[i].Word, wanted) == 0)
+    if (SameWord(Kept.Words[i].Word, wanted))
       index = Kept.Words[i].Index;
   if (index == -2) {
     index = FindNamedZone(wanted);
-    if (Kept.Words && strlen(wanted) < WORD_SIZE) {
+    int length = 0;
+    while (wanted[length])
+      length++;
+    if (Kept.Words && length < WORD_SIZE) {
       int slot = Kept.NextWord++ % WORDS_KEPT;
-      strcpy(Kept.Words[slot].Word, wanted);
+      memcpy(Kept.Words[slot].Word, wanted, (size_t)(length + 1) * sizeof(WCHAR));
       Kept.Words[slot].Index = index;
     }
   }
@@ -551,14 +561,17 @@ static int KeptNamedZone(const char *wanted) {
   return index;
 }
 
-int FindTimeZone(const char *text, int length, TimeZoneRef *zone) {
-  char wanted[DISPLAY_SIZE];
+int FindTimeZoneW(const WCHAR *text, int length, TimeZoneRef *zone) {
+  WCHAR wanted[DISPLAY_SIZE];
   if (!text || length <= 0 || length >= DISPLAY_SIZE)
     return 0;
-  for (int i = 0; i < length; i++)
+  for (int i = 0; i < length; i++) {
+    if (!text[i])
+      return 0;
     wanted[i] = text[i] == '_' ? ' ' : text[i];
+  }
   wanted[length] = 0;
-  if (memchr(text, 0, length) || wanted[0] == ' ')
+  if (wanted[0] == ' ')
     return 0;
   TimeZoneRef found = LocalTimeZone;
   int utc = Lower(wanted[0]) == 'u' && Lower(wanted[1]) == 't' && Lower(wanted[2]) == 'c' &&
@@ -575,6 +588,14 @@ int FindTimeZone(const char *text, int length, TimeZoneRef *zone) {
     return 0;
   *zone = found;
   return 1;
+}
+
+int FindTimeZone(const char *text, int length, TimeZoneRef *zone) {
+  WCHAR wide[DISPLAY_SIZE];
+  if (!text || length <= 0 || length >= DISPLAY_SIZE || memchr(text, 0, (size_t)length))
+    return 0;
+  int count = MultiByteToWideChar(CP_OEMCP, 0, text, length, wide, DISPLAY_SIZE);
+  return count > 0 && FindTimeZoneW(wide, count, zone);
 }
 
 int ZoneNameW(const TimeZoneRef *ref, int daylight, WCHAR *text, int size) {
@@ -597,8 +618,19 @@ int ZoneNameW(const TimeZoneRef *ref, int daylight, WCHAR *text, int size) {
   const char *ansi = NULL;
   if (ref->kind == ZONE_FIXED) {
     int minutes = ref->fixedMinutes < 0 ? -ref->fixedMinutes : ref->fixedMinutes;
-    FormatText(fixed, sizeof fixed, "UTC%c%02d:%02d", ref->fixedMinutes < 0 ? '-' : '+',
-               minutes / 60, minutes % 60);
+    // "UTC+hh:mm", or "UTC" alone for no offset.
+    char sign = ref->fixedMinutes < 0 ? '-' : '+';
+    const char written[] = {'U',
+                            'T',
+                            'C',
+                            sign,
+                            (char)('0' + minutes / 600 % 10),
+                            (char)('0' + minutes / 60 % 10),
+                            ':',
+                            (char)('0' + minutes % 60 / 10),
+                            (char)('0' + minutes % 10),
+                            0};
+    memcpy(fixed, written, sizeof written);
     fixed[minutes ? 9 : 3] = 0;
     ansi = fixed;
   }

@@ -36,13 +36,14 @@ extern const TimeZoneRef LocalTimeZone;
    6. whole words of a display name: "Moscow", "Sydney", "Kathmandu";
       "москва" where Windows names it in Russian.
    Within steps 5 and 6 the first zone in the registry's order (alphabetical
-   by key name) wins. The word, typed in the OEM code page, is compared with
-   key and display names as the characters it stands for, case ignored in
-   any script; every zone the registry holds is kept, with its names whole.
-   A word with no letter ("01", "+3") names no zone.
-   Returns 1 and fills zone; 0 when none matches or the text is malformed
-   (empty, longer than a key name, "UTC" followed by anything but an
-   offset, or a colon with no minutes after it: "UTC+5:"). */
+   by key name) wins. The word is compared with key and display names
+   character by character, case ignored in any script; every zone the registry holds is kept, with
+   its names whole. A word with no letter ("01", "+3") names no zone. Returns 1 and fills zone; 0
+   when none matches or the text is malformed (empty, longer than a key name, "UTC" followed by
+   anything but an offset, or a colon with no minutes after it: "UTC+5:"). */
+int FindTimeZoneW(const WCHAR *text, int length, TimeZoneRef *zone);
+
+/* The same for a word typed in the OEM code page. */
 int FindTimeZone(const char *text, int length, TimeZoneRef *zone);
 
 /* The wall-clock time in zone at the UTC moment `utc` (every field as

@@ -4,7 +4,7 @@
 
 #include "calendar/calendar_dialog.h"
 #include "calendar/calendar_settings.h"
-#include "datetext/date_text.h"
+#include "hostlink/date_delivery.h"
 #include "hostlink/dialog_binding.h"
 #include "hostlink/host_table.h"
 #include "indicator/clock_indicator.h"

@@ -1,7 +1,7 @@
 #include "presets/format_checks.h"
 
-#include "datetext/date_text.h"
-#include "datetext/format_preview.h"
+#include "hostlink/date_delivery.h"
+#include "hostlink/format_preview.h"
 #include "hostlink/dialog_binding.h"
 #include "hostlink/host_table.h"
 #include "presets/preview_line.h"

@@ -3,7 +3,7 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "datetext/date_text.h"
+#include "hostlink/date_delivery.h"
 #include "datetext/local_time.h"
 #include "hostlink/format_text.h"
 #include "hostlink/dialog_binding.h"

@@ -2,7 +2,7 @@
 
 #include <string.h>
 
-#include "datetext/format_preview.h"
+#include "hostlink/format_preview.h"
 #include "hostlink/dialog_binding.h"
 #include "hostlink/host_table.h"
 

@@ -1,6 +1,7 @@
 #include "calendar/calendar_settings.h"
 #include "calendar_people.h"
-#include "datetext/format_preview.h"
+#include "hostlink/date_delivery.h"
+#include "hostlink/format_preview.h"
 #include "datetext/locale_names.h"
 #include "presets/preset_dialog.h"
 #include "support/clipboard_text.h"

@@ -1,6 +1,6 @@
 // The clipboard refusing the text, which only the native subset can arrange
 // on demand.
-#include "datetext/date_text.h"
+#include "hostlink/date_delivery.h"
 #include "support/clipboard_text.h"
 #include "support/plugin_fixture.h"
 #include "winsubset_control.h"

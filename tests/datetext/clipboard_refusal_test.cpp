@@ -4,7 +4,7 @@
 // is arranged by fault injection (clipboard_native_test.cpp).
 #ifdef _WIN32
 
-#include "datetext/date_text.h"
+#include "hostlink/date_delivery.h"
 #include "support/clipboard_text.h"
 #include "support/plugin_fixture.h"
 

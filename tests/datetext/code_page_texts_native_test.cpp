@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "datetext/date_text.h"
+#include "hostlink/date_delivery.h"
 #include "datetext/time_record.h"
 #include "datetext/time_zones.h"
 #include "support/clipboard_text.h"

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "datetext/date_text.h"
+#include "hostlink/date_delivery.h"
 #include "datetext/locale_names.h"
 #include "datetext/time_record.h"
 #include "support/clipboard_text.h"

@@ -2,7 +2,7 @@
 #include <string.h>
 #include <time.h>
 
-#include "datetext/date_text.h"
+#include "hostlink/date_delivery.h"
 #include "datetext/time_record.h"
 #include "support/clipboard_text.h"
 #include "support/plugin_fixture.h"

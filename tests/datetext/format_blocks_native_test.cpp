@@ -7,16 +7,18 @@
 #include <gtest/gtest.h>
 
 #include "datetext/format_blocks.h"
+#include "support/wide_text.h"
 
 // What a block sets, as one text: "-" for what it leaves alone.
-static std::string Described(const char *text) {
+static std::string Described(const char *utf8) {
   FormatBlock block;
-  if (!ReadFormatBlock(text, &block))
+  WideText text = Wide(utf8);
+  if (!ReadFormatBlock(text.c_str(), &block))
     return "unclosed";
   std::string result = "language ";
-  result += block.Language ? std::string(block.Language, block.LanguageLength) : "-";
+  result += block.Language ? Utf8(block.Language, block.LanguageLength) : "-";
   result += ", zone ";
-  result += block.Zone ? std::string(block.Zone, block.ZoneLength) : "-";
+  result += block.Zone ? Utf8(block.Zone, block.ZoneLength) : "-";
   result += ", offset ";
   const DateOffset &o = block.Offset;
   // The sums of an offset beyond any date are of no use.
@@ -25,8 +27,8 @@ static std::string Described(const char *text) {
                              : std::to_string(o.Months) + "mo " + std::to_string(o.Days) + "d " +
                              std::to_string(o.Seconds) + "s";
   if (block.Unknown)
-    result += ", unknown " + std::string(block.Unknown, block.UnknownLength);
-  result += ", then \"" + std::string(block.End) + "\"";
+    result += ", unknown " + Utf8(block.Unknown, block.UnknownLength);
+  result += ", then \"" + Utf8(block.End) + "\"";
   return result;
 }
 
@@ -73,6 +75,9 @@ TEST(FormatBlocks, EachWordSetsItsOwnThing) {
       {"%{+999999999999999h +999999999999999h -999999999999999h}",
        "language -, zone -, offset beyond, then \"\""},
       {"%{\t@Tokyo\t+1d  ru\t}x", "language ru, zone Tokyo, offset 0mo 1d 0s, then \"x\""},
+      // Words of any script, read from the wide text as they stand.
+      {"%{@Москва}%B 東京", "language -, zone Москва, offset -, then \"%B 東京\""},
+      {"%{@東京 ja}", "language ja, zone 東京, offset -, then \"\""},
   };
   for (const BlockCase &c : cases)
     EXPECT_EQ(c.expected, Described(c.text)) << c.text;
@@ -92,6 +97,8 @@ TEST(FormatBlocks, AWordItDoesNotKnowChangesNothingAndIsNamed) {
       {"%{de-}", "language -, zone -, offset -, unknown de-, then \"\""},
       {"%{de-AT-x}", "language -, zone -, offset -, unknown de-AT-x, then \"\""},
       {"%{x1 y2 +1d}", "language -, zone -, offset 0mo 1d 0s, unknown x1, then \"\""},
+      {"%{日本}", "language -, zone -, offset -, unknown 日本, then \"\""},
+      {"%{ру}", "language -, zone -, offset -, unknown ру, then \"\""},
   };
   for (const BlockCase &c : cases)
     EXPECT_EQ(c.expected, Described(c.text)) << c.text;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "datetext/format_preview.h"
+#include "hostlink/format_preview.h"
 #include "datetext/time_record.h"
 #include "support/plugin_fixture.h"
 

@@ -1,6 +1,6 @@
 #include <string.h>
 
-#include "datetext/date_text.h"
+#include "hostlink/date_delivery.h"
 #include "hostlink/dialog_binding.h"
 #include "hostlink/host_table.h"
 #include "indicator/clock_indicator.h"

@@ -15,7 +15,7 @@
 
 #include <gtest/gtest.h>
 
-#include "datetext/date_text.h"
+#include "hostlink/date_delivery.h"
 #include "hostlink/dialog_binding.h"
 #include "indicator/clock_indicator.h"
 #include "plugin/plugin.h"

@@ -1,6 +1,6 @@
 #include <string.h>
 
-#include "datetext/format_preview.h"
+#include "hostlink/format_preview.h"
 #include "presets/format_checks.h"
 #include "presets/preset_dialog.h"
 #include "support/plugin_fixture.h"
