@@ -2,37 +2,41 @@
 
 #include <string.h>
 
-#include "datetext/format_preview.h"
+#include "datetext/format_check.h"
 #include "plugin3/host3.h"
-
-// The core reads a format in the OEM code page for now; the wide format
-// is written there, so a format of ASCII conversions (the blocks' words,
-// the languages' codes) reaches it whole.
-static int FormatForCore(const wchar_t *format, char *text, int size) {
-  int written = WideCharToMultiByte(CP_OEMCP, 0, format, -1, text, size, NULL, NULL);
-  if (written <= 0)
-    text[0] = 0;
-  return written > 0;
-}
 
 // The core's expansion is big: one for the module, used on the host's
 // thread only.
 static struct DateExpansion Expansion;
 
-// The mistake as the preview names it: the 3.x language file's message,
-// then what the core's line (its own message empty here) names.
-static void TakeMistakeLine(const char *format, struct DateText3 *out) {
-  char line[DATE_TEXT_SIZE];
-  out->Mistake = FindSilentMistake(format, line, sizeof line);
-  out->MistakeLine[0] = 0;
-  if (!out->Mistake)
+// Appends text (count characters, -1 for all) to line, cut to fit.
+static void Append(WCHAR *line, const WCHAR *text, int count) {
+  size_t used = wcslen(line);
+  size_t length = count < 0 ? wcslen(text) : (size_t)count;
+  if (length > DATE_TEXT_SIZE - 1 - used)
+    length = DATE_TEXT_SIZE - 1 - used;
+  memcpy(line + used, text, length * sizeof(WCHAR));
+  line[used + length] = 0;
+}
+
+// The message, and in quotes what it names; the language a country's code
+// stands for is asked after it: 'Unknown language: "ua", did you mean "uk"?'.
+static void WriteFault(const struct FormatFault *fault, WCHAR *line) {
+  int meant = fault->Message == MSG_PREVIEW_LANGUAGE_MEANT;
+  line[0] = 0;
+  Append(line, Msg3(meant ? MSG_PREVIEW_UNKNOWN_LANGUAGE : fault->Message), -1);
+  if (!fault->Named)
     return;
-  const wchar_t *message = Msg3(out->Mistake);
-  size_t length = wcslen(message) < DATE_TEXT_SIZE / 2 ? wcslen(message) : DATE_TEXT_SIZE / 2;
-  memcpy(out->MistakeLine, message, length * sizeof(wchar_t));
-  if (MultiByteToWideChar(CP_OEMCP, 0, line, -1, out->MistakeLine + length,
-                          DATE_TEXT_SIZE - (int)length) <= 0)
-    out->MistakeLine[length] = 0;
+  Append(line, L" \"", -1);
+  Append(line, fault->Named, fault->NamedLength);
+  Append(line, L"\"", -1);
+  if (!meant)
+    return;
+  Append(line, L", ", -1);
+  Append(line, Msg3(MSG_PREVIEW_LANGUAGE_MEANT), -1);
+  Append(line, L" \"", -1);
+  Append(line, fault->Meant, -1);
+  Append(line, L"\"?", -1);
 }
 
 enum DateVerdict MakeDateText3(const wchar_t *format, struct DateText3 *out) {
@@ -40,10 +44,9 @@ enum DateVerdict MakeDateText3(const wchar_t *format, struct DateText3 *out) {
   out->Length = 0;
   out->Mistake = 0;
   out->MistakeLine[0] = 0;
-  char coreFormat[2 * DATE_TEXT_SIZE];
-  if (!format || !format[0] || !FormatForCore(format, coreFormat, sizeof coreFormat))
-    return format && format[0] ? DATE_NO_TEXT : DATE_EMPTY_FORMAT;
-  int length = ExpandDate(&Expansion, coreFormat, NULL);
+  if (!format || !format[0])
+    return DATE_EMPTY_FORMAT;
+  int length = ExpandDateW(&Expansion, format, NULL);
   if (length <= 0)
     return DATE_NO_TEXT;
   // A delivered text holds 511 characters, cut on a character's boundary.
@@ -55,6 +58,9 @@ enum DateVerdict MakeDateText3(const wchar_t *format, struct DateText3 *out) {
   memcpy(out->Text, Expansion.Text, (size_t)length * sizeof(WCHAR));
   out->Text[length] = 0;
   out->Length = length;
-  TakeMistakeLine(coreFormat, out);
+  struct FormatFault fault;
+  out->Mistake = FindSilentMistakeW(format, &fault);
+  if (out->Mistake)
+    WriteFault(&fault, out->MistakeLine);
   return out->Mistake ? DATE_SILENT_MISTAKE : DATE_SOUND;
 }

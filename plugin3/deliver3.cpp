@@ -2,7 +2,6 @@
 // questions and notes.
 #include <string.h>
 
-#include "datetext/date_text.h"
 #include "plugin3/date_text3.h"
 #include "plugin3/delivery3.h"
 #include "plugin3/host3.h"
@@ -62,17 +61,17 @@ int DeliverFormat3(const wchar_t *format, const struct Place3 *place) {
   static struct DateText3 date;
   enum DateVerdict verdict = MakeDateText3(format, &date);
   if (verdict == DATE_EMPTY_FORMAT || verdict == DATE_NO_TEXT) {
-    ShowNote3(verdict == DATE_EMPTY_FORMAT ? MSG_FORMAT_EMPTY : MSG_TEXT_EMPTY, 0);
+    ShowNote3(verdict == DATE_EMPTY_FORMAT ? MSG3_FORMAT_EMPTY : MSG3_TEXT_EMPTY, 0);
     return 0;
   }
   if (verdict == DATE_SILENT_MISTAKE && !InsertAnyway(&date))
     return 0;
   enum Outcome3 outcome = PutText3(date.Text, place);
   if (outcome == PUT_READ_ONLY)
-    ShowNote3(MSG_EDITOR_READ_ONLY, FMSG_WARNING);
+    ShowNote3(MSG3_EDITOR_READ_ONLY, FMSG_WARNING);
   else if (outcome == PUT_NO_FIELD)
     ShowNote3(MSG3_NO_FIELD, FMSG_WARNING);
   else if (outcome == PUT_DONE && place->Target == TARGET_CLIPBOARD && ClipboardNoteWanted3())
-    ShowNote3(MSG_ON_CLIPBOARD, 0);
+    ShowNote3(MSG3_ON_CLIPBOARD, 0);
   return outcome == PUT_DONE;
 }

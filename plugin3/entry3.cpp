@@ -11,8 +11,6 @@
 #include "plugin3/names3.h"
 #include "plugin3/takeover3.h"
 
-enum { MSG_PLUGIN_NAME = 0 };
-
 // Set at start-up when the 1.60 plugin's settings were taken over; the
 // next menu says so, once.
 static int TakeoverNotePending;
@@ -49,7 +47,7 @@ extern "C" void WINAPI GetPluginInfoW(struct PluginInfo *info) {
   static const GUID menuGuid[1] = {PluginMenuGuid}, configGuid[1] = {ConfigMenuGuid};
   info->StructSize = sizeof *info;
   info->Flags = PF_EDITOR | PF_VIEWER | PF_DIALOG;
-  menuText[0] = Msg3(MSG_PLUGIN_NAME);
+  menuText[0] = Msg3(MSG3_PLUGIN_NAME);
   info->PluginMenu.Guids = menuGuid;
   info->PluginMenu.Strings = menuText;
   info->PluginMenu.Count = 1;

@@ -51,10 +51,8 @@ intptr_t ShowMessage3(FARMESSAGEFLAGS flags, const wchar_t *const *lines, size_t
   return Far.Message(&PluginGuid, &MessageGuid, flags, NULL, lines, count, buttons);
 }
 
-enum { MSG_TITLE = 5, MSG_OK = 125 };
-
 void ShowNote3(intptr_t msgId, FARMESSAGEFLAGS flags) {
-  const wchar_t *ok = Msg3(MSG_OK);
-  const wchar_t *lines[3] = {Msg3(MSG_TITLE), Msg3(msgId), ok[0] ? ok : L"Ok"};
+  const wchar_t *ok = Msg3(MSG3_OK);
+  const wchar_t *lines[3] = {Msg3(MSG3_TITLE), Msg3(msgId), ok[0] ? ok : L"Ok"};
   ShowMessage3(flags, lines, 3, 1);
 }

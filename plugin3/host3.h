@@ -9,15 +9,28 @@
 extern const GUID PluginGuid, PluginMenuGuid, ConfigMenuGuid, MainMenuGuid, NamesMenuGuid,
     MessageGuid;
 
-/* Message numbers: the question about a silent mistake, shared with the
-   1.60 plugin, then the 3.x front end's own texts. */
+/* Message numbers: those of the 1.60 plugin's language file the 3.x
+   plugin uses too (the files share their sources), then its own texts. */
 enum {
+  MSG3_PLUGIN_NAME = 0,
+  MSG3_MENU_QUICK = 1,
+  MSG3_TITLE = 5,
+  MSG3_QUICK_FORMAT = 7,
+  MSG3_OK = 125,
+  MSG3_FORMAT_EMPTY = 131,
+  MSG3_EDITOR_READ_ONLY = 132,
+  MSG3_ON_CLIPBOARD = 133,
+  MSG3_TEXT_EMPTY = 134, /* a format that gives no text */
   MSG3_MISTAKE_TITLE = 135,
   MSG3_INSERT_ANYWAY = 136,
   MSG3_MISTAKE_BACK = 137,
   MSG3_MISTAKE_NOTE = 142, /* the line above the mistake */
-  MSG3_TAKEN_OVER = 260,   /* the 1.60 plugin's settings were taken over */
-  MSG3_NO_FIELD = 261      /* a dialog whose focus is on no edit field */
+  MSG3_NAMES_ENTRY = 150,
+  MSG3_INTERFACE_LANGUAGE = 151, /* the language file's own, "en" for English */
+  MSG3_NAMES_TITLE = 152,
+  MSG3_NAMES_CHOICES = 153, /* 153..155, in the order shown */
+  MSG3_TAKEN_OVER = 260,    /* the 1.60 plugin's settings were taken over */
+  MSG3_NO_FIELD = 261       /* a dialog whose focus is on no edit field */
 };
 
 /* The host's table and helpers as SetStartupInfoW gave them: fields the

@@ -3,15 +3,17 @@
 #include <string.h>
 
 #include "datetext/locale_names.h"
-#include "plugin/names_setting.h"
 #include "plugin3/host3.h"
 #include "plugin3/settings3.h"
 
+// The value under "Config", as the 1.60 plugin keeps it: 0 the runtime's
+// (English) names, 1 the Windows user's language, else as the interface.
 static const wchar_t NamesValue[] = L"UserLanguage";
+enum { NAMES_RUNTIME = 0, NAMES_USER = 1, NAMES_AS_INTERFACE = 2 };
 
 // A language file without the line is taken as English.
 static int InterfaceIsEnglish(void) {
-  const wchar_t *language = Msg3(MSG_INTERFACE_LANGUAGE);
+  const wchar_t *language = Msg3(MSG3_INTERFACE_LANGUAGE);
   return !language[0] || wcscmp(language, L"en") == 0;
 }
 
@@ -42,12 +44,12 @@ void EditNames3(void) {
   struct FarMenuItem items[NAMES_CHOICE_COUNT];
   memset(items, 0, sizeof items);
   for (int line = 0; line < NAMES_CHOICE_COUNT; line++) {
-    items[line].Text = Msg3(MSG_NAMES_CHOICES + line);
+    items[line].Text = Msg3(MSG3_NAMES_CHOICES + line);
     if (ChoiceOrder[line] == current)
       items[line].Flags = MIF_SELECTED | MIF_CHECKED;
   }
   intptr_t chosen =
-      Far.Menu(&PluginGuid, &NamesMenuGuid, -1, -1, 0, FMENU_WRAPMODE, Msg3(MSG_NAMES_TITLE), NULL,
+      Far.Menu(&PluginGuid, &NamesMenuGuid, -1, -1, 0, FMENU_WRAPMODE, Msg3(MSG3_NAMES_TITLE), NULL,
                L"Languages", NULL, NULL, items, NAMES_CHOICE_COUNT);
   if (chosen < 0 || chosen >= NAMES_CHOICE_COUNT)
     return;
