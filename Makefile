@@ -45,12 +45,15 @@ bench: win32
 	@cmake --build --preset win32 --target benches -j $(JOBS)
 	@bash bench/run-benches.sh build/win32
 
-# The zip a user unpacks into the host's plugin folder, named by the version;
-# builds only what the zip holds, none of the tests.
+# The zips a user unpacks into the host's plugin folder, named by the version
+# and what they serve: the 1.60 plugin's, and the 3.x plugin's for x86 and
+# for x64; builds only what the zips hold, none of the tests.
 dist: setup
 	@cmake --preset win32 >/dev/null
-	@cmake --build --preset win32 --target dist -j $(JOBS)
-	@ls -1 build/win32/Horalis-*.zip
+	@cmake --build --preset win32 --target dist dist3 -j $(JOBS)
+	@cmake --preset win64 >/dev/null
+	@cmake --build --preset win64 --target dist3 -j $(JOBS)
+	@ls -1 build/win32/Horalis-*.zip build/win64/Horalis-*.zip
 
 # The host stand-in with Horalis in this terminal; KEYS='F11 Enter Enter'
 # runs it scripted (FROM=editor|viewer|panels, LNG=Rus, FILE=, DUMP=1,

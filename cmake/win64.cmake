@@ -20,6 +20,15 @@ horalis_warnings(date_core)
 target_include_directories(date_core PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(date_core PUBLIC platform)
 
+# The 3.x plugin's 64-bit DLL.
+add_subdirectory(plugin3 ${CMAKE_BINARY_DIR}/plugin3)
+add_subdirectory(tests/plugin3 ${CMAKE_BINARY_DIR}/tests/plugin3)
+include(packaging/horalis3_dist.cmake)
+horalis3_dist_zip()
+add_test(NAME dist3_zip
+         COMMAND ${CMAKE_SOURCE_DIR}/tests/dist/unpacked_zip3.sh ${HORALIS3_ZIP} x64
+                 ${PROJECT_VERSION} ${CMAKE_OBJDUMP} pei-x86-64)
+
 # The core's tests that need no plugin around it (the others start the
 # 1.60 plugin, which stays 32-bit).
 set(date_core_tests civil_date date_blocks date_text_years date_text_wide local_time time_zones)
@@ -44,6 +53,7 @@ endforeach()
 add_subdirectory(${CMAKE_SOURCE_DIR}/hoststandin ${CMAKE_BINARY_DIR}/hoststandin)
 add_subdirectory(${CMAKE_SOURCE_DIR}/tests/hoststandin/face3 ${CMAKE_BINARY_DIR}/tests/hoststandin/face3)
 include(${CMAKE_SOURCE_DIR}/tests/e2e/face3_e2e.cmake)
+include(${CMAKE_SOURCE_DIR}/tests/e2e/horalis3_e2e.cmake)
 
 add_test(NAME win64_imports
          COMMAND ${CMAKE_SOURCE_DIR}/tests/dist/check_imports.sh ${CMAKE_OBJDUMP} pei-x86-64

@@ -29,7 +29,7 @@ export HORALIS_WINEPREFIX=${HORALIS_WINEPREFIX:-$build/wineprefix}
 if [ "$gen" = 3 ]; then
   # The 3.x plugin alone in a plugins folder of the demo's own (dist also
   # holds the 1.60 plugin). HORALIS3_DIR names another plugin's folder.
-  from=${HORALIS3_DIR:-$build/dist/Horalis3}
+  from=${HORALIS3_DIR:-$build/dist3/Horalis3}
   [ -f "$farhost" ] || { echo "demo: $farhost is missing; run make demo GEN=3" >&2; exit 1; }
   ls "$from"/*.dll >/dev/null 2>&1 ||
     { echo "demo: no 3.x plugin in $from: this tree does not build Horalis3 (plugin3/)" >&2; exit 1; }
