@@ -512,7 +512,8 @@ static void ToUpperCase(DateExpansion *out, int from, int to) {
   CharUpperBuffW(out->Text + from, (DWORD)(to - from));
   for (int i = out->RunCount - 1; i >= 0 && out->Runs[i].Start >= from; i--) {
     out->Runs[i].Upper = 1;
-    CharUpperBuffW(out->English + out->Runs[i].EnglishStart, out->Runs[i].EnglishLength);
+    if (out->Runs[i].EnglishLength)
+      CharUpperBuffW(out->English + out->Runs[i].EnglishStart, out->Runs[i].EnglishLength);
   }
 }
 
