@@ -1,3 +1,22 @@
+# A zip whose top folder is `folder`, holding `members` (names in it) and
+# the files of `resources` by their names; `target` builds it after `deps`.
+function(horalis_zip zip folder target members resources)
+  foreach(file ${resources})
+    get_filename_component(name ${file} NAME)
+    list(APPEND members ${name})
+  endforeach()
+  get_filename_component(top ${folder} NAME)
+  list(TRANSFORM members PREPEND ${top}/ OUTPUT_VARIABLE entries)
+  list(TRANSFORM members PREPEND ${folder}/ OUTPUT_VARIABLE inputs)
+  get_filename_component(dist_parent ${folder} DIRECTORY)
+  add_custom_command(OUTPUT ${zip}
+                     COMMAND ${CMAKE_COMMAND} -E rm -f ${zip}
+                     COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip ${entries}
+                     WORKING_DIRECTORY ${dist_parent}
+                     DEPENDS ${ARGN} ${inputs})
+  add_custom_target(${target} ALL DEPENDS ${zip})
+endfunction()
+
 # The 3.x plugin's zip for one architecture: top folder Horalis3 with the
 # DLL, its language and help files and its readme, named by the version
 # and what it serves (Horalis-<version>-far3-x86.zip, -far3-x64.zip).
@@ -12,18 +31,7 @@ function(horalis3_dist_zip)
                  @ONLY NEWLINE_STYLE WIN32)
   set(zip ${CMAKE_BINARY_DIR}/Horalis-${PROJECT_VERSION}-far3-${HORALIS3_ARCH}.zip)
   set(members Horalis3.dll ReadMe.txt)
-  foreach(file ${HORALIS3_RESOURCE_FILES})
-    get_filename_component(name ${file} NAME)
-    list(APPEND members ${name})
-  endforeach()
-  list(TRANSFORM members PREPEND Horalis3/ OUTPUT_VARIABLE entries)
-  list(TRANSFORM members PREPEND ${HORALIS3_DIST_DIR}/ OUTPUT_VARIABLE inputs)
-  get_filename_component(dist_parent ${HORALIS3_DIST_DIR} DIRECTORY)
-  add_custom_command(OUTPUT ${zip}
-                     COMMAND ${CMAKE_COMMAND} -E rm -f ${zip}
-                     COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip ${entries}
-                     WORKING_DIRECTORY ${dist_parent}
-                     DEPENDS Horalis3 resources3 ${inputs})
-  add_custom_target(dist3 ALL DEPENDS ${zip})
+  horalis_zip(${zip} ${HORALIS3_DIST_DIR} dist3 "${members}" "${HORALIS3_RESOURCE_FILES}"
+              Horalis3 resources3)
   set(HORALIS3_ZIP ${zip} PARENT_SCOPE)
 endfunction()
